@@ -1,0 +1,36 @@
+#include "driver/case_solver.h"
+
+#include "driver/stop.h"
+#include "input/derived_quantities.h"
+#include "input/profile_reader.h"
+
+namespace tqweir {
+
+RunState prepare_run_state(const CaseInput& input) {
+  check_span_and_perimeter(input.syogen, input.parameter);
+  if (input.points.size() < 2 || input.points.size() > kMaxNodes) {
+    throw StopRun(Message::hitai_point_count);
+  }
+  RunState state;
+  state.syogen = input.syogen;
+  state.parameter = input.parameter;
+  state.derived = derive_quantities(input.syogen, input.parameter);
+  state.profile = lay_out_profile(input.points, state.derived.theta1);
+  state.perimeter = input.parameter.perimeter;
+  check_overflow_mode(state.parameter, state.profile);
+  return state;
+}
+
+SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink) {
+  SolvedCase solved;
+  solved.state = prepare_run_state(input);
+  solve_alpha(solved.state, sink);
+  solved.files = make_section_files(solved.state);
+  solved.summary = make_summary(solved.state, solved.files.bag_area);
+  if (!solved.files.all_finite || !solved.summary.all_finite) {
+    throw StopRun(Message::result_not_finite);
+  }
+  return solved;
+}
+
+}  // namespace tqweir

@@ -1,0 +1,16 @@
+// The command line of the tqweir program.
+#ifndef TQWEIR_DRIVER_COMMAND_LINE_H_
+#define TQWEIR_DRIVER_COMMAND_LINE_H_
+
+#include <ostream>
+
+namespace tqweir {
+
+// No argument: solve the case in the working directory (exit 0 or 1).
+// --help / --version: print on `out`, touch no file, exit 0. Anything else:
+// a usage line on `err`, exit 2, no file touched.
+int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_DRIVER_COMMAND_LINE_H_

@@ -1,0 +1,157 @@
+// The state of one run: inputs, derived quantities, leaf profile, bisection
+// and the quantities of the most recent trial.
+//
+// Plain records of doubles named as in the design method. A run state is
+// owned by whoever solves a case (the program's driver, or a tool solving
+// many cases); nothing here is global.
+#ifndef TQWEIR_DRIVER_RUN_STATE_H_
+#define TQWEIR_DRIVER_RUN_STATE_H_
+
+#include <array>
+#include <vector>
+
+#include "driver/constants.h"
+
+namespace tqweir {
+
+// syogen.csv: dimensions and material data of the structure.
+struct SyogenInput {
+  double reserved_1 = 0.0;
+  double span = 0.0;                   // m
+  double reserved_3 = 0.0;
+  double leaf_weight = 0.0;            // N/m
+  double leaf_weight_arm = 0.0;        // m, along the leaf from the hinge
+  double stopper_multiplier = 0.0;     // -
+  double anchor_distance = 0.0;        // m, along the leaf profile
+  double base_distance = 0.0;          // m, horizontal, hinge to stopper foot
+  double theta2_deg = 0.0;             // degree, floor angle below horizontal
+  double discharge_coefficient = 0.0;  // -
+  double water_unit_weight = 0.0;      // N/m^3
+  double layer_unit_weight = 0.0;      // N/m^3
+};
+
+// parameter.csv: the design case.
+struct ParameterInput {
+  int overflow_mode = 0;          // 1, 2 or 3: surface model over the crest
+  double upstream_level = 0.0;    // m, section frame
+  double hd_nd = 0.0;             // downstream depth in bag heights
+  double layer_level = 0.0;       // m; <= 0 means no second layer
+  double air_temperature = 0.0;   // degree Celsius
+  double theta1_deg = 0.0;        // degree, leaf angle
+  double tip_moment = 0.0;        // kN m per m
+  double perimeter = 0.0;         // m, bag membrane
+  double stopper_tension = 0.0;   // kN
+};
+
+// One point of hitai.csv as read.
+struct ProfilePoint {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+// The leaf laid out in the section frame (origin at the hinge, y up).
+struct LeafProfile {
+  std::array<double, kMaxNodes> node_x{};
+  std::array<double, kMaxNodes> node_y{};
+  std::array<double, kMaxNodes> seg_length{};  // entry 0 unused
+  std::array<double, kMaxNodes> seg_angle{};   // entry 0 unused
+  int node_count = 0;
+  int last_node = 0;
+  double crest_height = 0.0;  // H
+  double crest_x = 0.0;
+  double tip_x = 0.0;
+};
+
+// Quantities derived from the two input records.
+struct DerivedInput {
+  // From the fields as read, before any floor or clamp.
+  double theta1 = 0.0;              // rad
+  double theta2 = 0.0;              // rad
+  double bisector_angle_deg = 0.0;  // degree
+  // After the profile has been read.
+  double hd_nd = 0.0;               // floored at 1e-05
+  double theta1_deg = 0.0;          // clamped to more than 1.0
+  double tip_moment_nm = 0.0;       // N m per m
+  double stopper_tension_n = 0.0;   // N
+  double stopper_force = 0.0;       // N per m of span
+  double reference_temperature = 0.0;  // K
+  double air_temperature_k = 0.0;       // K
+};
+
+struct BisectionState {
+  double alpha_lo = 0.0;
+  double alpha_hi = 0.0;
+  double alpha_mid = 0.0;
+  int trial = 0;
+  double alpha = 0.0;
+  double residual_lo = 0.0;
+  double residual_hi = 0.0;
+  double residual_mid = 0.0;
+  double product_lo = 0.0;
+  double product_hi = 0.0;
+  double bracket_width = 0.0;
+  int iterations = 0;  // completed iterations, for reports and tests
+  int trials = 0;      // evaluated trials
+  double stopper_base_angle = 0.0;      // rad
+  double stopper_base_angle_deg = 0.0;  // degree
+};
+
+// Everything one trial computes; the last trial's values are the results.
+struct TrialState {
+  // Section geometry and bag (membrane frame in bag heights, then metres).
+  double TB = 0.0;
+  double s1 = 0.0, s2 = 0.0, s_bottom = 0.0;
+  double u1 = 0.0, u2 = 0.0, u_bottom = 0.0;
+  double p1_x = 0.0, p1_y = 0.0;
+  double p2_x = 0.0, p2_y = 0.0;
+  double p3_x = 0.0, p3_y = 0.0;
+  double chord1 = 0.0, chord2 = 0.0;
+  double arc1 = 0.0, arc2 = 0.0, arc_pi = 0.0;
+  double perimeter_nd = 0.0;
+  double scale = 0.0;  // m per bag height
+  double chord1_m = 0.0, chord2_m = 0.0;
+  double bag_height = 0.0;
+  double p3_rise = 0.0, hd_m = 0.0, hd_rel = 0.0, Hd = 0.0;
+  double bag_pressure = 0.0;  // Pa
+  double bag_tension = 0.0;   // N/m
+  double spread_angle_deg = 0.0, spread_angle = 0.0;
+  double width_factor = 0.0;
+  double bag_force1 = 0.0, bag_force2 = 0.0;  // N/m
+
+  // Upstream water (surface file) and the other water loads.
+  double overflow_depth = 0.0;
+  double up_load_v = 0.0, up_arm_x = 0.0, up_load_h = 0.0, up_arm_y = 0.0;
+  double dn_load_v = 0.0, dn_arm_x = 0.0, dn_load_h = 0.0, dn_arm_y = 0.0;
+  double layer_load_v = 0.0, layer_arm_x = 0.0, layer_load_h = 0.0,
+         layer_arm_y = 0.0;
+  double contact_height = 0.0;
+
+  // Stopper and moment balance.
+  double anchor_x = 0.0, anchor_y = 0.0;
+  double stopper_base_x = 0.0, stopper_base_y = 0.0;
+  double anchor_angle = 0.0, anchor_radius = 0.0;
+  double water_moment = 0.0;
+  double leaf_weight_moment = 0.0;
+  double load_moment = 0.0;
+  double stopper_angle = 0.0;
+  double tension_pull = 0.0;
+  double tip_force = 0.0;
+  double support_force = 0.0;
+  double residual = 0.0;
+};
+
+struct RunState {
+  SyogenInput syogen;
+  ParameterInput parameter;  // as read
+  DerivedInput derived;
+  LeafProfile profile;
+  // The bag perimeter in use: the input, re-stored by every trial as
+  // perimeter_nd * scale, which the next trial divides again.
+  double perimeter = 0.0;
+  BisectionState bisection;
+  TrialState trial;
+};
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_DRIVER_RUN_STATE_H_

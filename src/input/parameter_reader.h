@@ -1,0 +1,19 @@
+// Reader of parameter.csv: the surface model (an integer) and eight reals.
+#ifndef TQWEIR_INPUT_PARAMETER_READER_H_
+#define TQWEIR_INPUT_PARAMETER_READER_H_
+
+#include <istream>
+
+#include "driver/run_state.h"
+
+namespace tqweir {
+
+// One formatted read "%d,%lf,...,%lf ". A first field written with a decimal
+// point stops the read at the point, like any other mismatch.
+// Throws StopRun(parameter_invalid) when fewer than nine fields convert or a
+// real is not finite.
+ParameterInput read_parameter(std::istream& in);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_INPUT_PARAMETER_READER_H_

@@ -1,0 +1,19 @@
+// Reader of syogen.csv: twelve reals, dimensions and material data.
+#ifndef TQWEIR_INPUT_SYOGEN_READER_H_
+#define TQWEIR_INPUT_SYOGEN_READER_H_
+
+#include <istream>
+
+#include "driver/run_state.h"
+
+namespace tqweir {
+
+// One formatted read "%lf,%lf,...,%lf " (twelve fields, each comma directly
+// after its number). Fields after the twelfth are ignored.
+// Throws StopRun(syogen_invalid) when fewer than twelve numbers convert or a
+// value is not finite.
+SyogenInput read_syogen(std::istream& in);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_INPUT_SYOGEN_READER_H_

@@ -1,0 +1,51 @@
+#include "membrane/abscissa.h"
+
+#include <cmath>
+
+#include "membrane/elliptic.h"
+
+namespace tqweir {
+namespace {
+
+double submerged_abscissa(double z, double a, double b, double tau) {
+  const double c = a - (b - 1);  // pressure head at the top
+  const double k = 4 * tau / (c * c);
+  const double psi = 2 * std::asin(std::sqrt((2 * c * z - z * z) / (4 * tau)));
+  const double f = elliptic_f(psi / 2, k);
+  const double e = elliptic_e(psi / 2, k);
+  return (2 * tau / c) * f - c * (f - e);
+}
+
+double arc_abscissa(double z, double a, double tau) {
+  const double r = tau / a;
+  return std::sqrt(r * r - (z - r) * (z - r));
+}
+
+double elastica_abscissa(double z, double a, double b, double tau) {
+  const double e = 1 - b;  // depth of the water line
+  const double k = 4 * tau / (a * a + 2 * a * e);
+  const double w = 1 - e * a / tau;  // cos psi at the water line
+  // cos psi at z, 1 - L(z)/tau; rounding can push it just past +-1.
+  double q = w - ((a + e) * z - 0.5 * z * z - (0.5 * e + a) * e) / tau;
+  if (q > 1) q = 1;
+  if (q < -1) q = -1;
+  const double psi = std::acos(q);
+  const double psi_w = std::acos(w);
+  const double f = elliptic_f(psi / 2, k);
+  const double f_w = elliptic_f(psi_w / 2, k);
+  const double delta_f = f - f_w;
+  const double delta_d = (f - elliptic_e(psi / 2, k)) - (f_w - elliptic_e(psi_w / 2, k));
+  return (tau / a) * std::sin(psi_w) +
+         (2 * tau / std::sqrt(a * a + 2 * a * e)) * (delta_f - (2 / k) * delta_d);
+}
+
+}  // namespace
+
+double membrane_abscissa(double depth, double alpha, double beta,
+                         double tension) {
+  if (beta >= 1) return submerged_abscissa(depth, alpha, beta, tension);
+  if (depth < 1 - beta) return arc_abscissa(depth, alpha, tension);
+  return elastica_abscissa(depth, alpha, beta, tension);
+}
+
+}  // namespace tqweir

@@ -1,0 +1,126 @@
+#include "output/section_files.h"
+
+#include <cmath>
+
+#include "driver/constants.h"
+#include "membrane/abscissa.h"
+#include "output/format.h"
+
+namespace tqweir {
+namespace {
+
+// Writes bag rows in the section frame and keeps the trapezoid area sum.
+class OutlineWriter {
+ public:
+  OutlineWriter(const TrialState& t, std::string& out, bool& finite)
+      : t_(t), out_(out), finite_(finite) {}
+
+  // Writes the membrane point (u, depth); `in_area` false leaves it out of
+  // the area sum and of the previous point.
+  void point(double u, double depth, bool in_area = true) {
+    const double x = (u - t_.p3_x) * t_.scale;
+    const double y = (t_.p3_y - depth) * t_.scale;
+    write(x, y);
+    if (!in_area) return;
+    if (first_) {
+      area_ = 0.5 * x * y + area_;  // trapezoid from the closing point (0, 0)
+      first_ = false;
+    } else {
+      area_ = (x - xp_) * (y + yp_) * 0.5 + area_;
+    }
+    xp_ = x;
+    yp_ = y;
+  }
+
+  void write(double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) finite_ = false;
+    append_xy_row(out_, x, y);
+  }
+
+  // Adds the closing trapezoid back to (0, 0) and returns the area.
+  double closed_area() const { return (0.0 - xp_) * (0.0 + yp_) * 0.5 + area_; }
+
+  // Arc 1 may be empty: the next term then runs from the closing point.
+  void start_after_empty_arc() { first_ = false; }
+
+ private:
+  const TrialState& t_;
+  std::string& out_;
+  bool& finite_;
+  bool first_ = true;
+  double area_ = 0.0;
+  double xp_ = 0.0;
+  double yp_ = 0.0;
+};
+
+// Point count of an end arc: one point per pi/300 of the membrane's turning.
+// Truncation of an already whole number; clamped so that a wild angle cannot
+// ask for an absurd count.
+int arc_point_count(double angle) {
+  const double count = std::ceil(300 * angle / kPi);
+  if (!(count > -1.0e6)) return -1000000;
+  if (count > 1.0e6) return 1000000;
+  return static_cast<int>(count);
+}
+
+}  // namespace
+
+SectionFiles make_section_files(const RunState& state) {
+  const TrialState& t = state.trial;
+  const LeafProfile& leaf = state.profile;
+  const double theta2 = state.derived.theta2;
+  const double alpha = state.bisection.alpha;
+  const double beta = state.derived.hd_nd;
+  const auto f = [&](double depth) {
+    return membrane_abscissa(depth, alpha, beta, t.TB);
+  };
+  SectionFiles files;
+
+  const int count1 = arc_point_count(state.derived.theta1);
+  const int count3 = arc_point_count(theta2);
+  const double step1 = t.s1 / count1;
+  const double step2 = 1.0 / 300;
+  const double step3 = (1.0 - t.s2) / count3;
+
+  OutlineWriter gate(t, files.gate, files.all_finite);
+  const double floor_x = 1.2 * state.syogen.base_distance;
+  gate.write(floor_x, std::tan(theta2) * (-1.2 * state.syogen.base_distance));
+  for (int i = 0; i <= leaf.last_node; ++i) gate.write(leaf.node_x[i], leaf.node_y[i]);
+
+  OutlineWriter stopper(t, files.stopper, files.all_finite);
+  stopper.write(t.anchor_x, t.anchor_y);
+  stopper.write(t.stopper_base_x, t.stopper_base_y);
+
+  OutlineWriter bag(t, files.balloon, files.all_finite);
+  bag.write(0.0, 0.0);
+  if (count1 >= 2) {
+    double depth = t.p1_y;
+    bag.point(t.p1_x, depth);
+    for (int j = 0; j < count1 - 1; ++j) {
+      depth = depth - step1;  // accumulated, as the outline was always drawn
+      bag.point(f(depth) * (-1.0), depth);
+    }
+  } else {
+    bag.start_after_empty_arc();
+  }
+
+  double depth = 0.0;
+  bag.point(0.0, depth, false);
+  for (int j = 1; j < 300; ++j) {
+    depth = depth + step2;
+    bag.point(f(depth), depth);
+  }
+
+  depth = t.s_bottom;
+  for (int j = 0; j < count3; ++j) {
+    depth = depth - step3;
+    bag.point(t.u_bottom - (f(depth) - t.u_bottom), depth);
+  }
+  bag.write(0.0, 0.0);
+
+  files.bag_area = bag.closed_area();
+  if (!std::isfinite(files.bag_area)) files.all_finite = false;
+  return files;
+}
+
+}  // namespace tqweir

@@ -1,0 +1,32 @@
+// The converged section as coordinate files: XYGate.csv (a stretch of floor
+// and the leaf), XYStopper.csv (the stopper) and XYBalloon.csv (the closed
+// bag outline), and the bag's cross-section area summed along the outline.
+#ifndef TQWEIR_OUTPUT_SECTION_FILES_H_
+#define TQWEIR_OUTPUT_SECTION_FILES_H_
+
+#include <string>
+
+#include "driver/run_state.h"
+
+namespace tqweir {
+
+struct SectionFiles {
+  std::string gate;     // last_node + 2 rows
+  std::string stopper;  // 2 rows
+  std::string balloon;  // count1 + 300 + count3 + 2 rows (arc 1 needs count1 >= 2)
+  double bag_area = 0.0;  // m^2, closing term included, sign from the outline's direction
+  bool all_finite = true;  // every written coordinate and the area are finite
+};
+
+// Rows "%10.8lf,%10.8lf" with CR LF, from the last trial's state. The bag is
+// sampled by membrane depth: arc 1 (leaf side, mirrored) from P1 up toward
+// the top in ceil(300 theta1 / pi) steps, arc 2 from the top down in 300
+// steps of 1/300, arc 3 (mirrored about the bottom) back up to the floor
+// contact in ceil(300 theta2 / pi) steps. The area is a trapezoid sum over
+// the written rows, except the top point of arc 2, which is written but
+// left out of the sum.
+SectionFiles make_section_files(const RunState& state);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_OUTPUT_SECTION_FILES_H_

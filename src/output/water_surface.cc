@@ -1,0 +1,137 @@
+#include "output/water_surface.h"
+
+#include "output/flow_depth.h"
+#include "output/format.h"
+#include "section/level_load.h"
+
+namespace tqweir {
+namespace {
+
+void append_surface_row(std::string& out, double x, double y, double d) {
+  append_format(out, "%10.8f,%10.8f,%10.8f,%10.8f", x, y + d, d, y);
+  out += kLineEnd;
+}
+
+// Still water below the crest: the walk of level_load, writing a row for each
+// node under water and, where the leaf rises out of the water, one row of
+// depth 0 at the last node written (not at the water line itself).
+Load still_water(const LeafProfile& leaf, double Lu, double unit_weight,
+                 std::string& rows) {
+  append_surface_row(rows, leaf.node_x[0], leaf.node_y[0], Lu - leaf.node_y[0]);
+  double xw = leaf.node_x[0];
+  double yw = leaf.node_y[0];
+  for (int i = 1; i <= leaf.last_node; ++i) {
+    const double y0 = leaf.node_y[i - 1];
+    const double y1 = leaf.node_y[i];
+    if (y0 < Lu && y1 < Lu) {
+      append_surface_row(rows, leaf.node_x[i], y1, Lu - y1);
+      xw = leaf.node_x[i];
+      yw = y1;
+    } else if (y0 < Lu && Lu <= y1) {
+      append_surface_row(rows, xw, yw, 0.0);
+    }
+  }
+  return level_load(leaf, Lu, unit_weight, unit_weight);
+}
+
+// Models 1 and 2: one row per node, one piece per segment, with the depth of
+// each node from the surface elevation at its x.
+template <typename Surface>
+LoadSums node_surface(const LeafProfile& leaf, const Surface& z, std::string& rows) {
+  LoadSums sums;
+  append_surface_row(rows, leaf.node_x[0], leaf.node_y[0], z(leaf.node_x[0]) - leaf.node_y[0]);
+  for (int i = 1; i <= leaf.last_node; ++i) {
+    const double xp = leaf.node_x[i - 1];
+    const double yp = leaf.node_y[i - 1];
+    const double xc = leaf.node_x[i];
+    const double yc = leaf.node_y[i];
+    const double dp = z(xp) - yp;
+    const double dc = z(xc) - yc;
+    add_piece(sums, xp, yp, xc - xp, yc - yp, dp, dc);
+    append_surface_row(rows, xc, yc, dc);
+  }
+  return sums;
+}
+
+// Model 3: each segment is cut into 10, 5 or 1 pieces by its run relative
+// to the leaf's length; every inner node is written twice (end of one
+// segment, start of the next), the second time without load.
+LoadSums critical_flow_surface(const LeafProfile& leaf, double Lu, std::string& rows) {
+  const double c = leaf.crest_height;
+  const double tip = leaf.tip_x;
+  LoadSums sums;
+  for (int i = 0; i < leaf.last_node; ++i) {
+    const double xi = leaf.node_x[i];
+    const double yi = leaf.node_y[i];
+    const double run = leaf.node_x[i + 1] - xi;
+    int n = 1;
+    if (tip / 5.0 <= run) n = 10;
+    if (tip / 5.0 > run && tip / 50.0 <= run) n = 5;
+    if (tip / 50.0 > run) n = 1;
+    const double step = run / n;
+
+    double xc = xi;
+    double dc = flow_depth(Lu, c, yi, xi, leaf.crest_x);
+    append_surface_row(rows, xi, yi, dc);
+    double yp = yi;
+    double dp = dc;
+    double xp = xi;
+    for (int j = 1; j <= n; ++j) {
+      xc = xc + step;
+      const double yc = ((xc - xi) / run) * (leaf.node_y[i + 1] - yi) + yi;
+      dc = flow_depth(Lu, c, yc, xc, leaf.crest_x);
+      add_piece(sums, xp, yp, step, yc - yp, dp, dc);
+      append_surface_row(rows, xc, yc, dc);
+      xp = xc;
+      yp = yc;
+      dp = dc;
+    }
+  }
+  return sums;
+}
+
+}  // namespace
+
+std::string write_water_surface(RunState& state) {
+  TrialState& t = state.trial;
+  const LeafProfile& leaf = state.profile;
+  const double Lu = state.parameter.upstream_level;
+  const double c = leaf.crest_height;
+  const double gamma = state.syogen.water_unit_weight;
+  std::string rows;
+
+  Load up;
+  if (Lu < c) {
+    t.overflow_depth = 0.0;
+    up = still_water(leaf, Lu, gamma, rows);
+  } else {
+    const double h = Lu - c;
+    t.overflow_depth = h;
+    const double tip = leaf.tip_x;
+    switch (state.parameter.overflow_mode) {
+      case 1:
+        up = load_from_sums(node_surface(leaf, [Lu](double) { return Lu; }, rows), gamma, gamma);
+        break;
+      case 2: {
+        const auto z = [h, c, tip](double x) {
+          return ((((0.3333333333333333 * h) * (tip - x)) / tip) + c) + 0.6666666666666666 * h;
+        };
+        up = load_from_sums(node_surface(leaf, z, rows), gamma, gamma);
+        break;
+      }
+      case 3:
+        up = load_from_sums(critical_flow_surface(leaf, Lu, rows), gamma, gamma);
+        break;
+      default:
+        // Refused before the bisection starts; nothing to write or load.
+        break;
+    }
+  }
+  t.up_load_v = up.load_v;
+  t.up_arm_x = up.arm_x;
+  t.up_load_h = up.load_h;
+  t.up_arm_y = up.arm_y;
+  return rows;
+}
+
+}  // namespace tqweir

@@ -1,0 +1,25 @@
+// The upstream water surface over the leaf (suimen.csv) and the upstream
+// water load integrated along the same walk.
+#ifndef TQWEIR_OUTPUT_WATER_SURFACE_H_
+#define TQWEIR_OUTPUT_WATER_SURFACE_H_
+
+#include <string>
+
+#include "driver/run_state.h"
+
+namespace tqweir {
+
+// Below the crest (Lu < H) the water is still: level_load on the leaf, a row
+// per submerged node and a zero-depth row where the leaf leaves the water.
+// At or over the crest the surface model of overflow_mode applies: 1 level,
+// 2 a straight drawdown to c + 2h/3 at the tip, 3 the energy equation of
+// critical flow sampled on subdivided segments.
+// Fills overflow_depth and up_load_v, up_arm_x, up_load_h, up_arm_y of
+// state.trial and returns the file's content: rows "x,y+d,d,y" with
+// "%10.8lf" and CR LF. Depends on the inputs only, not on the trial's alpha.
+// Throws StopRun(flow_depth_not_converged) from model 3.
+std::string write_water_surface(RunState& state);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_OUTPUT_WATER_SURFACE_H_

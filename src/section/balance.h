@@ -1,0 +1,19 @@
+// Stopper geometry and the moment balance of the leaf about its hinge.
+#ifndef TQWEIR_SECTION_BALANCE_H_
+#define TQWEIR_SECTION_BALANCE_H_
+
+#include "driver/run_state.h"
+
+namespace tqweir {
+
+// Places the stopper (attachment point at anchor_distance along the leaf,
+// foot on the floor line at base_distance), sums the moments about the
+// hinge and stores the trial's residual (N m per m): bag lift and
+// downstream water negative; upstream water, layer, weight, tip moment and
+// stopper positive. Also forms the tension resultant and support force
+// that the summary prints. Reports nothing.
+void compute_balance(RunState& state);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_SECTION_BALANCE_H_

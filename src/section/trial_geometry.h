@@ -1,0 +1,19 @@
+// Section geometry of one trial: the bag's shape, its size in metres, the
+// downstream depth over the hinge, and the bag's pressure, tension and
+// contact forces.
+#ifndef TQWEIR_SECTION_TRIAL_GEOMETRY_H_
+#define TQWEIR_SECTION_TRIAL_GEOMETRY_H_
+
+#include "driver/run_state.h"
+
+namespace tqweir {
+
+// Fills state.trial's geometry and bag quantities for `alpha` (the bag's
+// pressure head in bag heights) and re-stores state.perimeter.
+// Throws StopRun(tension_negative) when TB < 0, StopRun(downstream_too_deep)
+// when Hd > H, and lets the kernels' StopRun(membrane_not_converged) through.
+void evaluate_trial_geometry(RunState& state, double alpha);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_SECTION_TRIAL_GEOMETRY_H_
