@@ -1,0 +1,142 @@
+// What a run leaves on disk: the message log's exact bytes, which files a
+// stop leaves alone, and what happens when a file cannot be written.
+#include <sys/stat.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/case_runner.h"
+
+using tqweir_test::ScratchDir;
+
+namespace {
+
+const char kSyogen[] = "0,10,0,5000,1,1,2,2.5,5,1,9800,9800\n";
+const char kParameter[] = "1,2.5,0.3,0.5,15,45,2,3,10\n";
+const char kHitai[] = "0,0\n3,0\n4,0.3\n";
+
+// CP932 bytes of the messages this file checks, with CR LF.
+const char kSyogenMissing[] =
+    "syogen \x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb9\x82\xf1\r\n";
+const char kFinished[] = "\x90\xb3\x8f\xed\x82\xc9\x8fI\x97\xb9\x82\xb5\x82\xdc\x82\xb5\x82\xbd\r\n";
+
+void write_standard_case(const ScratchDir& dir) {
+  dir.write("syogen.csv", kSyogen);
+  dir.write("parameter.csv", kParameter);
+  dir.write("hitai.csv", kHitai);
+}
+
+std::string log_text(const ScratchDir& dir) {
+  bool ok = false;
+  std::string text = tqweir_test::cp932_to_utf8(dir.read("error.csv"), ok);
+  EXPECT_TRUE(ok) << "error.csv is not valid CP932";
+  return text;
+}
+
+TEST(MessageLog, MissingSyogenIsTheOnlyLineEvenWithTheOtherInputsPresent) {
+  ScratchDir dir;
+  dir.write("parameter.csv", kParameter);
+  dir.write("hitai.csv", kHitai);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(dir.read("error.csv"), kSyogenMissing);
+  EXPECT_EQ(dir.files().size(), 3u);  // the two inputs and the log
+}
+
+TEST(MessageLog, EachMissingInputNamesItsFile) {
+  ScratchDir dir;
+  dir.write("syogen.csv", kSyogen);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"parameter.csv が見つかりません\r\n");
+  dir.write("parameter.csv", kParameter);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"hitai.csv が見つかりません\r\n");
+}
+
+TEST(MessageLog, SuccessReplacesAnEarlierLog) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  dir.write("error.csv", "old line one\r\nold line two\r\n");
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 0);
+  EXPECT_EQ(dir.read("error.csv"), kFinished);
+}
+
+TEST(MessageLog, CrLfInputFilesSolveLikeLfFiles) {
+  ScratchDir lf;
+  write_standard_case(lf);
+  ScratchDir crlf;
+  crlf.write("syogen.csv", "0,10,0,5000,1,1,2,2.5,5,1,9800,9800\r\n");
+  crlf.write("parameter.csv", "1,2.5,0.3,0.5,\r\n15,45,2,3,10\r\n");
+  crlf.write("hitai.csv", "0,0\r\n3,0\r\n4,0.3\r\n");
+  ASSERT_EQ(tqweir_test::run_tqweir(lf), 0);
+  ASSERT_EQ(tqweir_test::run_tqweir(crlf), 0);
+  for (const char* name : {"TQSpec.csv", "XYBalloon.csv", "XYGate.csv", "XYStopper.csv", "suimen.csv"}) {
+    EXPECT_EQ(lf.read(name), crlf.read(name)) << name;
+  }
+}
+
+TEST(StoppedRun, FirstTrialStopLeavesOldOutputsAlone) {
+  ScratchDir dir;
+  dir.write("syogen.csv", kSyogen);
+  dir.write("parameter.csv", "1,2.5,3.0,0.5,15,45,2,3,10\n");  // hd_nd 3: TB < 0 at alpha 2
+  dir.write("hitai.csv", kHitai);
+  for (const char* name : {"suimen.csv", "XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"}) {
+    dir.write(name, "old");
+  }
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"TB < 0 袋体張力が不適切です\r\n");
+  for (const char* name : {"suimen.csv", "XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"}) {
+    EXPECT_EQ(dir.read(name), "old") << name;
+  }
+}
+
+TEST(StoppedRun, RangeStopHasWrittenTheSurfaceButNoResults) {
+  ScratchDir dir;
+  // A leaf weight so large that no bag pressure up to 500 holds the leaf.
+  dir.write("syogen.csv", "0,10,0,5e9,1,1,2,2.5,5,1,9800,9800\n");
+  dir.write("parameter.csv", kParameter);
+  dir.write("hitai.csv", kHitai);
+  dir.write("suimen.csv", "old");
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"2.0 <α< 500 の範囲に解はありません(α>500)\r\n");
+  EXPECT_NE(dir.read("suimen.csv"), "old");
+  EXPECT_FALSE(dir.exists("TQSpec.csv"));
+  EXPECT_FALSE(dir.exists("XYGate.csv"));
+}
+
+TEST(UnwritableOutput, SummaryInPlaceOfAFolderIsReportedByName) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  ASSERT_EQ(mkdir(dir.file("TQSpec.csv").c_str(), 0755), 0);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"TQSpec.csv に書き込めません\r\n");
+}
+
+TEST(UnwritableOutput, SurfaceFileInPlaceOfAFolderStopsBeforeAnyResult) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  ASSERT_EQ(mkdir(dir.file("suimen.csv").c_str(), 0755), 0);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"suimen.csv に書き込めません\r\n");
+  EXPECT_FALSE(dir.exists("XYGate.csv"));
+  EXPECT_FALSE(dir.exists("TQSpec.csv"));
+}
+
+TEST(UnwritableOutput, CoordinateFileInPlaceOfAFolderWritesNoSummary) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  ASSERT_EQ(mkdir(dir.file("XYBalloon.csv").c_str(), 0755), 0);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"XYBalloon.csv に書き込めません\r\n");
+  EXPECT_FALSE(dir.exists("TQSpec.csv"));
+}
+
+TEST(UnwritableOutput, LogThatCannotBeCreatedGivesStatusOne) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  ASSERT_EQ(mkdir(dir.file("error.csv").c_str(), 0755), 0);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_FALSE(dir.exists("TQSpec.csv"));
+}
+
+}  // namespace
