@@ -36,6 +36,11 @@ RunState prepare_run_state(const CaseInput& input);
 // when a coordinate or summary value is not finite.
 SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink);
 
+// The same with a cache supplied by the caller: a RunCache(literal) gives
+// the reference evaluation, and the cache's counters tell the work done.
+// `cache` must be fresh (one cache per case).
+SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink, RunCache& cache);
+
 }  // namespace tqweir
 
 #endif  // TQWEIR_DRIVER_CASE_SOLVER_H_
