@@ -20,7 +20,11 @@ MembraneShape RunCache::shape(double alpha, double beta, double theta1, double t
 }
 
 const WaterSurface& RunCache::surface(const RunState& state) {
-  if (mode() == Evaluation::literal || !surface_) surface_ = build_water_surface(state);
+  if (mode() == Evaluation::literal || !surface_ || !same_surface_inputs(state, surface_inputs_)) {
+    surface_.reset();
+    surface_ = build_water_surface(state);
+    surface_inputs_ = state;
+  }
   return *surface_;
 }
 

@@ -11,8 +11,10 @@
 // passes: the reference against which tests and benchmarks check that
 // reuse changes no bit. Production runs use Evaluation::reuse.
 //
-// One cache serves one run of one case (its keys assume the run's inputs);
-// it is not thread-safe, and nothing in it is shared between runs.
+// A cache is meant for one run of one case; what it keeps is keyed by the
+// inputs it was computed from, so a cache handed another case recomputes
+// rather than answers wrongly. It is not thread-safe: one per run, nothing
+// in it shared between runs.
 #ifndef TQWEIR_DRIVER_RUN_CACHE_H_
 #define TQWEIR_DRIVER_RUN_CACHE_H_
 
@@ -44,8 +46,9 @@ class RunCache {
   // Throws as solve_membrane_shape; a shape that stopped is not kept.
   MembraneShape shape(double alpha, double beta, double theta1, double theta2);
 
-  // build_water_surface(state), built on the first request and kept
-  // (literal: built on every request). Throws as build_water_surface.
+  // build_water_surface(state), built on the first request and kept for
+  // the requests whose surface inputs are the same (literal: built on every
+  // request). Throws as build_water_surface.
   const WaterSurface& surface(const RunState& state);
 
   // Integrand values of the elliptic integrals evaluated so far.
@@ -57,6 +60,7 @@ class RunCache {
   EllipticIntegrals integrals_;
   std::map<ShapeKey, MembraneShape> shapes_;
   std::optional<WaterSurface> surface_;
+  RunState surface_inputs_;  // the state surface_ was built from
 };
 
 }  // namespace tqweir

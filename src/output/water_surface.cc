@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "membrane/double_bits.h"
 #include "output/flow_depth.h"
 #include "output/format.h"
 #include "section/level_load.h"
@@ -129,6 +130,22 @@ WaterSurface build_water_surface(const RunState& state) {
       break;
   }
   return surface;
+}
+
+bool same_surface_inputs(const RunState& a, const RunState& b) {
+  const LeafProfile& p = a.profile;
+  const LeafProfile& q = b.profile;
+  const auto same = [](double x, double y) { return double_bits(x) == double_bits(y); };
+  if (p.last_node != q.last_node || a.parameter.overflow_mode != b.parameter.overflow_mode) {
+    return false;
+  }
+  for (int i = 0; i <= p.last_node && i < kMaxNodes; ++i) {
+    if (!same(p.node_x[i], q.node_x[i]) || !same(p.node_y[i], q.node_y[i])) return false;
+  }
+  return same(p.crest_height, q.crest_height) && same(p.crest_x, q.crest_x) &&
+         same(p.tip_x, q.tip_x) &&
+         same(a.parameter.upstream_level, b.parameter.upstream_level) &&
+         same(a.syogen.water_unit_weight, b.syogen.water_unit_weight);
 }
 
 void store_water_surface(TrialState& trial, const WaterSurface& surface) {

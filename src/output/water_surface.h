@@ -31,7 +31,13 @@ struct WaterSurface {
 };
 
 // Builds the surface of the run's inputs. Throws as write_water_surface.
+// Reads the leaf profile, upstream_level, overflow_mode and the water's unit
+// weight, nothing else.
 WaterSurface build_water_surface(const RunState& state);
+
+// True when build_water_surface reads the same bits in `a` and `b`, so that
+// a surface built for one serves the other.
+bool same_surface_inputs(const RunState& a, const RunState& b);
 
 // Files the surface's overflow depth and upstream load in the trial.
 void store_water_surface(TrialState& trial, const WaterSurface& surface);
