@@ -37,8 +37,9 @@ RunState prepare_run_state(const CaseInput& input);
 SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink);
 
 // The same with a cache supplied by the caller: a RunCache(literal) gives
-// the reference evaluation, and the cache's counters tell the work done.
-// `cache` must be fresh (one cache per case).
+// the reference evaluation, and the cache's counter tells the work done
+// (summed over every case the cache has served; one cache per case is the
+// intended use).
 SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink, RunCache& cache);
 
 }  // namespace tqweir
