@@ -12,12 +12,20 @@
 namespace tqweir {
 
 void run_trial(RunState& state, int trial, double alpha, const SurfaceSink& sink) {
+  RunCache cache;
+  run_trial(state, trial, alpha, sink, cache);
+}
+
+void run_trial(RunState& state, int trial, double alpha, const SurfaceSink& sink,
+               RunCache& cache) {
   state.bisection.trial = trial;
   state.bisection.alpha = alpha;
   ++state.bisection.trials;
-  evaluate_trial_geometry(state, alpha);
-  const std::string rows = write_water_surface(state);
-  if (sink) sink(rows);
+  const DerivedInput& d = state.derived;
+  apply_membrane_shape(state, alpha, cache.shape(alpha, d.hd_nd, d.theta1, d.theta2));
+  const WaterSurface& surface = cache.surface(state);
+  store_water_surface(state.trial, surface);
+  if (sink) sink(surface.rows);
   compute_leaf_loads(state);
   compute_balance(state);
   // A not-a-number residual would pass the sign tests in silence and end the
@@ -26,6 +34,11 @@ void run_trial(RunState& state, int trial, double alpha, const SurfaceSink& sink
 }
 
 void solve_alpha(RunState& state, const SurfaceSink& sink) {
+  RunCache cache;
+  solve_alpha(state, sink, cache);
+}
+
+void solve_alpha(RunState& state, const SurfaceSink& sink, RunCache& cache) {
   BisectionState& b = state.bisection;
   b.alpha_lo = 2.0;
   b.alpha_hi = 500.0;
@@ -33,9 +46,9 @@ void solve_alpha(RunState& state, const SurfaceSink& sink) {
   b.trials = 0;
   for (;;) {
     b.alpha_mid = (b.alpha_lo + b.alpha_hi) / 2.0;
-    run_trial(state, 0, b.alpha_lo, sink);
-    run_trial(state, 1, b.alpha_hi, sink);
-    run_trial(state, 2, b.alpha_mid, sink);
+    run_trial(state, 0, b.alpha_lo, sink, cache);
+    run_trial(state, 1, b.alpha_hi, sink, cache);
+    run_trial(state, 2, b.alpha_mid, sink, cache);
     ++b.iterations;
 
     if (!(b.residual_lo >= 0.0)) throw StopRun(Message::no_solution_below);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "driver/run_cache.h"
 #include "driver/run_state.h"
 
 namespace tqweir {
@@ -20,6 +21,12 @@ using SurfaceSink = std::function<void(const std::string& rows)>;
 // StopRun(balance_not_finite) when the residual is not a finite number.
 void run_trial(RunState& state, int trial, double alpha, const SurfaceSink& sink);
 
+// The same, taking the membrane shape and the water surface from the run's
+// `cache` (built there on first use: the surface in the first trial that
+// passes its geometry checks, so the stops come in the same order).
+void run_trial(RunState& state, int trial, double alpha, const SurfaceSink& sink,
+               RunCache& cache);
+
 // Brackets alpha in [2, 500]; every iteration re-evaluates the lower bound,
 // the upper bound and the midpoint, checks that the residual is >= 0 at the
 // lower and <= 0 at the upper bound, and moves the bounds, until the bracket
@@ -28,6 +35,10 @@ void run_trial(RunState& state, int trial, double alpha, const SurfaceSink& sink
 // base angle. Throws StopRun(no_solution_below / no_solution_above) and lets
 // the trials' stops through.
 void solve_alpha(RunState& state, const SurfaceSink& sink);
+
+// The same with the run's `cache`: each distinct alpha's membrane shape and
+// the surface are computed once. Same results, stops and sink calls.
+void solve_alpha(RunState& state, const SurfaceSink& sink, RunCache& cache);
 
 }  // namespace tqweir
 

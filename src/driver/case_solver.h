@@ -36,6 +36,12 @@ RunState prepare_run_state(const CaseInput& input);
 // when a coordinate or summary value is not finite.
 SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink);
 
+// The same with a cache supplied by the caller: a RunCache(literal) gives
+// the reference evaluation, and the cache's counter tells the work done
+// (summed over every case the cache has served; one cache per case is the
+// intended use).
+SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink, RunCache& cache);
+
 }  // namespace tqweir
 
 #endif  // TQWEIR_DRIVER_CASE_SOLVER_H_

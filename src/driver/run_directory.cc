@@ -63,7 +63,23 @@ void write_whole_file(const std::string& dir, const char* name, const std::strin
   file.close();
 }
 
-CaseInput read_inputs(const std::string& dir) {
+void write_results(const std::string& dir, const SolvedCase& solved) {
+  // All three coordinate files are opened before any is written.
+  OutputFile gate(dir, "XYGate.csv");
+  OutputFile stopper(dir, "XYStopper.csv");
+  OutputFile balloon(dir, "XYBalloon.csv");
+  gate.write(solved.files.gate);
+  stopper.write(solved.files.stopper);
+  balloon.write(solved.files.balloon);
+  gate.close();
+  stopper.close();
+  balloon.close();
+  write_whole_file(dir, "TQSpec.csv", solved.summary.text);
+}
+
+}  // namespace
+
+CaseInput read_case_inputs(const std::string& dir) {
   CaseInput input;
   {
     std::ifstream in = open_input(dir, "syogen.csv", Message::syogen_missing);
@@ -81,22 +97,6 @@ CaseInput read_inputs(const std::string& dir) {
   return input;
 }
 
-void write_results(const std::string& dir, const SolvedCase& solved) {
-  // All three coordinate files are opened before any is written.
-  OutputFile gate(dir, "XYGate.csv");
-  OutputFile stopper(dir, "XYStopper.csv");
-  OutputFile balloon(dir, "XYBalloon.csv");
-  gate.write(solved.files.gate);
-  stopper.write(solved.files.stopper);
-  balloon.write(solved.files.balloon);
-  gate.close();
-  stopper.close();
-  balloon.close();
-  write_whole_file(dir, "TQSpec.csv", solved.summary.text);
-}
-
-}  // namespace
-
 int run_in_directory(const std::string& dir, std::ostream& err) {
   std::FILE* log = std::fopen(join(dir, "error.csv").c_str(), "wb");
   if (log == nullptr) {
@@ -106,7 +106,7 @@ int run_in_directory(const std::string& dir, std::ostream& err) {
   std::string line;
   int status = 1;
   try {
-    const CaseInput input = read_inputs(dir);
+    const CaseInput input = read_case_inputs(dir);
     // The surface file is the same in every trial: written by the first
     // trial that reaches it, so a run stopped by the first trial's checks
     // leaves an earlier file alone.

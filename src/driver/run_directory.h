@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "driver/case_solver.h"
+
 namespace tqweir {
 
 // Runs one case in `dir` and returns the exit status: 0 after the success
@@ -14,6 +16,11 @@ namespace tqweir {
 // line ends are written as CR LF by the program itself, and input files
 // with CR LF or LF line ends read alike.
 int run_in_directory(const std::string& dir, std::ostream& err);
+
+// Reads syogen.csv, parameter.csv and hitai.csv of `dir` (in that order,
+// binary mode), as a run does before it solves. Throws StopRun for a
+// missing or unreadable file and for the readers' checks.
+CaseInput read_case_inputs(const std::string& dir);
 
 }  // namespace tqweir
 

@@ -2,17 +2,18 @@
 
 #include <cmath>
 
-#include "membrane/elliptic.h"
+#include "membrane/elliptic_integrals.h"
 
 namespace tqweir {
 namespace {
 
-double submerged_abscissa(double z, double a, double b, double tau) {
+double submerged_abscissa(double z, double a, double b, double tau,
+                          EllipticIntegrals& ig) {
   const double c = a - (b - 1);  // pressure head at the top
   const double k = 4 * tau / (c * c);
   const double psi = 2 * std::asin(std::sqrt((2 * c * z - z * z) / (4 * tau)));
-  const double f = elliptic_f(psi / 2, k);
-  const double e = elliptic_e(psi / 2, k);
+  const double f = ig.f(psi / 2, k);
+  const double e = ig.e(psi / 2, k);
   return (2 * tau / c) * f - c * (f - e);
 }
 
@@ -21,7 +22,8 @@ double arc_abscissa(double z, double a, double tau) {
   return std::sqrt(r * r - (z - r) * (z - r));
 }
 
-double elastica_abscissa(double z, double a, double b, double tau) {
+double elastica_abscissa(double z, double a, double b, double tau,
+                         EllipticIntegrals& ig) {
   const double e = 1 - b;  // depth of the water line
   const double k = 4 * tau / (a * a + 2 * a * e);
   const double w = 1 - e * a / tau;  // cos psi at the water line
@@ -31,10 +33,10 @@ double elastica_abscissa(double z, double a, double b, double tau) {
   if (q < -1) q = -1;
   const double psi = std::acos(q);
   const double psi_w = std::acos(w);
-  const double f = elliptic_f(psi / 2, k);
-  const double f_w = elliptic_f(psi_w / 2, k);
+  const double f = ig.f(psi / 2, k);
+  const double f_w = ig.f(psi_w / 2, k);
   const double delta_f = f - f_w;
-  const double delta_d = (f - elliptic_e(psi / 2, k)) - (f_w - elliptic_e(psi_w / 2, k));
+  const double delta_d = (f - ig.e(psi / 2, k)) - (f_w - ig.e(psi_w / 2, k));
   return (tau / a) * std::sin(psi_w) +
          (2 * tau / std::sqrt(a * a + 2 * a * e)) * (delta_f - (2 / k) * delta_d);
 }
@@ -42,10 +44,16 @@ double elastica_abscissa(double z, double a, double b, double tau) {
 }  // namespace
 
 double membrane_abscissa(double depth, double alpha, double beta,
-                         double tension) {
-  if (beta >= 1) return submerged_abscissa(depth, alpha, beta, tension);
+                         double tension, EllipticIntegrals& integrals) {
+  if (beta >= 1) return submerged_abscissa(depth, alpha, beta, tension, integrals);
   if (depth < 1 - beta) return arc_abscissa(depth, alpha, tension);
-  return elastica_abscissa(depth, alpha, beta, tension);
+  return elastica_abscissa(depth, alpha, beta, tension, integrals);
+}
+
+double membrane_abscissa(double depth, double alpha, double beta,
+                         double tension) {
+  EllipticIntegrals integrals;
+  return membrane_abscissa(depth, alpha, beta, tension, integrals);
 }
 
 }  // namespace tqweir

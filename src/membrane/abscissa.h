@@ -8,12 +8,20 @@
 
 namespace tqweir {
 
+class EllipticIntegrals;
+
 // x(depth) in bag heights, signed: 0 on the vertical through the top,
 // positive toward the side the membrane leaves the top on; it turns negative
 // near the bottom where the bag reaches back. REQUIRES: 0 <= depth < 1 and
 // `tension` from solve_tension(alpha, beta).
 double membrane_abscissa(double depth, double alpha, double beta,
                          double tension);
+
+// The same, with the elliptic integrals taken from `integrals` (the run's
+// own, so that the water-line integrals and repeated depths are evaluated
+// once). Same result, bit for bit.
+double membrane_abscissa(double depth, double alpha, double beta,
+                         double tension, EllipticIntegrals& integrals);
 
 }  // namespace tqweir
 

@@ -66,13 +66,18 @@ int arc_point_count(double angle) {
 }  // namespace
 
 SectionFiles make_section_files(const RunState& state) {
+  EllipticIntegrals integrals;
+  return make_section_files(state, integrals);
+}
+
+SectionFiles make_section_files(const RunState& state, EllipticIntegrals& integrals) {
   const TrialState& t = state.trial;
   const LeafProfile& leaf = state.profile;
   const double theta2 = state.derived.theta2;
   const double alpha = state.bisection.alpha;
   const double beta = state.derived.hd_nd;
   const auto f = [&](double depth) {
-    return membrane_abscissa(depth, alpha, beta, t.TB);
+    return membrane_abscissa(depth, alpha, beta, t.TB, integrals);
   };
   SectionFiles files;
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "driver/run_state.h"
+#include "membrane/elliptic_integrals.h"
 
 namespace tqweir {
 
@@ -26,6 +27,11 @@ struct SectionFiles {
 // the written rows, except the top point of arc 2, which is written but
 // left out of the sum.
 SectionFiles make_section_files(const RunState& state);
+
+// The same, with the outline's elliptic integrals taken from `integrals`
+// (the run's own: the water-line integrals of the last trial are then
+// evaluated already).
+SectionFiles make_section_files(const RunState& state, EllipticIntegrals& integrals);
 
 }  // namespace tqweir
 

@@ -1,5 +1,8 @@
 #include "output/water_surface.h"
 
+#include <utility>
+
+#include "membrane/double_bits.h"
 #include "output/flow_depth.h"
 #include "output/format.h"
 #include "section/level_load.h"
@@ -92,46 +95,71 @@ LoadSums critical_flow_surface(const LeafProfile& leaf, double Lu, std::string& 
 
 }  // namespace
 
-std::string write_water_surface(RunState& state) {
-  TrialState& t = state.trial;
+WaterSurface build_water_surface(const RunState& state) {
   const LeafProfile& leaf = state.profile;
   const double Lu = state.parameter.upstream_level;
   const double c = leaf.crest_height;
   const double gamma = state.syogen.water_unit_weight;
-  std::string rows;
+  WaterSurface surface;
+  std::string& rows = surface.rows;
 
-  Load up;
   if (Lu < c) {
-    t.overflow_depth = 0.0;
-    up = still_water(leaf, Lu, gamma, rows);
-  } else {
-    const double h = Lu - c;
-    t.overflow_depth = h;
-    const double tip = leaf.tip_x;
-    switch (state.parameter.overflow_mode) {
-      case 1:
-        up = load_from_sums(node_surface(leaf, [Lu](double) { return Lu; }, rows), gamma, gamma);
-        break;
-      case 2: {
-        const auto z = [h, c, tip](double x) {
-          return ((((0.3333333333333333 * h) * (tip - x)) / tip) + c) + 0.6666666666666666 * h;
-        };
-        up = load_from_sums(node_surface(leaf, z, rows), gamma, gamma);
-        break;
-      }
-      case 3:
-        up = load_from_sums(critical_flow_surface(leaf, Lu, rows), gamma, gamma);
-        break;
-      default:
-        // Refused before the bisection starts; nothing to write or load.
-        break;
-    }
+    surface.overflow_depth = 0.0;
+    surface.up = still_water(leaf, Lu, gamma, rows);
+    return surface;
   }
-  t.up_load_v = up.load_v;
-  t.up_arm_x = up.arm_x;
-  t.up_load_h = up.load_h;
-  t.up_arm_y = up.arm_y;
-  return rows;
+  const double h = Lu - c;
+  surface.overflow_depth = h;
+  const double tip = leaf.tip_x;
+  switch (state.parameter.overflow_mode) {
+    case 1:
+      surface.up = load_from_sums(node_surface(leaf, [Lu](double) { return Lu; }, rows), gamma, gamma);
+      break;
+    case 2: {
+      const auto z = [h, c, tip](double x) {
+        return ((((0.3333333333333333 * h) * (tip - x)) / tip) + c) + 0.6666666666666666 * h;
+      };
+      surface.up = load_from_sums(node_surface(leaf, z, rows), gamma, gamma);
+      break;
+    }
+    case 3:
+      surface.up = load_from_sums(critical_flow_surface(leaf, Lu, rows), gamma, gamma);
+      break;
+    default:
+      // Refused before the bisection starts; nothing to write or load.
+      break;
+  }
+  return surface;
+}
+
+bool same_surface_inputs(const RunState& a, const RunState& b) {
+  const LeafProfile& p = a.profile;
+  const LeafProfile& q = b.profile;
+  const auto same = [](double x, double y) { return double_bits(x) == double_bits(y); };
+  if (p.last_node != q.last_node || a.parameter.overflow_mode != b.parameter.overflow_mode) {
+    return false;
+  }
+  for (int i = 0; i <= p.last_node && i < kMaxNodes; ++i) {
+    if (!same(p.node_x[i], q.node_x[i]) || !same(p.node_y[i], q.node_y[i])) return false;
+  }
+  return same(p.crest_height, q.crest_height) && same(p.crest_x, q.crest_x) &&
+         same(p.tip_x, q.tip_x) &&
+         same(a.parameter.upstream_level, b.parameter.upstream_level) &&
+         same(a.syogen.water_unit_weight, b.syogen.water_unit_weight);
+}
+
+void store_water_surface(TrialState& trial, const WaterSurface& surface) {
+  trial.overflow_depth = surface.overflow_depth;
+  trial.up_load_v = surface.up.load_v;
+  trial.up_arm_x = surface.up.arm_x;
+  trial.up_load_h = surface.up.load_h;
+  trial.up_arm_y = surface.up.arm_y;
+}
+
+std::string write_water_surface(RunState& state) {
+  WaterSurface surface = build_water_surface(state);
+  store_water_surface(state.trial, surface);
+  return std::move(surface.rows);
 }
 
 }  // namespace tqweir

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver/run_state.h"
+#include "section/level_load.h"
 
 namespace tqweir {
 
@@ -19,6 +20,27 @@ namespace tqweir {
 // "%10.8lf" and CR LF. Depends on the inputs only, not on the trial's alpha.
 // Throws StopRun(flow_depth_not_converged) from model 3.
 std::string write_water_surface(RunState& state);
+
+// What write_water_surface computes, kept apart from the trial: it depends on
+// the run's inputs only, so a run may build it once and store it into every
+// trial.
+struct WaterSurface {
+  std::string rows;  // the file's content
+  double overflow_depth = 0.0;  // m over the crest, 0 below it
+  Load up;  // the upstream water load
+};
+
+// Builds the surface of the run's inputs. Throws as write_water_surface.
+// Reads the leaf profile, upstream_level, overflow_mode and the water's unit
+// weight, nothing else.
+WaterSurface build_water_surface(const RunState& state);
+
+// True when build_water_surface reads the same bits in `a` and `b`, so that
+// a surface built for one serves the other.
+bool same_surface_inputs(const RunState& a, const RunState& b);
+
+// Files the surface's overflow depth and upstream load in the trial.
+void store_water_surface(TrialState& trial, const WaterSurface& surface);
 
 }  // namespace tqweir
 

@@ -1,0 +1,44 @@
+// The in-process solve of each example, with the literal evaluation (every
+// elliptic integral where the formulas use it, the membrane and the surface
+// rebuilt in every trial) and with the production one (RunCache reuse),
+// side by side. Each benchmark reports the run's integrand evaluations
+// (trapezoid nodes, one sine each) as the counter integrand_evals.
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "driver/case_solver.h"
+#include "driver/run_cache.h"
+#include "driver/run_directory.h"
+
+namespace {
+
+void solve_example(benchmark::State& st, const std::string& example, tqweir::Evaluation mode) {
+  const tqweir::CaseInput input = tqweir::read_case_inputs(std::string(TQWEIR_EXAMPLES_DIR) + "/" + example);
+  long long evaluations = 0;
+  for (auto _ : st) {
+    tqweir::RunCache cache(mode);
+    tqweir::SolvedCase solved = tqweir::solve_case(input, nullptr, cache);
+    benchmark::DoNotOptimize(solved.summary.text.data());
+    evaluations = cache.integrand_evaluations();
+  }
+  st.counters["integrand_evals"] = static_cast<double>(evaluations);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (const char* example : {"standard", "overflow_model2", "overflow_model3"}) {
+    for (const auto& [name, mode] : {std::pair{"literal", tqweir::Evaluation::literal},
+                                     std::pair{"reuse", tqweir::Evaluation::reuse}}) {
+      const std::string label = std::string("solve/") + example + "/" + name;
+      benchmark::RegisterBenchmark(label.c_str(), solve_example, std::string(example), mode)
+          ->Unit(benchmark::kMillisecond);
+    }
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
