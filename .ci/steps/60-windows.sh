@@ -26,6 +26,16 @@ trap wine_down EXIT
 wine_up
 lap "wine prefix set up"
 
+# Exit statuses through wine: 0 for --version, 2 for a bad command line (1
+# for a stop is checked in every case comparison below).
+scripts/windows/tqweir-wine.sh --version
+status=0
+scripts/windows/tqweir-wine.sh --no-such-option 2>/dev/null || status=$?
+if [ "$status" -ne 2 ]; then
+  echo "bad command line: exit status $status under wine, expected 2" >&2
+  exit 1
+fi
+
 scripts/windows/check-stdio.sh "$BUILD"
 lap "C runtime probe"
 
