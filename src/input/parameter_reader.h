@@ -8,10 +8,11 @@
 
 namespace tqweir {
 
-// One formatted read "%d,%lf,...,%lf ". A first field written with a decimal
-// point stops the read at the point, like any other mismatch.
-// Throws StopRun(parameter_invalid) when fewer than nine fields convert or a
-// real is not finite.
+// One formatted read "%lld,%lf,...,%lf " (the integer syntax of "%d"). A
+// first field written with a decimal point stops the read at the point, like
+// any other mismatch.
+// Throws StopRun(parameter_invalid) when fewer than nine fields convert, a
+// real is not finite, or the mode does not fit in an int.
 ParameterInput read_parameter(std::istream& in);
 
 }  // namespace tqweir
