@@ -1,6 +1,7 @@
 #include "tools/plot/run_folder.h"
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -25,6 +26,8 @@ std::string read_whole(const std::string& dir, const char* name) {
 }  // namespace
 
 RunResults read_run_folder(const std::string& dir) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(dir, ec)) throw PlotInputError("there is no such folder");
   const std::string log = read_whole(dir, "error.csv");
   if (!holds_success_notice(log)) {
     throw PlotInputError("the run did not finish normally: " + describe_log(log));

@@ -103,8 +103,7 @@ def check_drawing(folder, case):
             to_metres, tolerance)
     compare(case + " stopper", drawn_points(root, "stopper"), read_rows(folder, "XYStopper.csv"),
             to_metres, tolerance)
-    spec = read_rows(folder, "TQSpec.csv")[0]
-    upstream_level = spec[1]
+    upstream_level = read_rows(folder, "TQSpec.csv")[0][1]
     surface = drawn_points(root, "upstream-surface")
     if upstream_level > 0:
         check(surface, case + ": no upstream surface drawn")

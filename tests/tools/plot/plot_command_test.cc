@@ -90,6 +90,14 @@ TEST(PlotCommand, RefusesAMissingOrMalformedFile) {
   }
 }
 
+TEST(PlotCommand, RefusesAFolderThatIsNotThere) {
+  ScratchDir dir;
+  const Result r = run_plot(dir, "no-such-run -o x.svg");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("no-such-run: there is no such folder"), std::string::npos) << r.err;
+  EXPECT_TRUE(dir.files().empty());
+}
+
 TEST(PlotCommand, ReadsTheFloorAngleFromSyogenOnlyWhenTheGateFileLacksIt) {
   ScratchDir dir;
   finished_run(dir);
