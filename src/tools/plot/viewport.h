@@ -1,0 +1,45 @@
+// The mapping from the section frame (metres, y up) to the picture (SVG
+// pixels, y down), with one scale for both axes so the drawing is true to
+// scale.
+#ifndef TQWEIR_TOOLS_PLOT_VIEWPORT_H_
+#define TQWEIR_TOOLS_PLOT_VIEWPORT_H_
+
+#include "tools/plot/run_results.h"
+
+namespace tqweir {
+namespace plot {
+
+// An axis-aligned rectangle of the section frame (m). Starts empty.
+struct Bounds {
+  double x_min = 1e300, x_max = -1e300, y_min = 1e300, y_max = -1e300;
+
+  void include(const Point& p);
+  double width() const { return x_max - x_min; }
+  double height() const { return y_max - y_min; }
+};
+
+struct Viewport {
+  Bounds world;            // the rectangle of the section that is drawn (m)
+  double left_px = 0.0;    // where world.x_min lands
+  double top_px = 0.0;     // where world.y_max lands
+  double px_per_m = 1.0;   // the one scale of both axes
+
+  double x_px(double x) const { return left_px + (x - world.x_min) * px_per_m; }
+  double y_px(double y) const { return top_px + (world.y_max - y) * px_per_m; }
+  double width_px() const { return world.width() * px_per_m; }
+  double height_px() const { return world.height() * px_per_m; }
+};
+
+// The largest true-scale view of `content` that fits in max_width_px by
+// max_height_px with its top left corner at (left_px, top_px). A view that
+// is limited by its height is widened to the full width, the extra shared
+// equally upstream and downstream, so the picture keeps its width; one
+// limited by its width keeps the content's height.
+// REQUIRES: content has a positive width or height.
+Viewport fit_viewport(const Bounds& content, double left_px, double top_px,
+                      double max_width_px, double max_height_px);
+
+}  // namespace plot
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_PLOT_VIEWPORT_H_

@@ -1,0 +1,143 @@
+// The pieces the drawing is made of: escaping of text, the metre scale,
+// the true-scale view, label placement and polyline measures.
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tools/plot/axes.h"
+#include "tools/plot/label_placer.h"
+#include "tools/plot/polyline_measures.h"
+#include "tools/plot/svg_text.h"
+#include "tools/plot/title_block.h"
+#include "tools/plot/viewport.h"
+
+namespace tqweir {
+namespace plot {
+namespace {
+
+TEST(XmlEscape, MarkupCharactersBecomeEntities) {
+  EXPECT_EQ(xml_escape("a&b<c>\"d'"), "a&amp;b&lt;c&gt;&quot;d&apos;");
+}
+
+TEST(XmlEscape, KeepsJapaneseAndReplacesWhatXmlCannotHold) {
+  EXPECT_EQ(xml_escape(u8"袋体 α °"), u8"袋体 α °");
+  EXPECT_EQ(xml_escape("tab\tok"), "tab\tok");
+  EXPECT_EQ(xml_escape(std::string("nul\0bel\x07", 8)), "nul?bel?");
+  // CP932 bytes of a folder name made on a Japanese desktop: not UTF-8.
+  EXPECT_EQ(xml_escape("\x82\xa0"), "??");
+  EXPECT_EQ(xml_escape("\xe3\x81"), "??");            // cut short
+  EXPECT_EQ(xml_escape("\xc0\xaf"), "??");            // overlong '/'
+  EXPECT_EQ(xml_escape("\xed\xa0\x80"), "???");       // a surrogate
+  EXPECT_EQ(xml_escape("\xef\xbf\xbe"), "???");       // U+FFFE
+  EXPECT_EQ(xml_escape("\xf4\x90\x80\x80"), "????");  // above U+10FFFF
+}
+
+TEST(ShortenUtf8, CountsCharactersAndNeverSplitsOne) {
+  EXPECT_EQ(shorten_utf8(u8"袋体袋体", 4), u8"袋体袋体");
+  EXPECT_EQ(shorten_utf8(u8"袋体袋体", 3), u8"袋体袋...");
+  EXPECT_EQ(shorten_utf8("abcdef", 2), "ab...");
+}
+
+TEST(TickStep, IsOneTwoOrFiveTimesAPowerOfTenAndTheSmallestThatFits) {
+  EXPECT_DOUBLE_EQ(tick_step(4.5, 12), 0.5);
+  EXPECT_DOUBLE_EQ(tick_step(10.0, 10), 1.0);
+  EXPECT_DOUBLE_EQ(tick_step(0.37, 12), 0.05);
+  EXPECT_DOUBLE_EQ(tick_step(1.0, 1), 1.0);
+  for (double length = 0.013; length < 2000.0; length *= 1.37) {
+    for (int n : {1, 5, 14}) {
+      const double step = tick_step(length, n);
+      const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+      EXPECT_TRUE(std::fabs(mantissa - 1.0) < 1e-9 || std::fabs(mantissa - 2.0) < 1e-9 ||
+                  std::fabs(mantissa - 5.0) < 1e-9)
+          << step;
+      EXPECT_LE(length / step, n + 1e-9);
+      // The next smaller step of the series would not fit.
+      const double smaller = mantissa > 3.0 ? step / 2.5 : step / 2.0;
+      EXPECT_GT(length / smaller, n - 1e-9) << length << " " << n;
+    }
+  }
+}
+
+TEST(FitViewport, OneScaleForBothAxesAndYPointsDown) {
+  Bounds wide;
+  wide.include({-1.0, 0.0});
+  wide.include({3.0, 2.0});
+  const Viewport v = fit_viewport(wide, 10.0, 20.0, 800.0, 600.0);
+  EXPECT_DOUBLE_EQ(v.px_per_m, 200.0);  // limited by the width
+  EXPECT_DOUBLE_EQ(v.x_px(-1.0), 10.0);
+  EXPECT_DOUBLE_EQ(v.y_px(2.0), 20.0);
+  EXPECT_DOUBLE_EQ(v.y_px(0.0) - v.y_px(1.0), v.x_px(1.0) - v.x_px(0.0));
+  EXPECT_DOUBLE_EQ(v.height_px(), 400.0);
+
+  Bounds tall;
+  tall.include({0.0, 0.0});
+  tall.include({2.0, 3.0});
+  const Viewport t = fit_viewport(tall, 0.0, 0.0, 800.0, 600.0);
+  EXPECT_DOUBLE_EQ(t.px_per_m, 200.0);  // limited by the height
+  EXPECT_DOUBLE_EQ(t.width_px(), 800.0);
+  EXPECT_DOUBLE_EQ(t.world.x_min, -1.0);  // widened equally both ways
+  EXPECT_DOUBLE_EQ(t.world.x_max, 3.0);
+
+  Bounds flat;  // a level line still gets a finite scale
+  flat.include({0.0, 1.0});
+  flat.include({4.0, 1.0});
+  const Viewport f = fit_viewport(flat, 0.0, 0.0, 800.0, 600.0);
+  EXPECT_TRUE(std::isfinite(f.px_per_m));
+  EXPECT_GT(f.height_px(), 0.0);
+}
+
+TEST(SegmentMeetsBox, CrossingTouchingInsideAndMissing) {
+  const Box b{0.0, 0.0, 10.0, 5.0};
+  EXPECT_TRUE(segment_meets_box(-5, 2, 15, 3, b));   // straight through
+  EXPECT_TRUE(segment_meets_box(2, 1, 3, 2, b));     // wholly inside
+  EXPECT_TRUE(segment_meets_box(10, -5, 10, 10, b)); // along an edge
+  EXPECT_FALSE(segment_meets_box(-5, -1, 15, -1, b));
+  EXPECT_FALSE(segment_meets_box(11, 0, 20, 5, b));
+  EXPECT_FALSE(segment_meets_box(-3, 3, 2, 8, b));   // passes the corner outside
+  EXPECT_TRUE(segment_meets_box(-2, 3, 3, 8, b));    // touches the corner
+}
+
+TEST(LabelPlacer, TakesTheFirstFreeSpotElseTheLeastBadOne) {
+  LabelPlacer placer({0.0, 0.0, 400.0, 300.0}, 10.0);
+  placer.avoid_line({0.0, 400.0}, {100.0, 100.0});
+  // The first spot sits on the line, the second is free.
+  const std::string a = placer.place("AAAA", {{50.0, 104.0, "start"}, {50.0, 50.0, "start"}});
+  EXPECT_NE(a.find("y=\"50.00\""), std::string::npos) << a;
+  // Now: on the line (cost 1), on label A (cost 10), outside (cost 100).
+  const std::string b = placer.place(
+      "BBBB", {{500.0, 50.0, "start"}, {50.0, 50.0, "start"}, {200.0, 104.0, "start"}});
+  EXPECT_NE(b.find("x=\"200.00\""), std::string::npos) << b;
+  // Anchors: an end-anchored label lies left of its spot.
+  const Box end = placer.box_of("BBBB", {100.0, 50.0, "end"});
+  EXPECT_LT(end.x1, 103.0);
+  EXPECT_LT(end.x0, 80.0);
+}
+
+TEST(PolylineMeasures, LengthsPointsAndCentroid) {
+  const std::vector<Point> l = {{0, 0}, {3, 4}, {3, 4}, {3, 10}};
+  EXPECT_DOUBLE_EQ(polyline_length(l), 11.0);
+  Point at, d;
+  point_along(l, 7.0, at, d);  // past the repeated point, on the last segment
+  EXPECT_DOUBLE_EQ(at.x, 3.0);
+  EXPECT_DOUBLE_EQ(at.y, 6.0);
+  EXPECT_DOUBLE_EQ(d.y, 1.0);
+  point_along(l, 50.0, at, d);  // clamped to the end
+  EXPECT_DOUBLE_EQ(at.y, 10.0);
+  EXPECT_DOUBLE_EQ(arc_length_at(l, {10.0, 8.0}), 9.0);
+  EXPECT_DOUBLE_EQ(arc_length_at(l, {-3.0, -4.0}), 0.0);
+
+  // A right triangle's centroid is the mean of its corners, whichever way
+  // round it is walked; a degenerate outline falls back to the mean.
+  const Point c = centroid({{0, 0}, {3, 0}, {0, 3}, {0, 0}});
+  EXPECT_NEAR(c.x, 1.0, 1e-12);
+  EXPECT_NEAR(c.y, 1.0, 1e-12);
+  const Point r = centroid({{0, 0}, {0, 3}, {3, 0}});
+  EXPECT_NEAR(r.x, 1.0, 1e-12);
+  const Point m = centroid({{0, 0}, {2, 2}, {4, 4}});
+  EXPECT_NEAR(m.x, 2.0, 1e-12);
+}
+
+}  // namespace
+}  // namespace plot
+}  // namespace tqweir
