@@ -1,6 +1,7 @@
-// Windows builds only: tan, atan, asin and acos carried inside the executable.
+// Windows builds only: tan, atan, asin, acos and log10 carried inside the
+// executable.
 //
-// MinGW-w64 takes these four from the C runtime DLL (msvcrt.dll), whose
+// MinGW-w64 takes these from the C runtime DLL (msvcrt.dll), whose
 // implementation differs between Windows versions and again under wine, so
 // one .exe could print a different last digit on another machine. Defined
 // here, they are linked ahead of the DLL's import library. Each is evaluated
@@ -21,6 +22,9 @@ double atan(double x) { return static_cast<double>(atanl(x)); }
 double asin(double x) { return static_cast<double>(asinl(x)); }
 
 double acos(double x) { return static_cast<double>(acosl(x)); }
+
+// The plot tool's axis ticks.
+double log10(double x) { return static_cast<double>(log10l(x)); }
 
 }  // extern "C"
 
