@@ -54,12 +54,13 @@ class OutlineWriter {
 };
 
 // Point count of an end arc: one point per pi/300 of the membrane's turning.
-// Truncation of an already whole number; clamped so that a wild angle cannot
-// ask for an absurd count.
+// Truncation of an already whole number, capped at kMaxArcPoints (a count
+// at or below zero draws nothing, so the lower bound only keeps the
+// conversion defined).
 int arc_point_count(double angle) {
   const double count = std::ceil(300 * angle / kPi);
-  if (!(count > -1.0e6)) return -1000000;
-  if (count > 1.0e6) return 1000000;
+  if (!(count > -kMaxArcPoints)) return -kMaxArcPoints;
+  if (count > kMaxArcPoints) return kMaxArcPoints;
   return static_cast<int>(count);
 }
 

@@ -11,6 +11,15 @@
 
 namespace tqweir {
 
+// Most points an end arc of the bag outline is drawn with. Any leaf or
+// floor angle a weir can have is below 180 degrees and needs at most 300;
+// up to 1800 degrees the count is exact. A wilder angle that still balances
+// (a floor angle of 517046 degrees does) would otherwise ask for up to
+// millions of points, each costing four 1000-panel elliptic integrals in
+// the elastica regime: seconds of work and tens of megabytes for nothing.
+// Capping only thins the sampling of the same arc.
+constexpr int kMaxArcPoints = 3000;
+
 struct SectionFiles {
   std::string gate;     // last_node + 2 rows
   std::string stopper;  // 2 rows
@@ -23,9 +32,9 @@ struct SectionFiles {
 // sampled by membrane depth: arc 1 (leaf side, mirrored) from P1 up toward
 // the top in ceil(300 theta1 / pi) steps, arc 2 from the top down in 300
 // steps of 1/300, arc 3 (mirrored about the bottom) back up to the floor
-// contact in ceil(300 theta2 / pi) steps. The area is a trapezoid sum over
-// the written rows, except the top point of arc 2, which is written but
-// left out of the sum.
+// contact in ceil(300 theta2 / pi) steps, each end arc at most kMaxArcPoints.
+// The area is a trapezoid sum over the written rows, except the top point
+// of arc 2, which is written but left out of the sum.
 SectionFiles make_section_files(const RunState& state);
 
 // The same, with the outline's elliptic integrals taken from `integrals`
