@@ -101,7 +101,9 @@ RangeSpec parse_range(const std::string& arg) {
   if ((last - first) / stride >= static_cast<long long>(kMaxRangeCases)) {
     throw SweepError(usage + "more than " + std::to_string(kMaxRangeCases) + " values");
   }
-  for (long long v = first; v <= last; v += stride) range.texts.push_back(decimal_text(v, decimals));
+  for (long long v = first; v <= last; v += stride) {
+    range.texts.push_back(decimal_text(v, decimals));
+  }
   return range;
 }
 
