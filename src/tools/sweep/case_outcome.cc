@@ -96,8 +96,9 @@ std::vector<CaseOutcome> solve_all(const CaseInput& base, const CaseTable& table
     all_done.notify_all();
   };
 
-  std::vector<std::thread> pool;
   const std::size_t wanted = std::min(count, static_cast<std::size_t>(std::max(threads, 1)));
+  std::vector<std::thread> pool;
+  pool.reserve(wanted);  // so that only the thread's start can fail below
   for (std::size_t i = 0; i < wanted; ++i) {
     {
       std::lock_guard<std::mutex> lock(mutex);
