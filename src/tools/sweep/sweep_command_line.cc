@@ -1,0 +1,161 @@
+#include "tools/sweep/sweep_command_line.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <thread>
+#include <vector>
+
+#include "driver/stop.h"
+#include "input/parameter_reader.h"
+#include "input/profile_reader.h"
+#include "input/syogen_reader.h"
+#include "tools/sweep/case_outcome.h"
+#include "tools/sweep/progress_bar.h"
+#include "tools/sweep/range_spec.h"
+#include "tools/sweep/result_table.h"
+#include "tools/sweep/sweep_error.h"
+#include "tools/sweep/sweep_options.h"
+
+namespace tqweir {
+namespace sweep {
+namespace {
+
+const char kHelp[] =
+    "tqweir-sweep: solve many variants of one tqweir case in one process\n"
+    "\n"
+    "BASE_DIR holds a complete case (syogen.csv, parameter.csv, hitai.csv).\n"
+    "CASES.csv has a header row naming input fields (upstream_level, hd_nd,\n"
+    "theta1_deg, overflow_mode, leaf_weight, ...) and one row per case with the\n"
+    "values that replace the base case's. --range NAME=FROM:TO:STEP makes the\n"
+    "cases instead (several ranges: every combination, the first slowest).\n"
+    "  -o RESULT.csv  result table, one row per case (default sweep.csv)\n"
+    "  -j N           worker threads (default: one per processor)\n"
+    "Exit status: 0 table written (stopped cases are rows of it), 1 table not\n"
+    "written, 2 bad command line or input.\n";
+
+using Clock = std::chrono::steady_clock;
+
+std::string join(const std::string& dir, const char* name) {
+  if (dir.empty()) return name;
+  return dir.back() == '/' ? dir + name : dir + "/" + name;
+}
+
+std::ifstream open_base_file(const std::string& dir, const char* name) {
+  std::ifstream in(join(dir, name), std::ios::binary);
+  if (!in) throw SweepError("base case: cannot open " + join(dir, name));
+  return in;
+}
+
+// The base case as the program reads it. Its files must read: the values
+// of a table are laid over a base that is whole.
+CaseInput read_base_case(const std::string& dir) {
+  CaseInput base;
+  const char* file = "syogen.csv";
+  try {
+    std::ifstream syogen = open_base_file(dir, file);
+    base.syogen = read_syogen(syogen);
+    file = "parameter.csv";
+    std::ifstream parameter = open_base_file(dir, file);
+    base.parameter = read_parameter(parameter);
+    file = "hitai.csv";
+    std::ifstream hitai = open_base_file(dir, file);
+    base.points = read_profile_points(hitai);
+  } catch (const StopRun& stop) {
+    throw SweepError("base case: " + join(dir, file) + ": " + message_meaning(stop.message()));
+  }
+  return base;
+}
+
+CaseTable read_cases(const SweepOptions& options) {
+  if (options.cases_file.empty()) {
+    std::vector<RangeSpec> ranges;
+    for (const std::string& arg : options.ranges) ranges.push_back(parse_range(arg));
+    return expand_ranges(ranges);
+  }
+  std::ifstream in(options.cases_file, std::ios::binary);
+  if (!in) throw SweepError("cannot open " + options.cases_file);
+  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) throw SweepError("cannot read " + options.cases_file);
+  return read_case_table(text, options.cases_file);
+}
+
+bool write_file(const std::string& path, const std::string& bytes) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+int default_threads() {
+  const unsigned cores = std::thread::hardware_concurrency();
+  return cores == 0 ? 1 : static_cast<int>(std::min(cores, unsigned(kMaxThreads)));
+}
+
+// Solves the cases, drawing the progress bar on `err` when asked to.
+std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const CaseTable& table,
+                                             int threads, std::ostream& err, bool draw_bar) {
+  const Clock::time_point start = Clock::now();
+  ProgressReport report;
+  if (draw_bar) {
+    report = [&](std::size_t done) {
+      const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+      err << progress_line(done, table.rows.size(), seconds) << std::flush;
+    };
+  }
+  std::vector<CaseOutcome> outcomes = solve_all(base, table, threads, report);
+  if (draw_bar) err << "\n";
+  return outcomes;
+}
+
+// "tqweir-sweep: 36 cases, 35 ok, 1 stopped, in 0.53 s on 2 threads; ..."
+std::string closing_line(const std::vector<CaseOutcome>& outcomes, double seconds, int threads,
+                         const std::string& output) {
+  std::size_t ok = 0;
+  for (const CaseOutcome& outcome : outcomes) ok += outcome.ok ? 1 : 0;
+  const std::size_t used = std::min(static_cast<std::size_t>(threads), outcomes.size());
+  char text[160];
+  std::snprintf(text, sizeof text,
+                "tqweir-sweep: %zu cases, %zu ok, %zu stopped, in %.2f s on %zu threads; ",
+                outcomes.size(), ok, outcomes.size() - ok, seconds, used);
+  return text + ("results in " + output + "\n");
+}
+
+}  // namespace
+
+int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
+                           std::ostream& err, bool err_is_terminal) {
+  SweepOptions options;
+  CaseInput base;
+  CaseTable table;
+  try {
+    options = parse_sweep_options(argc, argv);
+    if (options.help) {
+      out << kHelp << "\n" << kSweepUsage;
+      return 0;
+    }
+    base = read_base_case(options.base_dir);
+    table = read_cases(options);
+  } catch (const SweepError& error) {
+    err << "tqweir-sweep: " << error.what() << "\n";
+    if (options.base_dir.empty()) err << kSweepUsage;
+    return 2;
+  }
+
+  const int threads = options.threads > 0 ? options.threads : default_threads();
+  const Clock::time_point start = Clock::now();
+  const std::vector<CaseOutcome> outcomes =
+      solve_with_progress(base, table, threads, err, err_is_terminal);
+  const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+  if (!write_file(options.output, result_table(table, outcomes))) {
+    err << "tqweir-sweep: cannot write " << options.output << "\n";
+    return 1;
+  }
+  out << closing_line(outcomes, seconds, threads, options.output);
+  return 0;
+}
+
+}  // namespace sweep
+}  // namespace tqweir

@@ -1,0 +1,64 @@
+#include "tools/sweep/sweep_options.h"
+
+#include <cstdlib>
+
+#include "tools/sweep/sweep_error.h"
+
+namespace tqweir {
+namespace sweep {
+namespace {
+
+int parse_threads(const std::string& text) {
+  char* end = nullptr;
+  const long n = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || n < 1 || n > kMaxThreads) {
+    throw SweepError("-j " + text + ": the number of threads is a whole number from 1 to " +
+                     std::to_string(kMaxThreads));
+  }
+  return static_cast<int>(n);
+}
+
+}  // namespace
+
+SweepOptions parse_sweep_options(int argc, const char* const* argv) {
+  SweepOptions options;
+  std::vector<std::string> positional;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    const auto value = [&]() -> std::string {
+      if (i + 1 >= argc) throw SweepError(arg + " needs a value");
+      return argv[++i];
+    };
+    if (arg == "-h" || arg == "--help") {
+      options.help = true;
+    } else if (arg == "-o" || arg == "--output") {
+      options.output = value();
+    } else if (arg == "-j" || arg == "--jobs") {
+      options.threads = parse_threads(value());
+    } else if (arg == "--range") {
+      options.ranges.push_back(value());
+    } else if (arg.compare(0, 8, "--range=") == 0) {
+      options.ranges.push_back(arg.substr(8));
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      throw SweepError("unknown option " + arg);
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  if (options.help) return options;
+  if (positional.empty()) throw SweepError("no BASE_DIR given");
+  options.base_dir = positional[0];
+  if (positional.size() > 2) throw SweepError("unexpected argument " + positional[2]);
+  if (positional.size() == 2) options.cases_file = positional[1];
+  if (options.cases_file.empty() && options.ranges.empty()) {
+    throw SweepError("give either CASES.csv or at least one --range");
+  }
+  if (!options.cases_file.empty() && !options.ranges.empty()) {
+    throw SweepError("give either CASES.csv or --range, not both");
+  }
+  if (options.output.empty()) throw SweepError("-o needs a file name");
+  return options;
+}
+
+}  // namespace sweep
+}  // namespace tqweir

@@ -1,0 +1,35 @@
+// The command line of tqweir-sweep.
+#ifndef TQWEIR_TOOLS_SWEEP_SWEEP_OPTIONS_H_
+#define TQWEIR_TOOLS_SWEEP_SWEEP_OPTIONS_H_
+
+#include <string>
+#include <vector>
+
+namespace tqweir {
+namespace sweep {
+
+constexpr const char* kSweepUsage =
+    "usage: tqweir-sweep BASE_DIR (CASES.csv | --range NAME=FROM:TO:STEP ...)\n"
+    "                    [-o RESULT.csv] [-j N]\n";
+
+// Most worker threads -j accepts.
+constexpr int kMaxThreads = 256;
+
+struct SweepOptions {
+  bool help = false;
+  std::string base_dir;
+  std::string cases_file;           // empty when the cases come from ranges
+  std::vector<std::string> ranges;  // the --range arguments, in order
+  std::string output = "sweep.csv";
+  int threads = 0;                  // 0: one per processor
+};
+
+// Parses argv[1..]: BASE_DIR, then either CASES.csv or one or more
+// "--range SPEC" (also "--range=SPEC"), "-o FILE", "-j N" (1 to
+// kMaxThreads), "-h"/"--help". Throws SweepError saying what is wrong.
+SweepOptions parse_sweep_options(int argc, const char* const* argv);
+
+}  // namespace sweep
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_SWEEP_SWEEP_OPTIONS_H_
