@@ -104,6 +104,24 @@ TEST(StoppedRun, RangeStopHasWrittenTheSurfaceButNoResults) {
   EXPECT_FALSE(dir.exists("XYGate.csv"));
 }
 
+TEST(StoppedRun, NonFiniteResultWritesNoCoordinateOrSummaryFile) {
+  ScratchDir dir;
+  // A discharge coefficient of 1e308 over 2 m of overflow: the discharge
+  // C h^1.5 overflows to infinity although the section itself balances.
+  dir.write("syogen.csv", "0,10,0,5000,1,1,2,2.5,5,1e308,9800,9800\n");
+  dir.write("parameter.csv", "1,5,0.3,0.5,15,45,2,3,10\n");
+  dir.write("hitai.csv", kHitai);
+  for (const char* name : {"XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"}) {
+    dir.write(name, "old");
+  }
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"計算結果に有限でない値があります\r\n");
+  for (const char* name : {"XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"}) {
+    EXPECT_EQ(dir.read(name), "old") << name;
+  }
+  EXPECT_TRUE(dir.exists("suimen.csv"));
+}
+
 TEST(UnwritableOutput, SummaryInPlaceOfAFolderIsReportedByName) {
   ScratchDir dir;
   write_standard_case(dir);
