@@ -23,10 +23,10 @@ FIELDS = [
 def main(folder):
     with open(os.path.join(folder, "error.csv"), "rb") as fh:
         print("error.csv: " + fh.read().decode("cp932").rstrip("\r\n"))
-    spec = os.path.join(folder, "TQSpec.csv")
-    if not os.path.isfile(spec):
+    summary_path = os.path.join(folder, "TQSpec.csv")
+    if not os.path.isfile(summary_path):
         return
-    with open(spec, "rb") as fh:
+    with open(summary_path, "rb") as fh:
         values = fh.read().decode("ascii").split(",")
     print("TQSpec.csv:")
     for i, ((name, unit), value) in enumerate(zip(FIELDS, values), start=1):

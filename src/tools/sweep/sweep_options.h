@@ -25,7 +25,7 @@ struct SweepOptions {
 };
 
 // Parses argv[1..]: BASE_DIR, then either CASES.csv or one or more
-// "--range SPEC" (also "--range=SPEC"), "-o FILE", "-j N" (1 to
+// "--range NAME=FROM:TO:STEP" (also "--range=..."), "-o FILE", "-j N" (1 to
 // kMaxThreads), "-h"/"--help". Throws SweepError saying what is wrong.
 SweepOptions parse_sweep_options(int argc, const char* const* argv);
 
