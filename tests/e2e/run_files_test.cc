@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -130,23 +131,24 @@ TEST(UnwritableOutput, SummaryInPlaceOfAFolderIsReportedByName) {
   EXPECT_EQ(log_text(dir), u8"TQSpec.csv に書き込めません\r\n");
 }
 
-TEST(UnwritableOutput, SurfaceFileInPlaceOfAFolderStopsBeforeAnyResult) {
-  ScratchDir dir;
-  write_standard_case(dir);
-  ASSERT_EQ(mkdir(dir.file("suimen.csv").c_str(), 0755), 0);
-  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
-  EXPECT_EQ(log_text(dir), u8"suimen.csv に書き込めません\r\n");
-  EXPECT_FALSE(dir.exists("XYGate.csv"));
-  EXPECT_FALSE(dir.exists("TQSpec.csv"));
-}
-
-TEST(UnwritableOutput, CoordinateFileInPlaceOfAFolderWritesNoSummary) {
-  ScratchDir dir;
-  write_standard_case(dir);
-  ASSERT_EQ(mkdir(dir.file("XYBalloon.csv").c_str(), 0755), 0);
-  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
-  EXPECT_EQ(log_text(dir), u8"XYBalloon.csv に書き込めません\r\n");
-  EXPECT_FALSE(dir.exists("TQSpec.csv"));
+TEST(UnwritableOutput, BlockedFileStopsTheRunAndWritesNothingAfterIt) {
+  // A folder in place of an output file: the run names the file, and no
+  // file that comes after it in the run is written.
+  const struct {
+    const char* blocked;
+    std::vector<const char*> not_written;
+  } cases[] = {
+      {"suimen.csv", {"XYGate.csv", "TQSpec.csv"}},
+      {"XYBalloon.csv", {"TQSpec.csv"}},
+  };
+  for (const auto& c : cases) {
+    ScratchDir dir;
+    write_standard_case(dir);
+    ASSERT_EQ(mkdir(dir.file(c.blocked).c_str(), 0755), 0);
+    EXPECT_EQ(tqweir_test::run_tqweir(dir), 1) << c.blocked;
+    EXPECT_EQ(log_text(dir), std::string(c.blocked) + u8" に書き込めません\r\n");
+    for (const char* name : c.not_written) EXPECT_FALSE(dir.exists(name)) << c.blocked << ": " << name;
+  }
 }
 
 TEST(UnwritableOutput, LogThatCannotBeCreatedGivesStatusOne) {

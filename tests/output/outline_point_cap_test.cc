@@ -14,6 +14,7 @@
 #include "input/profile_reader.h"
 #include "input/syogen_reader.h"
 #include "output/section_files.h"
+#include "support/test_cases.h"
 
 namespace tqweir {
 namespace {
@@ -32,9 +33,7 @@ CaseInput read_case(const std::string& syogen, const std::string& parameter,
 
 // The standard example, solved: a converged state to draw from.
 RunState solved_standard_case() {
-  const CaseInput input = read_case("0,10,0,5000,1,1,2,2.5,5,1,9800,9800\n",
-                                    "1,2.5,0.3,0.5,15,45,2,3,10\n", "0,0\n3,0\n4,0.3\n");
-  return solve_case(input, SurfaceSink{}).state;
+  return solve_case(tqweir_test::standard_case(), SurfaceSink{}).state;
 }
 
 long row_count(const std::string& file) {
