@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "fuzz_check.h"
 #include "input/parameter_reader.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "fuzz_check.h"
 #include "input/profile_reader.h"
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "driver/case_solver.h"
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "fuzz_check.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"

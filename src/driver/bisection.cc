@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "driver/constants.h"
-#include "driver/stop.h"
-#include "output/water_surface.h"
+#include "core/constants.h"
+#include "core/stop.h"
+#include "section/water_surface.h"
 #include "section/balance.h"
 #include "section/leaf_loads.h"
 #include "section/trial_geometry.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "driver/run_cache.h"
-#include "driver/run_state.h"
+#include "core/run_state.h"
 
 namespace tqweir {
 

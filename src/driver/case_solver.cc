@@ -1,6 +1,6 @@
 #include "driver/case_solver.h"
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "input/derived_quantities.h"
 #include "input/profile_reader.h"
 

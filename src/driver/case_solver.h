@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "driver/bisection.h"
-#include "driver/run_state.h"
+#include "core/run_state.h"
 #include "output/section_files.h"
 #include "output/summary.h"
 

@@ -23,9 +23,9 @@
 #include <map>
 #include <optional>
 
-#include "driver/run_state.h"
+#include "core/run_state.h"
 #include "membrane/elliptic_integrals.h"
-#include "output/water_surface.h"
+#include "section/water_surface.h"
 #include "section/membrane_shape.h"
 
 namespace tqweir {

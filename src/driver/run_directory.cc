@@ -5,7 +5,7 @@
 #include <new>
 
 #include "driver/case_solver.h"
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "input/derived_quantities.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"

@@ -1,7 +1,7 @@
 #include "input/derived_quantities.h"
 
-#include "driver/constants.h"
-#include "driver/stop.h"
+#include "core/constants.h"
+#include "core/stop.h"
 
 namespace tqweir {
 

@@ -3,7 +3,7 @@
 #ifndef TQWEIR_INPUT_DERIVED_QUANTITIES_H_
 #define TQWEIR_INPUT_DERIVED_QUANTITIES_H_
 
-#include "driver/run_state.h"
+#include "core/run_state.h"
 
 namespace tqweir {
 

@@ -4,7 +4,7 @@
 
 #include <istream>
 
-#include "driver/run_state.h"
+#include "core/run_state.h"
 
 namespace tqweir {
 

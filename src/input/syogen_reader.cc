@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "input/scan.h"
 
 namespace tqweir {

@@ -17,7 +17,7 @@
 
 #include <cmath>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 
 namespace tqweir {
 

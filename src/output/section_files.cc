@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "driver/constants.h"
+#include "core/constants.h"
 #include "membrane/abscissa.h"
 #include "output/format.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "driver/run_state.h"
+#include "core/run_state.h"
 
 namespace tqweir {
 

@@ -2,7 +2,7 @@
 #ifndef TQWEIR_SECTION_BALANCE_H_
 #define TQWEIR_SECTION_BALANCE_H_
 
-#include "driver/run_state.h"
+#include "core/run_state.h"
 
 namespace tqweir {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "driver/constants.h"
-#include "driver/stop.h"
+#include "core/constants.h"
+#include "core/stop.h"
 
 namespace tqweir {
 

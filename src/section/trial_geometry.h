@@ -4,7 +4,7 @@
 #ifndef TQWEIR_SECTION_TRIAL_GEOMETRY_H_
 #define TQWEIR_SECTION_TRIAL_GEOMETRY_H_
 
-#include "driver/run_state.h"
+#include "core/run_state.h"
 #include "section/membrane_shape.h"
 
 namespace tqweir {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/bisection.h"
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "support/csv_rows.h"
 #include "support/expect_stop.h"
 #include "support/test_cases.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "support/expect_stop.h"
 #include "support/test_cases.h"
 

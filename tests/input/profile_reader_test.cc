@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "input/profile_reader.h"
 #include "support/expect_stop.h"
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "input/parameter_reader.h"
 #include "input/syogen_reader.h"
 #include "support/expect_stop.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "membrane/contact.h"
 #include "membrane/lines_meet.h"
 #include "membrane/tension.h"

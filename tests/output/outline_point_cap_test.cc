@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/case_solver.h"
-#include "driver/constants.h"
+#include "core/constants.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"
 #include "input/syogen_reader.h"

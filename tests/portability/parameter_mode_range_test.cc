@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "input/parameter_reader.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/case_solver.h"
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "support/expect_stop.h"
 #include "support/membrane_model.h"
 #include "support/test_cases.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "driver/case_solver.h"
-#include "driver/stop.h"
+#include "core/stop.h"
 
 namespace tqweir_test {
 

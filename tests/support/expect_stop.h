@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/messages.h"
-#include "driver/stop.h"
+#include "core/messages.h"
+#include "core/stop.h"
 
 namespace tqweir_test {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "driver/case_solver.h"
-#include "driver/run_state.h"
+#include "core/run_state.h"
 
 namespace tqweir_test {
 

@@ -1,6 +1,6 @@
 #include "tools/plot/key_results.h"
 
-#include "driver/constants.h"
+#include "core/constants.h"
 
 namespace tqweir {
 namespace plot {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "driver/constants.h"
-#include "driver/messages.h"
-#include "driver/stop.h"
+#include "core/constants.h"
+#include "core/messages.h"
+#include "core/stop.h"
 #include "input/syogen_reader.h"
 #include "tools/plot/number_rows.h"
 

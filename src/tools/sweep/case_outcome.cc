@@ -10,7 +10,7 @@
 #include <system_error>
 #include <thread>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 
 namespace tqweir {
 namespace sweep {

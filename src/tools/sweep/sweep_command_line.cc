@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"
 #include "input/syogen_reader.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/messages.h"
-#include "driver/stop.h"
+#include "core/messages.h"
+#include "core/stop.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"
 #include "output/format.h"

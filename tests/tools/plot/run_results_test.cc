@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/case_solver.h"
-#include "driver/messages.h"
+#include "core/messages.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"
 #include "input/syogen_reader.h"

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/messages.h"
+#include "core/messages.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"
 #include "input/syogen_reader.h"

@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/messages.h"
+#include "core/messages.h"
 #include "output/summary.h"
 #include "support/case_runner.h"
 #include "sweep_run.h"

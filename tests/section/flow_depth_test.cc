@@ -1,5 +1,5 @@
 // Depth of the overflowing water from the energy of critical flow.
-#include "output/flow_depth.h"
+#include "section/flow_depth.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // Depth of the water overflowing the leaf (surface model 3).
-#ifndef TQWEIR_OUTPUT_FLOW_DEPTH_H_
-#define TQWEIR_OUTPUT_FLOW_DEPTH_H_
+#ifndef TQWEIR_SECTION_FLOW_DEPTH_H_
+#define TQWEIR_SECTION_FLOW_DEPTH_H_
 
 namespace tqweir {
 
@@ -16,4 +16,4 @@ double flow_depth(double Lu, double c, double y, double x, double xc);
 
 }  // namespace tqweir
 
-#endif  // TQWEIR_OUTPUT_FLOW_DEPTH_H_
+#endif  // TQWEIR_SECTION_FLOW_DEPTH_H_

@@ -4,8 +4,8 @@
 // error.csv. The log is read on Japanese desktops, so each text is kept as
 // its code page 932 (Shift-JIS) bytes, and also as UTF-8 for tests, tools
 // and documentation. Line ends are added by the writer (CR LF).
-#ifndef TQWEIR_DRIVER_MESSAGES_H_
-#define TQWEIR_DRIVER_MESSAGES_H_
+#ifndef TQWEIR_CORE_MESSAGES_H_
+#define TQWEIR_CORE_MESSAGES_H_
 
 #include <string>
 
@@ -54,4 +54,4 @@ std::string message_key(Message message);
 
 }  // namespace tqweir
 
-#endif  // TQWEIR_DRIVER_MESSAGES_H_
+#endif  // TQWEIR_CORE_MESSAGES_H_

@@ -1,4 +1,4 @@
-#include "output/flow_depth.h"
+#include "section/flow_depth.h"
 
 #include <cmath>
 

@@ -4,13 +4,13 @@
 // Plain records of doubles named as in the design method. A run state is
 // owned by whoever solves a case (the program's driver, or a tool solving
 // many cases); nothing here is global.
-#ifndef TQWEIR_DRIVER_RUN_STATE_H_
-#define TQWEIR_DRIVER_RUN_STATE_H_
+#ifndef TQWEIR_CORE_RUN_STATE_H_
+#define TQWEIR_CORE_RUN_STATE_H_
 
 #include <array>
 #include <vector>
 
-#include "driver/constants.h"
+#include "core/constants.h"
 
 namespace tqweir {
 
@@ -154,4 +154,4 @@ struct RunState {
 
 }  // namespace tqweir
 
-#endif  // TQWEIR_DRIVER_RUN_STATE_H_
+#endif  // TQWEIR_CORE_RUN_STATE_H_

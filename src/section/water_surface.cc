@@ -1,9 +1,9 @@
-#include "output/water_surface.h"
+#include "section/water_surface.h"
 
 #include <utility>
 
 #include "membrane/double_bits.h"
-#include "output/flow_depth.h"
+#include "section/flow_depth.h"
 #include "output/format.h"
 #include "section/level_load.h"
 

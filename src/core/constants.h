@@ -1,6 +1,6 @@
 // Constants shared by the whole calculation.
-#ifndef TQWEIR_DRIVER_CONSTANTS_H_
-#define TQWEIR_DRIVER_CONSTANTS_H_
+#ifndef TQWEIR_CORE_CONSTANTS_H_
+#define TQWEIR_CORE_CONSTANTS_H_
 
 namespace tqweir {
 
@@ -25,4 +25,4 @@ constexpr int kMaxNodes = 30;
 
 }  // namespace tqweir
 
-#endif  // TQWEIR_DRIVER_CONSTANTS_H_
+#endif  // TQWEIR_CORE_CONSTANTS_H_

@@ -1,11 +1,11 @@
 // The upstream water surface over the leaf (suimen.csv) and the upstream
 // water load integrated along the same walk.
-#ifndef TQWEIR_OUTPUT_WATER_SURFACE_H_
-#define TQWEIR_OUTPUT_WATER_SURFACE_H_
+#ifndef TQWEIR_SECTION_WATER_SURFACE_H_
+#define TQWEIR_SECTION_WATER_SURFACE_H_
 
 #include <string>
 
-#include "driver/run_state.h"
+#include "core/run_state.h"
 #include "section/level_load.h"
 
 namespace tqweir {
@@ -44,4 +44,4 @@ void store_water_surface(TrialState& trial, const WaterSurface& surface);
 
 }  // namespace tqweir
 
-#endif  // TQWEIR_OUTPUT_WATER_SURFACE_H_
+#endif  // TQWEIR_SECTION_WATER_SURFACE_H_

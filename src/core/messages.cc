@@ -1,4 +1,4 @@
-#include "driver/messages.h"
+#include "core/messages.h"
 
 namespace tqweir {
 namespace {

@@ -1,5 +1,5 @@
 // The upstream water surface file and the upstream load found on the way.
-#include "output/water_surface.h"
+#include "section/water_surface.h"
 
 #include <cmath>
 #include <string>

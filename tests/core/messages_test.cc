@@ -1,12 +1,12 @@
 // The fixed texts of the message log.
-#include "driver/messages.h"
+#include "core/messages.h"
 
 #include <set>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "driver/stop.h"
+#include "core/stop.h"
 #include "support/case_runner.h"
 
 namespace {

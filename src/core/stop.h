@@ -4,13 +4,13 @@
 // driver catches it, writes the message line to error.csv and sets exit
 // status 1. Nothing in the core writes the log or ends the process itself,
 // so the core can solve many cases in one process.
-#ifndef TQWEIR_DRIVER_STOP_H_
-#define TQWEIR_DRIVER_STOP_H_
+#ifndef TQWEIR_CORE_STOP_H_
+#define TQWEIR_CORE_STOP_H_
 
 #include <stdexcept>
 #include <string>
 
-#include "driver/messages.h"
+#include "core/messages.h"
 
 namespace tqweir {
 
@@ -31,4 +31,4 @@ class StopRun : public std::runtime_error {
 
 }  // namespace tqweir
 
-#endif  // TQWEIR_DRIVER_STOP_H_
+#endif  // TQWEIR_CORE_STOP_H_

@@ -1,4 +1,4 @@
-#include "driver/stop.h"
+#include "core/stop.h"
 
 #include <utility>
 
