@@ -9,12 +9,12 @@
 
 #include "driver/case_solver.h"
 #include "driver/run_cache.h"
-#include "driver/run_directory.h"
+#include "input/case_reader.h"
 
 namespace {
 
 void solve_example(benchmark::State& st, const std::string& example, tqweir::Evaluation mode) {
-  const tqweir::CaseInput input = tqweir::read_case_inputs(std::string(TQWEIR_EXAMPLES_DIR) + "/" + example);
+  const tqweir::CaseInput input = tqweir::read_case_folder(std::string(TQWEIR_EXAMPLES_DIR) + "/" + example);
   long long evaluations = 0;
   for (auto _ : st) {
     tqweir::RunCache cache(mode);

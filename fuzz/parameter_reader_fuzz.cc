@@ -11,7 +11,7 @@
 #include "input/parameter_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string in = std::string(reinterpret_cast<const char*>(data), size);
   try {
     const tqweir::ParameterInput p = tqweir::read_parameter(in);
     // An accepted record holds only finite reals.

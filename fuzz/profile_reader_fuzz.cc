@@ -38,7 +38,7 @@ void check_points(const std::vector<tqweir::ProfilePoint>& points) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string in = std::string(reinterpret_cast<const char*>(data), size);
   try {
     const std::vector<tqweir::ProfilePoint> points = tqweir::read_profile_points(in);
     check_points(points);

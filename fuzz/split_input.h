@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "input/case_reader.h"
+
 namespace tqweir_fuzz {
 
 // A NUL byte separates the parts. The readers treat a NUL inside a file as
@@ -15,11 +17,7 @@ namespace tqweir_fuzz {
 // file could mean.
 constexpr char kPartSeparator = '\0';
 
-struct CaseFiles {
-  std::string syogen;
-  std::string parameter;
-  std::string hitai;
-};
+using CaseFiles = tqweir::CaseTexts;
 
 // syogen.csv, parameter.csv and hitai.csv in that order; a part whose
 // separator is missing is empty, and the last part runs to the end (further

@@ -11,7 +11,7 @@
 #include "input/syogen_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string in = std::string(reinterpret_cast<const char*>(data), size);
   try {
     const tqweir::SyogenInput s = tqweir::read_syogen(in);
     // An accepted record holds only finite numbers.

@@ -1,18 +1,15 @@
 // Fuzz target: a whole case in memory. The input is split into syogen.csv,
-// parameter.csv and hitai.csv, each is read with its reader and the case is
+// parameter.csv and hitai.csv, the case is read as a run reads it and the case is
 // solved. A StopRun is a run's normal way to end on bad data; anything
 // else escaping, a crash, a sanitizer report or a slow input is a finding.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 
 #include "driver/case_solver.h"
 #include "core/stop.h"
 #include "fuzz_check.h"
-#include "input/parameter_reader.h"
-#include "input/profile_reader.h"
-#include "input/syogen_reader.h"
+#include "input/case_reader.h"
 #include "split_input.h"
 
 namespace {
@@ -24,22 +21,11 @@ bool is_file_stop(tqweir::Message m) {
          m == tqweir::Message::finished;
 }
 
-tqweir::CaseInput read_case(const tqweir_fuzz::CaseFiles& files) {
-  std::istringstream syogen(files.syogen);
-  std::istringstream parameter(files.parameter);
-  std::istringstream hitai(files.hitai);
-  tqweir::CaseInput input;
-  input.syogen = tqweir::read_syogen(syogen);
-  input.parameter = tqweir::read_parameter(parameter);
-  input.points = tqweir::read_profile_points(hitai);
-  return input;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
-    const tqweir::CaseInput input = read_case(tqweir_fuzz::split_case_input(data, size));
+    const tqweir::CaseInput input = tqweir::read_case_texts(tqweir_fuzz::split_case_input(data, size));
     const tqweir::SolvedCase solved = tqweir::solve_case(input, tqweir::SurfaceSink{});
     // A solved case has a converged bracket and finite results.
     TQWEIR_FUZZ_CHECK(std::fabs(solved.state.bisection.bracket_width) <= 0.0001,

@@ -140,6 +140,13 @@ struct TrialState {
   double residual = 0.0;
 };
 
+// The three input files of a case as read.
+struct CaseInput {
+  SyogenInput syogen;
+  ParameterInput parameter;
+  std::vector<ProfilePoint> points;  // 2..30 points of hitai.csv
+};
+
 struct RunState {
   SyogenInput syogen;
   ParameterInput parameter;  // as read

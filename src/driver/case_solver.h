@@ -13,13 +13,6 @@
 
 namespace tqweir {
 
-// The three input files as read.
-struct CaseInput {
-  SyogenInput syogen;
-  ParameterInput parameter;
-  std::vector<ProfilePoint> points;  // 2..30 points of hitai.csv
-};
-
 struct SolvedCase {
   RunState state;  // the last trial's state
   SectionFiles files;

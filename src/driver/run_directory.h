@@ -17,11 +17,6 @@ namespace tqweir {
 // with CR LF or LF line ends read alike.
 int run_in_directory(const std::string& dir, std::ostream& err);
 
-// Reads syogen.csv, parameter.csv and hitai.csv of `dir` (in that order,
-// binary mode), as a run does before it solves. Throws StopRun for a
-// missing or unreadable file and for the readers' checks.
-CaseInput read_case_inputs(const std::string& dir);
-
 }  // namespace tqweir
 
 #endif  // TQWEIR_DRIVER_RUN_DIRECTORY_H_

@@ -2,7 +2,7 @@
 #ifndef TQWEIR_INPUT_PARAMETER_READER_H_
 #define TQWEIR_INPUT_PARAMETER_READER_H_
 
-#include <istream>
+#include <string>
 
 #include "core/run_state.h"
 
@@ -13,7 +13,7 @@ namespace tqweir {
 // any other mismatch.
 // Throws StopRun(parameter_invalid) when fewer than nine fields convert, a
 // real is not finite, or the mode does not fit in an int.
-ParameterInput read_parameter(std::istream& in);
+ParameterInput read_parameter(const std::string& content);
 
 }  // namespace tqweir
 

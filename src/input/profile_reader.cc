@@ -9,8 +9,8 @@
 
 namespace tqweir {
 
-std::vector<ProfilePoint> read_profile_points(std::istream& in) {
-  const std::string text = read_for_scan(in);
+std::vector<ProfilePoint> read_profile_points(const std::string& content) {
+  const std::string text = prepare_for_scan(content);
   std::vector<ProfilePoint> points;
   std::size_t pos = 0;
   for (;;) {

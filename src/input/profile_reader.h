@@ -2,7 +2,7 @@
 #ifndef TQWEIR_INPUT_PROFILE_READER_H_
 #define TQWEIR_INPUT_PROFILE_READER_H_
 
-#include <istream>
+#include <string>
 #include <vector>
 
 #include "core/run_state.h"
@@ -16,7 +16,7 @@ namespace tqweir {
 // equal to the one before it throws StopRun(hitai_zero_segment); a 31st point
 // throws StopRun(hitai_point_count) as soon as it is read, and so does a file
 // with fewer than 2 points.
-std::vector<ProfilePoint> read_profile_points(std::istream& in);
+std::vector<ProfilePoint> read_profile_points(const std::string& content);
 
 // Lays the polyline out in the section frame: the first point stays, and the
 // profile is turned about it so that its first segment rises at `theta1`

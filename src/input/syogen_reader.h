@@ -2,7 +2,7 @@
 #ifndef TQWEIR_INPUT_SYOGEN_READER_H_
 #define TQWEIR_INPUT_SYOGEN_READER_H_
 
-#include <istream>
+#include <string>
 
 #include "core/run_state.h"
 
@@ -12,7 +12,7 @@ namespace tqweir {
 // after its number). Fields after the twelfth are ignored.
 // Throws StopRun(syogen_invalid) when fewer than twelve numbers convert or a
 // value is not finite.
-SyogenInput read_syogen(std::istream& in);
+SyogenInput read_syogen(const std::string& content);
 
 }  // namespace tqweir
 

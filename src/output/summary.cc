@@ -50,49 +50,18 @@ Summary make_summary(const RunState& state, double bag_area) {
     if (!std::isfinite(v)) s.all_finite = false;
   }
 
-  const auto& v = s.fields;
-  std::string& out = s.text;
-  append_format(out, "%d,", p.overflow_mode);
-  append_format(out, "%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,", v[1], v[2], v[3], v[4], v[5], v[6]);
-  append_format(out, "%6.3f,%6.3f,%6.3f,%6.3f,", v[7], v[8], v[9], v[10]);
-  append_format(out, "%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,", v[11], v[12], v[13], v[14],
-                v[15], v[16], v[17]);
-  append_format(out, "%6.3f,%6.3f,%6.3f,%6.3f,%6.3f,", v[18], v[19], v[20], v[21], v[22]);
-  append_format(out, "%6.3f,%6.3f,", v[23], v[24]);
-  append_format(out, "%10.3f,%6.3f", v[25], v[26]);
+  // Each field with its own conversion, a comma between fields and none
+  // after the last: the same bytes as the file's seven grouped writes.
+  for (const SummaryField& field : summary_fields()) {
+    const int i = summary_index(field.id);
+    if (i > 0) s.text += ',';
+    if (field.id == SummaryId::overflow_mode) {
+      append_format(s.text, field.format, p.overflow_mode);
+    } else {
+      append_format(s.text, field.format, s.fields[static_cast<std::size_t>(i)]);
+    }
+  }
   return s;
-}
-
-const std::array<const char*, kSummaryFieldCount>& summary_field_names() {
-  static const std::array<const char*, kSummaryFieldCount> names = {
-      "overflow_mode",
-      "upstream_level_m",
-      "hd_rel_m",
-      "hd_nd",
-      "layer_level_m",
-      "width_factor",
-      "air_temperature_c",
-      "theta1_deg",
-      "crest_height_m",
-      "tip_moment_knm_per_m",
-      "support_force_kn_per_m",
-      "perimeter_m",
-      "bag_height_m",
-      "chord1_m",
-      "chord2_m",
-      "bag_area_m2",
-      "pressure_at_temperature_mpa",
-      "alpha",
-      "air_volume_m3_per_m",
-      "bag_tension_kn_per_m",
-      "tension_pull_kn_per_m",
-      "bisector_angle_deg",
-      "bag_force2_kn_per_m",
-      "stopper_tension_kn",
-      "stopper_base_angle_deg",
-      "overflow_discharge",
-      "discharge_coefficient"};
-  return names;
 }
 
 }  // namespace tqweir

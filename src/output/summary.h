@@ -6,10 +6,9 @@
 #include <string>
 
 #include "core/run_state.h"
+#include "core/summary_fields.h"
 
 namespace tqweir {
-
-constexpr int kSummaryFieldCount = 27;
 
 struct Summary {
   // Field values in file order, in the printed units (kN, MPa, degrees);
@@ -18,6 +17,7 @@ struct Summary {
   double air_volume = 0.0;               // m^3 per m, at atmospheric pressure
   double pressure_at_temperature = 0.0;  // Pa, gauge
   double overflow_discharge = 0.0;
+  double value(SummaryId id) const { return fields[static_cast<std::size_t>(summary_index(id))]; }
   std::string text;  // the file's content: one line, no line end
   bool all_finite = true;
 };
@@ -26,9 +26,6 @@ struct Summary {
 // overflow discharge, and formats the line ("%d," then "%6.3lf" fields, the
 // discharge "%10.3lf"). `bag_area` comes from the coordinate files.
 Summary make_summary(const RunState& state, double bag_area);
-
-// English name and unit of each field, for tables and documentation.
-const std::array<const char*, kSummaryFieldCount>& summary_field_names();
 
 }  // namespace tqweir
 

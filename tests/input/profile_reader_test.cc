@@ -15,7 +15,7 @@ using tqweir::Message;
 using tqweir::ProfilePoint;
 
 std::vector<ProfilePoint> read(const std::string& text) {
-  std::istringstream in(text);
+  const std::string in = text;
   return tqweir::read_profile_points(in);
 }
 

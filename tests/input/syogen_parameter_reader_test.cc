@@ -19,12 +19,12 @@ const std::string kSyogen = "0,10,0,5000,1,1,2,2.5,5,1,9800,9800";
 const std::string kParameter = "1,2.5,0.3,0.5,15,45,2,3,10";
 
 tqweir::SyogenInput syogen(const std::string& text) {
-  std::istringstream in(text);
+  const std::string in = text;
   return tqweir::read_syogen(in);
 }
 
 tqweir::ParameterInput parameter(const std::string& text) {
-  std::istringstream in(text);
+  const std::string in = text;
   return tqweir::read_parameter(in);
 }
 

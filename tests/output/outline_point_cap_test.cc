@@ -21,9 +21,9 @@ namespace {
 
 CaseInput read_case(const std::string& syogen, const std::string& parameter,
                     const std::string& hitai) {
-  std::istringstream s(syogen);
-  std::istringstream p(parameter);
-  std::istringstream h(hitai);
+  const std::string s = syogen;
+  const std::string p = parameter;
+  const std::string h = hitai;
   CaseInput input;
   input.syogen = read_syogen(s);
   input.parameter = read_parameter(p);

@@ -15,12 +15,12 @@ namespace {
 std::string with_mode(const std::string& mode) { return mode + ",2.5,0.3,0.5,15,45,2,3,10\r\n"; }
 
 int read_mode(const std::string& text) {
-  std::istringstream in(text);
+  const std::string in = text;
   return tqweir::read_parameter(in).overflow_mode;
 }
 
 void expect_refused(const std::string& mode) {
-  std::istringstream in(with_mode(mode));
+  const std::string in = with_mode(mode);
   try {
     tqweir::read_parameter(in);
     ADD_FAILURE() << "mode \"" << mode << "\" was accepted";

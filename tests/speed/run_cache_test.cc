@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/run_cache.h"
-#include "driver/run_directory.h"
+#include "input/case_reader.h"
 #include "speed/case_generator.h"
 #include "speed/solve_outcome.h"
 
@@ -14,7 +14,7 @@ namespace {
 using tqweir::Evaluation;
 
 tqweir::CaseInput example(const std::string& name) {
-  return tqweir::read_case_inputs(std::string(TQWEIR_SOURCE_DIR) + "/examples/" + name);
+  return tqweir::read_case_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/" + name);
 }
 
 // The same solve as solve_with, but through a cache that has served

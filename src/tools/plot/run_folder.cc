@@ -2,24 +2,19 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "core/file_io.h"
 #include "tools/plot/number_rows.h"
 
 namespace tqweir {
 namespace plot {
 namespace {
 
-std::string path_in(const std::string& dir, const char* name) {
-  return dir.empty() ? name : dir + "/" + name;
-}
-
 std::string read_whole(const std::string& dir, const char* name) {
-  std::ifstream in(path_in(dir, name), std::ios::binary);
-  if (!in) throw PlotInputError(std::string(name) + " is missing or cannot be read");
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw PlotInputError(std::string(name) + " cannot be read");
+  std::string text;
+  if (!read_file(join_path(dir, name), text)) {
+    throw PlotInputError(std::string(name) + " is missing or cannot be read");
+  }
   return text;
 }
 
@@ -40,8 +35,8 @@ RunResults read_run_folder(const std::string& dir) {
   texts.summary = read_whole(dir, "TQSpec.csv");
   RunResults results = parse_outputs(texts);
   if (std::isnan(results.floor_slope)) {
-    std::ifstream syogen(path_in(dir, "syogen.csv"), std::ios::binary);
-    if (!syogen) {
+    std::string syogen;
+    if (!read_file(join_path(dir, "syogen.csv"), syogen)) {
       throw PlotInputError(
           "syogen.csv is missing: it gives the floor's angle, which XYGate.csv does not "
           "show when the stopper's foot lies at the hinge");

@@ -93,7 +93,7 @@ RunResults parse_outputs(const OutputTexts& texts) {
   return r;
 }
 
-double floor_slope_from_syogen(std::istream& syogen) {
+double floor_slope_from_syogen(const std::string& syogen) {
   try {
     // The angle is converted with the program's own value of pi, so the
     // line matches the floor the calculation used.

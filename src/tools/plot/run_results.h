@@ -67,7 +67,7 @@ RunResults parse_outputs(const OutputTexts& texts);
 
 // The floor slope dy/dx from syogen.csv's floor angle (field 9, degrees,
 // the floor falling towards +x). Throws PlotInputError for a malformed file.
-double floor_slope_from_syogen(std::istream& syogen);
+double floor_slope_from_syogen(const std::string& syogen);
 
 }  // namespace plot
 }  // namespace tqweir

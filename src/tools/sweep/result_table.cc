@@ -12,7 +12,7 @@ std::vector<std::string> header(const CaseTable& table) {
   for (const InputField* field : table.fields) cells.push_back(result_column_name(*field));
   cells.push_back("status");
   cells.push_back("message");
-  for (const char* name : summary_field_names()) cells.push_back(name);
+  for (const SummaryField& field : summary_fields()) cells.push_back(field.column);
   return cells;
 }
 

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <thread>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/stop.h"
-#include "input/parameter_reader.h"
-#include "input/profile_reader.h"
-#include "input/syogen_reader.h"
+#include "input/case_reader.h"
 #include "tools/sweep/case_outcome.h"
 #include "tools/sweep/progress_bar.h"
 #include "tools/sweep/range_spec.h"
@@ -38,35 +35,20 @@ const char kHelp[] =
 
 using Clock = std::chrono::steady_clock;
 
-std::string join(const std::string& dir, const char* name) {
-  if (dir.empty()) return name;
-  return dir.back() == '/' ? dir + name : dir + "/" + name;
-}
-
-std::ifstream open_base_file(const std::string& dir, const char* name) {
-  std::ifstream in(join(dir, name), std::ios::binary);
-  if (!in) throw SweepError("base case: cannot open " + join(dir, name));
-  return in;
-}
-
 // The base case as the program reads it. Its files must read: the values
 // of a table are laid over a base that is whole.
 CaseInput read_base_case(const std::string& dir) {
-  CaseInput base;
-  const char* file = "syogen.csv";
+  std::string path;
+  const CaseSource source = [&](const char* name, std::string& content) {
+    path = join_path(dir, name);
+    if (!read_file(path, content)) throw SweepError("base case: cannot open " + path);
+    return true;
+  };
   try {
-    std::ifstream syogen = open_base_file(dir, file);
-    base.syogen = read_syogen(syogen);
-    file = "parameter.csv";
-    std::ifstream parameter = open_base_file(dir, file);
-    base.parameter = read_parameter(parameter);
-    file = "hitai.csv";
-    std::ifstream hitai = open_base_file(dir, file);
-    base.points = read_profile_points(hitai);
+    return read_case(source);
   } catch (const StopRun& stop) {
-    throw SweepError("base case: " + join(dir, file) + ": " + message_meaning(stop.message()));
+    throw SweepError("base case: " + path + ": " + message_meaning(stop.message()));
   }
-  return base;
 }
 
 CaseTable read_cases(const SweepOptions& options) {
@@ -75,18 +57,9 @@ CaseTable read_cases(const SweepOptions& options) {
     for (const std::string& arg : options.ranges) ranges.push_back(parse_range(arg));
     return expand_ranges(ranges);
   }
-  std::ifstream in(options.cases_file, std::ios::binary);
-  if (!in) throw SweepError("cannot open " + options.cases_file);
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) throw SweepError("cannot read " + options.cases_file);
+  std::string text;
+  if (!read_file(options.cases_file, text)) throw SweepError("cannot read " + options.cases_file);
   return read_case_table(text, options.cases_file);
-}
-
-bool write_file(const std::string& path, const std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  return std::fclose(file) == 0 && written;
 }
 
 int default_threads() {

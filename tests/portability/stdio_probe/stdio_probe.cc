@@ -88,7 +88,7 @@ void probe_number_syntax(std::ostream& out) {
       "4\r",    "1.0000000000000000000001", "0.1000000000000000055511151231257827",
       "2.2250738585072011e-308", "4.9406564584124654e-324", "--1", "+-1", "e5"};
   for (const char* t : tokens) {
-    std::istringstream in(std::string(t) + ",1\r\n0,0\r\n");
+    const std::string in = std::string(t) + ",1\r\n0,0\r\n";
     std::string line = "profile [";
     line += shown(t) + "] ";
     try {
@@ -109,7 +109,7 @@ void probe_integer_field(std::ostream& out) {
                           "2147483647", "-2147483648", "2147483648", "4294967297",
                           "-2147483649", "99999999999999999999", "-99999999999999999999"};
   for (const char* t : tokens) {
-    std::istringstream in(std::string(t) + ",1,2,3,4,5,6,7,8\r\n");
+    const std::string in = std::string(t) + ",1,2,3,4,5,6,7,8\r\n";
     std::string line = "parameter [";
     line += shown(t) + "] ";
     try {

@@ -9,6 +9,7 @@
 
 #include "driver/case_solver.h"
 #include "core/messages.h"
+#include "input/case_reader.h"
 #include "input/parameter_reader.h"
 #include "input/profile_reader.h"
 #include "input/syogen_reader.h"
@@ -21,10 +22,6 @@ namespace {
 
 const double kPi = std::acos(-1.0);
 
-std::ifstream example_file(const std::string& name) {
-  return std::ifstream(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard/" + name);
-}
-
 // The output files of the standard example, as the core builds them.
 struct SolvedExample {
   SolvedCase solved;
@@ -32,13 +29,7 @@ struct SolvedExample {
 };
 
 SolvedExample solve_standard_example() {
-  CaseInput input;
-  auto syogen = example_file("syogen.csv");
-  auto parameter = example_file("parameter.csv");
-  auto hitai = example_file("hitai.csv");
-  input.syogen = read_syogen(syogen);
-  input.parameter = read_parameter(parameter);
-  input.points = read_profile_points(hitai);
+  const CaseInput input = read_case_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard");
   SolvedExample e;
   e.solved = solve_case(input, [&](const std::string& rows) { e.texts.surface = rows; });
   e.texts.gate = e.solved.files.gate;
@@ -133,9 +124,9 @@ TEST(RunResults, FloorPointAtTheHingeLeavesTheSlopeToSyogen) {
   OutputTexts t = minimal_texts();
   t.gate = "0.00000000,0.00000000\r\n0,0\r\n1,1\r\n";
   EXPECT_TRUE(std::isnan(parse_outputs(t).floor_slope));
-  std::istringstream syogen("0,10,0,5000,1,1,2,0,30,1,9800,9800\n");
+  const std::string syogen = "0,10,0,5000,1,1,2,0,30,1,9800,9800\n";
   EXPECT_NEAR(floor_slope_from_syogen(syogen), -std::tan(kPi / 6.0), 1e-9);
-  std::istringstream short_syogen("0,10,0\n");
+  const std::string short_syogen = "0,10,0\n";
   EXPECT_THROW(floor_slope_from_syogen(short_syogen), PlotInputError);
 }
 

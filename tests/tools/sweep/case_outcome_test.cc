@@ -24,9 +24,9 @@ using tqweir::sweep::CaseOutcome;
 using tqweir::sweep::CaseTable;
 
 CaseInput standard_case() {
-  std::istringstream syogen("0,10,0,5000,1,1,2,2.5,5,1,9800,9800\n");
-  std::istringstream parameter("1,2.5,0.3,0.5,15,45,2,3,10\n");
-  std::istringstream hitai("0,0\n3,0\n4,0.3\n");
+  const std::string syogen = "0,10,0,5000,1,1,2,2.5,5,1,9800,9800\n";
+  const std::string parameter = "1,2.5,0.3,0.5,15,45,2,3,10\n";
+  const std::string hitai = "0,0\n3,0\n4,0.3\n";
   CaseInput input;
   input.syogen = tqweir::read_syogen(syogen);
   input.parameter = tqweir::read_parameter(parameter);

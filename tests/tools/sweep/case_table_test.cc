@@ -93,8 +93,8 @@ TEST(CaseTable, ValuesReachTheCaseAsTheReaderReadsThem) {
         tqweir::sweep::read_case_table(header + text + "," + text + ",+2\n", "CASES.csv");
     const CaseInput input = tqweir::sweep::case_input(CaseInput(), table, 0);
 
-    std::istringstream parameter(std::string("2,") + text + ",0.3,0.5,15,45,2,3,10");
-    std::istringstream syogen(std::string("0,10,0,") + text + ",1,1,2,2.5,5,1,9800,9800");
+    const std::string parameter = std::string("2,") + text + ",0.3,0.5,15,45,2,3,10";
+    const std::string syogen = std::string("0,10,0,") + text + ",1,1,2,2.5,5,1,9800,9800";
     const tqweir::ParameterInput p = tqweir::read_parameter(parameter);
     const tqweir::SyogenInput s = tqweir::read_syogen(syogen);
     EXPECT_TRUE(same_bits(input.parameter.upstream_level, p.upstream_level)) << text;
@@ -156,7 +156,7 @@ TEST(RangeSpec, SeveralRangesSpanEveryCombinationFirstSlowest) {
   std::vector<std::string> rows;
   for (const auto& row : table.rows) rows.push_back(row[0].text + "/" + row[1].text);
   EXPECT_EQ(rows, (std::vector<std::string>{"1/0.0", "1/0.5", "1/1.0", "2/0.0", "2/0.5", "2/1.0"}));
-  EXPECT_EQ(table.rows[4][0].integer, 2);
+  EXPECT_EQ(table.rows[4][0].real, 2.0);
   EXPECT_EQ(table.rows[4][1].real, 0.5);
 
   const std::string twice = error_of([] {

@@ -1,0 +1,69 @@
+// The input fields of syogen.csv and parameter.csv: one table that says,
+// for every field, its name, file, position, unit, meaning and reading rule.
+//
+// The readers store what they scan through it, the sweep and the report
+// find a field by its name in it, and the documentation is checked against
+// it, so the order and meaning of the fields are written down once.
+#ifndef TQWEIR_CORE_INPUT_FIELDS_H_
+#define TQWEIR_CORE_INPUT_FIELDS_H_
+
+#include <string>
+#include <vector>
+
+#include "core/run_state.h"
+
+namespace tqweir {
+
+enum class InputFile { syogen, parameter };
+
+// "syogen.csv" or "parameter.csv".
+const char* input_file_name(InputFile file);
+
+// One number of syogen.csv or parameter.csv. Exactly one of the two member
+// pointers is set, except for overflow_mode (the only integer), which has
+// neither.
+struct InputField {
+  const char* name;         // "upstream_level": as in a CASES.csv header
+  InputFile file;
+  int position;             // 1-based place of the number in its file
+  const char* unit;         // as shown to a person: "m", "kN·m/m", "" when none
+  const char* column_unit;  // ASCII, for column names: "m", "knm_per_m", ""
+  const char* meaning_en;
+  const char* meaning_ja;
+  const char* rule_en;      // what reading does to the value, "" when nothing
+  double SyogenInput::*syogen_member;
+  double ParameterInput::*parameter_member;
+};
+
+// Every field: the nine of parameter.csv, then the twelve of syogen.csv,
+// each in file order.
+const std::vector<InputField>& input_fields();
+
+// The field of that name, or nullptr.
+const InputField* find_input_field(const std::string& name);
+
+// "overflow_mode, upstream_level, ...": for messages naming the choices.
+std::string input_field_list();
+
+bool is_integer_field(const InputField& field);
+
+// The field's value in `input` as read (overflow_mode as a double).
+double field_value(const InputField& field, const CaseInput& input);
+
+// Converts `text` (already trimmed) as the reader converts that field of its
+// file. A real converts like "%lf" (strtod: decimal, exponent, hexadecimal,
+// inf and nan all as the reader reads them) and must use the whole text;
+// overflow_mode converts like "%d" and must be a whole decimal integer within
+// int. A non-finite real is accepted here: a case made with it then stops as
+// the reader would stop the run. Returns false with `why` (an English
+// phrase: "is not a number") when the text does not convert.
+bool parse_field_value(const InputField& field, const std::string& text, double& value,
+                       std::string& why);
+
+// Stores `value` in the field (overflow_mode: the value as an int).
+// REQUIRES: for overflow_mode, `value` is a whole number within int.
+void set_field_value(const InputField& field, double value, CaseInput& input);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_CORE_INPUT_FIELDS_H_

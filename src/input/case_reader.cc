@@ -1,0 +1,53 @@
+#include "input/case_reader.h"
+
+#include "core/file_io.h"
+#include "core/stop.h"
+#include "input/derived_quantities.h"
+#include "input/parameter_reader.h"
+#include "input/profile_reader.h"
+#include "input/syogen_reader.h"
+
+namespace tqweir {
+namespace {
+
+std::string fetch(const CaseSource& source, const char* name, Message missing) {
+  std::string content;
+  if (!source(name, content)) throw StopRun(missing);
+  return content;
+}
+
+}  // namespace
+
+CaseInput read_case(const CaseSource& source) {
+  CaseInput input;
+  input.syogen = read_syogen(fetch(source, "syogen.csv", Message::syogen_missing));
+  input.parameter = read_parameter(fetch(source, "parameter.csv", Message::parameter_missing));
+  check_span_and_perimeter(input.syogen, input.parameter);
+  input.points = read_profile_points(fetch(source, "hitai.csv", Message::hitai_missing));
+  return input;
+}
+
+CaseInput read_case_folder(const std::string& dir) {
+  return read_case([&dir](const char* name, std::string& content) {
+    return read_file(join_path(dir, name), content);
+  });
+}
+
+CaseInput read_case_texts(const CaseTexts& texts) {
+  return read_case([&texts](const char* name, std::string& content) {
+    const std::string file = name;
+    content = file == "syogen.csv" ? texts.syogen
+              : file == "parameter.csv" ? texts.parameter
+                                        : texts.hitai;
+    return true;
+  });
+}
+
+bool read_case_files(const std::string& dir, CaseTexts& texts) {
+  const bool s = read_file(join_path(dir, "syogen.csv"), texts.syogen);
+  const bool p = read_file(join_path(dir, "parameter.csv"), texts.parameter);
+  const bool h = read_file(join_path(dir, "hitai.csv"), texts.hitai);
+  return s && p && h;
+}
+
+}  // namespace tqweir

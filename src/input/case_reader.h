@@ -1,0 +1,42 @@
+// Reading a whole case: the three input files, in the order and with the
+// checks of a run, from a folder or from three texts (a browser or a test
+// has no folder).
+#ifndef TQWEIR_INPUT_CASE_READER_H_
+#define TQWEIR_INPUT_CASE_READER_H_
+
+#include <functional>
+#include <string>
+
+#include "core/run_state.h"
+
+namespace tqweir {
+
+// The three files' contents as given.
+struct CaseTexts {
+  std::string syogen;
+  std::string parameter;
+  std::string hitai;
+};
+
+// Hands over the content of the input file `name` ("syogen.csv", ...).
+// Returns false when there is no such file.
+using CaseSource = std::function<bool(const char* name, std::string& content)>;
+
+// Reads syogen.csv, parameter.csv, checks span and perimeter, then reads
+// hitai.csv, each file fetched from `source` just before it is read. Throws
+// StopRun for a missing file and for the readers' checks, in that order.
+CaseInput read_case(const CaseSource& source);
+
+// The same over files in `dir`, read in binary mode.
+CaseInput read_case_folder(const std::string& dir);
+
+// The same over three texts.
+CaseInput read_case_texts(const CaseTexts& texts);
+
+// The three files of `dir` as they are, for a caller that reads them more
+// than once (a file that is missing gives an empty text and false).
+bool read_case_files(const std::string& dir, CaseTexts& texts);
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_INPUT_CASE_READER_H_
