@@ -1,0 +1,43 @@
+#include "driver/run_files.h"
+
+#include "core/file_io.h"
+
+namespace tqweir {
+
+bool FolderFiles::read(const char* name, std::string& content) {
+  return read_file(join_path(dir_, name), content);
+}
+
+bool FolderFiles::write(const std::vector<NamedBytes>& files, std::string& failed) {
+  FileBatch batch;
+  for (const auto& [name, bytes] : files) {
+    if (!batch.add(join_path(dir_, name), *bytes)) {
+      failed = name;
+      return false;
+    }
+  }
+  std::string failed_path;
+  if (batch.commit(failed_path)) return true;
+  for (const auto& file : files) {
+    if (join_path(dir_, file.first) == failed_path) failed = file.first;
+  }
+  return false;
+}
+
+MemoryFiles::MemoryFiles(const CaseTexts& inputs) : inputs_(inputs) {}
+
+bool MemoryFiles::read(const char* name, std::string& content) {
+  const std::string file = name;
+  if (file == "syogen.csv") content = inputs_.syogen;
+  else if (file == "parameter.csv") content = inputs_.parameter;
+  else if (file == "hitai.csv") content = inputs_.hitai;
+  else return false;
+  return true;
+}
+
+bool MemoryFiles::write(const std::vector<NamedBytes>& files, std::string&) {
+  for (const auto& [name, bytes] : files) written_[name] = *bytes;
+  return true;
+}
+
+}  // namespace tqweir

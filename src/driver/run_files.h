@@ -1,0 +1,57 @@
+// Where a run reads its three inputs and writes its six outputs: a folder on
+// disk for the program, memory for a browser page or a test. The run's
+// sequence (run_case) is the same for both.
+#ifndef TQWEIR_DRIVER_RUN_FILES_H_
+#define TQWEIR_DRIVER_RUN_FILES_H_
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "input/case_reader.h"
+
+namespace tqweir {
+
+// A file to write: its name ("XYGate.csv") and its bytes.
+using NamedBytes = std::pair<const char*, const std::string*>;
+
+class RunFiles {
+ public:
+  virtual ~RunFiles() = default;
+  // The content of input file `name`; false when there is no such file.
+  virtual bool read(const char* name, std::string& content) = 0;
+  // Writes `files` as one batch (each file whole or not at all). Returns
+  // false with `failed` naming the first file that could not be written.
+  virtual bool write(const std::vector<NamedBytes>& files, std::string& failed) = 0;
+};
+
+// The files of a folder; writes go through a temporary file beside each
+// target (see FileBatch).
+class FolderFiles : public RunFiles {
+ public:
+  explicit FolderFiles(std::string dir) : dir_(std::move(dir)) {}
+  bool read(const char* name, std::string& content) override;
+  bool write(const std::vector<NamedBytes>& files, std::string& failed) override;
+
+ private:
+  std::string dir_;
+};
+
+// Files in memory: the inputs given, the outputs kept by name.
+class MemoryFiles : public RunFiles {
+ public:
+  explicit MemoryFiles(const CaseTexts& inputs);
+  bool read(const char* name, std::string& content) override;
+  bool write(const std::vector<NamedBytes>& files, std::string& failed) override;
+  // The files written so far, by name.
+  const std::map<std::string, std::string>& written() const { return written_; }
+
+ private:
+  CaseTexts inputs_;
+  std::map<std::string, std::string> written_;
+};
+
+}  // namespace tqweir
+
+#endif  // TQWEIR_DRIVER_RUN_FILES_H_
