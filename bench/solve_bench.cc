@@ -1,6 +1,6 @@
 // The in-process solve of each example, with the literal evaluation (every
 // elliptic integral where the formulas use it, the membrane and the surface
-// rebuilt in every trial) and with the production one (RunCache reuse),
+// rebuilt in every trial) and with the production one (reuse),
 // side by side. Each benchmark reports the run's integrand evaluations
 // (trapezoid nodes, one sine each) as the counter integrand_evals.
 #include <string>
@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include "driver/case_solver.h"
-#include "driver/run_cache.h"
 #include "input/case_reader.h"
 
 namespace {
@@ -17,10 +16,9 @@ void solve_example(benchmark::State& st, const std::string& example, tqweir::Eva
   const tqweir::CaseInput input = tqweir::read_case_folder(std::string(TQWEIR_EXAMPLES_DIR) + "/" + example);
   long long evaluations = 0;
   for (auto _ : st) {
-    tqweir::RunCache cache(mode);
-    tqweir::SolvedCase solved = tqweir::solve_case(input, nullptr, cache);
+    tqweir::SolvedCase solved = tqweir::solve_case(input, nullptr, mode);
     benchmark::DoNotOptimize(solved.summary.text.data());
-    evaluations = cache.integrand_evaluations();
+    evaluations = solved.integrand_evaluations;
   }
   st.counters["integrand_evals"] = static_cast<double>(evaluations);
 }

@@ -1,5 +1,5 @@
-// The state of one run: inputs, derived quantities, leaf profile, bisection
-// and the quantities of the most recent trial.
+// The state of one run: inputs, derived quantities, leaf profile, what the
+// bisection leaves and the records of the most recent trial.
 //
 // Plain records of doubles named as in the design method. A run state is
 // owned by whoever solves a case (the program's driver, or a tool solving
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/constants.h"
+#include "core/trial_records.h"
 
 namespace tqweir {
 
@@ -78,66 +79,16 @@ struct DerivedInput {
   double air_temperature_k = 0.0;       // K
 };
 
+// What the bisection leaves: its final bracket, its counts and the angle it
+// forms from the last trial.
 struct BisectionState {
   double alpha_lo = 0.0;
   double alpha_hi = 0.0;
-  double alpha_mid = 0.0;
-  int trial = 0;
-  double alpha = 0.0;
-  double residual_lo = 0.0;
-  double residual_hi = 0.0;
-  double residual_mid = 0.0;
-  double product_lo = 0.0;
-  double product_hi = 0.0;
   double bracket_width = 0.0;
-  int iterations = 0;  // completed iterations, for reports and tests
+  int iterations = 0;  // completed iterations
   int trials = 0;      // evaluated trials
   double stopper_base_angle = 0.0;      // rad
   double stopper_base_angle_deg = 0.0;  // degree
-};
-
-// Everything one trial computes; the last trial's values are the results.
-struct TrialState {
-  // Section geometry and bag (membrane frame in bag heights, then metres).
-  double TB = 0.0;
-  double s1 = 0.0, s2 = 0.0, s_bottom = 0.0;
-  double u1 = 0.0, u2 = 0.0, u_bottom = 0.0;
-  double p1_x = 0.0, p1_y = 0.0;
-  double p2_x = 0.0, p2_y = 0.0;
-  double p3_x = 0.0, p3_y = 0.0;
-  double chord1 = 0.0, chord2 = 0.0;
-  double arc1 = 0.0, arc2 = 0.0, arc_pi = 0.0;
-  double perimeter_nd = 0.0;
-  double scale = 0.0;  // m per bag height
-  double chord1_m = 0.0, chord2_m = 0.0;
-  double bag_height = 0.0;
-  double p3_rise = 0.0, hd_m = 0.0, hd_rel = 0.0, Hd = 0.0;
-  double bag_pressure = 0.0;  // Pa
-  double bag_tension = 0.0;   // N/m
-  double spread_angle_deg = 0.0, spread_angle = 0.0;
-  double width_factor = 0.0;
-  double bag_force1 = 0.0, bag_force2 = 0.0;  // N/m
-
-  // Upstream water (surface file) and the other water loads.
-  double overflow_depth = 0.0;
-  double up_load_v = 0.0, up_arm_x = 0.0, up_load_h = 0.0, up_arm_y = 0.0;
-  double dn_load_v = 0.0, dn_arm_x = 0.0, dn_load_h = 0.0, dn_arm_y = 0.0;
-  double layer_load_v = 0.0, layer_arm_x = 0.0, layer_load_h = 0.0,
-         layer_arm_y = 0.0;
-  double contact_height = 0.0;
-
-  // Stopper and moment balance.
-  double anchor_x = 0.0, anchor_y = 0.0;
-  double stopper_base_x = 0.0, stopper_base_y = 0.0;
-  double anchor_angle = 0.0, anchor_radius = 0.0;
-  double water_moment = 0.0;
-  double leaf_weight_moment = 0.0;
-  double load_moment = 0.0;
-  double stopper_angle = 0.0;
-  double tension_pull = 0.0;
-  double tip_force = 0.0;
-  double support_force = 0.0;
-  double residual = 0.0;
 };
 
 // The three input files of a case as read.

@@ -21,17 +21,14 @@ RunState prepare_run_state(const CaseInput& input) {
   return state;
 }
 
-SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink) {
-  RunCache cache;
-  return solve_case(input, sink, cache);
-}
-
-SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink, RunCache& cache) {
+SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink, Evaluation mode) {
+  RunCache cache(mode);
   SolvedCase solved;
   solved.state = prepare_run_state(input);
   solve_alpha(solved.state, sink, cache);
   solved.files = make_section_files(solved.state, cache.integrals());
   solved.summary = make_summary(solved.state, solved.files.bag_area);
+  solved.integrand_evaluations = cache.integrand_evaluations();
   if (!solved.files.all_finite || !solved.summary.all_finite) {
     throw StopRun(Message::result_not_finite);
   }

@@ -4,10 +4,8 @@
 #ifndef TQWEIR_DRIVER_CASE_SOLVER_H_
 #define TQWEIR_DRIVER_CASE_SOLVER_H_
 
-#include <vector>
-
-#include "driver/bisection.h"
 #include "core/run_state.h"
+#include "driver/bisection.h"
 #include "output/section_files.h"
 #include "output/summary.h"
 
@@ -17,6 +15,7 @@ struct SolvedCase {
   RunState state;  // the last trial's state
   SectionFiles files;
   Summary summary;
+  long long integrand_evaluations = 0;  // elliptic-integral work done, for benchmarks
 };
 
 // The run state before the bisection: derived quantities, the leaf laid out
@@ -25,15 +24,12 @@ struct SolvedCase {
 RunState prepare_run_state(const CaseInput& input);
 
 // Prepares, solves for alpha, and builds the coordinate files and summary.
-// Throws StopRun for every reason a run stops; StopRun(result_not_finite)
-// when a coordinate or summary value is not finite.
-SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink);
-
-// The same with a cache supplied by the caller: a RunCache(literal) gives
-// the reference evaluation, and the cache's counter tells the work done
-// (summed over every case the cache has served; one cache per case is the
-// intended use).
-SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink, RunCache& cache);
+// `mode` is the reuse policy: Evaluation::literal recomputes everything
+// each trial and is the reference that gives the same bits. Throws StopRun
+// for every reason a run stops; StopRun(result_not_finite) when a
+// coordinate or summary value is not finite.
+SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink,
+                      Evaluation mode = Evaluation::reuse);
 
 }  // namespace tqweir
 

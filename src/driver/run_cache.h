@@ -3,64 +3,61 @@
 // The bisection evaluates 69 trials at 25 distinct alphas, and the parts of
 // a trial that depend on alpha alone (the membrane shape with its elliptic
 // integrals) or on the inputs alone (the water surface and upstream load)
-// come out the same every time. A RunCache keeps them for the run, so the
-// run does each piece of work once while every trial still runs its metric
-// part, its loads and its balance in order and stops where it always did.
+// come out the same every time. With Evaluation::reuse a RunCache keeps
+// them for the run, so the run does each piece of work once while every
+// trial still runs its metric part, its loads and its balance in order and
+// stops where it always did. With Evaluation::literal it keeps nothing and
+// every request is computed afresh, as the method is written: the same code
+// with reuse off, the reference that tests and benchmarks compare with.
 //
-// Evaluation::literal keeps nothing and evaluates F and E in separate
-// passes: the reference against which tests and benchmarks check that
-// reuse changes no bit. Production runs use Evaluation::reuse.
-//
-// A cache is meant for one run of one case; what it keeps is keyed by the
-// inputs it was computed from, so a cache handed another case recomputes
-// rather than answers wrongly. It is not thread-safe: one per run, nothing
-// in it shared between runs.
+// A cache belongs to the solve of one case (the shapes are kept by alpha
+// alone, the surface once): it is created by the solve and never handed to
+// another. It is not thread-safe.
 #ifndef TQWEIR_DRIVER_RUN_CACHE_H_
 #define TQWEIR_DRIVER_RUN_CACHE_H_
 
-#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 
 #include "core/run_state.h"
 #include "membrane/elliptic_integrals.h"
 #include "section/water_surface.h"
-#include "section/membrane_shape.h"
 
 namespace tqweir {
 
+// A run's surface with its file's content.
+struct SurfaceWithRows {
+  WaterSurface surface;
+  std::string rows;  // suimen.csv
+};
+
 class RunCache {
  public:
-  explicit RunCache(Evaluation mode = Evaluation::reuse) : integrals_(mode) {}
+  explicit RunCache(Evaluation mode) : integrals_(mode) {}
   RunCache(const RunCache&) = delete;
   RunCache& operator=(const RunCache&) = delete;
-
-  Evaluation mode() const { return integrals_.mode(); }
 
   // The run's elliptic integrals (also used for the bag outline).
   EllipticIntegrals& integrals() { return integrals_; }
 
-  // solve_membrane_shape(alpha, beta, theta1, theta2, integrals()), solved
-  // on the first request and kept (literal: solved on every request).
-  // Throws as solve_membrane_shape; a shape that stopped is not kept.
-  MembraneShape shape(double alpha, double beta, double theta1, double theta2);
+  // The membrane shape at `alpha` for the run's beta and angles. Throws as
+  // solve_membrane_shape; a shape that stopped is not kept.
+  MembraneShape shape(const RunState& state, double alpha);
 
-  // build_water_surface(state), built on the first request and kept for
-  // the requests whose surface inputs are the same (literal: built on every
-  // request). Throws as build_water_surface.
-  const WaterSurface& surface(const RunState& state);
+  // The run's water surface and its rows. Throws as build_water_surface.
+  const SurfaceWithRows& surface(const RunState& state);
 
   // Integrand values of the elliptic integrals evaluated so far.
   long long integrand_evaluations() const { return integrals_.integrand_evaluations(); }
 
  private:
-  using ShapeKey = std::array<std::uint64_t, 4>;
+  bool reuse() const { return integrals_.mode() == Evaluation::reuse; }
 
   EllipticIntegrals integrals_;
-  std::map<ShapeKey, MembraneShape> shapes_;
-  std::optional<WaterSurface> surface_;
-  RunState surface_inputs_;  // the state surface_ was built from
+  std::map<std::uint64_t, MembraneShape> shapes_;  // by the bits of alpha
+  std::optional<SurfaceWithRows> surface_;
 };
 
 }  // namespace tqweir

@@ -18,8 +18,8 @@ class OutlineWriter {
   // Writes the membrane point (u, depth); `in_area` false leaves it out of
   // the area sum and of the previous point.
   void point(double u, double depth, bool in_area = true) {
-    const double x = (u - t_.p3_x) * t_.scale;
-    const double y = (t_.p3_y - depth) * t_.scale;
+    const double x = (u - t_.shape.p3_x) * t_.bag.scale;
+    const double y = (t_.shape.p3_y - depth) * t_.bag.scale;
     write(x, y);
     if (!in_area) return;
     if (first_) {
@@ -66,16 +66,12 @@ int arc_point_count(double angle) {
 
 }  // namespace
 
-SectionFiles make_section_files(const RunState& state) {
-  EllipticIntegrals integrals;
-  return make_section_files(state, integrals);
-}
-
 SectionFiles make_section_files(const RunState& state, EllipticIntegrals& integrals) {
-  const TrialState& t = state.trial;
+  const TrialState& trial = state.trial;
+  const MembraneShape& t = trial.shape;
   const LeafProfile& leaf = state.profile;
   const double theta2 = state.derived.theta2;
-  const double alpha = state.bisection.alpha;
+  const double alpha = trial.alpha;
   const double beta = state.derived.hd_nd;
   const auto f = [&](double depth) {
     return membrane_abscissa(depth, alpha, beta, t.TB, integrals);
@@ -88,16 +84,16 @@ SectionFiles make_section_files(const RunState& state, EllipticIntegrals& integr
   const double step2 = 1.0 / 300;
   const double step3 = (1.0 - t.s2) / count3;
 
-  OutlineWriter gate(t, files.gate, files.all_finite);
+  OutlineWriter gate(trial, files.gate, files.all_finite);
   const double floor_x = 1.2 * state.syogen.base_distance;
   gate.write(floor_x, std::tan(theta2) * (-1.2 * state.syogen.base_distance));
   for (int i = 0; i <= leaf.last_node; ++i) gate.write(leaf.node_x[i], leaf.node_y[i]);
 
-  OutlineWriter stopper(t, files.stopper, files.all_finite);
-  stopper.write(t.anchor_x, t.anchor_y);
-  stopper.write(t.stopper_base_x, t.stopper_base_y);
+  OutlineWriter stopper(trial, files.stopper, files.all_finite);
+  stopper.write(trial.balance.anchor_x, trial.balance.anchor_y);
+  stopper.write(trial.balance.stopper_base_x, trial.balance.stopper_base_y);
 
-  OutlineWriter bag(t, files.balloon, files.all_finite);
+  OutlineWriter bag(trial, files.balloon, files.all_finite);
   bag.write(0.0, 0.0);
   if (count1 >= 2) {
     double depth = t.p1_y;

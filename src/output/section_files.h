@@ -35,11 +35,8 @@ struct SectionFiles {
 // contact in ceil(300 theta2 / pi) steps, each end arc at most kMaxArcPoints.
 // The area is a trapezoid sum over the written rows, except the top point
 // of arc 2, which is written but left out of the sum.
-SectionFiles make_section_files(const RunState& state);
-
-// The same, with the outline's elliptic integrals taken from `integrals`
-// (the run's own: the water-line integrals of the last trial are then
-// evaluated already).
+// The outline's elliptic integrals come from `integrals`: the run's own,
+// whose water-line integrals of the last trial are then evaluated already.
 SectionFiles make_section_files(const RunState& state, EllipticIntegrals& integrals);
 
 }  // namespace tqweir

@@ -8,7 +8,8 @@
 namespace tqweir {
 
 Summary make_summary(const RunState& state, double bag_area) {
-  const TrialState& t = state.trial;
+  const BagSection& t = state.trial.bag;
+  const Balance& balance = state.trial.balance;
   const DerivedInput& d = state.derived;
   const ParameterInput& p = state.parameter;
   Summary s;
@@ -17,7 +18,7 @@ Summary make_summary(const RunState& state, double bag_area) {
   s.pressure_at_temperature =
       (d.air_temperature_k / d.reference_temperature) * (t.bag_pressure + kAtmosphericPressure) -
       kAtmosphericPressure;
-  s.overflow_discharge = std::pow(t.overflow_depth, 1.5) * state.syogen.discharge_coefficient;
+  s.overflow_discharge = std::pow(state.trial.upstream.overflow_depth, 1.5) * state.syogen.discharge_coefficient;
 
   s.fields = {static_cast<double>(p.overflow_mode),
               p.upstream_level,
@@ -29,17 +30,17 @@ Summary make_summary(const RunState& state, double bag_area) {
               d.theta1_deg,
               state.profile.crest_height,
               d.tip_moment_nm / 1000.0,
-              t.support_force / 1000.0,
+              balance.support_force / 1000.0,
               state.perimeter,
               t.bag_height,
               t.chord1_m,
               t.chord2_m,
               bag_area,
               s.pressure_at_temperature / 1000000.0,
-              state.bisection.alpha,
+              state.trial.alpha,
               s.air_volume,
               t.bag_tension / 1000.0,
-              t.tension_pull / 1000.0,
+              balance.tension_pull / 1000.0,
               d.bisector_angle_deg,
               t.bag_force2 / 1000.0,
               d.stopper_tension_n / 1000.0,

@@ -27,8 +27,9 @@ void place_anchor(const LeafProfile& leaf, double distance, double& x,
 
 }  // namespace
 
-void compute_balance(RunState& state) {
-  TrialState& t = state.trial;
+Balance compute_balance(const RunState& state, const BagSection& bag,
+                        const UpstreamWater& upstream, const LeafLoads& loads) {
+  Balance t;
   const SyogenInput& s = state.syogen;
   const DerivedInput& d = state.derived;
   const LeafProfile& leaf = state.profile;
@@ -40,14 +41,16 @@ void compute_balance(RunState& state) {
   t.anchor_angle = std::atan(t.anchor_y / t.anchor_x);
   t.anchor_radius = std::sqrt(t.anchor_x * t.anchor_x + t.anchor_y * t.anchor_y);
 
-  t.water_moment = ((((t.up_load_h * t.up_arm_y - t.dn_load_h * t.dn_arm_y) +
-                      t.up_load_v * t.up_arm_x) -
-                     t.dn_load_v * t.dn_arm_x) +
-                    t.layer_load_h * t.layer_arm_y) +
-                   t.layer_load_v * t.layer_arm_x;
+  const Load& up = upstream.load;
+  const Load& dn = loads.downstream;
+  const Load& layer = loads.layer;
+  t.water_moment = ((((up.load_h * up.arm_y - dn.load_h * dn.arm_y) + up.load_v * up.arm_x) -
+                     dn.load_v * dn.arm_x) +
+                    layer.load_h * layer.arm_y) +
+                   layer.load_v * layer.arm_x;
 
   t.leaf_weight_moment = s.leaf_weight * s.leaf_weight_arm;
-  t.load_moment = (std::cos(d.theta1) * t.leaf_weight_moment + t.water_moment) * t.width_factor;
+  t.load_moment = (std::cos(d.theta1) * t.leaf_weight_moment + t.water_moment) * bag.width_factor;
 
   // For an attachment point with positive x: horizontal and downward
   // components of the stopper from the attachment point to its foot.
@@ -56,7 +59,7 @@ void compute_balance(RunState& state) {
   const double m = std::sin(t.anchor_angle) * t.anchor_radius;
   t.stopper_angle = std::atan(n / (std::tan(d.theta2) * s.base_distance + m)) + c;
 
-  t.tension_pull = std::cos((d.theta1 + d.theta2) / 2.0) * (2.0 * t.bag_tension);
+  t.tension_pull = std::cos((d.theta1 + d.theta2) / 2.0) * (2.0 * bag.bag_tension);
 
   const int last = leaf.last_node;
   t.tip_force = d.tip_moment_nm / std::sqrt(leaf.node_x[last] * leaf.node_x[last] +
@@ -64,7 +67,7 @@ void compute_balance(RunState& state) {
 
   const double a = leaf.seg_angle[last];
   const double f1 = (std::cos(d.theta1 - d.theta2) * t.tension_pull) / 2.0 +
-                    std::sin(d.theta2) * (-t.bag_force2);
+                    std::sin(d.theta2) * (-bag.bag_force2);
   const double f2 = f1 - std::cos((t.anchor_angle + t.stopper_angle) - 0.5 * kPi) * d.stopper_force;
   const double f3 = std::cos((0.5 * kPi - a) + 0.5 * kPi) * t.tip_force;
   t.support_force = f3 / std::cos((kPi - a) + 0.5 * kPi) + f2;
@@ -72,14 +75,11 @@ void compute_balance(RunState& state) {
   // Width factor scales the weight and water only; the bag, the tip moment
   // and the stopper act unscaled. The stopper's lever is its distance along
   // the leaf.
-  const double moment_sum = (t.load_moment - t.bag_force1 * 0.5 * t.chord1_m) + d.tip_moment_nm;
+  const double moment_sum = (t.load_moment - bag.bag_force1 * 0.5 * bag.chord1_m) + d.tip_moment_nm;
   const double stopper_moment = std::sin(t.stopper_angle) * (d.stopper_force * s.anchor_distance);
   t.residual = stopper_moment + moment_sum;
 
-  BisectionState& b = state.bisection;
-  if (b.trial == 0) b.residual_lo = t.residual;
-  if (b.trial == 1) b.residual_hi = t.residual;
-  if (b.trial == 2) b.residual_mid = t.residual;
+  return t;
 }
 
 }  // namespace tqweir

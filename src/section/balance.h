@@ -8,11 +8,12 @@ namespace tqweir {
 
 // Places the stopper (attachment point at anchor_distance along the leaf,
 // foot on the floor line at base_distance), sums the moments about the
-// hinge and stores the trial's residual (N m per m): bag lift and
-// downstream water negative; upstream water, layer, weight, tip moment and
-// stopper positive. Also forms the tension resultant and support force
-// that the summary prints. Reports nothing.
-void compute_balance(RunState& state);
+// hinge from the trial's records before it and returns the residual (N m per
+// m): bag lift and downstream water negative; upstream water, layer,
+// weight, tip moment and stopper positive. Also forms the tension resultant
+// and support force that the summary prints. Reports nothing.
+Balance compute_balance(const RunState& state, const BagSection& bag,
+                        const UpstreamWater& upstream, const LeafLoads& loads);
 
 }  // namespace tqweir
 

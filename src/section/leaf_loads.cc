@@ -6,30 +6,19 @@
 
 namespace tqweir {
 
-void compute_leaf_loads(RunState& state) {
-  TrialState& t = state.trial;
+LeafLoads compute_leaf_loads(const RunState& state, const BagSection& bag) {
   const SyogenInput& s = state.syogen;
-
-  t.contact_height = std::sin(state.derived.theta1) * t.chord1_m;
-  Load dn;
-  if (t.contact_height < t.Hd) {
-    dn = level_load(state.profile, t.Hd, s.water_unit_weight,
-                    s.layer_unit_weight, true, t.contact_height);
+  LeafLoads loads;
+  loads.contact_height = std::sin(state.derived.theta1) * bag.chord1_m;
+  if (loads.contact_height < bag.Hd) {
+    loads.downstream = level_load(state.profile, bag.Hd, s.water_unit_weight,
+                                  s.layer_unit_weight, true, loads.contact_height);
   }
-  t.dn_load_v = dn.load_v;
-  t.dn_arm_x = dn.arm_x;
-  t.dn_load_h = dn.load_h;
-  t.dn_arm_y = dn.arm_y;
-
-  Load layer;
   if (state.parameter.layer_level > 0.0) {
-    layer = level_load(state.profile, state.parameter.layer_level,
-                       s.layer_unit_weight, s.layer_unit_weight);
+    loads.layer = level_load(state.profile, state.parameter.layer_level,
+                             s.layer_unit_weight, s.layer_unit_weight);
   }
-  t.layer_load_v = layer.load_v;
-  t.layer_arm_x = layer.arm_x;
-  t.layer_load_h = layer.load_h;
-  t.layer_arm_y = layer.arm_y;
+  return loads;
 }
 
 }  // namespace tqweir

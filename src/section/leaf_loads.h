@@ -10,8 +10,7 @@ namespace tqweir {
 // contact on the leaf, whose top lies sin(theta1) * chord1_m above the
 // hinge; its vertical part uses the water's unit weight and its horizontal
 // part the layer's. The second upstream layer acts when layer_level > 0.
-// Fills the dn_*, layer_* results and contact_height of state.trial.
-void compute_leaf_loads(RunState& state);
+LeafLoads compute_leaf_loads(const RunState& state, const BagSection& bag);
 
 }  // namespace tqweir
 

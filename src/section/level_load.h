@@ -6,15 +6,6 @@
 
 namespace tqweir {
 
-// A vertical and a horizontal resultant (N/m) with their lines of action
-// (x of the vertical one, y of the horizontal one, m).
-struct Load {
-  double load_v = 0.0;
-  double arm_x = 0.0;
-  double load_h = 0.0;
-  double arm_y = 0.0;
-};
-
 // Running first moments of the pressure diagram over the leaf.
 struct LoadSums {
   double area_v = 0.0;

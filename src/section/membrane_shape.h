@@ -7,22 +7,10 @@
 #ifndef TQWEIR_SECTION_MEMBRANE_SHAPE_H_
 #define TQWEIR_SECTION_MEMBRANE_SHAPE_H_
 
+#include "core/trial_records.h"
 #include "membrane/elliptic_integrals.h"
 
 namespace tqweir {
-
-// Lengths in bag heights, depths down from the top of the free membrane.
-struct MembraneShape {
-  double TB = 0.0;  // membrane tension tau
-  double s1 = 0.0, s2 = 0.0, s_bottom = 0.0;  // depths: leaf contact, floor contact, bottom
-  double u1 = 0.0, u2 = 0.0, u_bottom = 0.0;  // abscissae at those depths
-  double p1_x = 0.0, p1_y = 0.0;  // leaf contact, drawn mirrored
-  double p2_x = 0.0, p2_y = 0.0;  // floor contact
-  double p3_x = 0.0, p3_y = 0.0;  // hinge: the support lines' crossing
-  double chord1 = 0.0, chord2 = 0.0;  // hinge to each contact
-  double arc1 = 0.0, arc2 = 0.0, arc_pi = 0.0;  // arc lengths to theta1, pi - theta2, pi
-  double perimeter_nd = 0.0;  // whole outline
-};
 
 // Solves the membrane for pressure head `alpha` and downstream depth `beta`
 // (bag heights) between the leaf at `theta1` and the floor at `theta2`

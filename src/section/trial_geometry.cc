@@ -7,61 +7,35 @@
 
 namespace tqweir {
 
-void evaluate_trial_geometry(RunState& state, double alpha) {
-  EllipticIntegrals integrals;
-  const DerivedInput& d = state.derived;
-  apply_membrane_shape(state, alpha,
-                       solve_membrane_shape(alpha, d.hd_nd, d.theta1, d.theta2, integrals));
-}
-
-void apply_membrane_shape(RunState& state, double alpha, const MembraneShape& shape) {
-  TrialState& t = state.trial;
+BagSection scale_bag(const RunState& state, const MembraneShape& shape, double alpha,
+                     double perimeter) {
+  BagSection b;
   const double beta = state.derived.hd_nd;
 
-  t.TB = shape.TB;
-  t.s1 = shape.s1;
-  t.s2 = shape.s2;
-  t.s_bottom = shape.s_bottom;
-  t.u1 = shape.u1;
-  t.u2 = shape.u2;
-  t.u_bottom = shape.u_bottom;
-  t.p1_x = shape.p1_x;
-  t.p1_y = shape.p1_y;
-  t.p2_x = shape.p2_x;
-  t.p2_y = shape.p2_y;
-  t.p3_x = shape.p3_x;
-  t.p3_y = shape.p3_y;
-  t.chord1 = shape.chord1;
-  t.chord2 = shape.chord2;
-  t.arc1 = shape.arc1;
-  t.arc2 = shape.arc2;
-  t.arc_pi = shape.arc_pi;
-  t.perimeter_nd = shape.perimeter_nd;
+  b.scale = perimeter / shape.perimeter_nd;
+  b.perimeter = shape.perimeter_nd * b.scale;
 
-  // The next trial divides the re-stored perimeter, not the input.
-  t.scale = state.perimeter / t.perimeter_nd;
-  state.perimeter = t.perimeter_nd * t.scale;
+  b.chord1_m = shape.chord1 * b.scale;
+  b.chord2_m = shape.chord2 * b.scale;
+  b.bag_height = 1.0 * b.scale;
 
-  t.chord1_m = t.chord1 * t.scale;
-  t.chord2_m = t.chord2 * t.scale;
-  t.bag_height = 1.0 * t.scale;
+  b.p3_rise = std::fabs(1.0 - shape.p3_y) * b.scale;
+  b.hd_m = beta * b.scale;
+  b.hd_rel = b.hd_m - b.p3_rise;
+  b.Hd = b.p3_rise <= b.hd_m ? b.hd_m - b.p3_rise : 0.0;
+  if (b.Hd > state.profile.crest_height) throw StopRun(Message::downstream_too_deep);
 
-  t.p3_rise = std::fabs(1.0 - t.p3_y) * t.scale;
-  t.hd_m = beta * t.scale;
-  t.hd_rel = t.hd_m - t.p3_rise;
-  t.Hd = t.p3_rise <= t.hd_m ? t.hd_m - t.p3_rise : 0.0;
-  if (t.Hd > state.profile.crest_height) throw StopRun(Message::downstream_too_deep);
+  b.bag_pressure = alpha * kGravity * b.bag_height * kWaterDensity;
+  b.bag_tension = shape.TB * kGravity * b.bag_height * b.bag_height * kWaterDensity;
 
-  t.bag_pressure = alpha * kGravity * t.bag_height * kWaterDensity;
-  t.bag_tension = t.TB * kGravity * t.bag_height * t.bag_height * kWaterDensity;
+  b.spread_angle_deg = 90.0 - (state.derived.theta1_deg + state.syogen.theta2_deg) * 0.75;
+  b.spread_angle = b.spread_angle_deg * kPi / 180.0;
+  b.width_factor = state.syogen.span /
+                   (state.syogen.span - b.chord2_m / std::tan(b.spread_angle));
 
-  t.spread_angle_deg = 90.0 - (state.derived.theta1_deg + state.syogen.theta2_deg) * 0.75;
-  t.spread_angle = t.spread_angle_deg * kPi / 180.0;
-  t.width_factor = state.syogen.span /
-                   (state.syogen.span - t.chord2_m / std::tan(t.spread_angle));
-
-  t.bag_force1 = t.bag_pressure * t.chord1_m;
-  t.bag_force2 = t.bag_pressure * t.chord2_m;
+  b.bag_force1 = b.bag_pressure * b.chord1_m;
+  b.bag_force2 = b.bag_pressure * b.chord2_m;
+  return b;
 }
 
 }  // namespace tqweir

@@ -1,28 +1,22 @@
-// Section geometry of one trial: the bag's shape, its size in metres, the
+// The metric part of a trial: the bag's shape scaled to metres, the
 // downstream depth over the hinge, and the bag's pressure, tension and
 // contact forces.
 #ifndef TQWEIR_SECTION_TRIAL_GEOMETRY_H_
 #define TQWEIR_SECTION_TRIAL_GEOMETRY_H_
 
 #include "core/run_state.h"
-#include "section/membrane_shape.h"
 
 namespace tqweir {
 
-// Fills state.trial's geometry and bag quantities for `alpha` (the bag's
-// pressure head in bag heights) and re-stores state.perimeter.
-// Throws StopRun(tension_negative) when TB < 0, StopRun(downstream_too_deep)
-// when Hd > H, and lets the kernels' StopRun(membrane_not_converged) through.
-void evaluate_trial_geometry(RunState& state, double alpha);
-
-// The metric part of the same: copies `shape` (solved for `alpha` with the
-// run's beta and angles) into state.trial, scales it to metres with the
-// perimeter in use and re-stores that perimeter, then forms the downstream
-// depth over the hinge and the bag's pressure, tension and forces.
-// It must run in every trial, in order, even for a shape kept from an
-// earlier trial: each trial divides the perimeter the previous one stored.
+// Scales `shape` (solved for `alpha` with the run's beta and angles) to
+// metres with `perimeter`, the perimeter in use, and forms the bag's
+// section. The result's `perimeter` is perimeter_nd * scale, which the run
+// must store as the perimeter in use: the next trial divides that re-stored
+// value, not the input, so every trial runs this in order even when its
+// shape was kept from an earlier one.
 // Throws StopRun(downstream_too_deep) when Hd > H.
-void apply_membrane_shape(RunState& state, double alpha, const MembraneShape& shape);
+BagSection scale_bag(const RunState& state, const MembraneShape& shape, double alpha,
+                     double perimeter);
 
 }  // namespace tqweir
 

@@ -8,12 +8,16 @@
 #include <gtest/gtest.h>
 
 #include "driver/case_solver.h"
-#include "section/balance.h"
-#include "section/trial_geometry.h"
 #include "support/csv_rows.h"
 #include "support/test_cases.h"
 
 namespace {
+
+// The coordinate files of `state`, with integrals of their own.
+tqweir::SectionFiles section_files(const tqweir::RunState& state) {
+  tqweir::EllipticIntegrals integrals(tqweir::Evaluation::reuse);
+  return tqweir::make_section_files(state, integrals);
+}
 
 using tqweir::RunState;
 using tqweir_test::crlf_rows;
@@ -26,9 +30,8 @@ RunState trial_state(double theta1_deg) {
   auto input = tqweir_test::standard_case();
   input.parameter.theta1_deg = theta1_deg;
   RunState state = tqweir::prepare_run_state(input);
-  tqweir::evaluate_trial_geometry(state, 29.0574);
-  state.bisection.alpha = 29.0574;
-  tqweir::compute_balance(state);
+  tqweir::RunCache cache(tqweir::Evaluation::reuse);
+  state.trial = tqweir::run_trial(state, 29.0574, nullptr, cache);
   return state;
 }
 
@@ -54,7 +57,7 @@ TEST(SectionFiles, RowCountsFollowTheLeafAngle) {
   const Case cases[] = {{30, 50}, {45, 75}, {90, 150}, {20, 34}, {1, 2}};
   for (const Case& c : cases) {
     const RunState state = trial_state(c.theta1_deg);
-    const auto files = tqweir::make_section_files(state);
+    const auto files = section_files(state);
     EXPECT_EQ(crlf_rows(files.gate).size(), 4u) << c.theta1_deg;
     EXPECT_EQ(crlf_rows(files.stopper).size(), 2u) << c.theta1_deg;
     EXPECT_EQ(crlf_rows(files.balloon).size(), static_cast<std::size_t>(c.count1 + 300 + 9 + 2))
@@ -65,7 +68,7 @@ TEST(SectionFiles, RowCountsFollowTheLeafAngle) {
 
 TEST(SectionFiles, BalloonOutlineIsClosedAtTheHinge) {
   for (double theta1_deg : {45.0, 0.6}) {
-    const auto rows = crlf_rows(tqweir::make_section_files(trial_state(theta1_deg)).balloon);
+    const auto rows = crlf_rows(section_files(trial_state(theta1_deg)).balloon);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.front(), "0.00000000,0.00000000") << theta1_deg;
     EXPECT_EQ(rows.back(), "0.00000000,0.00000000") << theta1_deg;
@@ -75,7 +78,7 @@ TEST(SectionFiles, BalloonOutlineIsClosedAtTheHinge) {
 TEST(SectionFiles, LeafAngleBelowSixTenthsOfADegreeLeavesArcOneEmpty) {
   // 300 * theta1 / pi = 0.9999999999999999 for 0.6 degrees: count1 = 1.
   const RunState state = trial_state(0.6);
-  const auto files = tqweir::make_section_files(state);
+  const auto files = section_files(state);
   const auto rows = crlf_rows(files.balloon);
   EXPECT_EQ(rows.size(), 300u + 9u + 2u);
   EXPECT_TRUE(files.all_finite);
@@ -87,13 +90,13 @@ TEST(SectionFiles, LeafAngleBelowSixTenthsOfADegreeLeavesArcOneEmpty) {
 TEST(SectionFiles, AreaIsTheOutlinesTrapezoidSumWithoutTheMembranesTop) {
   for (double theta1_deg : {20.0, 45.0}) {
     const RunState state = trial_state(theta1_deg);
-    const auto files = tqweir::make_section_files(state);
+    const auto files = section_files(state);
     const auto rows = crlf_rows(files.balloon);
     const std::size_t count1 = static_cast<std::size_t>(std::ceil(300 * state.derived.theta1 / kPi));
     // Rows: the hinge, arc 1, then the top of arc 2.
     const auto top = tqweir_test::numbers(rows[1 + count1]);
-    EXPECT_NEAR(top[0], -state.trial.p3_x * state.trial.scale, 5e-9);
-    EXPECT_NEAR(top[1], state.trial.p3_y * state.trial.scale, 5e-9);
+    EXPECT_NEAR(top[0], -state.trial.shape.p3_x * state.trial.bag.scale, 5e-9);
+    EXPECT_NEAR(top[1], state.trial.shape.p3_y * state.trial.bag.scale, 5e-9);
     // Printed to 8 decimals (coordinates below 2 m): a few hundred terms
     // keep the sum within 1e-7.
     EXPECT_NEAR(files.bag_area, outline_area(rows, 1 + count1), 1e-7) << theta1_deg;
@@ -107,7 +110,7 @@ TEST(SectionFiles, BagTouchesTheLeafAndTheFloorLines) {
   // leaf's first segment; the last before it lies a hundred-thousandth of
   // a bag height above the floor contact P2.
   const RunState state = trial_state(45);
-  const auto rows = crlf_rows(tqweir::make_section_files(state).balloon);
+  const auto rows = crlf_rows(section_files(state).balloon);
   const auto p1 = tqweir_test::numbers(rows[1]);
   EXPECT_NEAR(std::atan2(p1[1], p1[0]), state.derived.theta1, 1e-7);
   const auto p2 = tqweir_test::numbers(rows[rows.size() - 2]);
@@ -116,7 +119,7 @@ TEST(SectionFiles, BagTouchesTheLeafAndTheFloorLines) {
 
 TEST(SectionFiles, GateAndStopperRows) {
   const RunState state = trial_state(45);
-  const auto files = tqweir::make_section_files(state);
+  const auto files = section_files(state);
   const auto gate = crlf_rows(files.gate);
   const auto floor = tqweir_test::numbers(gate[0]);
   EXPECT_NEAR(floor[0], 3.0, 5e-9);  // 1.2 times the stopper foot's distance

@@ -35,18 +35,18 @@ RunState distinct_state() {
   state.profile.crest_height = 2.3;
   state.perimeter = 3;
   auto& t = state.trial;
-  t.hd_rel = -0.5;
-  t.width_factor = 1.0421;
-  t.support_force = 1234500;
-  t.bag_height = 0.72;
-  t.chord1_m = 0.111;
-  t.chord2_m = 0.222;
-  t.bag_pressure = 200000;
-  t.bag_tension = 14000;
-  t.tension_pull = 25000;
-  t.bag_force2 = 5000;
-  t.overflow_depth = 0.0;
-  state.bisection.alpha = 29.0574;
+  t.bag.hd_rel = -0.5;
+  t.bag.width_factor = 1.0421;
+  t.balance.support_force = 1234500;
+  t.bag.bag_height = 0.72;
+  t.bag.chord1_m = 0.111;
+  t.bag.chord2_m = 0.222;
+  t.bag.bag_pressure = 200000;
+  t.bag.bag_tension = 14000;
+  t.balance.tension_pull = 25000;
+  t.bag.bag_force2 = 5000;
+  t.upstream.overflow_depth = 0.0;
+  state.trial.alpha = 29.0574;
   state.bisection.stopper_base_angle_deg = 60.5;
   return state;
 }
@@ -76,7 +76,7 @@ TEST(Summary, PressureIsRestatedAtTheAirTemperature) {
 
 TEST(Summary, DischargeOfTheOverflowingHead) {
   RunState state = distinct_state();
-  state.trial.overflow_depth = 0.25;
+  state.trial.upstream.overflow_depth = 0.25;
   state.syogen.discharge_coefficient = 2;
   const auto summary = tqweir::make_summary(state, 0.333);
   const auto f = tqweir_test::fields(summary.text);
@@ -87,7 +87,7 @@ TEST(Summary, DischargeOfTheOverflowingHead) {
 
 TEST(Summary, NonFiniteFieldIsFlagged) {
   RunState state = distinct_state();
-  state.trial.width_factor = -std::numeric_limits<double>::infinity();
+  state.trial.bag.width_factor = -std::numeric_limits<double>::infinity();
   EXPECT_FALSE(tqweir::make_summary(state, 0.333).all_finite);
   EXPECT_FALSE(tqweir::make_summary(distinct_state(), std::nan("")).all_finite);
 }

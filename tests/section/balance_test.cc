@@ -22,13 +22,13 @@ RunState bent_leaf_state() {
   state.derived.theta2 = 5 * kPi / 180;
   state.profile = tqweir::lay_out_profile({{0, 0}, {3, 0}, {4, 0.3}}, state.derived.theta1);
   state.syogen.base_distance = 2.5;
-  state.trial.width_factor = 1.0;
+  state.trial.bag.width_factor = 1.0;
   return state;
 }
 
 void place(RunState& state, double anchor_distance) {
   state.syogen.anchor_distance = anchor_distance;
-  tqweir::compute_balance(state);
+  state.trial.balance = tqweir::compute_balance(state, state.trial.bag, state.trial.upstream, state.trial.loads);
 }
 
 TEST(Balance, AnchorAtOrBeyondTheLeafsLengthIsTheTip) {
@@ -37,8 +37,8 @@ TEST(Balance, AnchorAtOrBeyondTheLeafsLengthIsTheTip) {
   const double total = leaf.seg_length[1] + leaf.seg_length[2];
   for (double distance : {total, total + 1e-9, 10.0}) {
     place(state, distance);
-    EXPECT_EQ(state.trial.anchor_x, leaf.node_x[2]) << distance;
-    EXPECT_EQ(state.trial.anchor_y, leaf.node_y[2]) << distance;
+    EXPECT_EQ(state.trial.balance.anchor_x, leaf.node_x[2]) << distance;
+    EXPECT_EQ(state.trial.balance.anchor_y, leaf.node_y[2]) << distance;
   }
 }
 
@@ -48,19 +48,19 @@ TEST(Balance, AnchorWalksAlongThePolyline) {
   // At an inner node's running length: that node, interpolated back from
   // the next one, so only up to rounding.
   place(state, leaf.seg_length[1]);
-  EXPECT_NEAR(state.trial.anchor_x, leaf.node_x[1], 1e-12);
-  EXPECT_NEAR(state.trial.anchor_y, leaf.node_y[1], 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_x, leaf.node_x[1], 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_y, leaf.node_y[1], 1e-12);
   place(state, 1.5);
-  EXPECT_NEAR(state.trial.anchor_x, leaf.node_x[1] / 2, 1e-12);
-  EXPECT_NEAR(state.trial.anchor_y, leaf.node_y[1] / 2, 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_x, leaf.node_x[1] / 2, 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_y, leaf.node_y[1] / 2, 1e-12);
   place(state, 3.5);
   const double f = 0.5 / leaf.seg_length[2];
-  EXPECT_NEAR(state.trial.anchor_x, leaf.node_x[1] + f * (leaf.node_x[2] - leaf.node_x[1]), 1e-12);
-  EXPECT_NEAR(state.trial.anchor_y, leaf.node_y[1] + f * (leaf.node_y[2] - leaf.node_y[1]), 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_x, leaf.node_x[1] + f * (leaf.node_x[2] - leaf.node_x[1]), 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_y, leaf.node_y[1] + f * (leaf.node_y[2] - leaf.node_y[1]), 1e-12);
   // Negative: on the first segment's line before the hinge.
   place(state, -0.5);
-  EXPECT_NEAR(state.trial.anchor_x, -0.5 * std::cos(state.derived.theta1), 1e-12);
-  EXPECT_NEAR(state.trial.anchor_y, -0.5 * std::sin(state.derived.theta1), 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_x, -0.5 * std::cos(state.derived.theta1), 1e-12);
+  EXPECT_NEAR(state.trial.balance.anchor_y, -0.5 * std::sin(state.derived.theta1), 1e-12);
 }
 
 TEST(Balance, StopperMomentOnAStraightLeafIsTheForceTimesItsLever) {
@@ -74,39 +74,39 @@ TEST(Balance, StopperMomentOnAStraightLeafIsTheForceTimesItsLever) {
     state.profile = tqweir_test::leaf_from_nodes({{0, 0}, {2, 2}});
     state.syogen.anchor_distance = std::sqrt(2.0);  // attachment point (1, 1)
     state.syogen.base_distance = 2.0;
-    state.trial.width_factor = 1.0;
-    tqweir::compute_balance(state);
-    const double without = state.trial.residual;
-    const double angle_without = state.trial.stopper_angle;
+    state.trial.bag.width_factor = 1.0;
+    state.trial.balance = tqweir::compute_balance(state, state.trial.bag, state.trial.upstream, state.trial.loads);
+    const double without = state.trial.balance.residual;
+    const double angle_without = state.trial.balance.stopper_angle;
     state.derived.stopper_force = 5000;
-    tqweir::compute_balance(state);
+    state.trial.balance = tqweir::compute_balance(state, state.trial.bag, state.trial.upstream, state.trial.loads);
     const double foot_y = -2.0 * std::tan(state.derived.theta2);
     const double ux = 2.0 - 1.0, uy = foot_y - 1.0;
     const double lever = std::fabs(1.0 * uy - 1.0 * ux) / std::hypot(ux, uy);
-    EXPECT_NEAR(state.trial.residual - without, 5000 * lever, 1e-6) << theta2_deg;
+    EXPECT_NEAR(state.trial.balance.residual - without, 5000 * lever, 1e-6) << theta2_deg;
     // Without a force the angle is formed all the same.
-    EXPECT_EQ(state.trial.stopper_angle, angle_without);
+    EXPECT_EQ(state.trial.balance.stopper_angle, angle_without);
   }
 }
 
 TEST(Balance, StopperLeverIsTheDistanceAlongTheLeaf) {
   RunState state = bent_leaf_state();
   place(state, 3.5);
-  const double without = state.trial.residual;
+  const double without = state.trial.balance.residual;
   state.derived.stopper_force = 4000;
   place(state, 3.5);
-  EXPECT_NEAR(state.trial.residual - without, std::sin(state.trial.stopper_angle) * 4000 * 3.5,
+  EXPECT_NEAR(state.trial.balance.residual - without, std::sin(state.trial.balance.stopper_angle) * 4000 * 3.5,
               1e-9);
 }
 
 TEST(Balance, ZeroStopperForceAddsNothingWhereverItIsAttached) {
   RunState state = bent_leaf_state();
-  state.trial.bag_force1 = 30000;
-  state.trial.chord1_m = 0.4;
+  state.trial.bag.bag_force1 = 30000;
+  state.trial.bag.chord1_m = 0.4;
   place(state, 1.0);
-  const double near_hinge = state.trial.residual;
+  const double near_hinge = state.trial.balance.residual;
   place(state, 3.9);
-  EXPECT_EQ(state.trial.residual, near_hinge);
+  EXPECT_EQ(state.trial.balance.residual, near_hinge);
   EXPECT_EQ(near_hinge, -30000 * 0.5 * 0.4);
 }
 
@@ -122,42 +122,24 @@ TEST(Balance, EachLoadTurnsTheLeafItsOwnWay) {
   };
   const double cos_theta1 = std::cos(45 * kPi / 180);
   const Case cases[] = {
-      {"upstream horizontal", [](RunState& s) { s.trial.up_load_h = 1000; s.trial.up_arm_y = 0.5; }, 625},
-      {"upstream vertical", [](RunState& s) { s.trial.up_load_v = 1000; s.trial.up_arm_x = 0.4; }, 500},
-      {"downstream horizontal", [](RunState& s) { s.trial.dn_load_h = 1000; s.trial.dn_arm_y = 0.5; }, -625},
-      {"downstream vertical", [](RunState& s) { s.trial.dn_load_v = 1000; s.trial.dn_arm_x = 0.4; }, -500},
-      {"layer horizontal", [](RunState& s) { s.trial.layer_load_h = 1000; s.trial.layer_arm_y = 0.2; }, 250},
-      {"layer vertical", [](RunState& s) { s.trial.layer_load_v = 1000; s.trial.layer_arm_x = 0.3; }, 375},
+      {"upstream horizontal", [](RunState& s) { s.trial.upstream.load.load_h = 1000; s.trial.upstream.load.arm_y = 0.5; }, 625},
+      {"upstream vertical", [](RunState& s) { s.trial.upstream.load.load_v = 1000; s.trial.upstream.load.arm_x = 0.4; }, 500},
+      {"downstream horizontal", [](RunState& s) { s.trial.loads.downstream.load_h = 1000; s.trial.loads.downstream.arm_y = 0.5; }, -625},
+      {"downstream vertical", [](RunState& s) { s.trial.loads.downstream.load_v = 1000; s.trial.loads.downstream.arm_x = 0.4; }, -500},
+      {"layer horizontal", [](RunState& s) { s.trial.loads.layer.load_h = 1000; s.trial.loads.layer.arm_y = 0.2; }, 250},
+      {"layer vertical", [](RunState& s) { s.trial.loads.layer.load_v = 1000; s.trial.loads.layer.arm_x = 0.3; }, 375},
       {"leaf weight", [](RunState& s) { s.syogen.leaf_weight = 5000; s.syogen.leaf_weight_arm = 1; },
        cos_theta1 * 5000 * 1.25},
-      {"bag", [](RunState& s) { s.trial.bag_force1 = 2000; s.trial.chord1_m = 0.5; }, -500},
+      {"bag", [](RunState& s) { s.trial.bag.bag_force1 = 2000; s.trial.bag.chord1_m = 0.5; }, -500},
       {"tip moment", [](RunState& s) { s.derived.tip_moment_nm = 700; }, 700},
   };
   for (const Case& c : cases) {
     RunState state = bent_leaf_state();
     state.syogen.anchor_distance = 2.0;
-    state.trial.width_factor = 1.25;
+    state.trial.bag.width_factor = 1.25;
     c.apply(state);
-    tqweir::compute_balance(state);
-    EXPECT_NEAR(state.trial.residual, c.change, 1e-9) << c.name;
+    state.trial.balance = tqweir::compute_balance(state, state.trial.bag, state.trial.upstream, state.trial.loads);
+    EXPECT_NEAR(state.trial.balance.residual, c.change, 1e-9) << c.name;
   }
 }
-
-TEST(Balance, ResidualIsFiledUnderTheTrialIndex) {
-  for (int trial = 0; trial <= 2; ++trial) {
-    RunState state = bent_leaf_state();
-    state.syogen.anchor_distance = 2.0;
-    state.derived.tip_moment_nm = 1234;
-    state.bisection.alpha = 7.0;
-    state.bisection.trial = trial;
-    state.bisection.residual_lo = state.bisection.residual_hi = state.bisection.residual_mid = -1;
-    tqweir::compute_balance(state);
-    const double* filed[] = {&state.bisection.residual_lo, &state.bisection.residual_hi,
-                             &state.bisection.residual_mid};
-    for (int i = 0; i <= 2; ++i) {
-      EXPECT_EQ(*filed[i], i == trial ? 1234.0 : -1.0) << "trial " << trial << " slot " << i;
-    }
-  }
-}
-
 }  // namespace

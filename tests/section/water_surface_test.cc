@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "output/surface_file.h"
 #include "section/level_load.h"
 #include "support/csv_rows.h"
 #include "support/test_cases.h"
@@ -26,30 +27,37 @@ RunState surface_state(const std::vector<std::pair<double, double>>& nodes, doub
   return state;
 }
 
+// The surface file's rows for `state`, its upstream water filed in the trial.
+std::string surface_rows(RunState& state) {
+  const tqweir::WaterSurface surface = tqweir::build_water_surface(state);
+  state.trial.upstream = surface.upstream;
+  return tqweir::surface_file(surface);
+}
+
 TEST(WaterSurface, LevelSurfaceOverAStraightLeaf) {
   RunState state = surface_state({{0, 0}, {1, 1}}, 2.0, 1);
-  EXPECT_EQ(tqweir::write_water_surface(state),
+  EXPECT_EQ(surface_rows(state),
             "0.00000000,2.00000000,2.00000000,0.00000000\r\n"
             "1.00000000,2.00000000,1.00000000,1.00000000\r\n");
-  EXPECT_EQ(state.trial.overflow_depth, 1.0);
-  EXPECT_NEAR(state.trial.up_load_v, 1.5 * 9800, 1e-9);
-  EXPECT_NEAR(state.trial.up_arm_x, 4.0 / 9, 1e-12);
-  EXPECT_NEAR(state.trial.up_load_h, 1.5 * 9800, 1e-9);
-  EXPECT_NEAR(state.trial.up_arm_y, 4.0 / 9, 1e-12);
+  EXPECT_EQ(state.trial.upstream.overflow_depth, 1.0);
+  EXPECT_NEAR(state.trial.upstream.load.load_v, 1.5 * 9800, 1e-9);
+  EXPECT_NEAR(state.trial.upstream.load.arm_x, 4.0 / 9, 1e-12);
+  EXPECT_NEAR(state.trial.upstream.load.load_h, 1.5 * 9800, 1e-9);
+  EXPECT_NEAR(state.trial.upstream.load.arm_y, 4.0 / 9, 1e-12);
 }
 
 TEST(WaterSurface, StraightDrawdownFallsToTwoThirdsOfTheHeadAtTheTip) {
   RunState state = surface_state({{0, 0}, {1, 1}}, 2.0, 2);
-  EXPECT_EQ(tqweir::write_water_surface(state),
+  EXPECT_EQ(surface_rows(state),
             "0.00000000,2.00000000,2.00000000,0.00000000\r\n"
             "1.00000000,1.66666667,0.66666667,1.00000000\r\n");
   // The trapezoid of depths 2 and 2/3 over a run of 1.
-  EXPECT_NEAR(state.trial.up_load_v, (2 + 2.0 / 3) / 2 * 9800, 1e-9);
+  EXPECT_NEAR(state.trial.upstream.load.load_v, (2 + 2.0 / 3) / 2 * 9800, 1e-9);
 }
 
 TEST(WaterSurface, CriticalFlowOverAStraightLeaf) {
   RunState state = surface_state({{0, 0}, {1, 1}}, 2.0, 3);
-  const auto rows = crlf_rows(tqweir::write_water_surface(state));
+  const auto rows = crlf_rows(surface_rows(state));
   ASSERT_EQ(rows.size(), 11u);  // a run of at least tip_x / 5: ten pieces
   EXPECT_EQ(rows[0], "0.00000000,1.96150716,1.96150716,0.00000000");
   EXPECT_EQ(rows[1], "0.10000000,1.95709229,1.85709229,0.10000000");
@@ -58,7 +66,7 @@ TEST(WaterSurface, CriticalFlowOverAStraightLeaf) {
 
 TEST(WaterSurface, CriticalFlowPassesTheCrestAndTurnsSupercritical) {
   RunState state = surface_state({{0, 0}, {1, 1}, {1.5, 0.9}}, 1.5, 3);
-  const auto rows = crlf_rows(tqweir::write_water_surface(state));
+  const auto rows = crlf_rows(surface_rows(state));
   ASSERT_EQ(rows.size(), 22u);
   // The inner node is written at the end of segment 1 and again at the
   // start of segment 2.
@@ -85,18 +93,18 @@ TEST(WaterSurface, CriticalFlowCutsSegmentsByTheirRun) {
   // shorter ones one.
   RunState state = surface_state({{0, 0}, {2.5, 0.5}, {2.75, 0.6}, {2.875, 0.62}, {12.5, 0.3}},
                                  1.0, 3);
-  EXPECT_EQ(crlf_rows(tqweir::write_water_surface(state)).size(), 11u + 6u + 2u + 11u);
+  EXPECT_EQ(crlf_rows(surface_rows(state)).size(), 11u + 6u + 2u + 11u);
   state = surface_state({{0, 0}, {2.4, 0.5}, {2.6, 0.6}, {12.5, 0.3}}, 1.0, 3);
-  EXPECT_EQ(crlf_rows(tqweir::write_water_surface(state)).size(), 6u + 2u + 11u);
+  EXPECT_EQ(crlf_rows(surface_rows(state)).size(), 6u + 2u + 11u);
 }
 
 TEST(WaterSurface, WaterExactlyAtTheCrestOverflowsWithoutDepth) {
   // Head 0: downstream of the crest the depth is 0, upstream the still
   // water's; nothing may come out as not-a-number.
   RunState state = surface_state({{0, 0}, {1, 1}, {1.5, 0.9}}, 1.0, 3);
-  const std::string text = tqweir::write_water_surface(state);
+  const std::string text = surface_rows(state);
   EXPECT_EQ(text.find("nan"), std::string::npos);
-  EXPECT_EQ(state.trial.overflow_depth, 0.0);
+  EXPECT_EQ(state.trial.upstream.overflow_depth, 0.0);
   const auto rows = crlf_rows(text);
   ASSERT_EQ(rows.size(), 22u);
   for (const std::string& row : rows) {
@@ -108,14 +116,14 @@ TEST(WaterSurface, WaterExactlyAtTheCrestOverflowsWithoutDepth) {
       EXPECT_NEAR(v[2], 1.0 - v[3], 5e-05) << row;
     }
   }
-  EXPECT_TRUE(std::isfinite(state.trial.up_load_v));
-  EXPECT_TRUE(std::isfinite(state.trial.up_arm_x));
-  EXPECT_TRUE(std::isfinite(state.trial.up_load_h));
-  EXPECT_TRUE(std::isfinite(state.trial.up_arm_y));
+  EXPECT_TRUE(std::isfinite(state.trial.upstream.load.load_v));
+  EXPECT_TRUE(std::isfinite(state.trial.upstream.load.arm_x));
+  EXPECT_TRUE(std::isfinite(state.trial.upstream.load.load_h));
+  EXPECT_TRUE(std::isfinite(state.trial.upstream.load.arm_y));
 
   // The level model at the crest takes the overflow regime as well.
   RunState level = surface_state({{0, 0}, {1, 1}, {1.5, 0.9}}, 1.0, 1);
-  EXPECT_EQ(crlf_rows(tqweir::write_water_surface(level)).size(), 3u);
+  EXPECT_EQ(crlf_rows(surface_rows(level)).size(), 3u);
 }
 
 TEST(WaterSurface, StillWaterBelowTheCrestWritesTheWettedNodes) {
@@ -126,19 +134,19 @@ TEST(WaterSurface, StillWaterBelowTheCrestWritesTheWettedNodes) {
   const std::vector<std::pair<double, double>> nodes = {{0, 0},   {1, 0.2},   {2, 0.4}, {3, 1.0},
                                                         {4, 0.5}, {5, 0.9}, {6, 0.3}, {7, 0.1}};
   RunState state = surface_state(nodes, 0.6, 1);
-  EXPECT_EQ(tqweir::write_water_surface(state),
+  EXPECT_EQ(surface_rows(state),
             "0.00000000,0.60000000,0.60000000,0.00000000\r\n"
             "1.00000000,0.60000000,0.40000000,0.20000000\r\n"
             "2.00000000,0.60000000,0.20000000,0.40000000\r\n"
             "2.00000000,0.40000000,0.00000000,0.40000000\r\n"
             "2.00000000,0.40000000,0.00000000,0.40000000\r\n"
             "7.00000000,0.60000000,0.50000000,0.10000000\r\n");
-  EXPECT_EQ(state.trial.overflow_depth, 0.0);
+  EXPECT_EQ(state.trial.upstream.overflow_depth, 0.0);
   const auto still = tqweir::level_load(state.profile, 0.6, 9800, 9800);
-  EXPECT_EQ(state.trial.up_load_v, still.load_v);
-  EXPECT_EQ(state.trial.up_arm_x, still.arm_x);
-  EXPECT_EQ(state.trial.up_load_h, still.load_h);
-  EXPECT_EQ(state.trial.up_arm_y, still.arm_y);
+  EXPECT_EQ(state.trial.upstream.load.load_v, still.load_v);
+  EXPECT_EQ(state.trial.upstream.load.arm_x, still.arm_x);
+  EXPECT_EQ(state.trial.upstream.load.load_h, still.load_h);
+  EXPECT_EQ(state.trial.upstream.load.arm_y, still.arm_y);
 }
 
 }  // namespace

@@ -17,10 +17,10 @@ struct SolveOutcome {
   std::string stop_file;  // named by a write_failed stop
   std::vector<std::string> surface_rows;  // every sink call, in order
   tqweir::SolvedCase solved;  // valid when !stopped
-  long long integrand_evaluations = 0;
+  long long integrand_evaluations = 0;  // of a solved case
 };
 
-// solve_case(input, sink, RunCache(mode)), catching the stop.
+// solve_case(input, sink, mode), catching the stop.
 SolveOutcome solve_with(const tqweir::CaseInput& input, tqweir::Evaluation mode);
 
 // Empty when `a` and `b` are the same bit for bit: stop and message, every

@@ -59,8 +59,8 @@ TEST(RunResults, ReadsBackWhatTheCoreWritesForTheStandardExample) {
     EXPECT_NEAR(r.leaf[i].x, s.profile.node_x[i], 5e-9);
     EXPECT_NEAR(r.leaf[i].y, s.profile.node_y[i], 5e-9);
   }
-  EXPECT_NEAR(r.stopper_anchor.x, s.trial.anchor_x, 5e-9);
-  EXPECT_NEAR(r.stopper_foot.y, s.trial.stopper_base_y, 5e-9);
+  EXPECT_NEAR(r.stopper_anchor.x, s.trial.balance.anchor_x, 5e-9);
+  EXPECT_NEAR(r.stopper_foot.y, s.trial.balance.stopper_base_y, 5e-9);
   EXPECT_GT(r.bag.size(), 300u);
   EXPECT_GE(r.surface.size(), 1u);
   // The floor's direction from the floor point matches the 5 degree floor.
