@@ -27,6 +27,13 @@ TEST(FlowDepth, CriticalDepthWithinAMillimetreOfTheCrest) {
   for (double y : {1.0, 0.9995, 1.0009, 0.99901}) {
     EXPECT_DOUBLE_EQ(flow_depth(1.6, 1.0, y, 0.3, 1.0), 0.6 * 2 / 3) << y;
   }
+  // Just below the band the energy equation is solved instead, on either
+  // side of the crest.
+  for (double x : {0.3, 1.5}) {
+    const double d = flow_depth(1.6, 1.0, 0.9988, x, 1.0);
+    EXPECT_NE(d, 0.6 * 2 / 3) << x;
+    EXPECT_LE(std::fabs(energy_residual(1.6, 1.0, 0.9988, d)), 5e-05) << x;
+  }
 }
 
 TEST(FlowDepth, SubcriticalUpstreamAndSupercriticalDownstream) {

@@ -149,4 +149,13 @@ TEST(WaterSurface, StillWaterBelowTheCrestWritesTheWettedNodes) {
   EXPECT_EQ(state.trial.upstream.load.arm_y, still.arm_y);
 }
 
+TEST(WaterSurface, NodeExactlyAtTheStillWaterLevelIsDry) {
+  // A node on the water line is not under water: the segment up to it
+  // ends the wetted rows with a dry row at the last wet node.
+  RunState state = surface_state({{0, 0}, {1, 0.6}, {2, 1.0}}, 0.6, 1);
+  EXPECT_EQ(surface_rows(state),
+            "0.00000000,0.60000000,0.60000000,0.00000000\r\n"
+            "0.00000000,0.00000000,0.00000000,0.00000000\r\n");
+}
+
 }  // namespace
