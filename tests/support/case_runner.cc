@@ -5,11 +5,11 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <vector>
+
+#include "core/file_io.h"
 
 namespace fs = std::filesystem;
 
@@ -38,8 +38,7 @@ ScratchDir::~ScratchDir() {
 }
 
 void ScratchDir::write(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(file(name), std::ios::binary);
-  out << bytes;
+  tqweir::write_file(file(name), bytes);
 }
 
 std::string ScratchDir::read(const std::string& name) const { return read_file(file(name)); }
@@ -66,8 +65,9 @@ std::map<std::string, std::string> ScratchDir::files() const {
 }
 
 std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::string bytes;
+  tqweir::read_file(path, bytes);
+  return bytes;
 }
 
 int run_program(const std::string& program, const std::string& dir, const std::string& args) {
