@@ -36,11 +36,6 @@ void for_each_tick(double lo, double hi, double step, Visit visit) {
   for (long i = first; i <= last; ++i) visit(static_cast<double>(i) * step);
 }
 
-std::string line(double x1, double y1, double x2, double y2, const std::string& attrs = "") {
-  return "<line x1=\"" + px(x1) + "\" y1=\"" + px(y1) + "\" x2=\"" + px(x2) + "\" y2=\"" +
-         px(y2) + "\"" + attrs + "/>\n";
-}
-
 }  // namespace
 
 double tick_step(double length, int max_intervals) {
@@ -62,9 +57,9 @@ std::string draw_grid(const Drawing& d) {
                      " stroke=\"#000\" stroke-opacity=\"0.18\" stroke-width=\"0.6\" "
                      "stroke-dasharray=\"2 3\">\n";
   for_each_tick(v.world.x_min, v.world.x_max, step,
-                [&](double x) { grid += line(v.x_px(x), top, v.x_px(x), bottom); });
+                [&](double x) { grid += svg_line(v.x_px(x), top, v.x_px(x), bottom); });
   for_each_tick(v.world.y_min, v.world.y_max, step,
-                [&](double y) { grid += line(left, v.y_px(y), right, v.y_px(y)); });
+                [&](double y) { grid += svg_line(left, v.y_px(y), right, v.y_px(y)); });
   return grid + "</g>\n";
 }
 
@@ -73,25 +68,24 @@ std::string draw_axes(const Drawing& d) {
   const double step = axis_step(v);
   const double left = v.x_px(v.world.x_min), right = v.x_px(v.world.x_max);
   const double top = v.y_px(v.world.y_max), bottom = v.y_px(v.world.y_min);
-  const std::string tick = " stroke=\"#333\" stroke-width=\"1\"";
+  const std::string tick = "stroke=\"#333\" stroke-width=\"1\"";
   const std::string label = "class=\"tick-label\"";
   std::string x_axis = "<g " + d.id("x-axis") + " font-size=\"12\" text-anchor=\"middle\">\n";
   for_each_tick(v.world.x_min, v.world.x_max, step, [&](double x) {
-    x_axis += line(v.x_px(x), bottom, v.x_px(x), bottom + kTickLength, tick) +
+    x_axis += svg_line(v.x_px(x), bottom, v.x_px(x), bottom + kTickLength, tick) +
               text_element(v.x_px(x), bottom + kTickLength + 13, tick_value(x, step), label);
   });
   std::string y_axis = "<g " + d.id("y-axis") + " font-size=\"12\" text-anchor=\"end\">\n";
   for_each_tick(v.world.y_min, v.world.y_max, step, [&](double y) {
-    y_axis += line(left - kTickLength, v.y_px(y), left, v.y_px(y), tick) +
+    y_axis += svg_line(left - kTickLength, v.y_px(y), left, v.y_px(y), tick) +
               text_element(left - kTickLength - 3, v.y_px(y) + 4, tick_value(y, step), label);
   });
   x_axis += text_element(right, bottom + kTickLength + 30, "x (m)",
                          "text-anchor=\"end\" font-style=\"italic\"");
   y_axis += text_element(left - kTickLength - 3, top - 8, "y (m)", "font-style=\"italic\"");
-  return "<rect " + d.id("frame") + " x=\"" + px(left) + "\" y=\"" + px(top) + "\" width=\"" +
-         px(right - left) + "\" height=\"" + px(bottom - top) +
-         "\" fill=\"none\" stroke=\"#333\" stroke-width=\"1\"/>\n" + x_axis + "</g>\n" + y_axis +
-         "</g>\n";
+  return svg_rect(left, top, right - left, bottom - top,
+                  d.id("frame") + " fill=\"none\" stroke=\"#333\" stroke-width=\"1\"") +
+         x_axis + "</g>\n" + y_axis + "</g>\n";
 }
 
 }  // namespace plot

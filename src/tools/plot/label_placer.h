@@ -14,8 +14,7 @@ struct Box {
   double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
 };
 
-// Where a label's baseline starts (anchor "start"), ends ("end") or is
-// centred ("middle"), in pixels.
+// Where a label's baseline starts ("start"), ends ("end") or is centred.
 struct LabelSpot {
   double x = 0.0;
   double y = 0.0;
@@ -41,8 +40,7 @@ class LabelPlacer {
   // then blocks later labels.
   std::string place(const std::string& text, const std::vector<LabelSpot>& spots);
 
-  // The box that `text` covers at `spot`: a generous estimate of the
-  // glyphs' extent with a little margin.
+  // The box `text` covers at `spot`, generously, with a little margin.
   Box box_of(const std::string& text, const LabelSpot& spot) const;
 
  private:

@@ -75,14 +75,12 @@ std::string draw_waters(const Drawing& d) {
                "fill=\"" + d.url("upstream-hatch") + "\"");
   if (d.with_layer) {
     // Dots from the layer's top down, inside the upstream water.
-    const std::string top = px(v.y_px(d.results.value(SummaryId::layer_level)));
-    const std::string left = px(v.left_px), right = px(v.left_px + v.width_px());
-    out += "<rect x=\"" + left + "\" y=\"" + top + "\" width=\"" + px(v.width_px()) +
-           "\" height=\"" + px(v.height_px()) + "\" fill=\"" + d.url("layer-dots") +
-           "\"/>\n<line " + d.id("layer-top") + " x1=\"" + left + "\" y1=\"" + top +
-           "\" x2=\"" + right + "\" y2=\"" + top +
-           "\" stroke=\"#5a4220\" stroke-width=\"1.6\" stroke-dasharray=\"1 3.5\" "
-           "stroke-linecap=\"round\"/>\n";
+    const double top = v.y_px(d.results.value(SummaryId::layer_level));
+    out += svg_rect(v.left_px, top, v.width_px(), v.height_px(),
+                    "fill=\"" + d.url("layer-dots") + "\"") +
+           svg_line(v.left_px, top, v.left_px + v.width_px(), top,
+                    d.id("layer-top") + " stroke=\"#5a4220\" stroke-width=\"1.6\" "
+                    "stroke-dasharray=\"1 3.5\" stroke-linecap=\"round\"");
   }
   return out + shape("polyline", d, "upstream-surface", d.upstream.surface, line) + "</g>\n";
 }

@@ -57,37 +57,32 @@ Bounds section_extent(const RunResults& r) {
   return b;
 }
 
-std::string pattern(const Drawing& d, const char* id, int w, int h, const std::string& body,
-                    const char* extra = "") {
-  std::string out = "<pattern " + d.id(id);
-  append_format(out, " width=\"%d\" height=\"%d\" patternUnits=\"userSpaceOnUse\"%s>", w, h, extra);
-  return out + body + "</pattern>\n";
-}
-
 // Fills that stay distinct in black and white: continuous hatching for the
 // upstream water, broken hatching for the downstream water, dots for the
 // layer (on sand) and the bag (on grey), slanted hatching for the ground.
+// Each tile: id, width, height, background colour, then what is drawn on it.
+constexpr const char* kPatterns[][5] = {
+    {"upstream-hatch", "8", "7", "#d2e4f6",
+     "<line x1=\"0\" y1=\"3.5\" x2=\"8\" y2=\"3.5\" stroke=\"#4f7fbf\" stroke-width=\"0.8\"/>"},
+    {"downstream-hatch", "12", "7", "#e6f0fa",
+     "<line x1=\"0\" y1=\"3.5\" x2=\"6\" y2=\"3.5\" stroke=\"#3a6ea8\" stroke-width=\"0.9\"/>"},
+    {"layer-dots", "6", "6", "#ece3cf", "<circle cx=\"3\" cy=\"3\" r=\"1.15\" fill=\"#5a4220\"/>"},
+    {"bag-fill", "6", "6", "#c8c8c8", "<circle cx=\"3\" cy=\"3\" r=\"0.7\" fill=\"#6f6f6f\"/>"},
+    {"ground-hatch", "7", "7", "none",
+     "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"7\" stroke=\"#555\" stroke-width=\"1\"/>"},
+};
+
 std::string definitions(const Drawing& d) {
   const Viewport& v = d.view;
   std::string out = "<defs>\n";
-  out += pattern(d, "upstream-hatch", 8, 7,
-                 "<rect width=\"8\" height=\"7\" fill=\"#d2e4f6\"/><line x1=\"0\" y1=\"3.5\" "
-                 "x2=\"8\" y2=\"3.5\" stroke=\"#4f7fbf\" stroke-width=\"0.8\"/>");
-  out += pattern(d, "downstream-hatch", 12, 7,
-                 "<rect width=\"12\" height=\"7\" fill=\"#e6f0fa\"/><line x1=\"0\" y1=\"3.5\" "
-                 "x2=\"6\" y2=\"3.5\" stroke=\"#3a6ea8\" stroke-width=\"0.9\"/>");
-  out += pattern(d, "layer-dots", 6, 6,
-                 "<rect width=\"6\" height=\"6\" fill=\"#ece3cf\"/>"
-                 "<circle cx=\"3\" cy=\"3\" r=\"1.15\" fill=\"#5a4220\"/>");
-  out += pattern(d, "bag-fill", 6, 6,
-                 "<rect width=\"6\" height=\"6\" fill=\"#c8c8c8\"/>"
-                 "<circle cx=\"3\" cy=\"3\" r=\"0.7\" fill=\"#6f6f6f\"/>");
-  out += pattern(d, "ground-hatch", 7, 7,
-                 "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"7\" stroke=\"#555\" stroke-width=\"1\"/>",
-                 " patternTransform=\"rotate(45)\"");
-  out += "<clipPath " + d.id("view-clip") + "><rect x=\"" + px(v.left_px) + "\" y=\"" +
-         px(v.top_px) + "\" width=\"" + px(v.width_px()) + "\" height=\"" + px(v.height_px()) +
-         "\"/></clipPath>\n";
+  for (const auto& p : kPatterns) {
+    const std::string size = std::string("width=\"") + p[1] + "\" height=\"" + p[2] + "\"";
+    out += "<pattern " + d.id(p[0]) + " " + size + " patternUnits=\"userSpaceOnUse\"" +
+           (std::string(p[0]) == "ground-hatch" ? " patternTransform=\"rotate(45)\"" : "") +
+           "><rect " + size + " fill=\"" + p[3] + "\"/>" + p[4] + "</pattern>\n";
+  }
+  out += "<clipPath " + d.id("view-clip") + ">" +
+         svg_rect(v.left_px, v.top_px, v.width_px(), v.height_px()) + "</clipPath>\n";
   for (const bool upstream : {true, false}) {
     out += "<clipPath " + d.id(upstream ? "upstream-side" : "downstream-side") +
            "><polygon points=\"" + points_attribute(leaf_side(d, upstream), v) +
@@ -108,8 +103,8 @@ std::string legend(const Drawing& d) {
   std::string out = "<g " + d.id("legend") + " font-size=\"12\">\n";
   double x = kMarginLeft;
   for (const auto& item : items) {
-    out += "<rect x=\"" + px(x) + "\" y=\"16\" width=\"26\" height=\"14\" fill=\"" +
-           d.url(item.first) + "\" stroke=\"#333\" stroke-width=\"0.8\"/>\n" +
+    out += svg_rect(x, 16, 26, 14,
+                    "fill=\"" + d.url(item.first) + "\" stroke=\"#333\" stroke-width=\"0.8\"") +
            text_element(x + 32, 27.5, item.second);
     x += 32.0 + text_width(item.second, 12.0) + 24.0;
   }

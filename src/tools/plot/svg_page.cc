@@ -116,6 +116,16 @@ double text_width(const std::string& text, double font_size) {
   return width;
 }
 
+std::string svg_line(double x1, double y1, double x2, double y2, const std::string& attrs) {
+  return "<line x1=\"" + px(x1) + "\" y1=\"" + px(y1) + "\" x2=\"" + px(x2) + "\" y2=\"" +
+         px(y2) + "\" " + attrs + "/>\n";
+}
+
+std::string svg_rect(double x, double y, double width, double height, const std::string& attrs) {
+  return "<rect x=\"" + px(x) + "\" y=\"" + px(y) + "\" width=\"" + px(width) + "\" height=\"" +
+         px(height) + "\" " + attrs + "/>\n";
+}
+
 std::string text_element(double x, double y, const std::string& text, const std::string& attrs) {
   return "<text x=\"" + px(x) + "\" y=\"" + px(y) + "\"" + (attrs.empty() ? "" : " " + attrs) +
          ">" + xml_escape(text) + "</text>\n";

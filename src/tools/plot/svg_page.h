@@ -58,6 +58,11 @@ std::string points_attribute(const std::vector<Point>& points, const Viewport& v
 // Greek) at the full size.
 double text_width(const std::string& text, double font_size);
 
+// <line>, <rect> in pixels, with `attrs` written as given.
+std::string svg_line(double x1, double y1, double x2, double y2, const std::string& attrs = "");
+std::string svg_rect(double x, double y, double width, double height,
+                     const std::string& attrs = "");
+
 // <text x=".." y="..">escaped text</text>, with `attrs` written as given.
 std::string text_element(double x, double y, const std::string& text,
                          const std::string& attrs = "");

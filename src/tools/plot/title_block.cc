@@ -25,11 +25,6 @@ std::string shorten_utf8(const std::string& text, std::size_t max_chars) {
   return text;
 }
 
-std::string hline(double x1, double x2, double y) {
-  return "<line x1=\"" + px(x1) + "\" y1=\"" + px(y) + "\" x2=\"" + px(x2) + "\" y2=\"" + px(y) +
-         "\"/>\n";
-}
-
 }  // namespace
 
 std::string draw_title_block(const Drawing& d, const std::string& case_name, double left,
@@ -37,12 +32,11 @@ std::string draw_title_block(const Drawing& d, const std::string& case_name, dou
   const double right = left + width, middle = left + width / 2.0;
   const double head = top + 30.0, row_height = 22.0;
   const double foot = head + 4.0 + 4.0 * row_height + 6.0;
-  std::string out = "<g " + d.id("title-block") + " font-size=\"13\">\n<rect x=\"" + px(left) +
-                    "\" y=\"" + px(top) + "\" width=\"" + px(width) + "\" height=\"" +
-                    px(kTitleBlockHeight) + "\" fill=\"#fff\" stroke=\"#111\" stroke-width=\"1.5\"/>\n";
-  out += "<g stroke=\"#111\" stroke-width=\"0.8\">\n" + hline(left, right, head) +
-         hline(left, right, foot) + "<line x1=\"" + px(middle) + "\" y1=\"" + px(head) +
-         "\" x2=\"" + px(middle) + "\" y2=\"" + px(foot) + "\"/>\n</g>\n";
+  std::string out = "<g " + d.id("title-block") + " font-size=\"13\">\n" +
+                    svg_rect(left, top, width, kTitleBlockHeight,
+                             "fill=\"#fff\" stroke=\"#111\" stroke-width=\"1.5\"");
+  out += "<g stroke=\"#111\" stroke-width=\"0.8\">\n" + svg_line(left, head, right, head) +
+         svg_line(left, foot, right, foot) + svg_line(middle, head, middle, foot) + "</g>\n";
   out += text_element(left + 10, top + 21, u8"Weir cross-section  堰の断面図",
                       "font-size=\"16\" font-weight=\"bold\"");
   out += text_element(right - 10, top + 21, u8"case 計算ケース: " + shorten_utf8(case_name, 40),
