@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# tqweir-plot's drawing through a real SVG renderer: the standard example is
-# run, drawn and rendered to PNG, and the picture is checked for content.
+# tqweir-plot's drawings through real renderers: the standard example is
+# run, drawn as SVG and rendered to PNG, and every example is drawn as DXF,
+# read back and rendered by ezdxf with matplotlib; each picture is checked
+# for content. About 15 s.
 set -euo pipefail
 root="$(pwd)"
 work="$(mktemp -d)"
@@ -20,7 +22,11 @@ build/tqweir-plot "$work/standard"
 rsvg-convert "$work/standard/section.svg" -o "$work/section.png"
 python3 tests/tools/plot/png_check.py "$work/section.png"
 
-# The picture in docs/ is made the same way (see docs/plot.md).
+# Debian's interpreter: python3-ezdxf and python3-matplotlib live there.
+mkdir "$work/dxf"
+/usr/bin/python3 tests/tools/plot/check_dxf.py build/tqweir build/tqweir-plot examples "$work/dxf"
+
+# The pictures in docs/ are made the same way (see docs/plot.md).
 if ! cmp -s "$work/standard/section.svg" docs/section-standard.svg; then
   echo "note: docs/section-standard.svg differs from today's drawing; regenerate it" \
        "with the commands in docs/plot.md"

@@ -14,8 +14,7 @@ struct Box {
   double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;
 };
 
-// Where a label's baseline starts (text-anchor "start"), ends ("end") or
-// is centred ("middle"), in pixels.
+// Where a label's baseline starts ("start"), ends ("end") or is centred.
 struct LabelSpot {
   double x = 0.0;
   double y = 0.0;
@@ -29,31 +28,27 @@ bool segment_meets_box(double x1, double y1, double x2, double y2, const Box& bo
 class LabelPlacer {
  public:
   // Labels must lie wholly inside `area`.
-  LabelPlacer(const Box& area, double font_size);
+  LabelPlacer(const Box& area, double font_size) : area_(area), font_size_(font_size) {}
 
-  // A line (pixel points) that labels must not cross.
+  // A line through pixel points that labels must not cross.
   void avoid_line(const std::vector<double>& xs, const std::vector<double>& ys);
-  // A region that labels must not cover.
-  void avoid_box(const Box& box);
+  void avoid_box(const Box& box) { taken_.push_back(box); }
 
-  // The <text> element of `text` at the first spot where its box is free
-  // (inside the area, off every line, clear of every earlier label), or,
-  // when none is, at the earliest spot with the fewest and mildest
-  // conflicts; the chosen box then blocks later labels.
+  // The <text> element of `text` at the first spot where its box is free,
+  // else at the earliest with the mildest conflicts (leaving the area is
+  // worst, covering a label next, crossing a line least); the chosen box
+  // then blocks later labels.
   std::string place(const std::string& text, const std::vector<LabelSpot>& spots);
 
-  // The box that `text` covers at `spot` (a generous estimate of the glyphs'
-  // extent, a little margin included).
+  // The box `text` covers at `spot`, generously, with a little margin.
   Box box_of(const std::string& text, const LabelSpot& spot) const;
 
  private:
-  // 0 for a free box; more the worse it lies.
-  int conflicts(const Box& box) const;
+  int conflicts(const Box& box) const;  // 0 for a free box
 
   struct Segment {
     double x1, y1, x2, y2;
   };
-
   Box area_;
   double font_size_;
   std::vector<Box> taken_;

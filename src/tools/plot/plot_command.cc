@@ -1,11 +1,11 @@
 #include "tools/plot/plot_command.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "tools/plot/number_rows.h"
+#include "core/file_io.h"
 #include "tools/plot/run_folder.h"
+#include "tools/plot/section_dxf.h"
 #include "tools/plot/section_svg.h"
 
 #ifndef TQWEIR_VERSION
@@ -16,61 +16,53 @@ namespace tqweir {
 namespace plot {
 namespace {
 
-const char kUsage[] = "usage: tqweir-plot [DIR] [-o FILE] | --help | --version\n";
+const char kUsage[] = "usage: tqweir-plot [DIR] [--dxf] [-o FILE] | --help | --version\n";
 
 const char kHelp[] =
     "tqweir-plot: draws the cross-section of a finished tqweir run\n"
     "\n"
-    "usage: tqweir-plot [DIR] [-o FILE]\n"
+    "usage: tqweir-plot [DIR] [--dxf] [-o FILE]\n"
     "       tqweir-plot --help | --version\n"
     "\n"
-    "DIR (default: the working folder) is a folder in which tqweir has run and\n"
-    "finished normally. tqweir-plot reads its output files\n"
-    "  error.csv      must hold the notice that the run finished normally\n"
-    "  XYGate.csv     a floor point and the leaf nodes (m)\n"
-    "  XYStopper.csv  the stopper's attachment point and foot (m)\n"
-    "  XYBalloon.csv  the bag outline (m)\n"
-    "  suimen.csv     the upstream water surface over the leaf\n"
-    "  TQSpec.csv     the 27-field summary (levels and key results)\n"
-    "and syogen.csv only when the stopper's foot lies at the hinge, where\n"
-    "XYGate.csv shows no floor direction.\n"
+    "DIR (default: the working folder) holds a run that finished normally:\n"
+    "error.csv with the notice, XYGate.csv, XYStopper.csv, XYBalloon.csv,\n"
+    "suimen.csv, TQSpec.csv, and syogen.csv when the stopper's foot lies at the\n"
+    "hinge (for the floor's angle). Written: DIR/section.svg, a true-scale\n"
+    "picture in metres with the key results in English and Japanese; with\n"
+    "--dxf DIR/section.dxf, a DXF R12 drawing for CAD with layers FLOOR, LEAF,\n"
+    "HINGE, BAG, STOPPER, WATER_UP, WATER_DOWN, LAYER2 and TEXT, every vertex a\n"
+    "coordinate of the files; -o FILE (from the working folder) names it.\n"
     "\n"
-    "It writes an SVG picture, DIR/section.svg or FILE (-o FILE, a path from the\n"
-    "working folder, not from DIR): the section at true scale in metres, origin\n"
-    "at the hinge, with the floor, the leaf and its hinge, the bag, the stopper,\n"
-    "the upstream water and its surface, the downstream water line, a second\n"
-    "upstream layer when there is one, metre axes, and a title block with the\n"
-    "pressure head ratio alpha, the bag pressure (kPa), the bag tension, the\n"
-    "stopper's base angle and the overflow depth, in English and Japanese.\n"
-    "\n"
-    "Exit status: 0 picture written; 1 the run did not finish normally, or a\n"
-    "file is missing or malformed, or the picture cannot be written (a message\n"
-    "on standard error, no picture written); 2 bad command line.\n";
+    "Exit status: 0 drawing written; 1 the run did not finish normally, a file\n"
+    "is missing or malformed, or the drawing cannot be written (a message on\n"
+    "standard error, no drawing written); 2 bad command line.\n";
 
 struct Options {
   std::string dir = ".";
-  std::string output;  // empty: DIR/section.svg
+  std::string output;  // empty: DIR/section.svg or DIR/section.dxf
+  bool dxf = false;
 };
 
-// False for anything but at most one DIR and at most one -o FILE.
+// False for anything but at most one DIR, one --dxf and one -o FILE.
 bool parse_options(int argc, const char* const* argv, Options& options) {
-  bool have_dir = false, have_output = false;
+  bool have_dir = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-o" || arg == "--output") {
-      if (have_output || i + 1 >= argc) return false;
+      if (!options.output.empty() || i + 1 >= argc || *argv[i + 1] == '\0') return false;
       options.output = argv[++i];
-      have_output = true;
-      if (options.output.empty()) return false;
-    } else if (!arg.empty() && arg[0] == '-') {
+    } else if (arg == "--dxf" && !options.dxf) {
+      options.dxf = true;
+    } else if (arg.empty() || arg[0] == '-' || have_dir) {
       return false;
     } else {
-      if (have_dir || arg.empty()) return false;
       options.dir = arg;
       have_dir = true;
     }
   }
-  if (!have_output) options.output = options.dir + "/section.svg";
+  if (options.output.empty()) {
+    options.output = join_path(options.dir, options.dxf ? "section.dxf" : "section.svg");
+  }
   return true;
 }
 
@@ -83,26 +75,15 @@ std::string case_name(const std::string& dir) {
   return name.empty() ? dir : name;
 }
 
-// Writes the whole document or nothing: a partial file is removed.
-bool write_file(const std::string& path, const std::string& text) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  if (std::fclose(f) != 0 || !written) {
-    std::remove(path.c_str());
-    return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 int run_plot_command(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
-  if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+  const std::string only = argc == 2 ? argv[1] : "";
+  if (only == "--help" || only == "-h") {
     out << kHelp;
     return 0;
   }
-  if (argc == 2 && std::string(argv[1]) == "--version") {
+  if (only == "--version") {
     out << "tqweir-plot " << TQWEIR_VERSION << "\n";
     return 0;
   }
@@ -111,14 +92,18 @@ int run_plot_command(int argc, const char* const* argv, std::ostream& out, std::
     err << kUsage;
     return 2;
   }
-  std::string svg;
+  std::string drawing;
   try {
-    svg = build_section_svg(read_run_folder(options.dir), case_name(options.dir));
+    const RunResults results = parse_outputs(read_run_folder(options.dir));
+    const std::string name = case_name(options.dir);
+    drawing = options.dxf ? build_section_dxf(results, name) : build_section_svg(results, name);
   } catch (const PlotInputError& e) {
     err << "tqweir-plot: cannot draw the run in " << options.dir << ": " << e.what() << "\n";
     return 1;
   }
-  if (!write_file(options.output, svg)) {
+  // Through a temporary file beside the target: a failed write leaves no
+  // partial drawing, and an earlier drawing stays as it was.
+  if (!write_file(options.output, drawing)) {
     err << "tqweir-plot: cannot write " << options.output << "\n";
     return 1;
   }

@@ -7,11 +7,11 @@
 namespace tqweir {
 namespace plot {
 
-// tqweir-plot [DIR] [-o FILE]: draws the run in DIR (default ".") to
-// DIR/section.svg or FILE; 0 when the drawing is written, 1 with a message
-// on `err` and no drawing when the run cannot be drawn or the file cannot
-// be written. --help / --version print on `out` (0); a bad command line
-// prints the usage on `err` (2).
+// tqweir-plot [DIR] [--dxf] [-o FILE]: draws the run in DIR (default ".")
+// to DIR/section.svg (DIR/section.dxf with --dxf) or FILE; 0 when the
+// drawing is written, 1 with a message on `err` and no drawing when the run
+// cannot be drawn or the file cannot be written. --help / --version print
+// on `out` (0); a bad command line prints the usage on `err` (2).
 int run_plot_command(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace plot

@@ -1,4 +1,4 @@
-// Reading the output files of a finished run from its folder.
+// Reading a finished run's files from its folder.
 #ifndef TQWEIR_TOOLS_PLOT_RUN_FOLDER_H_
 #define TQWEIR_TOOLS_PLOT_RUN_FOLDER_H_
 
@@ -9,12 +9,20 @@
 namespace tqweir {
 namespace plot {
 
-// Reads error.csv, XYGate.csv, XYStopper.csv, XYBalloon.csv, suimen.csv and
-// TQSpec.csv from `dir`, and syogen.csv only when the floor's direction
-// cannot be had from XYGate.csv. Throws PlotInputError when error.csv does
-// not hold the success notice (checked first: the other files of a run
-// that stopped may be stale or missing), or a file is missing or malformed.
-RunResults read_run_folder(const std::string& dir);
+// The texts of XYGate.csv, XYStopper.csv, XYBalloon.csv, suimen.csv,
+// TQSpec.csv and (when there is one) syogen.csv in `dir`. error.csv is
+// checked first, since the other files of a run that stopped may be stale
+// or missing: throws PlotInputError unless it holds the success notice,
+// and when a file is missing.
+OutputTexts read_run_folder(const std::string& dir);
+
+// True when the message log holds the success notice and nothing else
+// (its line end may be CR LF, LF or missing).
+bool holds_success_notice(const std::string& log);
+
+// What a log that is not the success notice says, in UTF-8, with the
+// English meaning of a known message; a short description otherwise.
+std::string describe_log(const std::string& log);
 
 }  // namespace plot
 }  // namespace tqweir

@@ -1,106 +1,146 @@
 #include "tools/plot/run_results.h"
 
+#include <cerrno>
 #include <cmath>
-#include <limits>
+#include <cstdlib>
 
 #include "core/constants.h"
 #include "core/messages.h"
 #include "core/stop.h"
 #include "input/syogen_reader.h"
-#include "tools/plot/number_rows.h"
 
 namespace tqweir {
 namespace plot {
 namespace {
 
-std::string without_line_end(std::string text) {
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  return text;
-}
-
-std::vector<Point> parse_points(const std::string& text, std::size_t min_rows,
-                                const std::string& file_name) {
-  std::vector<Point> points;
-  for (const auto& row : parse_number_rows(text, 2, min_rows, file_name)) {
-    points.push_back({row[0], row[1]});
+// The line shortened for a message: a malformed file may hold anything.
+std::string quoted(const std::string& line) {
+  std::string shown = line.size() > 60 ? line.substr(0, 60) + "..." : line;
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == '\x7f') c = '?';
   }
-  return points;
+  return "\"" + shown + "\"";
 }
 
-// Below this the floor point gives no usable direction: the program writes
-// 8 decimals, so a foot distance of 0 prints the hinge itself.
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The numbers of one line "a,b,c", blanks around each allowed; `texts`
+// receives each field as printed. strtod also reads "inf", "nan" and
+// hexadecimal forms: none is a number the program writes, so anything not
+// finite is refused.
+std::vector<double> numbers(const std::string& line, std::size_t columns, const std::string& where,
+                            std::vector<std::string>* texts = nullptr) {
+  std::vector<double> values;
+  const std::string refusal = where + ": expected " + std::to_string(columns) +
+                              " comma-separated numbers, found " + quoted(line);
+  for (std::size_t start = 0; start <= line.size();) {
+    std::size_t comma = line.find(',', start);
+    if (comma == std::string::npos) comma = line.size();
+    const std::string field = trimmed(line.substr(start, comma - start));
+    char* end = nullptr;
+    errno = 0;
+    const double value = std::strtod(field.c_str(), &end);
+    if (field.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
+      throw PlotInputError(refusal);
+    }
+    values.push_back(value);
+    if (texts != nullptr) texts->push_back(field);
+    start = comma + 1;
+  }
+  if (values.size() != columns) throw PlotInputError(refusal);
+  return values;
+}
+
+// Every line of `text` as `columns` numbers; between min_rows and max_rows lines.
+std::vector<std::vector<double>> rows(const std::string& text, std::size_t columns,
+                                      std::size_t min_rows, std::size_t max_rows,
+                                      const std::string& file) {
+  std::vector<std::vector<double>> out;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    out.push_back(numbers(line, columns, file + " line " + std::to_string(out.size() + 1)));
+    start = end + 1;
+  }
+  if (out.size() < min_rows || out.size() > max_rows) {
+    throw PlotInputError(file + ": expected " + std::to_string(min_rows) +
+                         (max_rows == min_rows ? "" : " or more") + " rows, found " +
+                         std::to_string(out.size()));
+  }
+  return out;
+}
+
+std::vector<Point> points(const std::string& text, std::size_t min_rows, std::size_t max_rows,
+                          const std::string& file) {
+  std::vector<Point> out;
+  for (const auto& row : rows(text, 2, min_rows, max_rows, file)) out.push_back({row[0], row[1]});
+  return out;
+}
+
+// Below this the floor point gives no direction: the files print 8
+// decimals, so a foot distance of 0 prints the hinge itself.
 constexpr double kNoDirection = 1e-6;
 
-}  // namespace
-
-bool holds_success_notice(const std::string& log) {
-  return without_line_end(log) == message_cp932(Message::finished);
-}
-
-std::string describe_log(const std::string& log) {
-  const std::string line = without_line_end(log);
-  if (line.empty()) return "error.csv is empty";
-  for (int i = 0; i < kMessageCount; ++i) {
-    const auto message = static_cast<Message>(i);
-    const std::string fixed = message_cp932(message);
-    // The write failure names a file before its fixed text.
-    const bool matches = message == Message::write_failed
-                             ? line.size() > fixed.size() &&
-                                   line.compare(line.size() - fixed.size(), fixed.size(), fixed) == 0
-                             : line == fixed;
-    if (matches) {
-      const std::string name =
-          message == Message::write_failed ? line.substr(0, line.size() - fixed.size()) : "";
-      return "error.csv says \"" + message_utf8(message, name) + "\" (" +
-             message_meaning(message) + ")";
-    }
+double floor_slope(const Point& floor_point, const std::string& syogen) {
+  if (std::fabs(floor_point.x) > kNoDirection) return floor_point.y / floor_point.x;
+  if (syogen.empty()) {
+    throw PlotInputError(
+        "syogen.csv is missing: it gives the floor's angle, which XYGate.csv does not show "
+        "when the stopper's foot lies at the hinge");
   }
-  return "error.csv does not hold the notice that the run finished normally";
-}
-
-RunResults parse_outputs(const OutputTexts& texts) {
-  RunResults r;
-  // A floor point and at least two leaf nodes.
-  std::vector<Point> gate = parse_points(texts.gate, 3, "XYGate.csv");
-  r.floor_point = gate.front();
-  r.leaf.assign(gate.begin() + 1, gate.end());
-
-  const std::vector<Point> stopper = parse_points(texts.stopper, 2, "XYStopper.csv");
-  if (stopper.size() != 2) {
-    throw PlotInputError("XYStopper.csv: expected 2 rows, found " +
-                         std::to_string(stopper.size()));
-  }
-  r.stopper_anchor = stopper[0];
-  r.stopper_foot = stopper[1];
-
-  r.bag = parse_points(texts.balloon, 3, "XYBalloon.csv");
-
-  for (const auto& row : parse_number_rows(texts.surface, 4, 1, "suimen.csv")) {
-    r.surface.push_back({row[0], row[1], row[2], row[3]});
-  }
-
-  const std::string summary = without_line_end(texts.summary);
-  if (summary.find('\n') != std::string::npos) {
-    throw PlotInputError("TQSpec.csv: expected one line");
-  }
-  const std::vector<double> fields =
-      parse_number_fields(summary, kSummaryFields, "TQSpec.csv");
-  for (int i = 0; i < kSummaryFields; ++i) r.summary[i] = fields[i];
-
-  r.floor_slope = std::fabs(r.floor_point.x) > kNoDirection
-                      ? r.floor_point.y / r.floor_point.x
-                      : std::numeric_limits<double>::quiet_NaN();
-  return r;
-}
-
-double floor_slope_from_syogen(const std::string& syogen) {
   try {
-    // The angle is converted with the program's own value of pi, so the
-    // line matches the floor the calculation used.
+    // The program's own pi, so that the line is the floor the run used.
     return -std::tan(read_syogen(syogen).theta2_deg * kPi / 180.0);
   } catch (const StopRun& stop) {
     throw PlotInputError("syogen.csv: " + message_meaning(stop.message()));
   }
+}
+
+}  // namespace
+
+std::vector<Point> RunResults::wet_surface() const {
+  std::vector<Point> points;
+  for (const SurfaceRow& row : surface) {
+    const bool repeated =
+        !points.empty() && points.back().x == row.x && points.back().y == row.surface;
+    if (row.depth > 0.0 && !repeated) points.push_back({row.x, row.surface});
+  }
+  return points;
+}
+
+RunResults parse_outputs(const OutputTexts& texts) {
+  RunResults r;
+  const std::size_t any = static_cast<std::size_t>(-1);
+  const std::vector<Point> gate = points(texts.gate, 3, any, "XYGate.csv");
+  r.floor_point = gate.front();
+  r.leaf.assign(gate.begin() + 1, gate.end());
+  const std::vector<Point> stopper = points(texts.stopper, 2, 2, "XYStopper.csv");
+  r.stopper_anchor = stopper[0];
+  r.stopper_foot = stopper[1];
+  r.bag = points(texts.balloon, 3, any, "XYBalloon.csv");
+  for (const auto& row : rows(texts.surface, 4, 1, any, "suimen.csv")) {
+    r.surface.push_back({row[0], row[1], row[2], row[3]});
+  }
+
+  std::string summary = texts.summary;
+  while (!summary.empty() && (summary.back() == '\n' || summary.back() == '\r')) summary.pop_back();
+  if (summary.find_first_of("\r\n") != std::string::npos) {
+    throw PlotInputError("TQSpec.csv: expected one line");
+  }
+  std::vector<std::string> fields;
+  const std::vector<double> values = numbers(summary, kSummaryFieldCount, "TQSpec.csv", &fields);
+  for (int i = 0; i < kSummaryFieldCount; ++i) {
+    r.summary[i] = values[i];
+    r.summary_text[i] = fields[i];
+  }
+  r.floor_slope = floor_slope(r.floor_point, texts.syogen);
+  return r;
 }
 
 }  // namespace plot

@@ -1,73 +1,77 @@
-// The results of a finished tqweir run, as the plot tool reads them back
-// from the run's output files, and the checks that make them drawable.
+// The results of a finished run as the drawing tools read them back from
+// the run's files: coordinates in metres of the section frame (origin at
+// the hinge, y up) and the summary fields by their id.
 #ifndef TQWEIR_TOOLS_PLOT_RUN_RESULTS_H_
 #define TQWEIR_TOOLS_PLOT_RUN_RESULTS_H_
 
 #include <array>
-#include <istream>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "core/summary_fields.h"
 
 namespace tqweir {
 namespace plot {
 
-// A point of the section frame: metres, origin at the hinge, y up.
+// A run that cannot be drawn: a missing or malformed file, or a run that
+// did not finish. The text names the file and says what is wrong.
+class PlotInputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 struct Point {
   double x = 0.0;
   double y = 0.0;
 };
 
-// A row of suimen.csv: a point of the leaf under the upstream water.
+// A row of suimen.csv (m).
 struct SurfaceRow {
-  double x = 0.0;        // m
-  double surface = 0.0;  // water-surface elevation, m
-  double depth = 0.0;    // m
-  double bed = 0.0;      // leaf elevation, m
+  double x = 0.0;
+  double surface = 0.0;  // water-surface elevation
+  double depth = 0.0;    // 0 on the row that marks where the leaf leaves the water
+  double bed = 0.0;      // leaf elevation
 };
 
-constexpr int kSummaryFields = 27;
-
-// The contents of the output files, unchanged except for what the drawing
-// needs derived from them (the floor's slope).
+// The files' numbers as the files print them (no rounding, nothing
+// derived but the floor's slope).
 struct RunResults {
-  Point floor_point;                // XYGate.csv row 1, a point of the floor line
+  Point floor_point;                // XYGate.csv row 1, on the floor line
   std::vector<Point> leaf;          // XYGate.csv rows 2..: the nodes from the hinge
   Point stopper_anchor;             // XYStopper.csv row 1, on the leaf
   Point stopper_foot;               // XYStopper.csv row 2, on the floor
-  std::vector<Point> bag;           // XYBalloon.csv, a closed outline
+  std::vector<Point> bag;           // XYBalloon.csv: the outline, last row = first row
   std::vector<SurfaceRow> surface;  // suimen.csv
-  std::array<double, kSummaryFields> summary{};  // TQSpec.csv, field 1 at [0]
-  // dy/dx of the floor line through the hinge (negative when the floor
-  // falls towards +x); not a number until known.
-  double floor_slope = 0.0;
+  std::array<double, kSummaryFieldCount> summary{};         // TQSpec.csv
+  std::array<std::string, kSummaryFieldCount> summary_text;  // its fields as printed, blanks trimmed
+  double floor_slope = 0.0;  // dy/dx of the floor line through the hinge
+
+  // The upstream surface over the leaf: x and surface elevation of the
+  // suimen.csv rows with water on the leaf (depth > 0), a repeated row once.
+  std::vector<Point> wet_surface() const;
+
+  double value(SummaryId id) const { return summary[summary_index(id)]; }
+  const std::string& text(SummaryId id) const { return summary_text[summary_index(id)]; }
 };
 
-// The output files' texts as read.
+// The files of a run as texts, from its folder or from a run in memory.
 struct OutputTexts {
-  std::string gate;      // XYGate.csv
-  std::string stopper;   // XYStopper.csv
-  std::string balloon;   // XYBalloon.csv
-  std::string surface;   // suimen.csv
-  std::string summary;   // TQSpec.csv
+  std::string gate;     // XYGate.csv
+  std::string stopper;  // XYStopper.csv
+  std::string balloon;  // XYBalloon.csv
+  std::string surface;  // suimen.csv
+  std::string summary;  // TQSpec.csv
+  // syogen.csv: needed only when the stopper's foot lies at the hinge, for
+  // then XYGate.csv's floor point is the hinge and shows no floor direction.
+  std::string syogen;
 };
 
-// True when the message log holds the success notice and nothing else
-// (its line end may be CR LF, LF or missing).
-bool holds_success_notice(const std::string& log);
-
-// What a message log that is not the success notice says, in UTF-8, with
-// the English meaning of a known message; a short description otherwise.
-std::string describe_log(const std::string& log);
-
-// Parses the five output files. Throws PlotInputError for a malformed row
-// or a wrong row count. The floor slope is taken from the floor point of
-// XYGate.csv, or left not a number when that point lies at the hinge (the
-// stopper's foot distance is 0) and so gives no direction.
+// Parses the files (rows may end in CR LF or LF, the last line end may be
+// missing). Throws PlotInputError naming the file and line for a row that
+// is not exactly its count of finite numbers, a wrong row count, or a
+// missing syogen.csv where the floor's angle must come from it.
 RunResults parse_outputs(const OutputTexts& texts);
-
-// The floor slope dy/dx from syogen.csv's floor angle (field 9, degrees,
-// the floor falling towards +x). Throws PlotInputError for a malformed file.
-double floor_slope_from_syogen(const std::string& syogen);
 
 }  // namespace plot
 }  // namespace tqweir

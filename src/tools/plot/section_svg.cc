@@ -1,16 +1,11 @@
 #include "tools/plot/section_svg.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "output/format.h"
-#include "tools/plot/axes.h"
-#include "tools/plot/key_results.h"
-#include "tools/plot/section_features.h"
-#include "tools/plot/section_labels.h"
-#include "tools/plot/svg_text.h"
-#include "tools/plot/title_block.h"
-#include "tools/plot/water_bodies.h"
+#include "tools/plot/section_parts.h"
 
 namespace tqweir {
 namespace plot {
@@ -33,24 +28,24 @@ constexpr const char* kFontFamily = "'Noto Sans CJK JP', 'IPAPGothic', 'IPAGothi
 // The part of the section frame to show: the structure and the water
 // levels, a stretch of the upstream channel wide enough to read as a water
 // body, some channel downstream, and room above and below for labels.
-Bounds section_extent(const RunResults& r, const KeyResults& k) {
+Bounds section_extent(const RunResults& r) {
   Bounds b;
-  for (const Point& p : r.leaf) b.include(p);
-  for (const Point& p : r.bag) b.include(p);
-  b.include(r.floor_point);
-  b.include(r.stopper_anchor);
-  b.include(r.stopper_foot);
+  for (const auto* line : {&r.leaf, &r.bag}) {
+    for (const Point& p : *line) b.include(p);
+  }
+  for (const Point& p : {r.floor_point, r.stopper_anchor, r.stopper_foot}) b.include(p);
   for (const SurfaceRow& row : r.surface) {
     b.include({row.x, row.surface});
     b.include({row.x, row.bed});
   }
-  if (k.upstream_level > 0.0) b.include({0.0, k.upstream_level});
-  b.include({0.0, k.downstream_level});
+  const double upstream = r.value(SummaryId::upstream_level);
+  if (upstream > 0.0) b.include({0.0, upstream});
+  b.include({0.0, r.value(SummaryId::hd_rel)});
   const double size = std::max(b.width(), b.height());
   b.x_min -= 0.3 * size;
   b.x_max += 0.12 * size;
-  b.include({b.x_min, floor_y(r, b.x_min)});
-  b.include({b.x_max, floor_y(r, b.x_max)});
+  b.include({b.x_min, r.floor_slope * b.x_min});
+  b.include({b.x_max, r.floor_slope * b.x_max});
   b.y_min -= 0.07 * size;
   b.y_max += 0.08 * size;
   // A low, long section still gets room above it for its labels.
@@ -62,105 +57,95 @@ Bounds section_extent(const RunResults& r, const KeyResults& k) {
   return b;
 }
 
-std::string pattern(const char* id, double w, double h, const std::string& body,
-                    const char* extra = "") {
-  std::string out;
-  append_format(out,
-                "<pattern id=\"%s\" width=\"%g\" height=\"%g\" "
-                "patternUnits=\"userSpaceOnUse\"%s>",
-                id, w, h, extra);
-  return out + body + "</pattern>\n";
-}
-
 // Fills that stay distinct in black and white: continuous hatching for the
 // upstream water, broken hatching for the downstream water, dots for the
 // layer (on sand) and the bag (on grey), slanted hatching for the ground.
-std::string definitions(const Viewport& view, const WaterBody& upstream) {
+// Each tile: id, width, height, background colour, then what is drawn on it.
+constexpr const char* kPatterns[][5] = {
+    {"upstream-hatch", "8", "7", "#d2e4f6",
+     "<line x1=\"0\" y1=\"3.5\" x2=\"8\" y2=\"3.5\" stroke=\"#4f7fbf\" stroke-width=\"0.8\"/>"},
+    {"downstream-hatch", "12", "7", "#e6f0fa",
+     "<line x1=\"0\" y1=\"3.5\" x2=\"6\" y2=\"3.5\" stroke=\"#3a6ea8\" stroke-width=\"0.9\"/>"},
+    {"layer-dots", "6", "6", "#ece3cf", "<circle cx=\"3\" cy=\"3\" r=\"1.15\" fill=\"#5a4220\"/>"},
+    {"bag-fill", "6", "6", "#c8c8c8", "<circle cx=\"3\" cy=\"3\" r=\"0.7\" fill=\"#6f6f6f\"/>"},
+    {"ground-hatch", "7", "7", "none",
+     "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"7\" stroke=\"#555\" stroke-width=\"1\"/>"},
+};
+
+std::string definitions(const Drawing& d) {
+  const Viewport& v = d.view;
   std::string out = "<defs>\n";
-  out += pattern("upstream-hatch", 8, 7,
-                 "<rect width=\"8\" height=\"7\" fill=\"#d2e4f6\"/>"
-                 "<line x1=\"0\" y1=\"3.5\" x2=\"8\" y2=\"3.5\" stroke=\"#4f7fbf\" "
-                 "stroke-width=\"0.8\"/>");
-  out += pattern("downstream-hatch", 12, 7,
-                 "<rect width=\"12\" height=\"7\" fill=\"#e6f0fa\"/>"
-                 "<line x1=\"0\" y1=\"3.5\" x2=\"6\" y2=\"3.5\" stroke=\"#3a6ea8\" "
-                 "stroke-width=\"0.9\"/>");
-  out += pattern("layer-dots", 6, 6,
-                 "<rect width=\"6\" height=\"6\" fill=\"#ece3cf\"/>"
-                 "<circle cx=\"3\" cy=\"3\" r=\"1.15\" fill=\"#5a4220\"/>");
-  out += pattern("bag-fill", 6, 6,
-                 "<rect width=\"6\" height=\"6\" fill=\"#c8c8c8\"/>"
-                 "<circle cx=\"3\" cy=\"3\" r=\"0.7\" fill=\"#6f6f6f\"/>");
-  out += pattern("ground-hatch", 7, 7,
-                 "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"7\" stroke=\"#555\" stroke-width=\"1\"/>",
-                 " patternTransform=\"rotate(45)\"");
-  out += "<clipPath id=\"view-clip\"><rect x=\"" + px(view.left_px) + "\" y=\"" +
-         px(view.top_px) + "\" width=\"" + px(view.width_px()) + "\" height=\"" +
-         px(view.height_px()) + "\"/></clipPath>\n";
-  if (!upstream.area.empty()) {
-    out += "<clipPath id=\"upstream-clip\"><polygon points=\"" +
-           points_attribute(upstream.area, view) + "\"/></clipPath>\n";
+  for (const auto& p : kPatterns) {
+    const std::string size = std::string("width=\"") + p[1] + "\" height=\"" + p[2] + "\"";
+    out += "<pattern " + d.id(p[0]) + " " + size + " patternUnits=\"userSpaceOnUse\"" +
+           (std::string(p[0]) == "ground-hatch" ? " patternTransform=\"rotate(45)\"" : "") +
+           "><rect " + size + " fill=\"" + p[3] + "\"/>" + p[4] + "</pattern>\n";
+  }
+  out += "<clipPath " + d.id("view-clip") + ">" +
+         svg_rect(v.left_px, v.top_px, v.width_px(), v.height_px()) + "</clipPath>\n";
+  for (const bool upstream : {true, false}) {
+    out += "<clipPath " + d.id(upstream ? "upstream-side" : "downstream-side") +
+           "><polygon points=\"" + points_attribute(leaf_side(d, upstream), v) +
+           "\"/></clipPath>\n";
   }
   return out + "</defs>\n";
 }
 
 // One swatch and its name per body that a fill stands for.
-std::string legend(bool with_layer) {
-  struct Item {
-    const char* fill;
-    const char* name;
+std::string legend(const Drawing& d) {
+  std::vector<std::pair<const char*, const char*>> items = {
+      {"upstream-hatch", u8"Upstream water 上流側の水"},
+      {"downstream-hatch", u8"Downstream water 下流側の水"},
+      {"bag-fill", u8"Bag 袋体"},
+      {"ground-hatch", u8"Ground 地盤"},
   };
-  std::vector<Item> items = {
-      {"url(#upstream-hatch)", u8"Upstream water \u4e0a\u6d41\u5074\u306e\u6c34"},
-      {"url(#downstream-hatch)", u8"Downstream water \u4e0b\u6d41\u5074\u306e\u6c34"},
-      {"url(#bag-fill)", u8"Bag \u888b\u4f53"},
-      {"url(#ground-hatch)", u8"Ground \u5730\u76e4"},
-  };
-  if (with_layer) items.push_back({"url(#layer-dots)", u8"Second layer \u7b2c2\u5c64"});
-  std::string out = "<g id=\"legend\" font-size=\"12\">\n";
+  if (d.with_layer) items.push_back({"layer-dots", u8"Second layer 第2層"});
+  std::string out = "<g " + d.id("legend") + " font-size=\"12\">\n";
   double x = kMarginLeft;
-  for (const Item& item : items) {
-    out += "<rect x=\"" + px(x) + "\" y=\"16\" width=\"26\" height=\"14\" fill=\"" + item.fill +
-           "\" stroke=\"#333\" stroke-width=\"0.8\"/>\n";
-    out += text_element(x + 32, 27.5, item.name);
-    x += 32.0 + text_width(item.name, 12.0) + 24.0;
+  for (const auto& item : items) {
+    out += svg_rect(x, 16, 26, 14,
+                    "fill=\"" + d.url(item.first) + "\" stroke=\"#333\" stroke-width=\"0.8\"") +
+           text_element(x + 32, 27.5, item.second);
+    x += 32.0 + text_width(item.second, 12.0) + 24.0;
   }
   return out + "</g>\n";
 }
 
 }  // namespace
 
-std::string build_section_svg(const RunResults& results, const std::string& case_name) {
-  const KeyResults key = key_results(results);
+std::string build_section_svg(const RunResults& results, const std::string& case_name,
+                              const std::string& id_prefix) {
   const double drawing_width = kCanvasWidth - kMarginLeft - kMarginRight;
-  const Viewport view = fit_viewport(section_extent(results, key), kMarginLeft, kDrawingTop,
-                                     drawing_width, kMaxDrawingHeight);
-  const WaterBody upstream = upstream_water(results, view.world.x_min);
-  const WaterBody downstream = downstream_water(results, view.world.x_max);
-  const double block_top = kDrawingTop + view.height_px() + kAxisRoom;
+  Drawing d{results, fit_viewport(section_extent(results), kMarginLeft, kDrawingTop,
+                                  drawing_width, kMaxDrawingHeight)};
+  for (const char c : id_prefix) {
+    if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') d.prefix += c;
+  }
+  const Bounds& w = d.view.world;
+  d.floor_left = {w.x_min, results.floor_slope * w.x_min};
+  d.floor_right = {w.x_max, results.floor_slope * w.x_max};
+  find_waters(d);
+  d.with_layer = results.value(SummaryId::layer_level) > 0.0 && !d.upstream.area.empty();
+  const double block_top = kDrawingTop + d.view.height_px() + kAxisRoom;
   const double height = block_top + kTitleBlockHeight + kMarginBottom;
 
-  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  std::string out;
   append_format(out,
                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%g\" height=\"%.0f\" "
                 "viewBox=\"0 0 %g %.0f\" font-family=\"%s\">\n",
                 kCanvasWidth, height, kCanvasWidth, height, kFontFamily);
-  out += "<title>" + xml_escape(u8"Weir cross-section \u5830\u306e\u65ad\u9762\u56f3: " +
-                                case_name) +
-         "</title>\n";
+  out += "<title>" + xml_escape(u8"Weir cross-section 堰の断面図: " + case_name) + "</title>\n";
   out += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
-  const bool with_layer = key.layer_level > 0.0 && !upstream.area.empty();
-  out += definitions(view, upstream);
-  out += legend(with_layer);
-  out += draw_grid(view);
-  out += "<g clip-path=\"url(#view-clip)\">\n";
-  out += draw_waters(results, key, view, upstream, downstream, with_layer);
-  out += draw_structure(results, view);
-  out += draw_labels(results, key, view, upstream, downstream, with_layer);
-  out += "</g>\n";
-  out += draw_axes(view);
-  out += draw_title_block(key, case_name, kMarginLeft, block_top, drawing_width);
+  out += definitions(d) + legend(d) + draw_grid(d);
+  out += "<g clip-path=\"" + d.url("view-clip") + "\">\n" + draw_waters(d) + draw_structure(d) +
+         draw_labels(d) + "</g>\n";
+  out += draw_axes(d) + draw_title_block(d, case_name, kMarginLeft, block_top, drawing_width);
   return out + "</svg>\n";
+}
+
+std::string section_svg_from_texts(const OutputTexts& texts, const std::string& case_name,
+                                   const std::string& id_prefix) {
+  return build_section_svg(parse_outputs(texts), case_name, id_prefix);
 }
 
 }  // namespace plot

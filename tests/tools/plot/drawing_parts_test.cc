@@ -1,16 +1,13 @@
 // The pieces the drawing is made of: escaping of text, the metre scale,
-// the true-scale view, label placement and polyline measures.
+// the true-scale view and label placement.
 #include <cmath>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "tools/plot/axes.h"
 #include "tools/plot/label_placer.h"
-#include "tools/plot/polyline_measures.h"
-#include "tools/plot/svg_text.h"
-#include "tools/plot/title_block.h"
-#include "tools/plot/viewport.h"
+#include "tools/plot/section_parts.h"
+#include "tools/plot/svg_page.h"
 
 namespace tqweir {
 namespace plot {
@@ -31,12 +28,6 @@ TEST(XmlEscape, KeepsJapaneseAndReplacesWhatXmlCannotHold) {
   EXPECT_EQ(xml_escape("\xed\xa0\x80"), "???");       // a surrogate
   EXPECT_EQ(xml_escape("\xef\xbf\xbe"), "???");       // U+FFFE
   EXPECT_EQ(xml_escape("\xf4\x90\x80\x80"), "????");  // above U+10FFFF
-}
-
-TEST(ShortenUtf8, CountsCharactersAndNeverSplitsOne) {
-  EXPECT_EQ(shorten_utf8(u8"袋体袋体", 4), u8"袋体袋体");
-  EXPECT_EQ(shorten_utf8(u8"袋体袋体", 3), u8"袋体袋...");
-  EXPECT_EQ(shorten_utf8("abcdef", 2), "ab...");
 }
 
 TEST(TickStep, IsOneTwoOrFiveTimesAPowerOfTenAndTheSmallestThatFits) {
@@ -112,30 +103,6 @@ TEST(LabelPlacer, TakesTheFirstFreeSpotElseTheLeastBadOne) {
   const Box end = placer.box_of("BBBB", {100.0, 50.0, "end"});
   EXPECT_LT(end.x1, 103.0);
   EXPECT_LT(end.x0, 80.0);
-}
-
-TEST(PolylineMeasures, LengthsPointsAndCentroid) {
-  const std::vector<Point> l = {{0, 0}, {3, 4}, {3, 4}, {3, 10}};
-  EXPECT_DOUBLE_EQ(polyline_length(l), 11.0);
-  Point at, d;
-  point_along(l, 7.0, at, d);  // past the repeated point, on the last segment
-  EXPECT_DOUBLE_EQ(at.x, 3.0);
-  EXPECT_DOUBLE_EQ(at.y, 6.0);
-  EXPECT_DOUBLE_EQ(d.y, 1.0);
-  point_along(l, 50.0, at, d);  // clamped to the end
-  EXPECT_DOUBLE_EQ(at.y, 10.0);
-  EXPECT_DOUBLE_EQ(arc_length_at(l, {10.0, 8.0}), 9.0);
-  EXPECT_DOUBLE_EQ(arc_length_at(l, {-3.0, -4.0}), 0.0);
-
-  // A right triangle's centroid is the mean of its corners, whichever way
-  // round it is walked; a degenerate outline falls back to the mean.
-  const Point c = centroid({{0, 0}, {3, 0}, {0, 3}, {0, 0}});
-  EXPECT_NEAR(c.x, 1.0, 1e-12);
-  EXPECT_NEAR(c.y, 1.0, 1e-12);
-  const Point r = centroid({{0, 0}, {0, 3}, {3, 0}});
-  EXPECT_NEAR(r.x, 1.0, 1e-12);
-  const Point m = centroid({{0, 0}, {2, 2}, {4, 4}});
-  EXPECT_NEAR(m.x, 2.0, 1e-12);
 }
 
 }  // namespace

@@ -40,7 +40,10 @@ TEST(PlotCommand, DrawsAFinishedRunIntoItsFolderOrTheNamedFile) {
   finished_run(dir);
   Result r = run_plot(dir, "");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(dir.read("section.svg").rfind("<?xml", 0), 0u);
+  EXPECT_EQ(dir.read("section.svg").rfind("<svg", 0), 0u);
+  r = run_plot(dir, "--dxf");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(dir.read("section.dxf").find("AC1009"), std::string::npos);
 
   ScratchDir elsewhere;
   r = run_plot(elsewhere, "'" + dir.path() + "' -o picture.svg");
@@ -59,6 +62,8 @@ TEST(PlotCommand, RefusesARunThatDidNotFinish) {
   EXPECT_NE(r.err.find("did not finish normally"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find(u8"TB < 0 袋体張力が不適切です"), std::string::npos) << r.err;
   EXPECT_FALSE(dir.exists("section.svg"));
+  EXPECT_EQ(run_plot(dir, "--dxf").status, 1);
+  EXPECT_FALSE(dir.exists("section.dxf"));
 }
 
 TEST(PlotCommand, RefusesAMissingOrMalformedFile) {
@@ -83,10 +88,12 @@ TEST(PlotCommand, RefusesAMissingOrMalformedFile) {
     } else {
       dir.write(c.file, c.bytes);
     }
-    const Result r = run_plot(dir, "");
-    EXPECT_EQ(r.status, 1) << c.file;
-    EXPECT_NE(r.err.find(c.expected), std::string::npos) << c.file << ": " << r.err;
-    EXPECT_FALSE(dir.exists("section.svg")) << c.file;
+    for (const char* format : {"", "--dxf"}) {
+      const Result r = run_plot(dir, format);
+      EXPECT_EQ(r.status, 1) << c.file << format;
+      EXPECT_NE(r.err.find(c.expected), std::string::npos) << c.file << ": " << r.err;
+    }
+    EXPECT_FALSE(dir.exists("section.svg") || dir.exists("section.dxf")) << c.file;
   }
 }
 
@@ -125,12 +132,12 @@ TEST(PlotCommand, HelpDocumentsTheCommandAndBadUsageIsStatusTwo) {
   ScratchDir dir;
   const Result help = run_plot(dir, "--help");
   EXPECT_EQ(help.status, 0);
-  for (const char* part : {"tqweir-plot [DIR] [-o FILE]", "error.csv", "section.svg",
-                           "Exit status"}) {
+  for (const char* part : {"tqweir-plot [DIR] [--dxf] [-o FILE]", "error.csv", "section.svg",
+                           "section.dxf", "Exit status"}) {
     EXPECT_NE(help.out.find(part), std::string::npos) << part;
   }
   EXPECT_EQ(run_plot(dir, "--version").status, 0);
-  for (const char* args : {"--bogus", "a b", "-o", "-o x.svg -o y.svg", "--help extra"}) {
+  for (const char* args : {"--bogus", "a b", "-o", "-o x.svg -o y.svg", "--dxf --dxf", "--help extra"}) {
     const Result r = run_plot(dir, args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;

@@ -1,43 +1,22 @@
-// Reading a run's output files back: the files the core writes for a real
-// case, the refusal of malformed rows, and the message log.
+// Reading a run's files back: what the program writes for a real case, the
+// refusal of malformed rows, the floor's angle, and the message log.
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "driver/case_solver.h"
 #include "core/messages.h"
+#include "driver/case_solver.h"
 #include "input/case_reader.h"
-#include "input/parameter_reader.h"
-#include "input/profile_reader.h"
-#include "input/syogen_reader.h"
-#include "tools/plot/number_rows.h"
+#include "tools/plot/run_folder.h"
 #include "tools/plot/run_results.h"
+#include "standard_run.h"
 
 namespace tqweir {
 namespace plot {
 namespace {
 
 const double kPi = std::acos(-1.0);
-
-// The output files of the standard example, as the core builds them.
-struct SolvedExample {
-  SolvedCase solved;
-  OutputTexts texts;
-};
-
-SolvedExample solve_standard_example() {
-  const CaseInput input = read_case_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard");
-  SolvedExample e;
-  e.solved = solve_case(input, [&](const std::string& rows) { e.texts.surface = rows; });
-  e.texts.gate = e.solved.files.gate;
-  e.texts.stopper = e.solved.files.stopper;
-  e.texts.balloon = e.solved.files.balloon;
-  e.texts.summary = e.solved.summary.text;
-  return e;
-}
 
 OutputTexts minimal_texts() {
   OutputTexts t;
@@ -46,28 +25,25 @@ OutputTexts minimal_texts() {
   t.balloon = "0,0\r\n0.2,0.2\r\n0.3,0\r\n0,0\r\n";
   t.surface = "0,2,2,0\r\n";
   t.summary = "1";
-  for (int i = 1; i < kSummaryFields; ++i) t.summary += ", 0.500";
+  for (int i = 1; i < kSummaryFieldCount; ++i) t.summary += ", 0.500";
   return t;
 }
 
-TEST(RunResults, ReadsBackWhatTheCoreWritesForTheStandardExample) {
-  const SolvedExample e = solve_standard_example();
-  const RunResults r = parse_outputs(e.texts);
-  const RunState& s = e.solved.state;
-  ASSERT_EQ(static_cast<int>(r.leaf.size()), s.profile.node_count);
-  for (int i = 0; i < s.profile.node_count; ++i) {
-    EXPECT_NEAR(r.leaf[i].x, s.profile.node_x[i], 5e-9);
-    EXPECT_NEAR(r.leaf[i].y, s.profile.node_y[i], 5e-9);
-  }
-  EXPECT_NEAR(r.stopper_anchor.x, s.trial.balance.anchor_x, 5e-9);
-  EXPECT_NEAR(r.stopper_foot.y, s.trial.balance.stopper_base_y, 5e-9);
+TEST(RunResults, ReadsBackWhatTheProgramWritesForTheStandardExample) {
+  const RunResults r = parse_outputs(standard_run_texts());
+  EXPECT_EQ(r.leaf.size(), 3u);  // the three points of hitai.csv
+  EXPECT_EQ(r.leaf.front().x, 0.0);
   EXPECT_GT(r.bag.size(), 300u);
-  EXPECT_GE(r.surface.size(), 1u);
   // The floor's direction from the floor point matches the 5 degree floor.
   EXPECT_NEAR(r.floor_slope, -std::tan(5.0 * kPi / 180.0), 1e-7);
-  for (int i = 0; i < kSummaryFields; ++i) {
-    EXPECT_NEAR(r.summary[i], e.solved.summary.fields[i], 5e-4) << "field " << i + 1;
+  // Every summary field by its id, as the program computed it.
+  const SolvedCase solved = solve_case(
+      read_case_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard"),
+      [](const std::string&) {});
+  for (const SummaryField& f : summary_fields()) {
+    EXPECT_NEAR(r.value(f.id), solved.summary.value(f.id), 5e-4) << f.name;
   }
+  EXPECT_EQ(r.text(SummaryId::alpha), "29.057");
 }
 
 TEST(RunResults, AcceptsLineFeedsAndAMissingLastLineEnd) {
@@ -77,7 +53,7 @@ TEST(RunResults, AcceptsLineFeedsAndAMissingLastLineEnd) {
   const RunResults r = parse_outputs(t);
   EXPECT_EQ(r.leaf.size(), 2u);
   EXPECT_DOUBLE_EQ(r.floor_slope, -0.1);
-  EXPECT_DOUBLE_EQ(r.summary[26], 0.5);
+  EXPECT_EQ(r.text(SummaryId::discharge_coefficient), "0.500");
 }
 
 TEST(RunResults, RefusesMalformedFilesNamingFileAndLine) {
@@ -96,15 +72,14 @@ TEST(RunResults, RefusesMalformedFilesNamingFileAndLine) {
       {"not a number", &OutputTexts::stopper, "nan,0\r\n1,1\r\n", "XYStopper.csv line 1"},
       {"infinite", &OutputTexts::stopper, "1,0\r\n1,inf\r\n", "XYStopper.csv line 2"},
       {"out of range", &OutputTexts::stopper, "1,0\r\n1,1e999\r\n", "XYStopper.csv line 2"},
-      {"number with trailing text", &OutputTexts::gate, "1,0\r\n0,0\r\n1,1m\r\n",
-       "XYGate.csv line 3"},
+      {"trailing text", &OutputTexts::gate, "1,0\r\n0,0\r\n1,1m\r\n", "XYGate.csv line 3"},
+      {"trailing comma", &OutputTexts::gate, "1,0\r\n0,0\r\n1,1,\r\n", "XYGate.csv line 3"},
       {"too few leaf nodes", &OutputTexts::gate, "1,0\r\n0,0\r\n", "XYGate.csv"},
       {"a third stopper row", &OutputTexts::stopper, "1,0\r\n1,1\r\n2,2\r\n", "XYStopper.csv"},
       {"empty surface file", &OutputTexts::surface, "", "suimen.csv"},
       {"surface row of three", &OutputTexts::surface, "0,1,1\r\n", "suimen.csv line 1"},
-      {"summary of 26 fields", &OutputTexts::summary, "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,"
-                                                     "17,18,19,20,21,22,23,24,25,26",
-       "TQSpec.csv"},
+      {"summary of 26 fields", &OutputTexts::summary,
+       "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26", "TQSpec.csv"},
       {"summary on two lines", &OutputTexts::summary, "1\r\n2", "TQSpec.csv"},
   };
   for (const Case& c : cases) {
@@ -120,14 +95,29 @@ TEST(RunResults, RefusesMalformedFilesNamingFileAndLine) {
   }
 }
 
-TEST(RunResults, FloorPointAtTheHingeLeavesTheSlopeToSyogen) {
+TEST(RunResults, AFloorPointAtTheHingeTakesTheFloorAngleFromSyogen) {
   OutputTexts t = minimal_texts();
   t.gate = "0.00000000,0.00000000\r\n0,0\r\n1,1\r\n";
-  EXPECT_TRUE(std::isnan(parse_outputs(t).floor_slope));
-  const std::string syogen = "0,10,0,5000,1,1,2,0,30,1,9800,9800\n";
-  EXPECT_NEAR(floor_slope_from_syogen(syogen), -std::tan(kPi / 6.0), 1e-9);
-  const std::string short_syogen = "0,10,0\n";
-  EXPECT_THROW(floor_slope_from_syogen(short_syogen), PlotInputError);
+  t.syogen = "0,10,0,5000,1,1,2,0,30,1,9800,9800\n";
+  EXPECT_NEAR(parse_outputs(t).floor_slope, -std::tan(kPi / 6.0), 1e-9);
+  t.syogen = "0,10,0\n";
+  EXPECT_THROW(parse_outputs(t), PlotInputError);
+  t.syogen.clear();
+  try {
+    parse_outputs(t);
+    ADD_FAILURE() << "accepted without syogen.csv";
+  } catch (const PlotInputError& e) {
+    EXPECT_NE(std::string(e.what()).find("syogen.csv is missing"), std::string::npos);
+  }
+}
+
+TEST(RunResults, TheWetSurfaceLeavesOutTheDryMarkAndRepeatedRows) {
+  OutputTexts t = minimal_texts();
+  t.surface = "0,2.5,2.5,0\r\n1,2.5,1.5,1\r\n1,2.5,1.5,1\r\n1,1,0,1\r\n";
+  const std::vector<Point> wet = parse_outputs(t).wet_surface();
+  ASSERT_EQ(wet.size(), 2u);
+  EXPECT_EQ(wet[1].x, 1.0);
+  EXPECT_EQ(wet[1].y, 2.5);
 }
 
 TEST(MessageLogCheck, OnlyTheSuccessNoticeAloneCounts) {

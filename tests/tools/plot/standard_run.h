@@ -1,0 +1,32 @@
+// The files of the standard example after a run in memory, for the plot's
+// tests.
+#ifndef TQWEIR_TESTS_TOOLS_PLOT_STANDARD_RUN_H_
+#define TQWEIR_TESTS_TOOLS_PLOT_STANDARD_RUN_H_
+
+#include <string>
+
+#include "driver/run_directory.h"
+#include "input/case_reader.h"
+#include "tools/plot/run_results.h"
+
+namespace tqweir {
+namespace plot {
+
+inline OutputTexts standard_run_texts() {
+  CaseTexts inputs;
+  read_case_files(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard", inputs);
+  MemoryRun run = run_in_memory(inputs);
+  OutputTexts t;
+  t.gate = run.files["XYGate.csv"];
+  t.stopper = run.files["XYStopper.csv"];
+  t.balloon = run.files["XYBalloon.csv"];
+  t.surface = run.files["suimen.csv"];
+  t.summary = run.files["TQSpec.csv"];
+  t.syogen = inputs.syogen;
+  return t;
+}
+
+}  // namespace plot
+}  // namespace tqweir
+
+#endif  // TQWEIR_TESTS_TOOLS_PLOT_STANDARD_RUN_H_
