@@ -59,7 +59,6 @@ Design read_design(const std::string& dir, const std::vector<std::string>& range
                   {"hitai.csv", tools::text_as_utf8(design.base.texts.hitai)}};
 
   std::string text;
-  const bool has_load_cases = read_optional(dir, "loadcases.csv", text);
   if (!ranges.empty()) {
     std::vector<tools::RangeSpec> specs;
     for (const std::string& arg : ranges) {
@@ -67,8 +66,11 @@ Design read_design(const std::string& dir, const std::vector<std::string>& range
       design.cases_from += (design.cases_from.empty() ? "--range " : " --range ") + arg;
     }
     take_cases(tools::expand_ranges(specs, kMaxReportCases), design);
-    if (has_load_cases) design.note = "loadcases.csv is not used: --range gives the cases";
-  } else if (has_load_cases) {
+    std::error_code error;
+    if (std::filesystem::exists(join_path(dir, "loadcases.csv"), error)) {
+      design.note = "loadcases.csv is not used: --range gives the cases";
+    }
+  } else if (read_optional(dir, "loadcases.csv", text)) {
     design.cases_from = "loadcases.csv";
     const tools::CaseTableRules rules{true, true};
     take_cases(tools::read_case_table(text, join_path(dir, "loadcases.csv"), rules), design);

@@ -52,8 +52,11 @@ bool starts_as_pdf(const std::string& path) {
 }  // namespace
 
 std::string find_browser() {
+  std::error_code error;
   const char* chosen = std::getenv("TQWEIR_CHROMIUM");
-  if (chosen != nullptr && *chosen != '\0') return chosen;
+  if (chosen != nullptr && *chosen != '\0') {
+    return fs::is_regular_file(chosen, error) ? chosen : "";
+  }
   const char* path = std::getenv("PATH");
   if (path == nullptr) return "";
   const std::string dirs = path;
@@ -63,7 +66,6 @@ std::string find_browser() {
       const std::size_t end = dirs.find(':', start);
       const std::string dir = dirs.substr(start, end - start);
       const fs::path candidate = fs::path(dir.empty() ? "." : dir) / name;
-      std::error_code error;
       if (fs::is_regular_file(candidate, error)) return candidate.string();
       if (end == std::string::npos) break;
       start = end + 1;

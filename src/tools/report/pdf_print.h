@@ -7,8 +7,9 @@
 namespace tqweir {
 namespace report {
 
-// The browser program: $TQWEIR_CHROMIUM when set, else the first of
-// "chromium", "chromium-browser" found on PATH; "" when there is none.
+// The browser program: $TQWEIR_CHROMIUM when set (and "" when that is not
+// a file), else the first of "chromium", "chromium-browser" found on PATH;
+// "" when there is none.
 std::string find_browser();
 
 // Prints the page `html_path` to `pdf_path` with `browser` run headless
