@@ -23,32 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A file URL for `path`: every byte outside the unreserved set and "/"
-// percent-encoded, so spaces, '#', '?' and non-ASCII names survive.
-std::string file_url(const std::string& path) {
-  std::error_code error;
-  const std::string absolute = fs::absolute(path, error).generic_string();
-  std::string url = "file://";
-  for (unsigned char c : absolute) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                       (c >= '0' && c <= '9') || c == '/' || c == '-' || c == '_' ||
-                       c == '.' || c == '~';
-    if (plain) {
-      url += static_cast<char>(c);
-    } else {
-      char hex[4];
-      std::snprintf(hex, sizeof hex, "%%%02X", c);
-      url += hex;
-    }
-  }
-  return url;
-}
-
-bool starts_as_pdf(const std::string& path) {
-  std::string bytes;
-  return read_file(path, bytes) && bytes.compare(0, 5, "%PDF-") == 0;
-}
-
 }  // namespace
 
 std::string find_browser() {
@@ -83,6 +57,36 @@ bool print_pdf(const std::string&, const std::string&, const std::string&, int,
 }
 
 #else
+
+namespace {
+
+// A file URL for `path`: every byte outside the unreserved set and "/"
+// percent-encoded, so spaces, '#', '?' and non-ASCII names survive.
+std::string file_url(const std::string& path) {
+  std::error_code error;
+  const std::string absolute = fs::absolute(path, error).generic_string();
+  std::string url = "file://";
+  for (unsigned char c : absolute) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                       (c >= '0' && c <= '9') || c == '/' || c == '-' || c == '_' ||
+                       c == '.' || c == '~';
+    if (plain) {
+      url += static_cast<char>(c);
+    } else {
+      char hex[4];
+      std::snprintf(hex, sizeof hex, "%%%02X", c);
+      url += hex;
+    }
+  }
+  return url;
+}
+
+bool starts_as_pdf(const std::string& path) {
+  std::string bytes;
+  return read_file(path, bytes) && bytes.compare(0, 5, "%PDF-") == 0;
+}
+
+}  // namespace
 
 bool print_pdf(const std::string& browser, const std::string& html_path,
                const std::string& pdf_path, int timeout_seconds, std::string& why) {
