@@ -1,33 +1,25 @@
 // Sections 6 and 7: the section drawings and the operating curves.
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <set>
 
-#include "tools/plot/run_results.h"
 #include "tools/plot/section_svg.h"
 #include "tools/report/html.h"
 #include "tools/report/key_results.h"
 #include "tools/report/line_chart.h"
 #include "tools/report/report_sections.h"
-#include "tools/report/svg_embed.h"
 
 namespace tqweir {
 namespace report {
 namespace {
 
-// The plot tool's drawing of a converged run, from the run's files.
+// The plot tool's drawing of a converged run, from the run's files; its ids
+// get a prefix per case, as they share the page's one name space.
 std::string section_drawing(const Design& design, const CaseRun& run, std::size_t index) {
-  plot::RunResults results =
-      plot::parse_outputs({run.gate, run.stopper, run.balloon, run.surface, run.summary});
-  if (std::isnan(results.floor_slope)) {
-    // The stopper's foot at the hinge gives no floor direction: the floor
-    // angle of the case's syogen.csv does.
-    results.floor_slope = plot::floor_slope_from_syogen(
-        case_texts(design.cases[index].input, design.base.texts.hitai).syogen);
-  }
-  return embed_svg(plot::build_section_svg(results, design.cases[index].name),
-                   "d" + std::to_string(index + 1) + "-");
+  const std::string syogen = case_texts(design.cases[index].input, design.base.texts.hitai).syogen;
+  return plot::section_svg_from_texts(
+      {run.gate, run.stopper, run.balloon, run.surface, run.summary, syogen},
+      design.cases[index].name, "d" + std::to_string(index + 1) + "-");
 }
 
 // The one field that varies over the cases, when it takes three or more

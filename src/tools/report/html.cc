@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/plot/svg_text.h"
+#include "tools/plot/svg_page.h"
 
 namespace tqweir {
 namespace report {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/plot/axes.h"
-#include "tools/plot/svg_text.h"
+#include "tools/plot/section_parts.h"
+#include "tools/plot/svg_page.h"
 #include "tools/report/number_text.h"
 
 namespace tqweir {

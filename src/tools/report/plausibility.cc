@@ -1,15 +1,18 @@
 #include "tools/report/plausibility.h"
 
-#include "tools/plot/polyline_measures.h"
+#include <cmath>
+
 #include "tools/report/number_text.h"
 
 namespace tqweir {
 namespace report {
 
 double leaf_length(const std::vector<ProfilePoint>& points) {
-  std::vector<plot::Point> line;
-  for (const ProfilePoint& p : points) line.push_back({p.x, p.y});
-  return plot::polyline_length(line);
+  double length = 0.0;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    length += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
+  }
+  return length;
 }
 
 std::vector<Warning> plausibility_warnings(const CaseInput& input) {

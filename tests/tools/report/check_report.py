@@ -9,6 +9,7 @@ by position), for the design's loadcases.csv and for a --range study.
 import html.parser
 import math
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -63,6 +64,7 @@ class Tables(html.parser.HTMLParser):
         self.checks = {}       # (table class, case, criterion) -> {td class: text}
         self.notes = {}        # case -> text
         self.charts = 0
+        self.ids = []
         self.table = None
         self.target = None     # where the text being read goes
         self.text = ""
@@ -70,6 +72,8 @@ class Tables(html.parser.HTMLParser):
 
     def handle_starttag(self, tag, attrs):
         a = dict(attrs)
+        if "id" in a:
+            self.ids.append(a["id"])
         if tag == "table":
             self.table = a.get("class")
         elif tag == "tr" and "data-criterion" in a and "data-case" in a:
@@ -191,9 +195,16 @@ def compare(tables, cases, runs, limits, label):
 def report_tables(report, args):
     out = os.path.join(tempfile.mkdtemp(), "report.html")
     subprocess.run([report] + args + ["-o", out], check=True, stdout=subprocess.DEVNULL)
-    tables = Tables()
-    tables.feed(open(out, encoding="utf-8").read())
+    page = open(out, encoding="utf-8").read()
     shutil.rmtree(os.path.dirname(out))
+    tables = Tables()
+    tables.feed(page)
+    # The drawings share the page: an id twice, or a fill that points at no
+    # id, would paint one drawing with another's patterns or with nothing.
+    duplicates = sorted({i for i in tables.ids if tables.ids.count(i) > 1})
+    check(not duplicates, "ids used twice on the page: %s" % duplicates[:5])
+    dangling = sorted(set(re.findall(r"url\(#([^)]+)\)", page)) - set(tables.ids))
+    check(not dangling, "references to no id: %s" % dangling[:5])
     return tables
 
 

@@ -1,6 +1,6 @@
 // The report's parts that decide what a reader is told: criteria.csv and
 // its messages, the checks and their governing case, the numbers the report
-// computes itself, the cases' input files, and drawings sharing one page.
+// computes itself, and the cases' input files.
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -17,7 +17,6 @@
 #include "tools/report/criteria.h"
 #include "tools/report/design_checks.h"
 #include "tools/report/number_text.h"
-#include "tools/report/svg_embed.h"
 
 namespace {
 
@@ -144,20 +143,6 @@ TEST(CaseRun, CaseFilesReadBackBitForBit) {
     const double b = tqweir::field_value(field, back);
     EXPECT_EQ(std::memcmp(&a, &b, sizeof a), 0) << field.name;
   }
-}
-
-TEST(SvgEmbed, DrawingsOnOnePageKeepTheirOwnIds) {
-  const std::string svg =
-      "<?xml version=\"1.0\"?>\n<svg><defs><pattern id=\"hatch\"/></defs>"
-      "<rect fill=\"url(#hatch)\"/><use href=\"#hatch\"/><text>id=&quot;x&quot;</text></svg>\n";
-  const std::string a = tqweir::report::embed_svg(svg, "d1-");
-  const std::string b = tqweir::report::embed_svg(svg, "d2-");
-  EXPECT_EQ(a.compare(0, 5, "<svg>"), 0);
-  EXPECT_NE(a.find("id=\"d1-hatch\""), std::string::npos);
-  EXPECT_NE(a.find("url(#d1-hatch)"), std::string::npos);
-  EXPECT_NE(a.find("href=\"#d1-hatch\""), std::string::npos);
-  EXPECT_NE(b.find("url(#d2-hatch)"), std::string::npos);
-  EXPECT_NE(a.find("<text>id=&quot;x&quot;</text>"), std::string::npos);
 }
 
 }  // namespace
