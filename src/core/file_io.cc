@@ -37,7 +37,13 @@ std::string join_path(const std::string& dir, const std::string& name) {
 bool read_file(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  // A folder opens like a file but cannot be read, and the stream buffer
+  // reports that by throwing, not through the stream's state.
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::ios_base::failure&) {
+    return false;
+  }
   return !in.bad();
 }
 

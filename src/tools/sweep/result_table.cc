@@ -1,13 +1,21 @@
 #include "tools/sweep/result_table.h"
 
-#include "output/summary.h"
-#include "tools/sweep/csv_cells.h"
+#include "core/summary_fields.h"
+#include "tools/common/csv_cells.h"
+#include "tools/common/summary_text.h"
 
 namespace tqweir {
 namespace sweep {
 namespace {
 
-std::vector<std::string> header(const CaseTable& table) {
+// The column of an input field: "in_" + name + "_" + unit.
+std::string result_column_name(const InputField& field) {
+  std::string name = std::string("in_") + field.name;
+  if (*field.column_unit != '\0') name += std::string("_") + field.column_unit;
+  return name;
+}
+
+std::vector<std::string> header(const tools::CaseTable& table) {
   std::vector<std::string> cells{"case"};
   for (const InputField* field : table.fields) cells.push_back(result_column_name(*field));
   cells.push_back("status");
@@ -23,26 +31,20 @@ void append_summary(const std::string& summary, std::vector<std::string>& cells)
     cells.resize(cells.size() + kSummaryFieldCount);
     return;
   }
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t comma = summary.find(',', start);
-    cells.push_back(summary.substr(start, comma - start));
-    if (comma == std::string::npos) return;
-    start = comma + 1;
-  }
+  for (const std::string& field : tools::summary_field_texts(summary)) cells.push_back(field);
 }
 
 }  // namespace
 
-std::string result_table(const CaseTable& table, const std::vector<CaseOutcome>& outcomes) {
-  std::string text = csv_line(header(table));
+std::string result_table(const tools::CaseTable& table, const std::vector<CaseOutcome>& outcomes) {
+  std::string text = tools::csv_line(header(table));
   for (std::size_t row = 0; row < outcomes.size(); ++row) {
     std::vector<std::string> cells{std::to_string(row + 1)};
-    for (const FieldValue& value : table.rows[row]) cells.push_back(value.text);
+    for (const tools::FieldValue& value : table.rows[row]) cells.push_back(value.text);
     cells.push_back(outcomes[row].status);
     cells.push_back(outcomes[row].message);
     append_summary(outcomes[row].summary, cells);
-    text += csv_line(cells);
+    text += tools::csv_line(cells);
   }
   return text;
 }

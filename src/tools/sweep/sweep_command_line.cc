@@ -7,13 +7,12 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "core/stop.h"
-#include "input/case_reader.h"
+#include "tools/common/base_case.h"
+#include "tools/common/input_error.h"
+#include "tools/common/range_spec.h"
 #include "tools/sweep/case_outcome.h"
 #include "tools/sweep/progress_bar.h"
-#include "tools/sweep/range_spec.h"
 #include "tools/sweep/result_table.h"
-#include "tools/sweep/sweep_error.h"
 #include "tools/sweep/sweep_options.h"
 
 namespace tqweir {
@@ -35,31 +34,17 @@ const char kHelp[] =
 
 using Clock = std::chrono::steady_clock;
 
-// The base case as the program reads it. Its files must read: the values
-// of a table are laid over a base that is whole.
-CaseInput read_base_case(const std::string& dir) {
-  std::string path;
-  const CaseSource source = [&](const char* name, std::string& content) {
-    path = join_path(dir, name);
-    if (!read_file(path, content)) throw SweepError("base case: cannot open " + path);
-    return true;
-  };
-  try {
-    return read_case(source);
-  } catch (const StopRun& stop) {
-    throw SweepError("base case: " + path + ": " + message_meaning(stop.message()));
-  }
-}
-
-CaseTable read_cases(const SweepOptions& options) {
+tools::CaseTable read_cases(const SweepOptions& options) {
   if (options.cases_file.empty()) {
-    std::vector<RangeSpec> ranges;
-    for (const std::string& arg : options.ranges) ranges.push_back(parse_range(arg));
-    return expand_ranges(ranges);
+    std::vector<tools::RangeSpec> ranges;
+    for (const std::string& arg : options.ranges) ranges.push_back(tools::parse_range(arg));
+    return tools::expand_ranges(ranges);
   }
   std::string text;
-  if (!read_file(options.cases_file, text)) throw SweepError("cannot read " + options.cases_file);
-  return read_case_table(text, options.cases_file);
+  if (!read_file(options.cases_file, text)) {
+    throw tools::InputError("cannot read " + options.cases_file);
+  }
+  return tools::read_case_table(text, options.cases_file);
 }
 
 int default_threads() {
@@ -68,7 +53,7 @@ int default_threads() {
 }
 
 // Solves the cases, drawing the progress bar on `err` when asked to.
-std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const CaseTable& table,
+std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const tools::CaseTable& table,
                                              int threads, std::ostream& err, bool draw_bar) {
   const Clock::time_point start = Clock::now();
   ProgressReport report;
@@ -102,16 +87,16 @@ int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
                            std::ostream& err, bool err_is_terminal) {
   SweepOptions options;
   CaseInput base;
-  CaseTable table;
+  tools::CaseTable table;
   try {
     options = parse_sweep_options(argc, argv);
     if (options.help) {
       out << kHelp << "\n" << kSweepUsage;
       return 0;
     }
-    base = read_base_case(options.base_dir);
+    base = tools::read_base_case(options.base_dir).input;
     table = read_cases(options);
-  } catch (const SweepError& error) {
+  } catch (const tools::InputError& error) {
     err << "tqweir-sweep: " << error.what() << "\n";
     if (options.base_dir.empty()) err << kSweepUsage;
     return 2;

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "tools/sweep/sweep_error.h"
+#include "tools/common/input_error.h"
 
 namespace tqweir {
 namespace sweep {
@@ -12,8 +12,8 @@ int parse_threads(const std::string& text) {
   char* end = nullptr;
   const long n = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || n < 1 || n > kMaxThreads) {
-    throw SweepError("-j " + text + ": the number of threads is a whole number from 1 to " +
-                     std::to_string(kMaxThreads));
+    throw tools::InputError("-j " + text + ": the number of threads is a whole number from 1 to " +
+                            std::to_string(kMaxThreads));
   }
   return static_cast<int>(n);
 }
@@ -26,7 +26,7 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const auto value = [&]() -> std::string {
-      if (i + 1 >= argc) throw SweepError(arg + " needs a value");
+      if (i + 1 >= argc) throw tools::InputError(arg + " needs a value");
       return argv[++i];
     };
     if (arg == "-h" || arg == "--help") {
@@ -40,23 +40,23 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
     } else if (arg.compare(0, 8, "--range=") == 0) {
       options.ranges.push_back(arg.substr(8));
     } else if (arg.size() > 1 && arg[0] == '-') {
-      throw SweepError("unknown option " + arg);
+      throw tools::InputError("unknown option " + arg);
     } else {
       positional.push_back(arg);
     }
   }
   if (options.help) return options;
-  if (positional.empty()) throw SweepError("no BASE_DIR given");
+  if (positional.empty()) throw tools::InputError("no BASE_DIR given");
   options.base_dir = positional[0];
-  if (positional.size() > 2) throw SweepError("unexpected argument " + positional[2]);
+  if (positional.size() > 2) throw tools::InputError("unexpected argument " + positional[2]);
   if (positional.size() == 2) options.cases_file = positional[1];
   if (options.cases_file.empty() && options.ranges.empty()) {
-    throw SweepError("give either CASES.csv or at least one --range");
+    throw tools::InputError("give either CASES.csv or at least one --range");
   }
   if (!options.cases_file.empty() && !options.ranges.empty()) {
-    throw SweepError("give either CASES.csv or --range, not both");
+    throw tools::InputError("give either CASES.csv or --range, not both");
   }
-  if (options.output.empty()) throw SweepError("-o needs a file name");
+  if (options.output.empty()) throw tools::InputError("-o needs a file name");
   return options;
 }
 

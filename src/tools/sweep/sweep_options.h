@@ -26,7 +26,7 @@ struct SweepOptions {
 
 // Parses argv[1..]: BASE_DIR, then either CASES.csv or one or more
 // "--range NAME=FROM:TO:STEP" (also "--range=..."), "-o FILE", "-j N" (1 to
-// kMaxThreads), "-h"/"--help". Throws SweepError saying what is wrong.
+// kMaxThreads), "-h"/"--help". Throws tools::InputError saying what is wrong.
 SweepOptions parse_sweep_options(int argc, const char* const* argv);
 
 }  // namespace sweep

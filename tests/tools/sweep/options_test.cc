@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/common/input_error.h"
 #include "tools/sweep/progress_bar.h"
-#include "tools/sweep/sweep_error.h"
 #include "tools/sweep/sweep_options.h"
 
 namespace {
@@ -20,7 +20,7 @@ SweepOptions parse(std::vector<const char*> args) {
 std::string error_of(std::vector<const char*> args) {
   try {
     parse(args);
-  } catch (const tqweir::sweep::SweepError& e) {
+  } catch (const tqweir::tools::InputError& e) {
     return e.what();
   }
   return "";

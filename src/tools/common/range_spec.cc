@@ -1,11 +1,11 @@
-#include "tools/sweep/range_spec.h"
+#include "tools/common/range_spec.h"
 
 #include <algorithm>
 
-#include "tools/sweep/sweep_error.h"
+#include "tools/common/input_error.h"
 
 namespace tqweir {
-namespace sweep {
+namespace tools {
 namespace {
 
 // Digits a scaled value may have: well inside a long long.
@@ -69,37 +69,37 @@ std::vector<std::string> split(const std::string& text, char separator) {
 RangeSpec parse_range(const std::string& arg) {
   const std::string usage = "--range " + arg + ": ";
   const std::size_t eq = arg.find('=');
-  if (eq == std::string::npos) throw SweepError(usage + "write it as NAME=FROM:TO:STEP");
+  if (eq == std::string::npos) throw InputError(usage + "write it as NAME=FROM:TO:STEP");
   RangeSpec range;
   const std::string name = arg.substr(0, eq);
   range.field = find_input_field(name);
   if (range.field == nullptr) {
-    throw SweepError(usage + "unknown field '" + name + "' (known fields: " +
+    throw InputError(usage + "unknown field '" + name + "' (known fields: " +
                      input_field_list() + ")");
   }
   const std::vector<std::string> parts = split(arg.substr(eq + 1), ':');
-  if (parts.size() != 3) throw SweepError(usage + "write it as NAME=FROM:TO:STEP");
+  if (parts.size() != 3) throw InputError(usage + "write it as NAME=FROM:TO:STEP");
   Decimal from, to, step;
   if (!parse_decimal(parts[0], from) || !parse_decimal(parts[1], to) ||
       !parse_decimal(parts[2], step)) {
-    throw SweepError(usage + "FROM, TO and STEP are plain decimal numbers such as -0.25");
+    throw InputError(usage + "FROM, TO and STEP are plain decimal numbers such as -0.25");
   }
   const int decimals = std::max(from.decimals, std::max(to.decimals, step.decimals));
   for (const Decimal* d : {&from, &to, &step}) {
     if (static_cast<int>(d->digits.size()) - d->decimals + decimals > kMaxDigits) {
-      throw SweepError(usage + "too many digits");
+      throw InputError(usage + "too many digits");
     }
   }
   if (decimals > 0 && is_integer_field(*range.field)) {
-    throw SweepError(usage + "overflow_mode takes whole numbers");
+    throw InputError(usage + "overflow_mode takes whole numbers");
   }
   const long long first = scaled(from, decimals);
   const long long last = scaled(to, decimals);
   const long long stride = scaled(step, decimals);
-  if (stride <= 0) throw SweepError(usage + "STEP must be greater than 0");
-  if (last < first) throw SweepError(usage + "TO must not be less than FROM");
+  if (stride <= 0) throw InputError(usage + "STEP must be greater than 0");
+  if (last < first) throw InputError(usage + "TO must not be less than FROM");
   if ((last - first) / stride >= static_cast<long long>(kMaxRangeCases)) {
-    throw SweepError(usage + "more than " + std::to_string(kMaxRangeCases) + " values");
+    throw InputError(usage + "more than " + std::to_string(kMaxRangeCases) + " values");
   }
   for (long long v = first; v <= last; v += stride) {
     range.texts.push_back(decimal_text(v, decimals));
@@ -107,19 +107,19 @@ RangeSpec parse_range(const std::string& arg) {
   return range;
 }
 
-CaseTable expand_ranges(const std::vector<RangeSpec>& ranges) {
+CaseTable expand_ranges(const std::vector<RangeSpec>& ranges, std::size_t max_cases) {
   CaseTable table;
   std::size_t count = 1;
   for (const RangeSpec& range : ranges) {
     for (const InputField* field : table.fields) {
       if (field == range.field) {
-        throw SweepError(std::string("--range: field '") + field->name + "' is given twice");
+        throw InputError(std::string("--range: field '") + field->name + "' is given twice");
       }
     }
     table.fields.push_back(range.field);
     count *= range.texts.size();
-    if (count > kMaxRangeCases) {
-      throw SweepError("--range: more than " + std::to_string(kMaxRangeCases) + " cases");
+    if (count > max_cases) {
+      throw InputError("--range: more than " + std::to_string(max_cases) + " cases");
     }
   }
   table.rows.resize(count, std::vector<FieldValue>(ranges.size()));
@@ -132,12 +132,12 @@ CaseTable expand_ranges(const std::vector<RangeSpec>& ranges) {
       const std::string& text = texts[(r / repeat) % texts.size()];
       std::string why;
       if (!parse_field_value(*ranges[k].field, text, table.rows[r][k], why)) {
-        throw SweepError("--range: value '" + text + "' " + why);
+        throw InputError("--range: value '" + text + "' " + why);
       }
     }
   }
   return table;
 }
 
-}  // namespace sweep
+}  // namespace tools
 }  // namespace tqweir

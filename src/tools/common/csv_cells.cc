@@ -1,9 +1,9 @@
-#include "tools/sweep/csv_cells.h"
+#include "tools/common/csv_cells.h"
 
-#include "tools/sweep/sweep_error.h"
+#include "tools/common/input_error.h"
 
 namespace tqweir {
-namespace sweep {
+namespace tools {
 namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
@@ -20,7 +20,7 @@ std::string quoted_cell(const std::string& line, std::size_t& i,
   ++i;
   for (;;) {
     if (i >= line.size()) {
-      throw SweepError(where(source, line_number) + "a quote is not closed");
+      throw InputError(where(source, line_number) + "a quote is not closed");
     }
     if (line[i] != '"') {
       cell += line[i++];
@@ -45,7 +45,7 @@ std::vector<std::string> split_line(const std::string& line, const std::string& 
       cell = quoted_cell(line, i, source, line_number);
       while (i < line.size() && is_blank(line[i])) ++i;
       if (i < line.size() && line[i] != ',') {
-        throw SweepError(where(source, line_number) + "text follows a closing quote");
+        throw InputError(where(source, line_number) + "text follows a closing quote");
       }
     } else {
       const std::size_t start = i;
@@ -107,5 +107,5 @@ std::string csv_line(const std::vector<std::string>& cells) {
   return out;
 }
 
-}  // namespace sweep
+}  // namespace tools
 }  // namespace tqweir

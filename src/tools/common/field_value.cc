@@ -1,7 +1,7 @@
-#include "tools/sweep/input_fields.h"
+#include "tools/common/field_value.h"
 
 namespace tqweir {
-namespace sweep {
+namespace tools {
 
 bool parse_field_value(const InputField& field, const std::string& text,
                        FieldValue& value, std::string& why) {
@@ -13,11 +13,5 @@ void apply_field(const InputField& field, const FieldValue& value, CaseInput& in
   set_field_value(field, value.real, input);
 }
 
-std::string result_column_name(const InputField& field) {
-  std::string name = std::string("in_") + field.name;
-  if (*field.column_unit != '\0') name += std::string("_") + field.column_unit;
-  return name;
-}
-
-}  // namespace sweep
+}  // namespace tools
 }  // namespace tqweir

@@ -1,18 +1,18 @@
 // The --range shorthand: an evenly spaced series of values of one field,
 // and the table of cases that one or more series span.
-#ifndef TQWEIR_TOOLS_SWEEP_RANGE_SPEC_H_
-#define TQWEIR_TOOLS_SWEEP_RANGE_SPEC_H_
+#ifndef TQWEIR_TOOLS_COMMON_RANGE_SPEC_H_
+#define TQWEIR_TOOLS_COMMON_RANGE_SPEC_H_
 
 #include <string>
 #include <vector>
 
-#include "tools/sweep/case_table.h"
+#include "tools/common/case_table.h"
 
 namespace tqweir {
-namespace sweep {
+namespace tools {
 
-// Most cases a set of ranges may span: the results of a sweep are held in
-// memory until the table is written.
+// Most cases a set of ranges may span: a tool holds every case's results in
+// memory until it writes them.
 constexpr std::size_t kMaxRangeCases = 1000000;
 
 struct RangeSpec {
@@ -25,15 +25,16 @@ struct RangeSpec {
 // formed in exact decimal arithmetic and written with as many decimals as
 // the most precise of the three, so "0:3:0.1" gives "0.0", "0.1", ...,
 // "3.0": each case then reads "0.3", never 0.1 + 0.1 + 0.1. Throws
-// SweepError saying what is wrong.
+// InputError saying what is wrong.
 RangeSpec parse_range(const std::string& arg);
 
 // Every combination of the ranges' values, the first range varying
-// slowest. Throws SweepError for a field given twice or more than
-// kMaxRangeCases cases.
-CaseTable expand_ranges(const std::vector<RangeSpec>& ranges);
+// slowest. Throws InputError for a field given twice or more than
+// `max_cases` cases (at most kMaxRangeCases).
+CaseTable expand_ranges(const std::vector<RangeSpec>& ranges,
+                        std::size_t max_cases = kMaxRangeCases);
 
-}  // namespace sweep
+}  // namespace tools
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_SWEEP_RANGE_SPEC_H_
+#endif  // TQWEIR_TOOLS_COMMON_RANGE_SPEC_H_

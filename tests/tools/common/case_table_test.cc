@@ -11,24 +11,25 @@
 
 #include "input/parameter_reader.h"
 #include "input/syogen_reader.h"
-#include "tools/sweep/case_table.h"
-#include "tools/sweep/range_spec.h"
-#include "tools/sweep/sweep_error.h"
+#include "tools/common/case_table.h"
+#include "tools/common/csv_cells.h"
+#include "tools/common/input_error.h"
+#include "tools/common/range_spec.h"
 
 namespace {
 
 using tqweir::CaseInput;
-using tqweir::sweep::CaseTable;
-using tqweir::sweep::SweepError;
+using tqweir::tools::CaseTable;
+using tqweir::tools::InputError;
 
 bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// The SweepError's text, or "" when none is thrown.
+// The InputError's text, or "" when none is thrown.
 template <typename F>
 std::string error_of(F f) {
   try {
     f();
-  } catch (const SweepError& e) {
+  } catch (const InputError& e) {
     return e.what();
   }
   return "";
@@ -39,7 +40,7 @@ TEST(CaseTable, SpreadsheetExportsReadAlike) {
   const std::string exported =
       "\xEF\xBB\xBF upstream_level , \"hd_nd\"\r\n\r\n\"1.5\",0.3\r\n  2\t,0.25 \r\n \r\n";
   for (const std::string& text : {plain, exported}) {
-    const CaseTable table = tqweir::sweep::read_case_table(text, "CASES.csv");
+    const CaseTable table = tqweir::tools::read_case_table(text, "CASES.csv");
     ASSERT_EQ(table.fields.size(), 2u);
     EXPECT_STREQ(table.fields[0]->name, "upstream_level");
     EXPECT_STREQ(table.fields[1]->name, "hd_nd");
@@ -74,7 +75,7 @@ TEST(CaseTable, BadInputNamesLineAndColumn) {
   };
   for (const Bad& bad : cases) {
     const std::string message =
-        error_of([&] { tqweir::sweep::read_case_table(bad.text, "CASES.csv"); });
+        error_of([&] { tqweir::tools::read_case_table(bad.text, "CASES.csv"); });
     EXPECT_NE(message.find(std::string("CASES.csv")), std::string::npos) << bad.text;
     EXPECT_NE(message.find(bad.expected), std::string::npos)
         << "input: " << bad.text << "\nmessage: " << message;
@@ -90,8 +91,8 @@ TEST(CaseTable, ValuesReachTheCaseAsTheReaderReadsThem) {
   for (const char* text : texts) {
     const std::string header = "upstream_level,leaf_weight,overflow_mode\n";
     const CaseTable table =
-        tqweir::sweep::read_case_table(header + text + "," + text + ",+2\n", "CASES.csv");
-    const CaseInput input = tqweir::sweep::case_input(CaseInput(), table, 0);
+        tqweir::tools::read_case_table(header + text + "," + text + ",+2\n", "CASES.csv");
+    const CaseInput input = tqweir::tools::case_input(CaseInput(), table, 0);
 
     const std::string parameter = std::string("2,") + text + ",0.3,0.5,15,45,2,3,10";
     const std::string syogen = std::string("0,10,0,") + text + ",1,1,2,2.5,5,1,9800,9800";
@@ -105,26 +106,53 @@ TEST(CaseTable, ValuesReachTheCaseAsTheReaderReadsThem) {
 
 TEST(CaseTable, NonFiniteValuesAreKeptForTheCaseToRefuse) {
   const CaseTable table =
-      tqweir::sweep::read_case_table("hd_nd\ninf\nnan\n1e999\n-infinity\n", "CASES.csv");
+      tqweir::tools::read_case_table("hd_nd\ninf\nnan\n1e999\n-infinity\n", "CASES.csv");
   ASSERT_EQ(table.rows.size(), 4u);
   for (const auto& row : table.rows) EXPECT_FALSE(std::isfinite(row[0].real)) << row[0].text;
 }
 
+// A report's load cases: a first column of names, finite values only.
+TEST(CaseTable, NamedCasesAreCheckedLikeValues) {
+  const tqweir::tools::CaseTableRules named{true, true};
+  const CaseTable table = tqweir::tools::read_case_table(
+      "case,upstream_level\n\"flood, 1/100\",3.2\n\xE5\xB9\xB3\xE5\xB8\xB8,2\n", "lc.csv", named);
+  EXPECT_EQ(table.names, (std::vector<std::string>{"flood, 1/100", "\xE5\xB9\xB3\xE5\xB8\xB8"}));
+  ASSERT_EQ(table.fields.size(), 1u);
+  EXPECT_EQ(table.rows[1][0].real, 2.0);
+
+  const struct {
+    const char* text;
+    const char* expected;
+  } bad[] = {
+      {"name,hd_nd\na,1\n", "lc.csv line 1, column 1: the first column holds the case names"},
+      {"case,hd_nd\na,1\n,2\n", "lc.csv line 3, column 1: the case name is empty"},
+      {"case,hd_nd\na,1\n\nb,2\na,3\n", "lc.csv line 5, column 1: case 'a' is already named on line 2"},
+      {"case,hd_nd\na,1\nb,inf\n", "lc.csv line 3, column 2 (hd_nd): 'inf' is not a finite number"},
+      {"case,hd_nd,theta1_deg\na,1\n", "lc.csv line 2: 1 values, but the header names 2 fields"},
+      {"case,hd_nd,tail\na,1,2\n", "lc.csv line 1, column 3: unknown field 'tail'"},
+  };
+  for (const auto& b : bad) {
+    const std::string message =
+        error_of([&] { tqweir::tools::read_case_table(b.text, "lc.csv", named); });
+    EXPECT_NE(message.find(b.expected), std::string::npos) << b.text << "\n" << message;
+  }
+}
+
 TEST(RangeSpec, ValuesAreExactDecimals) {
-  const tqweir::sweep::RangeSpec r = tqweir::sweep::parse_range("upstream_level=0:3:0.1");
+  const tqweir::tools::RangeSpec r = tqweir::tools::parse_range("upstream_level=0:3:0.1");
   ASSERT_EQ(r.texts.size(), 31u);
   EXPECT_EQ(r.texts[0], "0.0");
   EXPECT_EQ(r.texts[3], "0.3");  // 0.1 + 0.1 + 0.1 would be 0.30000000000000004
   EXPECT_EQ(r.texts[30], "3.0");
 
-  EXPECT_EQ(tqweir::sweep::parse_range("hd_nd=-0.5:0.25:0.25").texts,
+  EXPECT_EQ(tqweir::tools::parse_range("hd_nd=-0.5:0.25:0.25").texts,
             (std::vector<std::string>{"-0.50", "-0.25", "0.00", "0.25"}));
   // TO is not on the grid: the last value is the one below it.
-  EXPECT_EQ(tqweir::sweep::parse_range("theta1_deg=20:21:0.3").texts,
+  EXPECT_EQ(tqweir::tools::parse_range("theta1_deg=20:21:0.3").texts,
             (std::vector<std::string>{"20.0", "20.3", "20.6", "20.9"}));
-  EXPECT_EQ(tqweir::sweep::parse_range("overflow_mode=1:3:1").texts,
+  EXPECT_EQ(tqweir::tools::parse_range("overflow_mode=1:3:1").texts,
             (std::vector<std::string>{"1", "2", "3"}));
-  EXPECT_EQ(tqweir::sweep::parse_range("leaf_weight=-7:-7:1").texts,
+  EXPECT_EQ(tqweir::tools::parse_range("leaf_weight=-7:-7:1").texts,
             (std::vector<std::string>{"-7"}));
 }
 
@@ -143,15 +171,15 @@ TEST(RangeSpec, BadRangesAreRefused) {
       {"upstream_level=0:1:0.0000000000000001", "too many digits"},
   };
   for (const auto& b : bad) {
-    const std::string message = error_of([&] { tqweir::sweep::parse_range(b[0]); });
+    const std::string message = error_of([&] { tqweir::tools::parse_range(b[0]); });
     EXPECT_NE(message.find(b[1]), std::string::npos) << b[0] << ": " << message;
   }
 }
 
 TEST(RangeSpec, SeveralRangesSpanEveryCombinationFirstSlowest) {
-  const CaseTable table = tqweir::sweep::expand_ranges(
-      {tqweir::sweep::parse_range("overflow_mode=1:2:1"),
-       tqweir::sweep::parse_range("upstream_level=0:1:0.5")});
+  const CaseTable table = tqweir::tools::expand_ranges(
+      {tqweir::tools::parse_range("overflow_mode=1:2:1"),
+       tqweir::tools::parse_range("upstream_level=0:1:0.5")});
   ASSERT_EQ(table.rows.size(), 6u);
   std::vector<std::string> rows;
   for (const auto& row : table.rows) rows.push_back(row[0].text + "/" + row[1].text);
@@ -160,15 +188,23 @@ TEST(RangeSpec, SeveralRangesSpanEveryCombinationFirstSlowest) {
   EXPECT_EQ(table.rows[4][1].real, 0.5);
 
   const std::string twice = error_of([] {
-    tqweir::sweep::expand_ranges({tqweir::sweep::parse_range("hd_nd=0:1:1"),
-                                  tqweir::sweep::parse_range("hd_nd=0:2:1")});
+    tqweir::tools::expand_ranges({tqweir::tools::parse_range("hd_nd=0:1:1"),
+                                  tqweir::tools::parse_range("hd_nd=0:2:1")});
   });
   EXPECT_NE(twice.find("'hd_nd' is given twice"), std::string::npos);
   const std::string too_many = error_of([] {
-    tqweir::sweep::expand_ranges({tqweir::sweep::parse_range("hd_nd=0:999:1"),
-                                  tqweir::sweep::parse_range("span=0:9999:1")});
+    tqweir::tools::expand_ranges({tqweir::tools::parse_range("hd_nd=0:999:1"),
+                                  tqweir::tools::parse_range("span=0:9999:1")});
   });
   EXPECT_NE(too_many.find("more than 1000000 cases"), std::string::npos);
+}
+
+TEST(CsvLine, CellsWithSeparatorsAreQuoted) {
+  EXPECT_EQ(tqweir::tools::csv_line({"a", "b,c", "say \"x\"", ""}),
+            "a,\"b,c\",\"say \"\"x\"\"\",\r\n");
+  const std::vector<tqweir::tools::CsvRow> back =
+      tqweir::tools::split_csv(tqweir::tools::csv_line({"a", "b,c", "say \"x\"", ""}), "t");
+  EXPECT_EQ(back[0].cells, (std::vector<std::string>{"a", "b,c", "say \"x\"", ""}));
 }
 
 }  // namespace

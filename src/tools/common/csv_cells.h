@@ -1,12 +1,12 @@
 // Cells of a comma-separated text, as spreadsheets write and read them.
-#ifndef TQWEIR_TOOLS_SWEEP_CSV_CELLS_H_
-#define TQWEIR_TOOLS_SWEEP_CSV_CELLS_H_
+#ifndef TQWEIR_TOOLS_COMMON_CSV_CELLS_H_
+#define TQWEIR_TOOLS_COMMON_CSV_CELLS_H_
 
 #include <string>
 #include <vector>
 
 namespace tqweir {
-namespace sweep {
+namespace tools {
 
 struct CsvRow {
   int line = 0;  // 1-based line number in the text
@@ -16,7 +16,7 @@ struct CsvRow {
 // Splits `text` into rows of cells. Line ends CR LF or LF; a leading UTF-8
 // byte order mark is dropped; lines holding only blanks are skipped; blanks
 // and tabs around a cell are dropped; a cell in double quotes loses them
-// ("" inside stands for one quote). Throws SweepError naming `source` and
+// ("" inside stands for one quote). Throws InputError naming `source` and
 // the line for a quote left open at the end of its line or followed by
 // anything but a comma.
 std::vector<CsvRow> split_csv(const std::string& text, const std::string& source);
@@ -26,7 +26,7 @@ std::vector<CsvRow> split_csv(const std::string& text, const std::string& source
 // (whose second bytes are never a comma, a quote, CR or LF) passes intact.
 std::string csv_line(const std::vector<std::string>& cells);
 
-}  // namespace sweep
+}  // namespace tools
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_SWEEP_CSV_CELLS_H_
+#endif  // TQWEIR_TOOLS_COMMON_CSV_CELLS_H_

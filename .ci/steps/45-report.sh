@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# tqweir-report as a reader gets it: the example design's report printed to
+# PDF by headless chromium; the PDF must have pages and hold every case name
+# and alpha (pdftotext); no table, drawing or chart of the page may be wider
+# than the A4 text width, measured in the browser, for the example and for
+# an operating-curve study. About 15 s.
+set -euo pipefail
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# The report is half Japanese: without a font that has the characters the
+# PDF would show empty boxes.
+if ! fc-list :lang=ja family | grep -q .; then
+  echo "no font with Japanese characters is installed (see .ci/packages/report.txt)" >&2
+  exit 1
+fi
+
+design=examples/design_standard
+build/tqweir-report "$design" -o "$work/report.html" --pdf
+python3 tests/tools/report/check_pdf.py "$work/report.html" "$work/report.pdf" "$design/loadcases.csv"
+python3 tests/tools/report/measure_widths.py "$work/report.html"
+
+build/tqweir-report "$design" --range upstream_level=0.5:3.5:0.25 -o "$work/study.html"
+grep -q 'id="charts"' "$work/study.html"
+python3 tests/tools/report/measure_widths.py "$work/study.html"
+
+# Speed, informative: a 20-case report (bench/report_bench.sh).
+bash bench/report_bench.sh 5

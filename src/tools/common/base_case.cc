@@ -1,0 +1,32 @@
+#include "tools/common/base_case.h"
+
+#include "core/file_io.h"
+#include "core/messages.h"
+#include "core/stop.h"
+#include "tools/common/input_error.h"
+
+namespace tqweir {
+namespace tools {
+
+BaseCase read_base_case(const std::string& dir) {
+  BaseCase base;
+  std::string path;
+  const CaseSource source = [&](const char* name, std::string& content) {
+    path = join_path(dir, name);
+    if (!read_file(path, content)) throw InputError("base case: cannot open " + path);
+    const std::string file = name;
+    (file == "syogen.csv" ? base.texts.syogen
+     : file == "parameter.csv" ? base.texts.parameter
+                               : base.texts.hitai) = content;
+    return true;
+  };
+  try {
+    base.input = read_case(source);
+  } catch (const StopRun& stop) {
+    throw InputError("base case: " + path + ": " + message_meaning(stop.message()));
+  }
+  return base;
+}
+
+}  // namespace tools
+}  // namespace tqweir

@@ -1,0 +1,29 @@
+// The base case of a tool that varies a case: its three files, which must
+// read as the program reads them, because the values of the variants are
+// laid over a base that is whole.
+#ifndef TQWEIR_TOOLS_COMMON_BASE_CASE_H_
+#define TQWEIR_TOOLS_COMMON_BASE_CASE_H_
+
+#include <string>
+
+#include "core/run_state.h"
+#include "input/case_reader.h"
+
+namespace tqweir {
+namespace tools {
+
+struct BaseCase {
+  CaseTexts texts;  // the files as given
+  CaseInput input;  // as read
+};
+
+// Reads syogen.csv, parameter.csv and hitai.csv of `dir` in the order and
+// with the checks of a run. Throws InputError naming the file for one that
+// cannot be opened, or with the meaning of the message a run would stop
+// with.
+BaseCase read_base_case(const std::string& dir);
+
+}  // namespace tools
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_COMMON_BASE_CASE_H_

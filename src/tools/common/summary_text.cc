@@ -1,0 +1,26 @@
+#include "tools/common/summary_text.h"
+
+namespace tqweir {
+namespace tools {
+
+std::vector<std::string> summary_field_texts(const std::string& line) {
+  std::vector<std::string> fields;
+  if (line.empty()) return fields;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t comma = line.find(',', start);
+    fields.push_back(line.substr(start, comma - start));
+    if (comma == std::string::npos) return fields;
+    start = comma + 1;
+  }
+}
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return "";
+  const std::size_t last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace tools
+}  // namespace tqweir

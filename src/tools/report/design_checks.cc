@@ -1,0 +1,78 @@
+#include "tools/report/design_checks.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "tools/report/number_text.h"
+
+namespace tqweir {
+namespace report {
+namespace {
+
+Criterion simple(const char* key, const char* en, const char* ja, SummaryId field,
+                 const char* unit, const Limit& limit) {
+  Criterion c;
+  c.key = key;
+  c.name_en = en;
+  c.name_ja = ja;
+  c.field = field;
+  c.unit = unit;
+  c.given = limit.given;
+  c.limit = limit.value;
+  c.limit_text = limit.text;
+  return c;
+}
+
+}  // namespace
+
+std::vector<Criterion> make_criteria(const Criteria& criteria) {
+  Criterion membrane = simple("membrane", "membrane tension", u8"袋体膜の張力",
+                              SummaryId::bag_tension, "kN/m", criteria.membrane_strength);
+  if (membrane.given) {
+    const Limit& factor = criteria.membrane_safety_factor;
+    const double f = factor.given ? factor.value : 1.0;
+    membrane.limit = criteria.membrane_strength.value / f;
+    membrane.limit_text = criteria.membrane_strength.text + " / " +
+                          (factor.given ? factor.text : "1 (no safety factor given)") + " = " +
+                          fixed_text(membrane.limit, 3);
+  }
+  return {membrane,
+          simple("stopper", "stopper tension", u8"ストッパー張力", SummaryId::stopper_tension,
+                 "kN", criteria.stopper_capacity),
+          simple("bag_pressure", "bag pressure at the air temperature",
+                 u8"袋体内圧 (空気温度)", SummaryId::pressure_at_temperature, "kPa",
+                 criteria.max_bag_pressure),
+          simple("floor_anchor", "floor anchorage (support force)", u8"床版アンカー (支点反力)",
+                 SummaryId::support_force, "kN/m", criteria.floor_anchor_capacity)};
+}
+
+Check check_case(const CaseRun& run, const Criterion& criterion) {
+  Check check;
+  check.value_text = field_text(run, criterion.field);
+  if (criterion.field == SummaryId::pressure_at_temperature) {
+    check.value_text = times_thousand(check.value_text);
+  }
+  check.value = std::fabs(std::strtod(check.value_text.c_str(), nullptr));
+  // Rounded to nine decimals first, so that a quotient such as
+  // 1.1 / 0.1 = 11.000000000000002 counts as the 11 it stands for.
+  check.ratio = std::round(check.value / criterion.limit * 1e9) / 1e9;
+  check.ok = check.ratio <= 1.0;
+  return check;
+}
+
+int governing_case(const std::vector<CaseRun>& runs, const Criterion& criterion) {
+  int governing = -1;
+  double largest = 0.0;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    if (!runs[i].converged) continue;
+    const double ratio = check_case(runs[i], criterion).ratio;
+    if (governing < 0 || ratio > largest) {
+      governing = static_cast<int>(i);
+      largest = ratio;
+    }
+  }
+  return governing;
+}
+
+}  // namespace report
+}  // namespace tqweir

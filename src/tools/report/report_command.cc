@@ -1,0 +1,99 @@
+#include "tools/report/report_command.h"
+
+#include "core/file_io.h"
+#include "tools/common/input_error.h"
+#include "tools/report/pdf_print.h"
+#include "tools/report/report_document.h"
+#include "tools/report/report_options.h"
+
+#ifndef TQWEIR_VERSION
+#define TQWEIR_VERSION "unknown"
+#endif
+
+namespace tqweir {
+namespace report {
+namespace {
+
+const char kHelp[] =
+    "tqweir-report: the calculation report of a design, as one HTML page for A4 print\n"
+    "\n"
+    "DESIGN_DIR holds the base case (syogen.csv, parameter.csv, hitai.csv) and\n"
+    "optionally loadcases.csv (a header 'case,FIELD,...' and one row per load\n"
+    "case: its name and the values that replace the base case's) and\n"
+    "criteria.csv (rows 'name,value': title, project, prepared_by, date,\n"
+    "membrane_strength, membrane_safety_factor, stopper_capacity,\n"
+    "max_bag_pressure, floor_anchor_capacity).\n"
+    "  -o FILE        the report (default DESIGN_DIR/report.html)\n"
+    "  --pdf          also print it to PDF (FILE with .pdf) with headless chromium\n"
+    "  --range NAME=FROM:TO:STEP  make the cases from evenly spaced values instead\n"
+    "                 of loadcases.csv (several: every combination)\n"
+    "Exit status: 0 written, 1 report or PDF not written, 2 bad command line or input.\n";
+
+// How long the browser may take to print: a few seconds is usual.
+constexpr int kPrintTimeoutSeconds = 120;
+
+std::string pdf_path_of(const std::string& html) {
+  const std::size_t dot = html.find_last_of('.');
+  const std::size_t slash = html.find_last_of("/\\");
+  const bool has_extension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return (has_extension ? html.substr(0, dot) : html) + ".pdf";
+}
+
+std::string closing_line(const std::vector<CaseRun>& runs, const std::string& path) {
+  std::size_t finished = 0;
+  for (const CaseRun& run : runs) finished += run.converged ? 1 : 0;
+  return "tqweir-report: " + std::to_string(runs.size()) + " cases, " +
+         std::to_string(finished) + " finished, " + std::to_string(runs.size() - finished) +
+         " stopped; report in " + path + "\n";
+}
+
+}  // namespace
+
+int run_report_command_line(int argc, const char* const* argv, std::ostream& out,
+                            std::ostream& err, const std::string& today) {
+  ReportOptions options;
+  Design design;
+  try {
+    options = parse_report_options(argc, argv);
+    if (options.help) {
+      out << kHelp << "\n" << kReportUsage;
+      return 0;
+    }
+    if (options.version) {
+      out << "tqweir-report " << TQWEIR_VERSION << "\n";
+      return 0;
+    }
+    design = read_design(options.design_dir, options.ranges);
+  } catch (const tools::InputError& error) {
+    err << "tqweir-report: " << error.what() << "\n";
+    if (options.design_dir.empty()) err << kReportUsage;
+    return 2;
+  }
+  if (!design.note.empty()) out << "tqweir-report: note: " << design.note << "\n";
+
+  const std::vector<CaseRun> runs = run_design(design);
+  const std::string path = report_path(options);
+  if (!write_file(path, report_html(design, runs, {today, TQWEIR_VERSION}))) {
+    err << "tqweir-report: cannot write " << path << "\n";
+    return 1;
+  }
+  out << closing_line(runs, path);
+  if (!options.pdf) return 0;
+
+  const std::string browser = find_browser();
+  if (browser.empty()) {
+    err << "tqweir-report: " << kBrowserHint << "\n";
+    return 1;
+  }
+  const std::string pdf = pdf_path_of(path);
+  std::string why;
+  if (!print_pdf(browser, path, pdf, kPrintTimeoutSeconds, why)) {
+    err << "tqweir-report: " << why << "\n";
+    return 1;
+  }
+  out << "tqweir-report: PDF in " << pdf << "\n";
+  return 0;
+}
+
+}  // namespace report
+}  // namespace tqweir

@@ -1,0 +1,27 @@
+// The calculation report as one self-contained HTML page for A4 print.
+#ifndef TQWEIR_TOOLS_REPORT_REPORT_DOCUMENT_H_
+#define TQWEIR_TOOLS_REPORT_REPORT_DOCUMENT_H_
+
+#include <string>
+#include <vector>
+
+#include "tools/report/case_run.h"
+#include "tools/report/design.h"
+#include "tools/report/report_sections.h"
+
+namespace tqweir {
+namespace report {
+
+// Runs every case of `design` with the program's sequence, in case order.
+std::vector<CaseRun> run_design(const Design& design);
+
+// The whole page (UTF-8): inline style and SVG, no script, no reference to
+// any other file. The page's body is as wide as the A4 text, on screen as
+// in print, so what a browser window shows is what the paper gets.
+std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
+                        const ReportContext& context);
+
+}  // namespace report
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_REPORT_REPORT_DOCUMENT_H_

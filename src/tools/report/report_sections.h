@@ -1,0 +1,63 @@
+// The sections of the calculation report, each as a piece of HTML. Every
+// number of a result is the program's printed text for that case; what a
+// section computes itself says its rounding where it shows it.
+#ifndef TQWEIR_TOOLS_REPORT_REPORT_SECTIONS_H_
+#define TQWEIR_TOOLS_REPORT_REPORT_SECTIONS_H_
+
+#include <string>
+#include <vector>
+
+#include "tools/report/case_run.h"
+#include "tools/report/design.h"
+#include "tools/report/plausibility.h"
+
+namespace tqweir {
+namespace report {
+
+// What the report says about itself.
+struct ReportContext {
+  std::string today;    // the date when criteria.csv gives none
+  std::string version;  // tqweir's version
+};
+
+// The title block: title, project, author, date, version, input files, and
+// the verdict in one line (cases that stopped, checks that fail).
+std::string title_block(const Design& design, const std::vector<CaseRun>& runs,
+                        const ReportContext& context);
+
+// 1. The method: membrane theory, bisection, constants.
+std::string method_section();
+
+// 2. The base case's input: every field, the leaf profile, the derived
+// quantities and the plausibility notes.
+std::string input_section(const Design& design);
+
+// The plausibility notes as a list, or a line saying there are none.
+std::string warning_list(const std::vector<Warning>& warnings);
+
+// 3. What each load case changes; notes that a case adds to the base's.
+std::string load_case_section(const Design& design);
+
+// 4. The key results of every case, or the message of one that stopped.
+std::string results_section(const Design& design, const std::vector<CaseRun>& runs);
+
+// 5. The criteria, each case's checks and the governing case per criterion.
+std::string checks_section(const Design& design, const std::vector<CaseRun>& runs);
+
+// 6. The section drawing of every converged case.
+std::string drawings_section(const Design& design, const std::vector<CaseRun>& runs);
+
+// 7. Operating curves when the cases vary one input over three or more
+// values and at least two cases converged; "" otherwise.
+std::string charts_section(const Design& design, const std::vector<CaseRun>& runs);
+
+// Appendix: the 27 summary fields of every case, and the input files.
+std::string appendix_section(const Design& design, const std::vector<CaseRun>& runs);
+
+// "N name" of case `index` (0-based) as a table head or caption, escaped.
+std::string case_label(const Design& design, std::size_t index);
+
+}  // namespace report
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_REPORT_REPORT_SECTIONS_H_

@@ -1,0 +1,110 @@
+// tqweir-report as a command on design folders: bad input is refused with
+// the file, line and column, exit status 2 and the older report left as it
+// was; a spreadsheet's CP932 files read as their UTF-8 text; --pdf without
+// a browser says how to get one.
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/case_runner.h"
+#include "tools/report/report_command.h"
+
+namespace {
+
+using tqweir_test::ScratchDir;
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome run_report(std::vector<std::string> args) {
+  args.insert(args.begin(), "tqweir-report");
+  std::vector<const char*> argv;
+  for (const std::string& a : args) argv.push_back(a.c_str());
+  std::ostringstream out, err;
+  const int status = tqweir::report::run_report_command_line(
+      static_cast<int>(argv.size()), argv.data(), out, err, "2024-06-01");
+  return {status, out.str(), err.str()};
+}
+
+void write_standard_case(const ScratchDir& dir) {
+  dir.copy_from(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard");
+}
+
+TEST(ReportCommand, BadInputIsRefusedAndTheOlderReportStays) {
+  const struct {
+    const char* file;
+    const char* text;
+    const char* expected;
+  } bad[] = {
+      {"loadcases.csv", "case,upstream_level,hd_nd\nA,1,0.3\nB,2\n",
+       "loadcases.csv line 3: 1 values, but the header names 2 fields"},
+      {"loadcases.csv", "case,upstream_lvl\nA,1\n",
+       "loadcases.csv line 1, column 2: unknown field 'upstream_lvl'"},
+      {"loadcases.csv", "case,hd_nd\nA,0.3\nB,1e999\n",
+       "loadcases.csv line 3, column 2 (hd_nd): '1e999' is not a finite number"},
+      {"loadcases.csv", "case,hd_nd\nA,0.3\nA,0.4\n",
+       "loadcases.csv line 3, column 1: case 'A' is already named on line 2"},
+      {"criteria.csv", "title,x\nsafety,3\n", "criteria.csv line 2, column 1: unknown name"},
+      {"criteria.csv", "stopper_capacity,-5\n", "criteria.csv line 1, column 2"},
+      {"syogen.csv", "0,10,0\n", "base case: "},
+  };
+  for (const auto& b : bad) {
+    ScratchDir dir;
+    write_standard_case(dir);
+    dir.write(b.file, b.text);
+    dir.write("report.html", "older report");
+    const Outcome outcome = run_report({dir.path()});
+    EXPECT_EQ(outcome.status, 2) << b.text;
+    EXPECT_NE(outcome.err.find(b.expected), std::string::npos) << b.text << "\n" << outcome.err;
+    EXPECT_EQ(dir.read("report.html"), "older report");
+  }
+  ScratchDir dir;
+  write_standard_case(dir);
+  std::filesystem::create_directory(dir.file("loadcases.csv"));  // there, but unreadable
+  EXPECT_EQ(run_report({dir.path()}).status, 2);
+  EXPECT_FALSE(dir.exists("report.html"));
+  std::filesystem::remove(dir.file("loadcases.csv"));
+  EXPECT_EQ(run_report({dir.path(), "--range", "hd_nd=0:1"}).status, 2);
+  const Outcome many = run_report({dir.path(), "--range", "hd_nd=0:300:1"});
+  EXPECT_EQ(many.status, 2);
+  EXPECT_NE(many.err.find("more than 200 cases"), std::string::npos) << many.err;
+  EXPECT_EQ(run_report({dir.path(), "--colour"}).status, 2);
+  EXPECT_EQ(run_report({}).status, 2);
+  EXPECT_FALSE(dir.exists("report.html"));
+}
+
+TEST(ReportCommand, SpreadsheetCp932FilesReadAsTheirText) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  // 洪水 (flood) and 平常 (normal) as a Japanese spreadsheet saves them.
+  dir.write("loadcases.csv", "case,upstream_level\r\n\x95\xBD\x8F\xED,2.5\r\n\x8D\x5E\x90\x85,3.5\r\n");
+  dir.write("criteria.csv", "title,\x8D\x5E\x90\x85\x8E\x9E\r\n");
+  const Outcome outcome = run_report({dir.path(), "-o", dir.file("out.html")});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  const std::string html = dir.read("out.html");
+  EXPECT_NE(html.find("<title>\xE6\xB4\xAA\xE6\xB0\xB4\xE6\x99\x82</title>"), std::string::npos);
+  EXPECT_NE(html.find("\xE5\xB9\xB3\xE5\xB8\xB8"), std::string::npos);
+  EXPECT_EQ(html.find("\x8D\x5E"), std::string::npos);
+  EXPECT_NE(outcome.out.find("2 cases, 2 finished, 0 stopped"), std::string::npos);
+}
+
+TEST(ReportCommand, PdfWithoutABrowserSaysHowToGetOne) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  setenv("TQWEIR_CHROMIUM", dir.file("no-such-browser").c_str(), 1);
+  const Outcome outcome = run_report({dir.path(), "--pdf"});
+  unsetenv("TQWEIR_CHROMIUM");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find("apt-get install chromium"), std::string::npos);
+  EXPECT_TRUE(dir.exists("report.html"));
+  EXPECT_FALSE(dir.exists("report.pdf"));
+}
+
+}  // namespace
