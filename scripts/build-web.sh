@@ -19,4 +19,16 @@ rm -rf "$page"
 mkdir -p "$page"
 cp src/web/page/* "$page/"
 cp "$BUILD/tqweir-wasm.js" "$page/"
+# The page opens with the shipped standard example.
+python3 - "$page/example-case.js" examples/standard <<'PY'
+import json, os, sys
+out, folder = sys.argv[1], sys.argv[2]
+case = {}
+for name in ('syogen.csv', 'parameter.csv', 'hitai.csv'):
+    with open(os.path.join(folder, name), encoding='ascii', newline='') as f:
+        case[name] = f.read()
+with open(out, 'w', encoding='ascii') as f:
+    f.write('// The standard example, made by scripts/build-web.sh from examples/standard.\n')
+    f.write('window.TQWEIR_EXAMPLE = %s;\n' % json.dumps(case, indent=1))
+PY
 echo "page: $page ($(du -sb "$page" | cut -f1) bytes)"

@@ -19,6 +19,12 @@ struct ReducedAngle {
 // REQUIRES: |x| <= 1.0e8 (q below 2^26).
 ReducedAngle reduce_angle(double x);
 
+// A quicker reduction with pi/2 to about 130 bits, for arguments below
+// 6000: r then has an absolute error below 2^-93. Returns false (and
+// leaves the work to reduce_angle) for larger arguments, and when |r| comes
+// out below 2^-12, where that error would matter.
+bool reduce_angle_short(double x, ReducedAngle& out);
+
 }  // namespace web
 }  // namespace tqweir
 

@@ -134,19 +134,38 @@ bool rounding_is_certain(const DoubleDouble& v, double relative_error) {
   return v.hi + (v.lo + err) == v.hi && v.hi + (v.lo - err) == v.hi;
 }
 
-// sin r (want_sin) or cos r of a reduced angle, rounded once.
-double rounded_sin_or_cos(const DoubleDouble& r, bool want_sin) {
+// sin r (want_sin) or cos r of a reduced angle; the sign of r is handled
+// here, the table covers r >= 0.
+DoubleDouble sin_or_cos_of_reduced(const DoubleDouble& r, bool want_sin, bool accurate) {
   const bool negative = r.hi < 0.0;
-  const DoubleDouble a = negative ? -r : r;
-  const NearPoint np = near_point(a);
-  const SmallAngle fast = small_angle_fast(np.t);
-  DoubleDouble v = want_sin ? fast_table_sin(*np.point, fast) : fast_table_cos(*np.point, fast);
-  if (!rounding_is_certain(v, kFastError)) {
-    const SmallAngle accurate = small_angle_accurate(np.t);
-    v = want_sin ? table_sin(*np.point, accurate) : table_cos(*np.point, accurate);
+  const NearPoint np = near_point(negative ? -r : r);
+  DoubleDouble v;
+  if (accurate) {
+    const SmallAngle s = small_angle_accurate(np.t);
+    v = want_sin ? table_sin(*np.point, s) : table_cos(*np.point, s);
+  } else {
+    const SmallAngle s = small_angle_fast(np.t);
+    v = want_sin ? fast_table_sin(*np.point, s) : fast_table_cos(*np.point, s);
   }
-  const double value = rounded(v);
-  return negative && want_sin ? -value : value;
+  return negative && want_sin ? -v : v;
+}
+
+// sin x (cosine false) or cos x, rounded once: fast when the rounding is
+// certain, accurate otherwise. cos x = sin(x + pi/2), one quadrant on.
+double rounded_sin_or_cos(double x, bool cosine) {
+  ReducedAngle a;
+  const bool quick = reduce_angle_short(x, a);
+  const auto value = [&](bool accurate) {
+    const int quadrant = (a.quadrant + (cosine ? 1 : 0)) % 4;
+    const DoubleDouble v = sin_or_cos_of_reduced(a.r, quadrant % 2 == 0, accurate);
+    return quadrant >= 2 ? -v : v;
+  };
+  if (quick) {
+    const DoubleDouble v = value(false);
+    if (rounding_is_certain(v, kFastError)) return v.hi;
+  }
+  a = reduce_angle(x);
+  return rounded(value(true));
 }
 
 SinCos sin_cos_of_reduced(const DoubleDouble& r) {
@@ -161,16 +180,12 @@ SinCos sin_cos_of_reduced(const DoubleDouble& r) {
 
 double exact_sin(double x) {
   if (std::fabs(x) < kTinyAngle) return x;
-  const ReducedAngle a = reduce_angle(x);
-  const double v = rounded_sin_or_cos(a.r, a.quadrant % 2 == 0);
-  return a.quadrant >= 2 ? -v : v;
+  return rounded_sin_or_cos(x, false);
 }
 
 double exact_cos(double x) {
   if (std::fabs(x) < kTinyAngle) return 1.0;
-  const ReducedAngle a = reduce_angle(x);
-  const double v = rounded_sin_or_cos(a.r, a.quadrant % 2 == 1);
-  return a.quadrant == 1 || a.quadrant == 2 ? -v : v;
+  return rounded_sin_or_cos(x, true);
 }
 
 double exact_tan(double x) {

@@ -1,13 +1,14 @@
 // The functions a page calls in the WebAssembly module (exported by name in
-// scripts/build-web.sh). Plain C entry points over memory the page reads:
-// no binding library, so the module stays small.
+// src/web/CMakeLists.txt). Plain C entry points over memory the page reads
+// and frees: no binding library, so the module stays small.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 
-#include "driver/run_directory.h"
 #include "web/field_tables_json.h"
+#include "web/page_run.h"
 
 namespace {
 
@@ -27,6 +28,10 @@ unsigned char* sized_block(const std::string& body) {
   return block;
 }
 
+void add_input(tqweir::web::PageCase& c, const char* name, const char* bytes, int size) {
+  if (size >= 0) c.inputs[name].assign(bytes, static_cast<std::size_t>(size));
+}
+
 }  // namespace
 
 extern "C" {
@@ -35,28 +40,41 @@ extern "C" {
 // in a sized block.
 unsigned char* tqweir_field_tables() { return sized_block(tqweir::web::field_tables_json()); }
 
-// Runs the case given as three texts (bytes as in the files, each with its
-// length) and returns a sized block holding: the exit status, the number of
-// files, then for each file the run writes, its name's length and name and
-// its content's length and bytes (all counts 32-bit little-endian). Null
-// when memory runs out.
+// Runs a case (web/page_run.h). Each input is its bytes and their count, a
+// count of -1 for a missing file; `blocked` lists output names that cannot
+// be written, separated by '/', or is empty. Returns a sized block holding
+// the exit status, the number of files, then for each file the run writes
+// its name's length and name and its content's length and bytes (counts
+// 32-bit little-endian). Null when memory runs out.
 unsigned char* tqweir_solve(const char* syogen, int syogen_size, const char* parameter,
-                            int parameter_size, const char* hitai, int hitai_size) {
-  tqweir::CaseTexts texts;
-  texts.syogen.assign(syogen, static_cast<std::size_t>(syogen_size));
-  texts.parameter.assign(parameter, static_cast<std::size_t>(parameter_size));
-  texts.hitai.assign(hitai, static_cast<std::size_t>(hitai_size));
-  const tqweir::MemoryRun run = tqweir::run_in_memory(texts);
-  std::string body;
-  put_u32(body, static_cast<std::uint32_t>(run.exit_status));
-  put_u32(body, static_cast<std::uint32_t>(run.files.size()));
-  for (const auto& file : run.files) {
-    put_u32(body, static_cast<std::uint32_t>(file.first.size()));
-    body += file.first;
-    put_u32(body, static_cast<std::uint32_t>(file.second.size()));
-    body += file.second;
+                            int parameter_size, const char* hitai, int hitai_size,
+                            const char* blocked) {
+  try {
+    tqweir::web::PageCase c;
+    add_input(c, "syogen.csv", syogen, syogen_size);
+    add_input(c, "parameter.csv", parameter, parameter_size);
+    add_input(c, "hitai.csv", hitai, hitai_size);
+    std::string names = blocked;
+    for (std::size_t start = 0; start < names.size();) {
+      std::size_t end = names.find('/', start);
+      if (end == std::string::npos) end = names.size();
+      if (end > start) c.blocked.insert(names.substr(start, end - start));
+      start = end + 1;
+    }
+    const tqweir::MemoryRun run = tqweir::web::run_page_case(c);
+    std::string body;
+    put_u32(body, static_cast<std::uint32_t>(run.exit_status));
+    put_u32(body, static_cast<std::uint32_t>(run.files.size()));
+    for (const auto& file : run.files) {
+      put_u32(body, static_cast<std::uint32_t>(file.first.size()));
+      body += file.first;
+      put_u32(body, static_cast<std::uint32_t>(file.second.size()));
+      body += file.second;
+    }
+    return sized_block(body);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
   }
-  return sized_block(body);
 }
 
 }  // extern "C"
