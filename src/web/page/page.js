@@ -119,9 +119,11 @@
     for (const s of SLIDERS) {
       const f = window.tqweir.tables.inputs.find((x) => x.name === s.field);
       const row = make('div', {class: 'slider'});
-      const label = make('label', {for: `slider-${f.name}`});
-      label.appendChild(make('span', {class: 'name'}, `${f.meaning_en.split(/[;:(]/)[0]}`));
-      label.appendChild(make('span', {lang: 'ja'}, ` ${f.meaning_ja.split(/[;:、(（]/)[0]}`));
+      // The summary's short label of the same quantity where there is one.
+      const short = window.tqweir.tables.summary.find((x) => x.name === f.name);
+      const label = make('label', {for: `slider-${f.name}`, title: `${f.name}: ${f.meaning_en}`});
+      label.appendChild(make('span', {class: 'name'}, short ? short.label_en : f.name));
+      label.appendChild(make('span', {class: 'ja', lang: 'ja'}, short ? short.label_ja : f.meaning_ja));
       row.appendChild(label);
       const input = make('input', {id: `slider-${f.name}`, type: 'range', min: s.min, max: s.max,
         step: s.step, 'data-field': f.name});
@@ -189,19 +191,27 @@
     return spec;
   }
 
+  // Links to the files as bytes: the run's six outputs, and the case's
+  // three inputs as the page holds them (to keep an edited case).
   function showDownloads(run) {
-    const box = $('downloads');
-    box.textContent = '';
-    for (const name of OUTPUTS) {
-      const bytes = run.files[name];
-      if (bytes) {
-        const link = make('a', {download: name, class: 'file', 'data-file': name}, name);
-        link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
-        box.appendChild(link);
-      } else {
-        box.appendChild(make('span', {class: 'file absent', title: 'not written by this run'}, name));
-      }
+    for (const a of document.querySelectorAll('#downloads a, #case-downloads a')) {
+      URL.revokeObjectURL(a.href);
     }
+    const fill = (box, names, bytesOf) => {
+      box.textContent = '';
+      for (const name of names) {
+        const bytes = bytesOf(name);
+        if (bytes) {
+          const link = make('a', {download: name, class: 'file', 'data-file': name}, name);
+          link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+          box.appendChild(link);
+        } else {
+          box.appendChild(make('span', {class: 'file absent', title: 'not written by this run'}, name));
+        }
+      }
+    };
+    fill($('downloads'), OUTPUTS, (name) => run.files[name]);
+    fill($('case-downloads'), INPUTS, (name) => state.bytes[name]);
   }
 
   function solveNow() {
@@ -209,7 +219,6 @@
     const run = window.tqweir.solve(state.bytes['syogen.csv'], state.bytes['parameter.csv'],
       state.bytes['hitai.csv']);
     const elapsed = performance.now() - started;
-    for (const a of document.querySelectorAll('#downloads a')) URL.revokeObjectURL(a.href);
     state.lastRun = run;
     showMessage(run);
     const spec = showResults(run);
