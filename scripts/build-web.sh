@@ -2,7 +2,7 @@
 # Builds the browser edition with Debian's emscripten:
 #   BUILD_DIR/tqweir-node.js   the program for node (run it in a case folder)
 #   BUILD_DIR/web/             the static page (index.html and its assets)
-#   BUILD_DIR/tqweir-math-check.js   the math functions alone, for the tests
+#   BUILD_DIR/tqweir-libc-check.js, stdio-probe-node.js   for the tests
 # Usage: scripts/build-web.sh [BUILD_DIR]   (default build-web)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ BUILD="${1:-build-web}"
 export NODE_PATH="${NODE_PATH:-/usr/share/nodejs}"
 
 emcmake cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTQWEIR_BUILD_TESTS=OFF >/dev/null
-cmake --build "$BUILD" --target tqweir-node tqweir-wasm tqweir-math-check -j2
+cmake --build "$BUILD" --target tqweir-node tqweir-wasm tqweir-libc-check stdio-probe-node -j2
 
 page="$BUILD/web"
 rm -rf "$page"

@@ -4,7 +4,7 @@
 // 113-bit functions, rounded once to double).
 //
 // Output: little-endian float64 quadruples (function number, x, glibc,
-// correctly rounded); function numbers as in tests/web/math_check.cc.
+// correctly rounded); function numbers as in tests/web/libc_check.cc.
 // Usage: glibc_table > table.bin
 #include <quadmath.h>
 

@@ -4,7 +4,8 @@
 // correctly rounded one, the web build must give the correctly rounded one;
 // anywhere else the two must be the same double.
 //
-// Run: TQWEIR_WEB_BUILD=build-web TQWEIR_GLIBC_TABLE=table.bin node --test tests/web/
+// Run: TQWEIR_WEB_BUILD=build-web node --test tests/web/ (after .ci/steps/70-web.sh has
+// written the tables into build-web)
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');
@@ -20,8 +21,8 @@ function sameDouble(a, b) {
 }
 
 test('web math functions give glibc\'s double wherever glibc rounds correctly', async () => {
-  const createMathCheckModule = require(path.resolve(build, 'tqweir-math-check.js'));
-  const wasm = await createMathCheckModule();
+  const createLibcCheckModule = require(path.resolve(build, 'tqweir-libc-check.js'));
+  const wasm = await createLibcCheckModule();
   const raw = fs.readFileSync(tablePath);
   const rows = new Float64Array(raw.buffer, raw.byteOffset, raw.byteLength / 8);
   const counts = NAMES.map(() => ({args: 0, same: 0, glibcMisrounded: 0}));

@@ -1,13 +1,19 @@
-// WebAssembly builds only: the math functions the core calls, routed to the
-// correctly rounded versions of this folder. The link step wraps each name
-// (-Wl,--wrap=sin ...), so every call to sin reaches __wrap_sin, and
+// WebAssembly builds only: the C library functions whose results must be
+// glibc's, routed to the versions of this folder. The link step wraps each
+// name (-Wl,--wrap=sin ...), so every call to sin reaches __wrap_sin, and
 // __real_sin is the C library's own, kept for what the exact versions leave
 // to it (huge or non-finite arguments, other exponents) and as the first
 // guess of the inverse functions.
 //
 // sqrt, fabs and ceil need nothing: WebAssembly has them as exact
-// instructions.
+// instructions. printf's number formatting agrees with glibc's (the stdio
+// probe checks it); sscanf, which decides what an input file holds, does
+// not, and is wrapped too.
 #include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+#include "web/glibc_scan.h"
 
 #include "web/exact_inverse_trig.h"
 #include "web/exact_power.h"
@@ -50,6 +56,16 @@ double __wrap_acos(double x) {
 double __wrap_pow(double x, double y) {
   double result;
   return tqweir::web::exact_power(x, y, &result) ? result : __real_pow(x, y);
+}
+
+int __wrap_sscanf(const char* input, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const int result = tqweir::web::glibc_scan_handles(format)
+                         ? tqweir::web::glibc_vsscanf(input, format, args)
+                         : std::vsscanf(input, format, args);
+  va_end(args);
+  return result;
 }
 
 }  // extern "C"
