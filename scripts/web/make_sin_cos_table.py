@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes src/web/sin_cos_table.h: sin and cos of i/64, i = 0..51, each
+"""Writes src/web/sin_cos_table.h: sin and cos of i/64, i = 0..103, each
 rounded to a double-double (hi + lo) from 300-bit values (python3-mpmath).
 
 Usage: python3 scripts/web/make_sin_cos_table.py > src/web/sin_cos_table.h
@@ -7,7 +7,7 @@ Usage: python3 scripts/web/make_sin_cos_table.py > src/web/sin_cos_table.h
 from mpmath import mp, mpf, sin, cos
 
 mp.prec = 300
-POINTS = 52
+POINTS = 104
 
 
 def double_double(v):
@@ -21,10 +21,9 @@ for i in range(POINTS):
     parts = double_double(sin(a)) + double_double(cos(a))
     rows.append('    {' + ', '.join(p.hex() for p in parts) + '},')
 
-print('''// sin and cos of the points i/64, i = 0..51, each as a double-double
-// (hi + lo), to 300 bits before rounding. The points cover [0, pi/4] with
-// half a step to spare, so that every reduced argument lies within 1/128 of
-// one of them.
+print('''// sin and cos of the points i/64, i = 0..103, each as a double-double
+// (hi + lo), to 300 bits before rounding. Every reduced argument (up to
+// pi/4) and every sine argument up to 1.6 lies within 1/128 of one of them.
 #ifndef TQWEIR_WEB_SIN_COS_TABLE_H_
 #define TQWEIR_WEB_SIN_COS_TABLE_H_
 

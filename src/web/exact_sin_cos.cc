@@ -127,6 +127,10 @@ DoubleDouble fast_table_cos(const SinCosPoint& p, const SmallAngle& s) {
   return fast_two_sum(s2.hi, low);
 }
 
+// Sines of arguments up to this size are evaluated from the table without
+// a reduction: x minus the table point is exact, and sin x is not small.
+constexpr double kDirectSine = 1.6;
+
 // True when every value within the error bound rounds to v.hi, so that
 // v.hi is the correctly rounded result.
 bool rounding_is_certain(const DoubleDouble& v, double relative_error) {
@@ -154,7 +158,9 @@ DoubleDouble sin_or_cos_of_reduced(const DoubleDouble& r, bool want_sin, bool ac
 // certain, accurate otherwise. cos x = sin(x + pi/2), one quadrant on.
 double rounded_sin_or_cos(double x, bool cosine) {
   ReducedAngle a;
-  const bool quick = reduce_angle_short(x, a);
+  const bool direct = !cosine && std::fabs(x) <= kDirectSine;
+  if (direct) a.r = {x, 0.0};
+  const bool quick = direct || reduce_angle_short(x, a);
   const auto value = [&](bool accurate) {
     const int quadrant = (a.quadrant + (cosine ? 1 : 0)) % 4;
     const DoubleDouble v = sin_or_cos_of_reduced(a.r, quadrant % 2 == 0, accurate);
@@ -164,7 +170,7 @@ double rounded_sin_or_cos(double x, bool cosine) {
     const DoubleDouble v = value(false);
     if (rounding_is_certain(v, kFastError)) return v.hi;
   }
-  a = reduce_angle(x);
+  if (!direct) a = reduce_angle(x);
   return rounded(value(true));
 }
 

@@ -9,7 +9,8 @@ Usage: /usr/bin/python3 tests/web/browser_test.py [--web DIR] [--program CMD]
   file is passed as null; a folder standing where an output goes is passed
   as blocked; an output the run leaves alone must be the case's own file);
 - the visible form: typing an upstream level, moving the tailwater slider
-  with the keyboard and opening files with the file picker each update the
+  with the keyboard, opening files with the file picker and dropping a file
+  onto the page each update the
   drawing, the results and the message, and the six downloads are byte for
   byte what the program (--program, run in a folder) writes for the three
   input files the page offers as downloads;
@@ -64,6 +65,14 @@ const base64 = (u8) => { let s = ''; for (let i = 0; i < u8.length; i += 8192)
 Promise.all([...document.querySelectorAll('#downloads a, #case-downloads a')].map((a) =>
   fetch(a.href).then((r) => r.arrayBuffer()).then((b) => [a.dataset.file, base64(new Uint8Array(b))])))
   .then((pairs) => done(Object.fromEntries(pairs)), (e) => done({error: String(e)}));
+"""
+
+# Drops one file onto the page, as a file manager's drag and drop does.
+DROP_JS = """
+const [name, text] = arguments;
+const data = new DataTransfer();
+data.items.add(new File([text], name));
+document.dispatchEvent(new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true}));
 """
 
 TIMING_JS = """
@@ -230,6 +239,18 @@ def check_form(driver, checks, program, examples):
     offered = driver.execute_async_script(DOWNLOADS_JS)
     checks.check(base64.b64decode(offered.get('TQSpec.csv', '')) == want.get('TQSpec.csv'),
                  'file picker: TQSpec.csv differs from the program\'s on the loaded files')
+
+    before = results(driver)
+    dropped = read_bytes(os.path.join(examples, 'overflow_model2', 'parameter.csv')).decode('ascii')
+    driver.execute_script(DROP_JS, 'parameter.csv', dropped)
+    for _ in range(100):
+        if driver.find_element(By.ID, 'load-note').text == 'loaded parameter.csv':
+            break
+        time.sleep(0.05)
+    mode = driver.find_element(By.ID, 'field-overflow_mode').get_attribute('value')
+    checks.check(mode == '2', 'dropped parameter.csv: overflow_mode field shows %r' % mode)
+    checks.check(results(driver) != before, 'dropped parameter.csv: results unchanged')
+    check_downloads(driver, checks, program, 'dropped parameter.csv')
 
 
 def network_requests(driver):
