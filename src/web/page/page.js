@@ -175,7 +175,7 @@
   function showResults(run) {
     const tbody = $('results-rows');
     tbody.textContent = '';
-    const spec = run.files['TQSpec.csv'] ? latin1.decode(run.files['TQSpec.csv']).split(',') : [];
+    const printed = run.files['TQSpec.csv'] ? latin1.decode(run.files['TQSpec.csv']).split(',') : [];
     window.tqweir.tables.summary.forEach((f, i) => {
       const row = make('tr');
       row.appendChild(make('td', {class: 'pos'}, String(i + 1)));
@@ -184,11 +184,11 @@
       label.appendChild(make('span', {class: 'ja', lang: 'ja'}, f.label_ja));
       row.appendChild(label);
       row.appendChild(make('td', {class: 'value', 'data-field': f.name},
-        spec[i] !== undefined ? spec[i].trim() : '–'));
+        printed[i] !== undefined ? printed[i].trim() : '–'));
       row.appendChild(make('td', {class: 'unit'}, f.unit));
       tbody.appendChild(row);
     });
-    return spec;
+    return printed;
   }
 
   // Links to the files as bytes: the run's six outputs, and the case's
@@ -221,10 +221,12 @@
     const elapsed = performance.now() - started;
     state.lastRun = run;
     showMessage(run);
-    const spec = showResults(run);
+    const printed = showResults(run);
     showDownloads(run);
     const text = (name) => (run.files[name] ? latin1.decode(run.files[name]) : null);
-    const downstream = spec.length > 2 ? Number(spec[2]) : NaN;
+    // The downstream level in the section frame: the depth over the hinge.
+    const hinge = window.tqweir.tables.summary.findIndex((f) => f.name === 'hd_rel');
+    const downstream = printed[hinge] !== undefined ? Number(printed[hinge]) : NaN;
     const drawn = window.tqweirDrawSection($('section'), {gate: text('XYGate.csv'),
       stopper: text('XYStopper.csv'), balloon: text('XYBalloon.csv'), surface: text('suimen.csv')},
     downstream);
