@@ -3,8 +3,8 @@
 # and sscanf against glibc's (node), the C runtime probe against the native
 # one; tqweir-node.js on the case sets with the case
 # comparisons; the page in headless Chromium (every case through
-# window.tqweir.solve, the form, the downloads, no network request, size and
-# solve time).
+# window.tqweir.solve, the form, the downloads, the drawing against
+# tqweir-plot's, no network request, size and solve and draw time).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BUILD=build-web
@@ -57,6 +57,11 @@ lap "tqweir-node.js on the cases"
 
 program="node $PWD/$BUILD/tqweir-node.js"
 [ -x build/tqweir ] && program="$PWD/build/tqweir"
-/usr/bin/python3 tests/web/browser_test.py --web "$BUILD/web" --program "$program" "${sets[@]}"
+# The page's drawing against the native tqweir-plot, where the native build
+# (the README's test command) has made it.
+plot=()
+[ -x build/tqweir-plot ] && plot=(--plot "$PWD/build/tqweir-plot")
+/usr/bin/python3 tests/web/browser_test.py --web "$BUILD/web" --program "$program" "${plot[@]}" \
+  "${sets[@]}"
 lap "page in headless Chromium"
 echo "-- web step: $((SECONDS - step_start)) s in all"

@@ -4,11 +4,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <new>
 #include <string>
+#include <utility>
 
 #include "web/field_tables_json.h"
 #include "web/page_run.h"
+#include "web/page_section.h"
 
 namespace {
 
@@ -28,6 +31,46 @@ unsigned char* sized_block(const std::string& body) {
   return block;
 }
 
+// Named files as the page and the module hand them to each other: their
+// count, then per file its name's length and name and its content's length
+// and bytes (counts 32-bit little-endian).
+void put_files(std::string& out, const std::map<std::string, std::string>& files) {
+  put_u32(out, static_cast<std::uint32_t>(files.size()));
+  for (const auto& file : files) {
+    put_u32(out, static_cast<std::uint32_t>(file.first.size()));
+    out += file.first;
+    put_u32(out, static_cast<std::uint32_t>(file.second.size()));
+    out += file.second;
+  }
+}
+
+// The files of a block laid out as put_files lays it out; reading stops at
+// the first count that runs past the block's `size` bytes.
+std::map<std::string, std::string> take_files(const unsigned char* block, std::size_t size) {
+  std::size_t at = 0;
+  std::uint32_t value = 0;
+  const auto u32 = [&] {
+    if (size - at < 4) return false;
+    value = 0;
+    for (int i = 0; i < 4; ++i) value |= static_cast<std::uint32_t>(block[at++]) << (8 * i);
+    return true;
+  };
+  const auto bytes = [&](std::string& out) {
+    if (!u32() || size - at < value) return false;
+    out.assign(reinterpret_cast<const char*>(block + at), value);
+    at += value;
+    return true;
+  };
+  std::map<std::string, std::string> files;
+  if (!u32()) return files;
+  for (std::uint32_t count = value; count > 0; --count) {
+    std::string name, content;
+    if (!bytes(name) || !bytes(content)) break;
+    files[name] = std::move(content);
+  }
+  return files;
+}
+
 void add_input(tqweir::web::PageCase& c, const char* name, const char* bytes, int size) {
   if (size >= 0) c.inputs[name].assign(bytes, static_cast<std::size_t>(size));
 }
@@ -45,7 +88,7 @@ unsigned char* tqweir_field_tables() { return sized_block(tqweir::web::field_tab
 // be written, separated by '/', or is empty. Returns a sized block holding
 // the exit status, the number of files, then for each file the run writes
 // its name's length and name and its content's length and bytes (counts
-// 32-bit little-endian). Null when memory runs out.
+// 32-bit little-endian, as put_files). Null when memory runs out.
 unsigned char* tqweir_solve(const char* syogen, int syogen_size, const char* parameter,
                             int parameter_size, const char* hitai, int hitai_size,
                             const char* blocked) {
@@ -64,13 +107,26 @@ unsigned char* tqweir_solve(const char* syogen, int syogen_size, const char* par
     const tqweir::MemoryRun run = tqweir::web::run_page_case(c);
     std::string body;
     put_u32(body, static_cast<std::uint32_t>(run.exit_status));
-    put_u32(body, static_cast<std::uint32_t>(run.files.size()));
-    for (const auto& file : run.files) {
-      put_u32(body, static_cast<std::uint32_t>(file.first.size()));
-      body += file.first;
-      put_u32(body, static_cast<std::uint32_t>(file.second.size()));
-      body += file.second;
-    }
+    put_files(body, run.files);
+    return sized_block(body);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+// The section drawing of a run (web/page_section.h): `files` is a block of
+// `size` bytes laid out as put_files lays it out, the run's files with the
+// case's syogen.csv; `case_name` and `id_prefix` are UTF-8 texts. Returns a
+// sized block holding 1 and the <svg> element, or 0 and why there is no
+// drawing. Null when memory runs out.
+unsigned char* tqweir_section_svg(const unsigned char* files, int size, const char* case_name,
+                                  const char* id_prefix) {
+  try {
+    const tqweir::web::PageSection section = tqweir::web::page_section_svg(
+        take_files(files, size > 0 ? static_cast<std::size_t>(size) : 0), case_name, id_prefix);
+    std::string body;
+    put_u32(body, section.drawn ? 1 : 0);
+    body += section.text;
     return sized_block(body);
   } catch (const std::bad_alloc&) {
     return nullptr;

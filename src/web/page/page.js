@@ -18,7 +18,8 @@
 
   // The case: per input file its exact bytes (null: missing), and the form's
   // values, from which a file's bytes are made again once it is edited.
-  const state = {bytes: {}, values: {}, profile: [], lastRun: null};
+  // caseName names the case in the drawing's title block.
+  const state = {bytes: {}, values: {}, profile: [], lastRun: null, caseName: ''};
 
   function make(tag, attributes, text) {
     const e = document.createElement(tag);
@@ -56,6 +57,7 @@
   }
 
   function edited(file) {
+    if (!state.caseName.endsWith(', edited')) state.caseName += ', edited';
     state.bytes[file] = encoder.encode(fileText(file));
     refreshForm();
     solveNow();
@@ -188,7 +190,6 @@
       row.appendChild(make('td', {class: 'unit'}, f.unit));
       tbody.appendChild(row);
     });
-    return printed;
   }
 
   // Links to the files as bytes: the run's six outputs, and the case's
@@ -214,6 +215,15 @@
     fill($('case-downloads'), INPUTS, (name) => state.bytes[name]);
   }
 
+  // The section as tqweir-plot draws it, from the run's files; the drawing
+  // scales to the panel's width (style.css).
+  function showSection(run) {
+    const files = Object.assign({'syogen.csv': state.bytes['syogen.csv']}, run.files);
+    const section = window.tqweir.sectionSvg(files, {caseName: state.caseName, idPrefix: 'page-'});
+    $('section').innerHTML = section.svg || '';
+    $('section-note').textContent = section.note;
+  }
+
   function solveNow() {
     const started = performance.now();
     const run = window.tqweir.solve(state.bytes['syogen.csv'], state.bytes['parameter.csv'],
@@ -221,17 +231,12 @@
     const elapsed = performance.now() - started;
     state.lastRun = run;
     showMessage(run);
-    const printed = showResults(run);
+    showResults(run);
     showDownloads(run);
-    const text = (name) => (run.files[name] ? latin1.decode(run.files[name]) : null);
-    // The downstream level in the section frame: the depth over the hinge.
-    const hinge = window.tqweir.tables.summary.findIndex((f) => f.name === 'hd_rel');
-    const downstream = printed[hinge] !== undefined ? Number(printed[hinge]) : NaN;
-    const drawn = window.tqweirDrawSection($('section'), {gate: text('XYGate.csv'),
-      stopper: text('XYStopper.csv'), balloon: text('XYBalloon.csv'), surface: text('suimen.csv')},
-    downstream);
-    $('section-note').textContent = drawn ? '' : 'no section: the run wrote no coordinates';
-    $('solve-time').textContent = `solved in ${elapsed.toFixed(1)} ms`;
+    const drawStarted = performance.now();
+    showSection(run);
+    const drawn = performance.now() - drawStarted;
+    $('solve-time').textContent = `solved in ${elapsed.toFixed(1)} ms, drawn in ${drawn.toFixed(1)} ms`;
   }
 
   // ---- loading files -------------------------------------------------------
@@ -243,6 +248,7 @@
       setCase(name, new Uint8Array(await file.arrayBuffer()));
       known.push(name);
     }
+    if (known.length) state.caseName = 'opened files';
     $('load-note').textContent = known.length ? `loaded ${known.join(', ')}` :
       'no syogen.csv, parameter.csv or hitai.csv among the files';
     buildProfileTable();
@@ -256,6 +262,7 @@
     buildSliders();
     const example = window.TQWEIR_EXAMPLE;
     for (const file of INPUTS) setCase(file, example[file]);
+    state.caseName = 'examples/standard';
     buildProfileTable();
     $('add-point').addEventListener('click', () => {
       const last = state.profile[state.profile.length - 1] || ['0', '0'];

@@ -11,8 +11,9 @@
 // Each text is a string (sent as UTF-8) or a Uint8Array (sent as it is);
 // null or undefined stands for a missing file. An optional fourth argument
 // {blocked: ["TQSpec.csv"]} names outputs that cannot be written, as when a
-// folder stands in their place. window.tqweir.tables holds the core's
-// field and message tables (names, units, meanings in English and
+// folder stands in their place. window.tqweir.sectionSvg(files) draws a
+// run's section with tqweir-plot's own code. window.tqweir.tables holds the
+// core's field and message tables (names, units, meanings in English and
 // Japanese).
 (function () {
   'use strict';
@@ -56,10 +57,12 @@
     return {exitStatus, files};
   }
 
-  function solve(syogen, parameter, hitai, options) {
+  // Calls the module's function `entry` with the arguments `build` makes;
+  // `build` receives a function that copies bytes into the module's memory
+  // and returns where. The copies are freed after the call, and the result
+  // block is taken.
+  function call(entry, build) {
     if (!wasm) throw new Error('tqweir is not ready yet: await window.tqweir.ready');
-    const inputs = [syogen, parameter, hitai].map(bytesOf);
-    const blocked = encoder.encode(((options && options.blocked) || []).join('/') + '\0');
     const owned = [];
     const place = (bytes) => {
       const pointer = wasm._malloc(Math.max(bytes.length, 1));
@@ -69,19 +72,55 @@
       return pointer;
     };
     try {
-      const args = [];
-      for (const bytes of inputs) {
-        if (bytes === null) args.push(0, -1);
-        else args.push(place(bytes), bytes.length);
-      }
-      args.push(place(blocked));
-      return decodeRun(takeBlock(wasm._tqweir_solve(...args)));
+      return takeBlock(wasm[entry](...build(place)));
     } finally {
       owned.forEach((pointer) => wasm._free(pointer));
     }
   }
 
-  const api = {solve, tables: null};
+  const cString = (text) => encoder.encode(String(text) + '\0');
+
+  function solve(syogen, parameter, hitai, options) {
+    const inputs = [syogen, parameter, hitai].map(bytesOf);
+    const blocked = cString(((options && options.blocked) || []).join('/'));
+    return decodeRun(call('_tqweir_solve', (place) => {
+      const args = [];
+      for (const bytes of inputs) {
+        if (bytes === null) args.push(0, -1);
+        else args.push(place(bytes), bytes.length);
+      }
+      return args.concat(place(blocked));
+    }));
+  }
+
+  // The section drawing of tqweir-plot for a run's files (name -> bytes or
+  // text, as solve returns them, with the case's syogen.csv added, which
+  // the drawing needs when the stopper's foot lies at the hinge). Returns
+  // {svg, note}: svg is the <svg> element's text, or null when the run
+  // wrote no coordinates, and then note says why.
+  function sectionSvg(files, options) {
+    const named = Object.entries(files).filter(([, content]) => content !== null &&
+      content !== undefined).map(([name, content]) => [encoder.encode(name), bytesOf(content)]);
+    const length = named.reduce((n, [name, content]) => n + 8 + name.length + content.length, 4);
+    const block = new Uint8Array(length);
+    const view = new DataView(block.buffer);
+    let at = 4;
+    const put = (bytes) => {
+      view.setUint32(at, bytes.length, true);
+      block.set(bytes, at + 4);
+      at += 4 + bytes.length;
+    };
+    view.setUint32(0, named.length, true);
+    named.forEach(([name, content]) => { put(name); put(content); });
+    const result = call('_tqweir_section_svg', (place) => [place(block), block.length,
+      place(cString((options && options.caseName) || '')),
+      place(cString((options && options.idPrefix) || ''))]);
+    const drawn = new DataView(result.buffer, result.byteOffset, 4).getUint32(0, true) === 1;
+    const text = new TextDecoder('utf-8').decode(result.subarray(4));
+    return drawn ? {svg: text, note: ''} : {svg: null, note: text};
+  }
+
+  const api = {solve, sectionSvg, tables: null};
   api.ready = createTqweirModule().then((instance) => {
     wasm = instance;
     api.tables = JSON.parse(new TextDecoder('utf-8').decode(takeBlock(wasm._tqweir_field_tables())));
