@@ -15,6 +15,10 @@
 #include "tools/sweep/result_table.h"
 #include "tools/sweep/sweep_options.h"
 
+#ifndef TQWEIR_VERSION
+#define TQWEIR_VERSION "unknown"
+#endif
+
 namespace tqweir {
 namespace sweep {
 namespace {
@@ -92,6 +96,10 @@ int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
     options = parse_sweep_options(argc, argv);
     if (options.help) {
       out << kHelp << "\n" << kSweepUsage;
+      return 0;
+    }
+    if (options.version) {
+      out << "tqweir-sweep " << TQWEIR_VERSION << "\n";
       return 0;
     }
     base = tools::read_base_case(options.base_dir).input;

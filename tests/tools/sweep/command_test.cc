@@ -78,6 +78,12 @@ TEST(SweepCommand, UsageMistakesAreStatusTwo) {
   EXPECT_NE(none.err.find("usage: tqweir-sweep BASE_DIR"), std::string::npos);
   EXPECT_EQ(tqweir_test::run_sweep(work, base() + " --range hd_nd=1:0:1").status, 2);
   EXPECT_EQ(tqweir_test::run_sweep(work, "--help").status, 0);
+  const tqweir_test::SweepRun version = tqweir_test::run_sweep(work, "--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("tqweir-sweep ", 0), 0u) << version.out;
+  const tqweir_test::SweepRun bogus = tqweir_test::run_sweep(work, "--bogus");
+  EXPECT_EQ(bogus.status, 2);
+  EXPECT_EQ(bogus.err.rfind("tqweir-sweep: unknown option --bogus\nusage:", 0), 0u) << bogus.err;
   EXPECT_TRUE(work.files().empty());
 }
 
