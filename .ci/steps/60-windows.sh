@@ -83,7 +83,7 @@ fi
 # tqweir-plot) is there as a text file Notepad opens.
 for exe in "$package"/tools/*.exe; do
   name="$(basename "$exe" .exe)"
-  if ! grep -q "tools\\$name.exe" "$package/README.txt"; then
+  if ! grep -qF "tools\\$name.exe" "$package/README.txt"; then
     echo "README.txt of the zip does not name tools\\$name.exe" >&2
     exit 1
   fi
