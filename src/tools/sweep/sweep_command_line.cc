@@ -72,17 +72,22 @@ std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const tools:
   return outcomes;
 }
 
+// "1 case", "36 cases".
+std::string count_of(std::size_t n, const char* thing) {
+  return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
+}
+
 // "tqweir-sweep: 36 cases, 35 ok, 1 stopped, in 0.53 s on 2 threads; ..."
 std::string closing_line(const std::vector<CaseOutcome>& outcomes, double seconds, int threads,
                          const std::string& output) {
   std::size_t ok = 0;
   for (const CaseOutcome& outcome : outcomes) ok += outcome.ok ? 1 : 0;
   const std::size_t used = std::min(static_cast<std::size_t>(threads), outcomes.size());
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "tqweir-sweep: %zu cases, %zu ok, %zu stopped, in %.2f s on %zu threads; ",
-                outcomes.size(), ok, outcomes.size() - ok, seconds, used);
-  return text + ("results in " + output + "\n");
+  char time[32];
+  std::snprintf(time, sizeof time, "%.2f s", seconds);
+  return "tqweir-sweep: " + count_of(outcomes.size(), "case") + ", " + std::to_string(ok) +
+         " ok, " + std::to_string(outcomes.size() - ok) + " stopped, in " + time + " on " +
+         count_of(used, "thread") + "; results in " + output + "\n";
 }
 
 }  // namespace
