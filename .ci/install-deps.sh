@@ -1,17 +1,31 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the CI steps need,
-# only when something is missing. Every package list lives here, so that a
+# only when something is missing. Every package list lives in
+# .ci/packages/LIST.txt (one package per line, comments with #), so that a
 # fresh machine and a developer's machine install the same things.
+#
+#   .ci/install-deps.sh            every list (CI)
+#   .ci/install-deps.sh LIST ...   only these lists, e.g. "build examples"
+#                                  for examples/run.sh, "build tests" for
+#                                  scripts/test.sh
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake g++ make libgtest-dev libbenchmark-dev python3 libc-bin)
-# Extra packages named by CI steps (one per line in .ci/packages/*.txt).
-if compgen -G ".ci/packages/*.txt" >/dev/null; then
-  while read -r pkg; do
-    [ -n "$pkg" ] && PACKAGES+=("$pkg")
-  done < <(cat .ci/packages/*.txt | sed 's/#.*//' | tr -s ' \t' '\n')
+lists=()
+if [ $# -gt 0 ]; then
+  for name in "$@"; do lists+=(".ci/packages/$name.txt"); done
+else
+  lists=(.ci/packages/*.txt)
 fi
+PACKAGES=()
+while read -r pkg; do
+  [ -n "$pkg" ] && PACKAGES+=("$pkg")
+done < <(cat "${lists[@]}" | sed 's/#.*//' | tr -s ' \t' '\n')
 
+if ! command -v dpkg-query >/dev/null; then
+  echo "not a Debian system: install these yourself if missing: ${PACKAGES[*]}" >&2
+  exit 0
+fi
 missing=()
 for pkg in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then

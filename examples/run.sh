@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds tqweir if needed, runs it on an example case in a copy of the case
 # folder (build/examples/NAME, so the repository stays clean) and shows the
-# message log and the summary with each field named.
+# message log and the summary with each field named. On a bare Debian
+# machine it first installs what it needs (cmake, g++, make, python3; not
+# GoogleTest, which only the tests need).
 #
 #   examples/run.sh [NAME]      NAME: a folder under examples/ (default: standard)
 set -euo pipefail
@@ -10,8 +12,19 @@ name="${1:-standard}"
 case_dir="$root/examples/$name"
 [ -f "$case_dir/syogen.csv" ] || { echo "no example named '$name' under examples/" >&2; exit 2; }
 
+for tool in cmake g++ make python3; do
+  if ! command -v "$tool" >/dev/null; then
+    bash "$root/.ci/install-deps.sh" build examples
+    break
+  fi
+done
+
 if [ ! -x "$root/build/tqweir" ]; then
-  cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  # Without GoogleTest the tests are left out of the build folder;
+  # scripts/test.sh turns them on again.
+  cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null 2>&1 ||
+    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTQWEIR_BUILD_TESTS=OFF >/dev/null
 fi
 cmake --build "$root/build" -j2 --target tqweir >/dev/null
 

@@ -2,9 +2,11 @@
 # Packs the Windows release: BUILD_DIR/tqweir-windows.zip, one folder
 # "tqweir" holding
 #   tqweir.exe, tqweir-run.bat, README.txt (Japanese and English),
-#   examples\NAME\*.csv for every example case, tools\*.exe for every tool.
-# Text files get CR LF line ends; README.txt is UTF-8 with a byte order mark,
-# which every Notepad version recognises whatever the system's code page.
+#   examples\NAME\*.csv for every example case, tools\*.exe for every tool
+#   and tools\*.txt for each tool's guide (docs/plot.md for tqweir-plot ...).
+# Text files get CR LF line ends; README.txt and the guides are UTF-8 with a
+# byte order mark, which every Notepad version recognises whatever the
+# system's code page, and end in .txt, which Windows opens with Notepad.
 # The executables are stripped copies of the build's, so the zip holds the
 # very code the build was checked with.
 #
@@ -29,14 +31,21 @@ export SOURCE_DATE_EPOCH="${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=
 rm -rf "$stage" "$zip_file"
 mkdir -p "$top/examples"
 
-# Copies a text file with CR LF line ends, whatever it had.
+# A text file with CR LF line ends, whatever it had.
+crlf_text() {
+  sed 's/\r$//; s/$/\r/' "$1"
+}
 crlf_copy() {
-  sed 's/\r$//; s/$/\r/' "$1" >"$2"
+  crlf_text "$1" >"$2"
+}
+# The same for a document to read in Notepad: UTF-8 with a byte order mark.
+document_copy() {
+  { printf '\xef\xbb\xbf'; crlf_text "$1"; } >"$2"
 }
 
 "$STRIP" -o "$top/tqweir.exe" "$build/tqweir.exe"
 crlf_copy "$root/scripts/windows/release/tqweir-run.bat" "$top/tqweir-run.bat"
-{ printf '\xef\xbb\xbf'; sed 's/\r$//; s/$/\r/' "$root/docs/windows-readme.txt"; } >"$top/README.txt"
+document_copy "$root/docs/windows-readme.txt" "$top/README.txt"
 
 for case_dir in "$root"/examples/*/; do
   [ -f "$case_dir/syogen.csv" ] || continue
@@ -48,13 +57,14 @@ for case_dir in "$root"/examples/*/; do
 done
 
 # Every other executable of the build (the tools under src/tools), with its
-# user guide docs/NAME.md when there is one.
+# user guide when there is one: tqweir-NAME's is docs/NAME.md.
 while IFS= read -r exe; do
   name="$(basename "$exe" .exe)"
   mkdir -p "$top/tools"
   "$STRIP" -o "$top/tools/$name.exe" "$exe"
-  if [ -f "$root/docs/$name.md" ]; then
-    crlf_copy "$root/docs/$name.md" "$top/tools/$name.md"
+  guide="$root/docs/${name#tqweir-}.md"
+  if [ -f "$guide" ]; then
+    document_copy "$guide" "$top/tools/$name.txt"
   fi
 done < <("$root/scripts/windows/list-executables.sh" "$build" | tail -n +2)
 

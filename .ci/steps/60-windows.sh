@@ -39,6 +39,14 @@ fi
 scripts/windows/check-stdio.sh "$BUILD"
 lap "C runtime probe"
 
+# The message line on standard error, as the person at the console reads it:
+# UTF-8 by default; the bytes of error.csv (CP932) when the system's code
+# page is 932, here a Japanese locale for wine; on a console (a
+# pseudo-terminal, which wine turns into one) as text, which wine's console
+# hands on in UTF-8.
+scripts/windows/check-console-message.sh "$BUILD"
+lap "message on standard error"
+
 # The project's stored cases: byte for byte, as the Linux suite requires.
 echo "stored cases (tests/data) under wine:"
 python3 scripts/windows/byte_compare.py scripts/windows/tqweir-wine.sh tests/data/cases tests/data/expected
@@ -71,6 +79,20 @@ if [ "$tools_packed" -ne "$tools_built" ]; then
   echo "the zip holds $tools_packed tools, the build made $tools_built" >&2
   exit 1
 fi
+# Each tool is named in README.txt, and its guide (docs/plot.md for
+# tqweir-plot) is there as a text file Notepad opens.
+for exe in "$package"/tools/*.exe; do
+  name="$(basename "$exe" .exe)"
+  if ! grep -qF "tools\\$name.exe" "$package/README.txt"; then
+    echo "README.txt of the zip does not name tools\\$name.exe" >&2
+    exit 1
+  fi
+  if [ -f "docs/${name#tqweir-}.md" ] &&
+     [ "$(head -c 3 "$package/tools/$name.txt" 2>/dev/null | od -An -tx1 | tr -d ' ')" != efbbbf ]; then
+    echo "the zip lacks the guide tools\\$name.txt (UTF-8 with a byte order mark)" >&2
+    exit 1
+  fi
+done
 finished=$'\x90\xb3\x8f\xed\x82\xc9\x8fI\x97\xb9\x82\xb5\x82\xdc\x82\xb5\x82\xbd\r'
 expect_success() {  # CASE_DIR STATUS: exit status 0 and the success notice
   if [ "$2" -ne 0 ] || [ "$(cat "$1/error.csv" 2>/dev/null)" != "$finished" ]; then
@@ -86,8 +108,14 @@ expect_success "$check/copied example" "$status"
 # ... and with the case folder dropped onto tqweir-run.bat.
 cp -r "$package/examples/standard" "$check/dropped example"
 status=0
-(cd "$check" && TQWEIR_NO_PAUSE=1 "$WINE" cmd /c 'unpacked\tqweir\tqweir-run.bat' "dropped example" >/dev/null) || status=$?
+(cd "$check" && TQWEIR_NO_PAUSE=1 "$WINE" cmd /c 'unpacked\tqweir\tqweir-run.bat' "dropped example" \
+  >"$check/dropped.txt" 2>&1) || status=$?
 expect_success "$check/dropped example" "$status"
+if ! grep -q "正常に終了しました" "$check/dropped.txt"; then
+  echo "tqweir-run.bat did not show the message:" >&2
+  cat "$check/dropped.txt" >&2
+  exit 1
+fi
 if [ -x build/tqweir ]; then
   mkdir -p "$check/linux"
   cp examples/standard/*.csv "$check/linux/"

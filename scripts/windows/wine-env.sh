@@ -26,6 +26,9 @@ export WINE WINESERVER
 # run.
 wine_up() {
   mkdir -p "$WINEPREFIX"
+  # A persistent server left by an interrupted run would make --wait below
+  # wait for ever.
+  "$WINESERVER" --kill >/dev/null 2>&1 || true
   "$WINE" wineboot --init >/dev/null 2>&1 || true
   "$WINESERVER" --wait
   "$WINESERVER" --persistent

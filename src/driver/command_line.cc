@@ -36,13 +36,20 @@ const char kHelp[] =
 int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
   if (argc <= 1) return run_in_directory(".", err);
   const std::string arg = argv[1];
-  if (argc == 2 && (arg == "--help" || arg == "-h")) {
+  const bool help = arg == "--help" || arg == "-h";
+  const bool version = arg == "--version";
+  if (argc == 2 && help) {
     out << kHelp;
     return 0;
   }
-  if (argc == 2 && arg == "--version") {
+  if (argc == 2 && version) {
     out << "tqweir " << TQWEIR_VERSION << "\n";
     return 0;
+  }
+  if (help || version) {
+    err << "tqweir: unexpected argument '" << argv[2] << "' after " << arg << "\n";
+  } else {
+    err << "tqweir: unknown argument '" << arg << "'\n";
   }
   err << kUsage;
   return 2;

@@ -6,9 +6,10 @@
 
 namespace tqweir {
 
-// No argument: solve the case in the working directory (exit 0 or 1).
-// --help / --version: print on `out`, touch no file, exit 0. Anything else:
-// a usage line on `err`, exit 2, no file touched.
+// No argument: solve the case in the working directory (exit 0 or 1), the
+// message line also on `err` in UTF-8. --help / --version: print on `out`,
+// touch no file, exit 0. Anything else: the argument named and the usage
+// on `err`, exit 2, no file touched.
 int run_command_line(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 }  // namespace tqweir

@@ -39,10 +39,12 @@ RunOutcome run_case(RunFiles& files) {
     outcome.exit_status = 0;
     outcome.message = Message::finished;
     outcome.log_line = message_cp932(Message::finished) + "\r\n";
+    outcome.text = message_utf8(Message::finished);
   } catch (const StopRun& stop) {
     outcome.exit_status = 1;
     outcome.message = stop.message();
     outcome.log_line = stop.log_line();
+    outcome.text = stop.what();
   }
   return outcome;
 }
@@ -60,6 +62,7 @@ int run_in_directory(const std::string& dir, std::ostream& err) {
     const RunOutcome outcome = run_case(files);
     line = outcome.log_line;
     status = outcome.exit_status;
+    err << outcome.text << "\n";
   } catch (const std::bad_alloc&) {
     err << "tqweir: out of memory\n";
   }

@@ -17,6 +17,7 @@ struct RunOutcome {
   int exit_status = 1;                   // 0 finished, 1 stopped
   Message message = Message::finished;   // the log line's message
   std::string log_line;                  // as error.csv holds it: CP932 and CR LF
+  std::string text;                      // the same message in UTF-8, no line end
 };
 
 // The run's sequence over `files`: reads the case, solves it (suimen.csv is
@@ -29,7 +30,8 @@ RunOutcome run_case(RunFiles& files);
 // Runs one case in `dir` and returns the exit status: 0 after the success
 // notice, 1 after an error message (or when error.csv itself cannot be
 // created, reported on `err`). error.csv is created before anything else
-// and holds the message line at the end.
+// and holds the message line at the end; `err` gets the same line in
+// UTF-8, so that a terminal shows how the run ended.
 int run_in_directory(const std::string& dir, std::ostream& err);
 
 // A run without a folder: the three texts in, every file the run writes

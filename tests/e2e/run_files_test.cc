@@ -1,6 +1,10 @@
 // What a run leaves on disk: the message log's exact bytes, which files a
 // stop leaves alone, and what happens when a file cannot be written.
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -149,6 +153,44 @@ TEST(UnwritableOutput, BlockedFileStopsTheRunAndWritesNothingAfterIt) {
     EXPECT_EQ(log_text(dir), std::string(c.blocked) + u8" に書き込めません\r\n");
     for (const char* name : c.not_written) EXPECT_FALSE(dir.exists(name)) << c.blocked << ": " << name;
   }
+}
+
+// Runs tqweir in `dir` with files limited to `max_bytes`: a write past the
+// limit fails with EFBIG after the bytes below it are on disk, as on a
+// device that fills up part way through a file. SIGXFSZ is ignored so that
+// the failed write returns to the program instead of killing it.
+int run_tqweir_with_file_size_limit(const ScratchDir& dir, rlim_t max_bytes) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit limit = {max_bytes, max_bytes};
+    if (chdir(dir.path().c_str()) != 0 || signal(SIGXFSZ, SIG_IGN) == SIG_ERR ||
+        setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+      _exit(127);
+    }
+    execl(TQWEIR_BINARY, TQWEIR_BINARY, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+  return WEXITSTATUS(status);
+}
+
+TEST(UnwritableOutput, WriteFailingHalfWayKeepsTheOldFilesAndNoTemporary) {
+  // The bag outline (about 9 kB) is the only output above 4 kB: its write
+  // stops after 4096 bytes, the smaller files of the same batch are
+  // complete by then.
+  ScratchDir dir;
+  write_standard_case(dir);
+  for (const char* name : {"XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"}) {
+    dir.write(name, "old");
+  }
+  EXPECT_EQ(run_tqweir_with_file_size_limit(dir, 4096), 1);
+  EXPECT_EQ(log_text(dir), u8"XYBalloon.csv に書き込めません\r\n");
+  for (const char* name : {"XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"}) {
+    EXPECT_EQ(dir.read(name), "old") << name;
+  }
+  EXPECT_TRUE(dir.exists("suimen.csv"));
+  EXPECT_EQ(dir.files().size(), 9u) << "a temporary file is left behind";
 }
 
 TEST(UnwritableOutput, LogThatCannotBeCreatedGivesStatusOne) {

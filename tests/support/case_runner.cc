@@ -70,12 +70,34 @@ std::string read_file(const std::string& path) {
   return bytes;
 }
 
-int run_program(const std::string& program, const std::string& dir, const std::string& args) {
-  const std::string command = "cd '" + dir + "' && '" + program + "' " + args +
-                              " </dev/null >/dev/null 2>&1";
+namespace {
+
+// Runs a shell command line: `program` with `args` in `dir`, no standard
+// input, the output streams as `redirects` says.
+int run_in_shell(const std::string& program, const std::string& dir, const std::string& args,
+                 const std::string& redirects) {
+  const std::string command =
+      "cd '" + dir + "' && '" + program + "' " + args + " </dev/null " + redirects;
   const int status = std::system(command.c_str());
   if (status == -1 || !WIFEXITED(status)) return -1;
   return WEXITSTATUS(status);
+}
+
+}  // namespace
+
+int run_program(const std::string& program, const std::string& dir, const std::string& args) {
+  return run_in_shell(program, dir, args, ">/dev/null 2>&1");
+}
+
+ProgramRun run_program_output(const std::string& program, const ScratchDir& dir,
+                              const std::string& args) {
+  const ScratchDir streams;
+  ProgramRun run;
+  run.status = run_in_shell(program, dir.path(), args,
+                            ">'" + streams.file("out") + "' 2>'" + streams.file("err") + "'");
+  run.out = streams.read("out");
+  run.err = streams.read("err");
+  return run;
 }
 
 int run_tqweir(const ScratchDir& dir, const std::string& args) {

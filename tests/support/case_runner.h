@@ -40,6 +40,19 @@ int run_program(const std::string& program, const std::string& dir,
 // Runs the tqweir binary built with the tests.
 int run_tqweir(const ScratchDir& dir, const std::string& args = "");
 
+// What a program run printed, with its exit status (-1 when it did not exit).
+struct ProgramRun {
+  int status = -1;
+  std::string out;  // standard output
+  std::string err;  // standard error (a file: never a terminal)
+};
+
+// Runs `program` with `args` (shell words) in `dir` and keeps what it
+// prints. The streams go to files outside `dir`, so they are not among
+// dir's files.
+ProgramRun run_program_output(const std::string& program, const ScratchDir& dir,
+                              const std::string& args = "");
+
 std::string read_file(const std::string& path);
 
 // UTF-8 text of CP932 bytes, decoded by iconv (a decoder independent of the

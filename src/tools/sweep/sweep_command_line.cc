@@ -15,6 +15,10 @@
 #include "tools/sweep/result_table.h"
 #include "tools/sweep/sweep_options.h"
 
+#ifndef TQWEIR_VERSION
+#define TQWEIR_VERSION "unknown"
+#endif
+
 namespace tqweir {
 namespace sweep {
 namespace {
@@ -68,17 +72,22 @@ std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const tools:
   return outcomes;
 }
 
+// "1 case", "36 cases".
+std::string count_of(std::size_t n, const char* thing) {
+  return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
+}
+
 // "tqweir-sweep: 36 cases, 35 ok, 1 stopped, in 0.53 s on 2 threads; ..."
 std::string closing_line(const std::vector<CaseOutcome>& outcomes, double seconds, int threads,
                          const std::string& output) {
   std::size_t ok = 0;
   for (const CaseOutcome& outcome : outcomes) ok += outcome.ok ? 1 : 0;
   const std::size_t used = std::min(static_cast<std::size_t>(threads), outcomes.size());
-  char text[160];
-  std::snprintf(text, sizeof text,
-                "tqweir-sweep: %zu cases, %zu ok, %zu stopped, in %.2f s on %zu threads; ",
-                outcomes.size(), ok, outcomes.size() - ok, seconds, used);
-  return text + ("results in " + output + "\n");
+  char time[32];
+  std::snprintf(time, sizeof time, "%.2f s", seconds);
+  return "tqweir-sweep: " + count_of(outcomes.size(), "case") + ", " + std::to_string(ok) +
+         " ok, " + std::to_string(outcomes.size() - ok) + " stopped, in " + time + " on " +
+         count_of(used, "thread") + "; results in " + output + "\n";
 }
 
 }  // namespace
@@ -92,6 +101,10 @@ int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
     options = parse_sweep_options(argc, argv);
     if (options.help) {
       out << kHelp << "\n" << kSweepUsage;
+      return 0;
+    }
+    if (options.version) {
+      out << "tqweir-sweep " << TQWEIR_VERSION << "\n";
       return 0;
     }
     base = tools::read_base_case(options.base_dir).input;

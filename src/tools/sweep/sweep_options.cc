@@ -31,6 +31,8 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
     };
     if (arg == "-h" || arg == "--help") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "-o" || arg == "--output") {
       options.output = value();
     } else if (arg == "-j" || arg == "--jobs") {
@@ -45,7 +47,7 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
       positional.push_back(arg);
     }
   }
-  if (options.help) return options;
+  if (options.help || options.version) return options;
   if (positional.empty()) throw tools::InputError("no BASE_DIR given");
   options.base_dir = positional[0];
   if (positional.size() > 2) throw tools::InputError("unexpected argument " + positional[2]);

@@ -10,13 +10,15 @@ namespace sweep {
 
 constexpr const char* kSweepUsage =
     "usage: tqweir-sweep BASE_DIR (CASES.csv | --range NAME=FROM:TO:STEP ...)\n"
-    "                    [-o RESULT.csv] [-j N]\n";
+    "                    [-o RESULT.csv] [-j N]\n"
+    "       tqweir-sweep --help | --version\n";
 
 // Most worker threads -j accepts.
 constexpr int kMaxThreads = 256;
 
 struct SweepOptions {
   bool help = false;
+  bool version = false;
   std::string base_dir;
   std::string cases_file;           // empty when the cases come from ranges
   std::vector<std::string> ranges;  // the --range arguments, in order
@@ -26,7 +28,8 @@ struct SweepOptions {
 
 // Parses argv[1..]: BASE_DIR, then either CASES.csv or one or more
 // "--range NAME=FROM:TO:STEP" (also "--range=..."), "-o FILE", "-j N" (1 to
-// kMaxThreads), "-h"/"--help". Throws tools::InputError saying what is wrong.
+// kMaxThreads), "-h"/"--help", "--version". Throws tools::InputError saying
+// what is wrong.
 SweepOptions parse_sweep_options(int argc, const char* const* argv);
 
 }  // namespace sweep

@@ -60,7 +60,12 @@ TEST(SweepCommand, QuietOnAFileAndOneLineOnStandardOutput) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out.find("tqweir-sweep: 4 cases, 4 ok, 0 stopped"), 0u) << run.out;
+  EXPECT_NE(run.out.find(" on 2 threads; results in sweep.csv\n"), std::string::npos) << run.out;
   EXPECT_TRUE(work.exists("sweep.csv"));
+
+  const tqweir_test::SweepRun one = tqweir_test::run_sweep(work, base() + " --range hd_nd=0:0:1");
+  EXPECT_EQ(one.out.find("tqweir-sweep: 1 case, 1 ok, 0 stopped"), 0u) << one.out;
+  EXPECT_NE(one.out.find(" on 1 thread; results"), std::string::npos) << one.out;
 }
 
 TEST(SweepCommand, UnwritableResultIsStatusOne) {
@@ -78,6 +83,12 @@ TEST(SweepCommand, UsageMistakesAreStatusTwo) {
   EXPECT_NE(none.err.find("usage: tqweir-sweep BASE_DIR"), std::string::npos);
   EXPECT_EQ(tqweir_test::run_sweep(work, base() + " --range hd_nd=1:0:1").status, 2);
   EXPECT_EQ(tqweir_test::run_sweep(work, "--help").status, 0);
+  const tqweir_test::SweepRun version = tqweir_test::run_sweep(work, "--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("tqweir-sweep ", 0), 0u) << version.out;
+  const tqweir_test::SweepRun bogus = tqweir_test::run_sweep(work, "--bogus");
+  EXPECT_EQ(bogus.status, 2);
+  EXPECT_EQ(bogus.err.rfind("tqweir-sweep: unknown option --bogus\nusage:", 0), 0u) << bogus.err;
   EXPECT_TRUE(work.files().empty());
 }
 

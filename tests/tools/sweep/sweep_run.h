@@ -9,11 +9,7 @@
 
 namespace tqweir_test {
 
-struct SweepRun {
-  int status = -1;  // exit status, -1 when it did not exit
-  std::string out;  // standard output
-  std::string err;  // standard error (a file: never a terminal)
-};
+using SweepRun = ProgramRun;
 
 // Runs tqweir-sweep with `args` (shell words) in `dir`. Its standard output
 // and error go to files outside `dir`, so they are not among dir's files.
