@@ -43,17 +43,24 @@ struct Options {
   bool dxf = false;
 };
 
-// False for anything but at most one DIR, one --dxf and one -o FILE.
-bool parse_options(int argc, const char* const* argv, Options& options) {
+// False for anything but at most one DIR, one --dxf and one -o FILE, with
+// `why` naming what was refused.
+bool parse_options(int argc, const char* const* argv, Options& options, std::string& why) {
   bool have_dir = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-o" || arg == "--output") {
-      if (!options.output.empty() || i + 1 >= argc || *argv[i + 1] == '\0') return false;
+      if (!options.output.empty() || i + 1 >= argc || *argv[i + 1] == '\0') {
+        why = "'" + arg + "' needs one file name, given once";
+        return false;
+      }
       options.output = argv[++i];
     } else if (arg == "--dxf" && !options.dxf) {
       options.dxf = true;
     } else if (arg.empty() || arg[0] == '-' || have_dir) {
+      why = (have_dir && !arg.empty() && arg[0] != '-' ? "unexpected argument '"
+                                                         : "unknown argument '") +
+            arg + "'";
       return false;
     } else {
       options.dir = arg;
@@ -88,8 +95,9 @@ int run_plot_command(int argc, const char* const* argv, std::ostream& out, std::
     return 0;
   }
   Options options;
-  if (!parse_options(argc, argv, options)) {
-    err << kUsage;
+  std::string why;
+  if (!parse_options(argc, argv, options, why)) {
+    err << "tqweir-plot: " << why << "\n" << kUsage;
     return 2;
   }
   std::string drawing;
