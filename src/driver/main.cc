@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "core/console_stream.h"
+#include "driver/console_stream.h"
 #include "driver/command_line.h"
 
 int main(int argc, char** argv) {

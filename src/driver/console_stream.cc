@@ -1,4 +1,4 @@
-#include "core/console_stream.h"
+#include "driver/console_stream.h"
 
 #if defined(_WIN32)
 #include <windows.h>

@@ -12,8 +12,8 @@
 //     Japanese system's console and tools expect; as UTF-8 otherwise; with
 //     CR LF line ends like any text-mode stream there.
 // Elsewhere it changes nothing.
-#ifndef TQWEIR_CORE_CONSOLE_STREAM_H_
-#define TQWEIR_CORE_CONSOLE_STREAM_H_
+#ifndef TQWEIR_DRIVER_CONSOLE_STREAM_H_
+#define TQWEIR_DRIVER_CONSOLE_STREAM_H_
 
 #include <memory>
 #include <ostream>
@@ -37,4 +37,4 @@ class ConsoleStream {
 
 }  // namespace tqweir
 
-#endif  // TQWEIR_CORE_CONSOLE_STREAM_H_
+#endif  // TQWEIR_DRIVER_CONSOLE_STREAM_H_
