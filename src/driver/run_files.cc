@@ -27,11 +27,9 @@ bool FolderFiles::write(const std::vector<NamedBytes>& files, std::string& faile
 MemoryFiles::MemoryFiles(const CaseTexts& inputs) : inputs_(inputs) {}
 
 bool MemoryFiles::read(const char* name, std::string& content) {
-  const std::string file = name;
-  if (file == "syogen.csv") content = inputs_.syogen;
-  else if (file == "parameter.csv") content = inputs_.parameter;
-  else if (file == "hitai.csv") content = inputs_.hitai;
-  else return false;
+  const std::string* text = case_text(inputs_, name);
+  if (text == nullptr) return false;
+  content = *text;
   return true;
 }
 

@@ -18,6 +18,17 @@ std::string fetch(const CaseSource& source, const char* name, Message missing) {
 
 }  // namespace
 
+std::string* case_text(CaseTexts& texts, const std::string& name) {
+  if (name == "syogen.csv") return &texts.syogen;
+  if (name == "parameter.csv") return &texts.parameter;
+  if (name == "hitai.csv") return &texts.hitai;
+  return nullptr;
+}
+
+const std::string* case_text(const CaseTexts& texts, const std::string& name) {
+  return case_text(const_cast<CaseTexts&>(texts), name);
+}
+
 CaseInput read_case(const CaseSource& source) {
   CaseInput input;
   input.syogen = read_syogen(fetch(source, "syogen.csv", Message::syogen_missing));
@@ -35,19 +46,19 @@ CaseInput read_case_folder(const std::string& dir) {
 
 CaseInput read_case_texts(const CaseTexts& texts) {
   return read_case([&texts](const char* name, std::string& content) {
-    const std::string file = name;
-    content = file == "syogen.csv" ? texts.syogen
-              : file == "parameter.csv" ? texts.parameter
-                                        : texts.hitai;
+    const std::string* text = case_text(texts, name);
+    if (text == nullptr) return false;
+    content = *text;
     return true;
   });
 }
 
 bool read_case_files(const std::string& dir, CaseTexts& texts) {
-  const bool s = read_file(join_path(dir, "syogen.csv"), texts.syogen);
-  const bool p = read_file(join_path(dir, "parameter.csv"), texts.parameter);
-  const bool h = read_file(join_path(dir, "hitai.csv"), texts.hitai);
-  return s && p && h;
+  bool all = true;
+  for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) {
+    if (!read_file(join_path(dir, name), *case_text(texts, name))) all = false;
+  }
+  return all;
 }
 
 }  // namespace tqweir

@@ -18,6 +18,11 @@ struct CaseTexts {
   std::string hitai;
 };
 
+// The member of `texts` that holds input file `name` ("syogen.csv",
+// "parameter.csv", "hitai.csv"), or nullptr for any other name.
+std::string* case_text(CaseTexts& texts, const std::string& name);
+const std::string* case_text(const CaseTexts& texts, const std::string& name);
+
 // Hands over the content of the input file `name` ("syogen.csv", ...).
 // Returns false when there is no such file.
 using CaseSource = std::function<bool(const char* name, std::string& content)>;

@@ -14,10 +14,7 @@ BaseCase read_base_case(const std::string& dir) {
   const CaseSource source = [&](const char* name, std::string& content) {
     path = join_path(dir, name);
     if (!read_file(path, content)) throw InputError("base case: cannot open " + path);
-    const std::string file = name;
-    (file == "syogen.csv" ? base.texts.syogen
-     : file == "parameter.csv" ? base.texts.parameter
-                               : base.texts.hitai) = content;
+    *case_text(base.texts, name) = content;
     return true;
   };
   try {
