@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "core/constants.h"
+#include "core/stop.h"
 #include "membrane/abscissa.h"
 #include "membrane/arc_length.h"
+#include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
 #include "membrane/tension.h"
 #include "section/level_load.h"
@@ -38,6 +40,15 @@ Problem problem(const char* group, const std::string& id, const std::string& wha
   return p;
 }
 
+// The kernel's tension, or not a number (a NOOK) when its search stops.
+double tension(double alpha, double beta) {
+  try {
+    return solve_tension(alpha, beta);
+  } catch (const StopRun&) {
+    return NAN;
+  }
+}
+
 std::string two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 void semicircle(std::ostream& out) {
@@ -47,7 +58,7 @@ void semicircle(std::ostream& out) {
   int n = 0;
   for (double alpha : {2.0, 10.0, 500.0}) {
     const std::string a = "alpha " + fmt_g(alpha, 4) + ", no tailwater";
-    const double tau = solve_tension(alpha, beta);
+    const double tau = tension(alpha, beta);
     print_problem(out, problem(kLimits, "ML-" + two(++n), "tension alpha/2, " + a, kAnwar,
                                "literature", alpha / 2, tau, false, kKernelTolerance));
     print_problem(out, problem(kLimits, "ML-" + two(++n), "free length pi/2 (top to bottom), " + a,
@@ -63,7 +74,7 @@ void semicircle(std::ostream& out) {
                                  "partly submerged tension (alpha - beta^2/2)/2, alpha " + fmt_g(alpha, 4) +
                                      ", beta " + fmt_g(b, 4),
                                  kFirstIntegral, "analytical", (alpha - b * b / 2) / 2,
-                                 solve_tension(alpha, b), false, kKernelTolerance));
+                                 tension(alpha, b), false, kKernelTolerance));
     }
   }
   for (double alpha : {3.0, 10.0}) {
@@ -72,7 +83,7 @@ void semicircle(std::ostream& out) {
                                  "submerged tension (alpha - beta + 1/2)/2, alpha " + fmt_g(alpha, 4) +
                                      ", beta " + fmt_g(b, 4),
                                  kFirstIntegral, "analytical", (alpha - b + 0.5) / 2,
-                                 solve_tension(alpha, b), true, 4e-16));
+                                 tension(alpha, b), true, 4e-16));
     }
   }
   // The integrated curve with the closed-form tension reaches the bottom
@@ -127,6 +138,19 @@ void straight_leaf(std::ostream& out) {
 void limit_problems(std::ostream& out) {
   semicircle(out);
   straight_leaf(out);
+}
+
+void elliptic_values(std::ostream& out) {
+  // Amplitudes up to a quarter period (the complete integrals at the full
+  // pi/2) and parameters over the model's range, up to near 1 (a submerged
+  // bag whose air head nears the water's at its bottom).
+  for (double phi : {0.3, 0.8, 1.2, 1.5, M_PI / 2}) {
+    for (double m : {0.0, 0.3, 0.6, 0.9, 0.99, 0.999}) {
+      const EllipticPair fe = elliptic_fe(phi, m);
+      out << "E\t" << fmt_g(phi, 17) << '\t' << fmt_g(m, 17) << '\t' << fmt_g(fe.f, 17) << '\t'
+          << fmt_g(fe.e, 17) << '\n';
+    }
+  }
 }
 
 void convergence_tables(std::ostream& out) {

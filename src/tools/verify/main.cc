@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
   std::cout << "I\tversion\t" TQWEIR_VERSION "\nI\tcompiler\t" << compiler() << "\nI\tplatform\t"
             << platform() << '\n';
   using namespace tqweir::verify;
+  elliptic_values(std::cout);
   kernel_problems(std::cout);
   limit_problems(std::cout);
   convergence_tables(std::cout);

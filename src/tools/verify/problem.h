@@ -43,6 +43,9 @@ std::string fmt_e(double v, int digits = 1);
 void kernel_problems(std::ostream& out);       // membrane kernels against the integration
 void limit_problems(std::ostream& out);        // closed forms and loads
 void convergence_tables(std::ostream& out);    // the outline's sampling
+// "E" lines: amplitude, parameter, F and E by the program's rule (17 digits),
+// for the script to compare with its high-precision values.
+void elliptic_values(std::ostream& out);
 void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs);
 
 }  // namespace verify
