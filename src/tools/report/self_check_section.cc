@@ -1,0 +1,58 @@
+#include "tools/report/self_check_section.h"
+
+#include <cstdio>
+
+#include "tools/report/html.h"
+#include "tools/report/report_sections.h"
+#include "tools/verify/self_check.h"
+
+namespace tqweir {
+namespace report {
+namespace {
+
+std::string number(const char* format, double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, format, v);
+  return buf;
+}
+
+std::string case_table(const std::vector<verify::SelfCheck>& checks) {
+  std::string out = "<table class=\"self-check\">\n<colgroup><col style=\"width:40%\"><col><col><col>"
+                    "<col><col style=\"width:8%\"></colgroup>\n<thead><tr><th>" +
+                    en_ja("Check", u8"検証項目") + "</th><th>" + en_ja("From the files", u8"再計算値") +
+                    "</th><th>" + en_ja("Expected", u8"期待値") + "</th><th>" +
+                    en_ja("Difference", u8"差") + "</th><th>" + en_ja("Tolerance", u8"許容差") +
+                    "</th><th></th></tr></thead>\n<tbody>\n";
+  for (const verify::SelfCheck& c : checks) {
+    const std::string unit = c.unit.empty() ? "" : " " + c.unit;
+    out += "<tr><td>" + en_ja(c.what_en, c.what_ja) + "</td><td class=\"num\">" +
+           esc(number("%.6g", c.value) + unit) + "</td><td class=\"num\">" +
+           esc(number("%.6g", c.expected) + unit) + "</td><td class=\"num\">" +
+           number("%.1e", c.difference) + "</td><td class=\"num\">" + number("%.1e", c.tolerance) +
+           "</td><td class=\"result " + (c.ok() ? "ok\">OK" : "ng\">NOOK") + "</td></tr>\n";
+  }
+  return out + "</tbody>\n</table>\n";
+}
+
+}  // namespace
+
+std::string self_check_section(const Design& design, const std::vector<CaseRun>& runs) {
+  std::string out = "<section id=\"self-check\" class=\"new-page\">\n<h2>" +
+                    en_ja("Self-check", u8"検証") + "</h2>\n<p>" +
+                    en_ja("Each finished case's files recomputed with the physics of the section: "
+                          "the values must agree within the printed rounding and the outline's "
+                          "sampling (docs/verification.md describes each check).",
+                          u8"各ケースの出力ファイルから断面の力学で再計算し、印字の丸めと外形の離散化の範囲で一致することを確認する。") +
+                    "</p>\n";
+  for (std::size_t i = 0; i < runs.size() && i < design.cases.size(); ++i) {
+    if (!runs[i].converged) continue;
+    const CaseRun& r = runs[i];
+    const verify::RunTexts texts{r.gate, r.stopper, r.balloon, r.surface, r.summary};
+    out += "<h3>" + case_label(design, i) + "</h3>\n" +
+           case_table(verify::self_checks(design.cases[i].input, texts));
+  }
+  return out + "</section>\n";
+}
+
+}  // namespace report
+}  // namespace tqweir

@@ -1,0 +1,59 @@
+// tqweir-verify: prints the verification problems, the convergence tables
+// and the build's identity in the line protocol of problem.h, for
+// scripts/verify/make_document.py.
+//
+//   tqweir-verify CASE_DIR...   the case folders for the self-checks
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "tools/verify/problem.h"
+
+namespace {
+
+std::string compiler() {
+#if defined(__clang__)
+  return "clang++ " + std::to_string(__clang_major__) + "." + std::to_string(__clang_minor__);
+#elif defined(__GNUC__)
+  return "g++ " + std::to_string(__GNUC__) + "." + std::to_string(__GNUC_MINOR__);
+#else
+  return "unknown compiler";
+#endif
+}
+
+std::string platform() {
+#if defined(__x86_64__)
+  std::string arch = "x86_64";
+#elif defined(__aarch64__)
+  std::string arch = "aarch64";
+#else
+  std::string arch = "other processor";
+#endif
+#if defined(__linux__)
+  return arch + " Linux";
+#elif defined(_WIN32)
+  return arch + " Windows";
+#else
+  return arch;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "--version")) {
+    std::cout << (std::string(argv[1]) == "--version"
+                      ? "tqweir-verify " TQWEIR_VERSION "\n"
+                      : "usage: tqweir-verify CASE_DIR...  (see scripts/verify.sh)\n");
+    return 0;
+  }
+  std::cout << "I\tversion\t" TQWEIR_VERSION "\nI\tcompiler\t" << compiler() << "\nI\tplatform\t"
+            << platform() << '\n';
+  using namespace tqweir::verify;
+  elliptic_values(std::cout);
+  kernel_problems(std::cout);
+  limit_problems(std::cout);
+  convergence_tables(std::cout);
+  run_problems(std::cout, std::vector<std::string>(argv + 1, argv + argc));
+  return 0;
+}

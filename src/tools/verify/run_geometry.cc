@@ -1,0 +1,116 @@
+#include "tools/verify/run_geometry.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+
+#include "core/stop.h"
+#include "driver/case_solver.h"
+#include "tools/common/summary_text.h"
+
+namespace tqweir {
+namespace verify {
+namespace {
+
+// Rows of comma-separated numbers; false when a row has fewer than `n`.
+bool read_rows(const std::string& text, std::size_t n, std::vector<std::vector<double>>& rows) {
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    std::vector<double> row;
+    const char* p = line.c_str();
+    for (;;) {
+      char* end = nullptr;
+      const double v = std::strtod(p, &end);
+      if (end == p || !std::isfinite(v)) return false;
+      row.push_back(v);
+      if (*end != ',') break;
+      p = end + 1;
+    }
+    if (row.size() < n) return false;
+    rows.push_back(row);
+  }
+  return true;
+}
+
+bool read_points(const std::string& text, std::vector<Point>& points) {
+  std::vector<std::vector<double>> rows;
+  if (!read_rows(text, 2, rows)) return false;
+  for (const auto& r : rows) points.push_back({r[0], r[1]});
+  return true;
+}
+
+}  // namespace
+
+double RunGeometry::summary_value(SummaryId id) const {
+  return summary[static_cast<std::size_t>(summary_index(id))];
+}
+
+double polyline_length(const std::vector<Point>& points, std::size_t begin, std::size_t end) {
+  double length = 0.0;
+  for (std::size_t i = begin + 1; i < end; ++i) {
+    length += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
+  }
+  return length;
+}
+
+RunGeometry read_run_geometry(const CaseInput& input, const RunTexts& files) {
+  RunGeometry g;
+  std::vector<Point> gate;
+  std::vector<std::vector<double>> surface;
+  if (!read_points(files.gate, gate) || gate.size() < 3) return g;
+  if (!read_points(files.stopper, g.stopper) || g.stopper.size() != 2) return g;
+  if (!read_points(files.balloon, g.outline)) return g;
+  if (!read_rows(files.surface, 4, surface)) return g;
+  g.leaf.assign(gate.begin() + 1, gate.end());
+  for (const auto& r : surface) g.surface.push_back({r[0], r[2], r[3]});
+  for (const std::string& field : tools::summary_field_texts(files.summary)) {
+    g.summary.push_back(std::strtod(field.c_str(), nullptr));
+  }
+  if (g.summary.size() != static_cast<std::size_t>(kSummaryFieldCount)) return g;
+  try {
+    const RunState state = prepare_run_state(input);
+    g.theta1 = state.derived.theta1;
+    g.theta2 = state.derived.theta2;
+    g.hd_nd = state.derived.hd_nd;
+    g.stopper_force = state.derived.stopper_force;
+  } catch (const StopRun&) {
+    return g;
+  }
+  // The outline's layout (docs/file-formats.md): the hinge, arc 1 of
+  // ceil(300 theta1 / pi) rows when that is 2 or more, arc 2 of 300 rows at
+  // depth steps of 1/300 from the top, arc 3 of ceil(300 theta2 / pi) rows,
+  // the hinge again.
+  const int count1 = static_cast<int>(std::ceil(300 * g.theta1 / kPi));
+  const int count3 = static_cast<int>(std::ceil(300 * g.theta2 / kPi));
+  g.arc1_begin = 1;
+  g.arc2_begin = 1 + (count1 >= 2 ? count1 : 0);
+  g.arc3_begin = g.arc2_begin + 300;
+  g.arc3_end = g.arc3_begin + (count3 > 0 ? count3 : 0);
+  if (static_cast<int>(g.outline.size()) != g.arc3_end + 1) return g;
+  // Row k of arc 2 lies k/300 bag heights below the top.
+  const Point& top = g.outline[static_cast<std::size_t>(g.arc2_begin)];
+  const Point& last = g.outline[static_cast<std::size_t>(g.arc2_begin + 299)];
+  g.bag_height = (top.y - last.y) * 300.0 / 299.0;
+  g.ok = g.bag_height > 0;
+  return g;
+}
+
+SelfCheck make_check(const char* id, const char* en, const char* ja, const char* unit,
+                     double value, double expected, double tolerance) {
+  SelfCheck c;
+  c.id = id;
+  c.what_en = en;
+  c.what_ja = ja;
+  c.unit = unit;
+  c.value = value;
+  c.expected = expected;
+  c.difference = std::fabs(value - expected);
+  c.tolerance = tolerance;
+  return c;
+}
+
+}  // namespace verify
+}  // namespace tqweir

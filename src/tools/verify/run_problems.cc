@@ -1,0 +1,114 @@
+// Verification of the program's own outputs: each case is run in memory as
+// tqweir runs it in a folder, and its files go through the self-checks.
+#include <cmath>
+#include <cstdlib>
+#include <map>
+
+#include "core/stop.h"
+#include "core/summary_fields.h"
+#include "driver/case_solver.h"
+#include "driver/run_directory.h"
+#include "driver/run_files.h"
+#include "input/case_reader.h"
+#include "tools/verify/problem.h"
+#include "tools/common/summary_text.h"
+#include "tools/verify/run_geometry.h"
+#include "tools/verify/self_check.h"
+
+namespace tqweir {
+namespace verify {
+namespace {
+
+const char kGroup[] = "Self-checks of finished runs";
+
+std::string written(const MemoryFiles& files, const char* name) {
+  const auto found = files.written().find(name);
+  return found == files.written().end() ? std::string() : found->second;
+}
+
+std::string base_name(const std::string& dir) {
+  const std::size_t slash = dir.find_last_of('/');
+  return slash == std::string::npos ? dir : dir.substr(slash + 1);
+}
+
+Problem failed(const std::string& id, const std::string& why) {
+  Problem p;
+  p.group = kGroup;
+  p.id = id;
+  p.what = why;
+  p.reference = "-";
+  p.kind = "-";
+  p.value = NAN;
+  return p;
+}
+
+// Over the crest the summary reports the weir formula's discharge C h^1.5,
+// h the upstream level over the crest (printed with 3 decimals).
+void discharge_problem(std::ostream& out, const std::string& name, const CaseInput& input,
+                       const std::string& summary) {
+  const double crest = prepare_run_state(input).profile.crest_height;
+  const double h = input.parameter.upstream_level - crest;
+  if (h <= 0) return;
+  const std::vector<std::string> fields = tools::summary_field_texts(summary);
+  Problem p;
+  p.group = "Section: overflow discharge";
+  p.id = name + " discharge";
+  p.what = "overflow discharge C h^1.5 (summary field 26)";
+  p.reference = "weir formula with the case's C and h";
+  p.kind = "analytical";
+  p.reference_value = input.syogen.discharge_coefficient * std::pow(h, 1.5);
+  p.value = std::strtod(fields[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))].c_str(), nullptr);
+  p.tolerance = 0.5e-3;
+  print_problem(out, p);
+}
+
+}  // namespace
+
+void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) {
+  std::vector<std::vector<std::string>> gaps;
+  for (const std::string& dir : case_dirs) {
+    const std::string name = base_name(dir);
+    CaseTexts texts;
+    if (!read_case_files(dir, texts)) {
+      print_problem(out, failed(name, "the case's input files read"));
+      continue;
+    }
+    CaseInput input;
+    try {
+      input = read_case_texts(texts);
+    } catch (const StopRun&) {
+      print_problem(out, failed(name, "the case's input files read"));
+      continue;
+    }
+    MemoryFiles files(texts);
+    if (run_case(files).exit_status != 0) {
+      print_problem(out, failed(name, "the case finishes"));
+      continue;
+    }
+    const RunTexts run{written(files, "XYGate.csv"), written(files, "XYStopper.csv"),
+                       written(files, "XYBalloon.csv"), written(files, "suimen.csv"),
+                       written(files, "TQSpec.csv")};
+    for (const SelfCheck& c : self_checks(input, run)) {
+      Problem p;
+      p.group = kGroup;
+      p.id = name + " " + c.id;
+      p.what = c.what_en;
+      p.reference = "recomputed from the run's files and inputs";
+      p.kind = "physics of the outputs";
+      p.reference_value = c.expected;
+      p.value = c.value;
+      p.tolerance = c.tolerance;
+      print_problem(out, p);
+    }
+    discharge_problem(out, name, input, run.summary);
+    const RunGeometry g = read_run_geometry(input, run);
+    if (g.ok) gaps.push_back({name, fmt_e(statics_gap(input, g))});
+  }
+  print_table(out, kGroup,
+              "the method's conventions against plain statics: the moment sum with plain statics less "
+              "the sum with the conventions, over the bag's moment",
+              {"case", "difference"}, gaps);
+}
+
+}  // namespace verify
+}  // namespace tqweir
