@@ -44,14 +44,14 @@ Edge refine_crossing(const Probe& probe, const Sample& a, const Sample& b,
   int kept = 0;  // -1: lo kept by the last step, +1: hi kept
   bool bisect = false;
   // A solve's results are steps at the finest scale (its own bisection
-  // ends on a grid), where a secant no longer helps: after two steps that
+  // ends on a grid), where a secant no longer helps: after five steps that
   // failed to halve the bracket, bisect to the end.
   int failed_steps = 0;
   while (!narrow_enough(lo.x, hi.x, settings.tolerance)) {
     if (edge.solves >= settings.max_refine_solves) return edge;
     const double width = hi.x - lo.x;
     double x = midpoint(lo.x, hi.x);
-    const bool interpolated = !bisect && failed_steps < 2 && f_hi != f_lo;
+    const bool interpolated = !bisect && failed_steps < 5 && f_hi != f_lo;
     if (interpolated) {
       const double s = hi.x - f_hi * ((hi.x - lo.x) / (f_hi - f_lo));
       if (std::isfinite(s) && s > lo.x && s < hi.x) x = s;

@@ -74,7 +74,7 @@ SearchResult search_range(const Probe& probe, double lo, double hi, Target targe
 // Narrows a crossing between finished samples a and b (one reached, one
 // not; either order) by regula falsi with the Illinois weighting, falling
 // back to bisection whenever a step fails to halve the bracket (and for
-// good after two such steps), so it needs at most a few solves more than
+// good after five such steps), so it needs at most a few solves more than
 // bisection and never leaves the bracket. A run inside that stops is
 // stepped around once on each side; when both stop too, the edge is
 // `interrupted` there. Stops at settings' tolerance or max_refine_solves.
