@@ -8,19 +8,10 @@ namespace tqweir {
 namespace sweep {
 namespace {
 
-// The column of an input field: "in_" + name + "_" + unit.
-std::string result_column_name(const InputField& field) {
-  std::string name = std::string("in_") + field.name;
-  if (*field.column_unit != '\0') name += std::string("_") + field.column_unit;
-  return name;
-}
-
 std::vector<std::string> header(const tools::CaseTable& table) {
   std::vector<std::string> cells{"case"};
-  for (const InputField* field : table.fields) cells.push_back(result_column_name(*field));
-  cells.push_back("status");
-  cells.push_back("message");
-  for (const SummaryField& field : summary_fields()) cells.push_back(field.column);
+  for (const InputField* field : table.fields) cells.push_back(input_column_name(*field));
+  for (const std::string& column : outcome_columns()) cells.push_back(column);
   return cells;
 }
 
@@ -36,14 +27,30 @@ void append_summary(const std::string& summary, std::vector<std::string>& cells)
 
 }  // namespace
 
+std::string input_column_name(const InputField& field) {
+  std::string name = std::string("in_") + field.name;
+  if (*field.column_unit != '\0') name += std::string("_") + field.column_unit;
+  return name;
+}
+
+std::vector<std::string> outcome_columns() {
+  std::vector<std::string> cells{"status", "message"};
+  for (const SummaryField& field : summary_fields()) cells.push_back(field.column);
+  return cells;
+}
+
+void append_outcome_cells(const CaseOutcome& outcome, std::vector<std::string>& cells) {
+  cells.push_back(outcome.status);
+  cells.push_back(outcome.message);
+  append_summary(outcome.summary, cells);
+}
+
 std::string result_table(const tools::CaseTable& table, const std::vector<CaseOutcome>& outcomes) {
   std::string text = tools::csv_line(header(table));
   for (std::size_t row = 0; row < outcomes.size(); ++row) {
     std::vector<std::string> cells{std::to_string(row + 1)};
     for (const tools::FieldValue& value : table.rows[row]) cells.push_back(value.text);
-    cells.push_back(outcomes[row].status);
-    cells.push_back(outcomes[row].message);
-    append_summary(outcomes[row].summary, cells);
+    append_outcome_cells(outcomes[row], cells);
     text += tools::csv_line(cells);
   }
   return text;

@@ -20,6 +20,14 @@ namespace sweep {
 // REQUIRES: outcomes.size() == table.rows.size().
 std::string result_table(const tools::CaseTable& table, const std::vector<CaseOutcome>& outcomes);
 
+// The pieces of a row, for tables that put their own columns before the
+// outcome (tqweir-seek's sealed curve): the column of an input field
+// ("in_" + name + "_" + unit), the outcome's column names ("status",
+// "message", the 27 fields) and a case's cells under them.
+std::string input_column_name(const InputField& field);
+std::vector<std::string> outcome_columns();
+void append_outcome_cells(const CaseOutcome& outcome, std::vector<std::string>& cells);
+
 }  // namespace sweep
 }  // namespace tqweir
 

@@ -1,0 +1,110 @@
+// tqweir-seek --sealed: the operating curve of the sealed bag as a table.
+#include <chrono>
+#include <cstdio>
+
+#include "core/file_io.h"
+#include "tools/common/base_case.h"
+#include "tools/common/csv_cells.h"
+#include "tools/common/input_error.h"
+#include "tools/common/range_spec.h"
+#include "tools/report/number_text.h"
+#include "tools/seek/output_guard.h"
+#include "tools/seek/sealed_bag.h"
+#include "tools/seek/seek_command.h"
+#include "tools/sweep/result_table.h"
+
+namespace tqweir {
+namespace seek {
+namespace {
+
+const InputField& tension_field() { return *find_input_field("stopper_tension"); }
+const InputField& angle_field() { return *find_input_field("theta1_deg"); }
+
+// A state as a row of the sweep's outcome columns: a state found is the
+// run that holds the air; a level without one says why.
+sweep::CaseOutcome outcome_of(const SealedState& state) {
+  sweep::CaseOutcome outcome;
+  if (state.held) {
+    outcome.ok = true;
+    outcome.status = message_key(Message::finished);
+    outcome.message = message_cp932(Message::finished);
+    outcome.summary = state.result.summary;
+    return outcome;
+  }
+  outcome.status = state.stop == Message::finished ? "no_state" : message_key(state.stop);
+  outcome.message = state.reason;
+  if (state.stop != Message::finished) outcome.message += ": " + message_cp932(state.stop);
+  return outcome;
+}
+
+std::string sealed_table(const InputField& load, const tools::RangeSpec& range,
+                         const std::vector<SealedState>& states) {
+  std::vector<std::string> header{"case", sweep::input_column_name(load), "regime",
+                                  sweep::input_column_name(angle_field()),
+                                  sweep::input_column_name(tension_field())};
+  for (const std::string& column : sweep::outcome_columns()) header.push_back(column);
+  std::string text = tools::csv_line(header);
+  for (std::size_t i = 0; i < states.size(); ++i) {
+    const SealedState& s = states[i];
+    std::vector<std::string> cells{std::to_string(i + 1), range.texts[i], s.regime,
+                                   s.held ? report::exact_text(s.theta1_deg) : "",
+                                   s.held ? report::exact_text(s.stopper_tension) : ""};
+    sweep::append_outcome_cells(outcome_of(s), cells);
+    text += tools::csv_line(cells);
+  }
+  return text;
+}
+
+}  // namespace
+
+int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err) {
+  const tools::RangeSpec range = tools::parse_range(options.sealed);
+  const InputField& load = *range.field;
+  if (&load == &tension_field() || &load == &angle_field() || is_integer_field(load)) {
+    throw tools::InputError(std::string("--sealed ") + load.name +
+                            ": the load must be a real field other than the unknowns "
+                            "theta1_deg and stopper_tension");
+  }
+  const tools::BaseCase base = tools::read_base_case(options.dir);
+  const std::string output = options.output.empty() ? "sealed.csv" : options.output;
+  check_output_file(output, {join_path(options.dir, "syogen.csv"),
+                             join_path(options.dir, "parameter.csv"),
+                             join_path(options.dir, "hitai.csv")});
+  const CaseResult sealed = sealed_base(base.input);
+  if (!sealed.finished) {
+    throw tools::InputError("the base case stops, so it puts no air in the bag: " +
+                            message_utf8(sealed.message));
+  }
+  const double air_volume = sealed.values[static_cast<std::size_t>(summary_index(SummaryId::air_volume))];
+
+  const auto start = std::chrono::steady_clock::now();
+  std::vector<SealedState> states;
+  int solves = 1;
+  int counts[3] = {0, 0, 0};
+  for (const std::string& text : range.texts) {
+    double value = 0.0;
+    std::string why;
+    parse_field_value(load, text, value, why);
+    const SealedState* previous = states.empty() ? nullptr : &states.back();
+    const SealedState state = sealed_state(base.input, load, value, air_volume, SealedSettings(), previous);
+    states.push_back(state);
+    solves += states.back().solves;
+    ++counts[states.back().regime == "stopper" ? 0 : states.back().regime == "slack" ? 1 : 2];
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (!write_file(output, sealed_table(load, range, states))) {
+    err << "tqweir-seek: cannot write " << output << "\n";
+    return 1;
+  }
+  char time[32];
+  std::snprintf(time, sizeof time, "%.2f s", seconds);
+  out << "tqweir-seek: sealed air " << report::exact_text(air_volume) << " m3/m (at atmospheric "
+      << "pressure, from the base case); " << states.size() << " values of " << load.name << ": "
+      << counts[0] << " stopper, " << counts[1] << " slack, " << counts[2] << " without a state; "
+      << solves << " solves in " << time << "; table in " << output << "\n";
+  return 0;
+}
+
+}  // namespace seek
+}  // namespace tqweir

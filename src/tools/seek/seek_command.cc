@@ -1,0 +1,246 @@
+#include "tools/seek/seek_command.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "core/file_io.h"
+#include "driver/run_directory.h"
+#include "tools/common/input_error.h"
+#include "tools/common/summary_text.h"
+#include "tools/report/case_run.h"
+#include "tools/report/number_text.h"
+#include "tools/seek/output_guard.h"
+
+#ifndef TQWEIR_VERSION
+#define TQWEIR_VERSION "unknown"
+#endif
+
+namespace tqweir {
+namespace seek {
+namespace {
+
+using report::exact_text;
+
+const char kHelp[] =
+    "tqweir-seek: solve for one input of a tqweir case\n"
+    "\n"
+    "--vary FIELD=LO:HI names a real input field (as tqweir-sweep names them)\n"
+    "and its range. --until RESULT=VALUE: the value at which the summary\n"
+    "result (its sweep column, e.g. bag_tension_kn_per_m), unrounded, reaches\n"
+    "VALUE; --until membrane_strength | stopper_capacity | max_bag_pressure |\n"
+    "floor_anchor_capacity: where that check of criteria.csv reaches ratio 1\n"
+    "(--case NAME: on that load case of loadcases.csv); --until stop: where\n"
+    "the runs begin or cease to stop. The range is scanned (--scan N\n"
+    "intervals, default 8) and every crossing narrowed to adjacent doubles\n"
+    "(or --tol T). --pick N chooses the N-th from LO (default 1).\n"
+    "  -o OUT_DIR   the three input files with the value found and the six\n"
+    "               files tqweir writes for them\n"
+    "--sealed FIELD=FROM:TO:STEP: the air valve closed on the base case, the\n"
+    "state that holds its air at each value (stopper tension, or the leaf\n"
+    "angle once the stopper is slack), as a table (-o CURVE.csv, default\n"
+    "sealed.csv).\n"
+    "Exit status: 0 found, 1 none in the range or a file not written, 2 bad\n"
+    "command line or input.\n";
+
+const std::vector<std::string> kCaseFileNames = {
+    "syogen.csv", "parameter.csv", "hitai.csv", "error.csv", "suimen.csv",
+    "XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"};
+
+std::string stop_text(const Sample& s) {
+  return "\"" + message_utf8(static_cast<Message>(s.stop)) + "\"";
+}
+
+std::string side_text(const Sample& s, const SeekPlan& plan) {
+  if (!s.finished) return "stops " + stop_text(s);
+  if (plan.kind == SeekKind::stop) return "finishes";
+  return exact_text(s.excess + plan.goal.target);
+}
+
+std::string bracket_text(const Edge& edge, const SeekPlan& plan) {
+  std::string text = "[" + exact_text(edge.lo.x) + ", " + exact_text(edge.hi.x) + "]";
+  text += edge.refined ? (std::nextafter(edge.lo.x, edge.hi.x) >= edge.hi.x ? " (adjacent doubles)"
+                                                                           : " (within --tol)")
+                       : " (not narrowed)";
+  return text + ": " + side_text(edge.lo, plan) + " .. " + side_text(edge.hi, plan);
+}
+
+std::string quantity_name(const SeekPlan& plan) {
+  if (plan.kind == SeekKind::criterion) return "the " + plan.until + " ratio";
+  return plan.until;
+}
+
+// The three inputs with the value found, and tqweir's six files for them.
+struct FoundCase {
+  CaseTexts texts;
+  MemoryRun run;
+};
+
+FoundCase found_case(const SeekPlan& plan, double value) {
+  FoundCase found;
+  found.texts = report::case_texts(with_value(plan.input, *plan.field, value), plan.hitai);
+  found.run = run_in_memory(found.texts);
+  return found;
+}
+
+bool write_found(const std::string& dir, const FoundCase& found, std::ostream& err) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(dir, error)) std::filesystem::create_directory(dir, error);
+  FileBatch batch;
+  bool ok = !error;
+  for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) {
+    ok = ok && batch.add(join_path(dir, name), *case_text(found.texts, name));
+  }
+  for (const auto& file : found.run.files) ok = ok && batch.add(join_path(dir, file.first), file.second);
+  std::string failed;
+  if (ok && batch.commit(failed)) return true;
+  err << "tqweir-seek: cannot write the case into " << dir << (failed.empty() ? "" : ": " + failed)
+      << "\n";
+  return false;
+}
+
+void print_found(const SeekPlan& plan, const Edge& edge, const FoundCase& found, std::ostream& out) {
+  const Sample& value = edge_value(edge);
+  const std::string name = plan.field->name;
+  out << "  value found: " << name << " = " << exact_text(value.x) << "\n";
+  if (plan.kind != SeekKind::stop) {
+    const std::string printed = tools::trimmed(tools::summary_field_texts(
+        found.run.files.at("TQSpec.csv"))[static_cast<std::size_t>(summary_index(plan.goal.field))]);
+    out << "  result reached: " << quantity_name(plan) << " = "
+        << exact_text(value.excess + plan.goal.target) << " unrounded; "
+        << summary_field(plan.goal.field).column << " " << printed << " as printed";
+    if (plan.kind == SeekKind::criterion) {
+      const report::CaseRun run = report::run_case_in_memory(
+          with_value(plan.input, *plan.field, value.x), plan.hitai);
+      out << ", ratio " << report::ratio_text(report::check_case(run, plan.criterion).ratio)
+          << " as tqweir-report checks it (limit " << plan.criterion.limit_text << " "
+          << plan.criterion.unit << ")";
+    }
+    out << "\n";
+  } else {
+    const Sample& far = edge.lo.finished ? edge.hi : edge.lo;
+    out << "  beyond it, at " << name << " = " << exact_text(far.x) << ", the run stops: "
+        << stop_text(far) << "\n";
+  }
+  out << "  bracket: " << bracket_text(edge, plan) << "\n";
+  if (edge.interrupted) {
+    out << "  not narrower: the run at " << name << " = " << exact_text(edge.inside.x)
+        << " inside it stops " << stop_text(edge.inside) << ", and so do its neighbours tried\n";
+  }
+}
+
+void print_others(const SeekPlan& plan, const SearchResult& result, std::size_t picked,
+                  std::ostream& out) {
+  for (std::size_t i = 0; i < result.edges.size(); ++i) {
+    if (i == picked) continue;
+    const Edge& e = result.edges[i];
+    out << "  " << (e.kind == EdgeKind::crossing ? "crossing " : "boundary ") << i + 1 << ": "
+        << plan.field->name << " in " << bracket_text(e, plan);
+    if (e.interrupted) out << "; the run at " << exact_text(e.inside.x) << " stops " << stop_text(e.inside);
+    out << "\n";
+  }
+}
+
+int report_none(const SeekPlan& plan, const SearchResult& result, std::ostream& out) {
+  const std::string range = std::string(plan.field->name) + " from " + exact_text(plan.lo) +
+                            " to " + exact_text(plan.hi);
+  out << "tqweir-seek: no " << (plan.kind == SeekKind::stop ? "boundary between finishing and "
+                                                               "stopping runs"
+                                                             : "crossing of " + quantity_name(plan) +
+                                                                   " = " + exact_text(plan.goal.target))
+      << " for " << range << " (" << result.solves << " solves)\n";
+  if (!result.found_closest) {
+    out << "  the whole range stops: " << stop_text(result.scan.front()) << " at " << plan.field->name
+        << " = " << exact_text(plan.lo) << "\n";
+  } else if (plan.kind == SeekKind::stop) {
+    out << "  every run of the scan finishes\n";
+  } else {
+    out << "  closest reached: " << exact_text(result.closest.excess + plan.goal.target) << " at "
+        << plan.field->name << " = " << exact_text(result.closest.x) << "\n";
+  }
+  print_others(plan, result, result.edges.size(), out);
+  return 1;
+}
+
+}  // namespace
+
+int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out,
+             std::ostream& err) {
+  SearchSettings settings;
+  settings.scan_intervals = options.scan;
+  settings.tolerance = options.tolerance;
+  const Target target = plan.kind == SeekKind::stop ? Target::boundaries : Target::crossings;
+  const EdgeKind wanted = plan.kind == SeekKind::stop ? EdgeKind::boundary : EdgeKind::crossing;
+  SummaryLog log;
+  const SearchResult result = search_range(case_probe(plan.input, *plan.field, plan.goal, &log),
+                                           plan.lo, plan.hi, target, settings);
+
+  std::vector<std::size_t> picks;
+  for (std::size_t i = 0; i < result.edges.size(); ++i) {
+    if (result.edges[i].kind == wanted) picks.push_back(i);
+  }
+  if (picks.empty()) return report_none(plan, result, out);
+  if (static_cast<std::size_t>(options.pick) > picks.size()) {
+    out << "tqweir-seek: the range holds " << picks.size() << " "
+        << (plan.kind == SeekKind::stop ? "boundaries" : "crossings") << "; --pick " << options.pick
+        << " has none\n";
+    print_others(plan, result, result.edges.size(), out);
+    return 1;
+  }
+  const std::size_t picked = picks[static_cast<std::size_t>(options.pick - 1)];
+  const Edge& edge = result.edges[picked];
+
+  const FoundCase found = found_case(plan, edge_value(edge).x);
+  // The files come from the texts as written; they must be the solve the
+  // search saw, or the texts did not read back to the same values.
+  const auto spec = found.run.files.find("TQSpec.csv");
+  if (found.run.exit_status != 0 || spec == found.run.files.end() ||
+      spec->second != log[edge_value(edge).x]) {
+    err << "tqweir-seek: internal error: the case written does not give the state found\n";
+    return 1;
+  }
+
+  out << "tqweir-seek: " << plan.field->name << " = " << exact_text(edge_value(edge).x) << " where "
+      << (plan.kind == SeekKind::stop ? std::string("the runs begin or cease to stop")
+                                      : quantity_name(plan) + " reaches " + exact_text(plan.goal.target))
+      << (plan.case_name.empty() ? "" : " (load case " + plan.case_name + ")") << "\n";
+  print_found(plan, edge, found, out);
+  out << "  solves: " << result.solves << " (scan " << result.scan.size() << ", narrowing "
+      << edge.solves << ")\n";
+  if (result.edges.size() > 1) {
+    out << "  " << (plan.kind == SeekKind::stop ? "boundary " : "crossing ") << options.pick << " of "
+        << picks.size() << " from " << exact_text(plan.lo) << "; also found:\n";
+    print_others(plan, result, picked, out);
+  }
+  if (options.output.empty()) return 0;
+  if (!write_found(options.output, found, err)) return 1;
+  out << "  written: " << options.output << " (the three inputs and tqweir's files for them)\n";
+  return 0;
+}
+
+int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
+                          std::ostream& err) {
+  SeekOptions options;
+  SeekPlan plan;
+  try {
+    options = parse_seek_options(argc, argv);
+    if (options.help) {
+      out << kHelp << "\n" << kSeekUsage;
+      return 0;
+    }
+    if (options.version) {
+      out << "tqweir-seek " << TQWEIR_VERSION << "\n";
+      return 0;
+    }
+    if (!options.sealed.empty()) return run_sealed(options, out, err);
+    plan = make_seek_plan(options);
+    if (!options.output.empty()) check_output_folder(options.output, options.dir, kCaseFileNames);
+  } catch (const tools::InputError& error) {
+    err << "tqweir-seek: " << error.what() << "\n";
+    if (options.dir.empty()) err << kSeekUsage;
+    return 2;
+  }
+  return run_seek(plan, options, out, err);
+}
+
+}  // namespace seek
+}  // namespace tqweir

@@ -1,0 +1,45 @@
+// The command line of tqweir-seek.
+#ifndef TQWEIR_TOOLS_SEEK_SEEK_OPTIONS_H_
+#define TQWEIR_TOOLS_SEEK_SEEK_OPTIONS_H_
+
+#include <string>
+
+namespace tqweir {
+namespace seek {
+
+constexpr const char* kSeekUsage =
+    "usage: tqweir-seek CASE_DIR --vary FIELD=LO:HI --until RESULT=VALUE [-o OUT_DIR]\n"
+    "                   [--pick N] [--tol T] [--scan N]\n"
+    "       tqweir-seek DESIGN_DIR --vary FIELD=LO:HI --until CRITERION [--case NAME] ...\n"
+    "       tqweir-seek CASE_DIR --vary FIELD=LO:HI --until stop [-o OUT_DIR] ...\n"
+    "       tqweir-seek CASE_DIR --sealed FIELD=FROM:TO:STEP [-o CURVE.csv]\n"
+    "       tqweir-seek --help | --version\n";
+
+constexpr int kMaxScanIntervals = 1000;
+
+struct SeekOptions {
+  bool help = false;
+  bool version = false;
+  std::string dir;
+  std::string vary;       // "FIELD=LO:HI"
+  std::string until;      // "RESULT=VALUE", a criterion's name, or "stop"
+  std::string case_name;  // --case, empty when not given
+  bool has_case = false;
+  std::string sealed;     // "FIELD=FROM:TO:STEP", empty unless --sealed
+  std::string output;     // OUT_DIR or CURVE.csv; empty: none (seek), sealed.csv (sealed)
+  int pick = 1;           // which edge from LO, from 1
+  double tolerance = 0.0; // 0: adjacent doubles
+  int scan = 8;           // scan intervals
+};
+
+// Parses argv[1..]. Each option also takes its value after "=" (--vary=...).
+// Throws tools::InputError saying what is wrong: an unknown option, a
+// missing value, --pick or --scan not a whole number in range, --tol not a
+// finite number >= 0, --sealed together with --vary/--until, or one of the
+// two missing.
+SeekOptions parse_seek_options(int argc, const char* const* argv);
+
+}  // namespace seek
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_SEEK_SEEK_OPTIONS_H_

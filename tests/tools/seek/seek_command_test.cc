@@ -1,0 +1,164 @@
+// The tqweir-seek binary on the examples: what it finds is checked with
+// solves of the case in memory, and what it writes with the tqweir binary.
+#include <sys/stat.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "input/case_reader.h"
+#include "support/case_runner.h"
+#include "tools/common/csv_cells.h"
+#include "tools/common/summary_text.h"
+#include "tools/seek/case_probe.h"
+
+namespace tqweir_test {
+namespace {
+
+using tqweir::seek::CaseResult;
+using tqweir::seek::solve_unrounded;
+
+const std::string kStandard = TQWEIR_SOURCE_DIR "/examples/standard";
+
+ProgramRun seek(const ScratchDir& dir, const std::string& args) {
+  return run_program_output(TQWEIR_SEEK_BINARY, dir, args);
+}
+
+// The number after `key` in the printout, as printed.
+std::string printed_after(const std::string& out, const std::string& key) {
+  const std::size_t at = out.find(key);
+  if (at == std::string::npos) return "";
+  std::istringstream rest(out.substr(at + key.size()));
+  std::string word;
+  rest >> word;
+  return word;
+}
+
+CaseResult standard_at(double level) {
+  tqweir::CaseInput input = tqweir::read_case_folder(kStandard);
+  input.parameter.upstream_level = level;
+  return solve_unrounded(input);
+}
+
+double alpha_of(const CaseResult& r) {
+  return r.values[static_cast<std::size_t>(tqweir::summary_index(tqweir::SummaryId::alpha))];
+}
+
+TEST(SeekCommand, AMonotoneResultComesBackBracketedAndWrittenAsTqweirWritesIt) {
+  ScratchDir dir;
+  const ProgramRun run =
+      seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 -o " + dir.file("found"));
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const double x = std::strtod(printed_after(run.out, "value found: upstream_level =").c_str(), nullptr);
+  // The value and its neighbour across the target bracket it, unrounded.
+  const double lo = alpha_of(standard_at(std::nextafter(x, 0.0))) - 20.0;
+  const double at = alpha_of(standard_at(x)) - 20.0;
+  const double hi = alpha_of(standard_at(std::nextafter(x, 4.0))) - 20.0;
+  EXPECT_TRUE((lo < 0) != (at < 0) || (at < 0) != (hi < 0)) << lo << " " << at << " " << hi;
+  EXPECT_LE(std::atoi(printed_after(run.out, "solves:").c_str()), 60);
+
+  // The inputs read back to the value found; tqweir on them writes the six files.
+  ScratchDir check;
+  for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) {
+    check.write(name, read_file(dir.file("found/") + name));
+  }
+  EXPECT_EQ(tqweir::read_case_folder(check.path()).parameter.upstream_level, x);
+  ASSERT_EQ(run_tqweir(check), 0);
+  const auto expected = check.files();
+  for (const auto& file : expected) {
+    EXPECT_EQ(read_file(dir.file("found/") + file.first), file.second) << file.first;
+  }
+  EXPECT_EQ(expected.size(), 9u);
+}
+
+TEST(SeekCommand, NoCrossingSaysWhichValueCameClosestAndWhere) {
+  ScratchDir dir;
+  const ProgramRun run =
+      seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=2000 -o " + dir.file("out"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find("no crossing of alpha = 2000"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("at upstream_level = 4\n"), std::string::npos) << run.out;
+  EXPECT_FALSE(dir.exists("out"));
+}
+
+TEST(SeekCommand, ARangeThatStopsPartWayGivesTheBoundaryAndTheMessageBeyond) {
+  ScratchDir dir;
+  const ProgramRun run = seek(dir, kStandard + " --vary hd_nd=0:3 --until stop");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const double x = std::strtod(printed_after(run.out, "value found: hd_nd =").c_str(), nullptr);
+  tqweir::CaseInput input = tqweir::read_case_folder(kStandard);
+  input.parameter.hd_nd = x;
+  EXPECT_TRUE(solve_unrounded(input).finished);
+  input.parameter.hd_nd = std::nextafter(x, 3.0);
+  const CaseResult beyond = solve_unrounded(input);
+  ASSERT_FALSE(beyond.finished);
+  EXPECT_NE(run.out.find(tqweir::message_utf8(beyond.message)), std::string::npos) << run.out;
+}
+
+TEST(SeekCommand, ASealedCurveHoldsTheAirAndPassesFromStopperToSlack) {
+  ScratchDir dir;
+  const ProgramRun run =
+      seek(dir, kStandard + " --sealed upstream_level=2.0:3.0:0.5 -o " + dir.file("curve.csv"));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::vector<tqweir::tools::CsvRow> rows =
+      tqweir::tools::split_csv(dir.read("curve.csv"), "curve.csv");
+  ASSERT_EQ(rows.size(), 4u);
+  ASSERT_EQ(rows[0].cells[2], "regime");
+  ASSERT_EQ(rows[0].cells[25], "air_volume_m3_per_m");
+  const CaseResult base = standard_at(2.5);
+  const std::string air = tqweir::tools::trimmed(tqweir::tools::summary_field_texts(base.summary)[18]);
+  const char* regimes[] = {"stopper", "stopper", "slack"};
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(rows[i].cells[2], regimes[i - 1]);
+    EXPECT_EQ(rows[i].cells[25], air) << "level " << rows[i].cells[1];
+    // The row is the solve at its own inputs.
+    tqweir::CaseInput input = tqweir::read_case_folder(kStandard);
+    input.parameter.upstream_level = std::strtod(rows[i].cells[1].c_str(), nullptr);
+    input.parameter.theta1_deg = std::strtod(rows[i].cells[3].c_str(), nullptr);
+    input.parameter.stopper_tension = std::strtod(rows[i].cells[4].c_str(), nullptr);
+    std::vector<std::string> printed;
+    for (const std::string& f : tqweir::tools::summary_field_texts(solve_unrounded(input).summary)) {
+      printed.push_back(tqweir::tools::trimmed(f));
+    }
+    EXPECT_EQ(std::vector<std::string>(rows[i].cells.begin() + 7, rows[i].cells.end()), printed);
+  }
+  EXPECT_GT(std::strtod(rows[1].cells[4].c_str(), nullptr), 10.0);  // below the base level: pulls more
+  EXPECT_LT(std::strtod(rows[3].cells[3].c_str(), nullptr), 45.0);  // above it: the leaf goes down
+}
+
+TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
+  ScratchDir dir;
+  dir.copy_from(kStandard);
+  const std::string out = " -o " + dir.file("out");
+  const struct {
+    std::string args, named;
+  } cases[] = {
+      {"--vary bogus=0:4 --until alpha=20", "unknown input field bogus"},
+      {"--vary overflow_mode=1:3 --until alpha=20", "overflow_mode is a whole number"},
+      {"--vary upstream_level=0:4 --until bogus=1", "unknown result bogus"},
+      {"--vary upstream_level=4:0 --until alpha=20", "LO must be below HI"},
+      {"--vary upstream_level=0:nan --until alpha=20", "not a finite number"},
+      {"--vary upstream_level=0:4 --until alpha=inf", "not a finite number"},
+      {"--vary upstream_level=0:4 --until membrane_strength", "has no criteria.csv"},
+      {"--vary upstream_level=0:4 --until alpha=20 --pick 0", "--pick 0"},
+      {"--vary upstream_level=0:4", "no --until"},
+      {"--sealed theta1_deg=1:2:1", "unknowns"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = seek(dir, ". " + c.args + out);
+    EXPECT_EQ(run.status, 2) << c.args;
+    EXPECT_NE(run.err.find(c.named), std::string::npos) << c.args << ": " << run.err;
+  }
+  // -o never names the input's own folder or one of its files.
+  EXPECT_EQ(seek(dir, ". --vary upstream_level=0:4 --until alpha=20 -o .").status, 2);
+  EXPECT_EQ(seek(dir, ". --sealed upstream_level=1:2:1 -o parameter.csv").status, 2);
+  std::map<std::string, std::string> before;
+  for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) before[name] = read_file(kStandard + "/" + name);
+  EXPECT_EQ(dir.files(), before);
+}
+
+}  // namespace
+}  // namespace tqweir_test
