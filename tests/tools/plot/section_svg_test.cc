@@ -1,5 +1,6 @@
 // The drawing as another tool uses it: from the run's texts in memory,
-// several on one page, and the waters it finds for the section.
+// several on one page, the waters it finds for the section, and sections
+// no scale can show.
 #include <limits>
 #include <regex>
 #include <set>
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "standard_run.h"
+#include "tools/plot/section_dxf.h"
 #include "tools/plot/section_parts.h"
 #include "tools/plot/section_svg.h"
 
@@ -87,7 +89,7 @@ TEST(FindWaters, EachWaterIsDrawnExactlyWhenItsLevelMeetsTheSection) {
   }
 }
 
-TEST(SectionSvg, APointGetsAMetreFrameAndASectionBeyondAnyScaleIsRefused) {
+TEST(SectionDrawings, APointGetsAMetreFrameAndASectionBeyondAnyScaleIsRefused) {
   RunResults point;  // every coordinate and level 0
   point.leaf = {{0, 0}, {0, 0}};
   point.bag = {{0, 0}, {0, 0}, {0, 0}};
@@ -98,6 +100,7 @@ TEST(SectionSvg, APointGetsAMetreFrameAndASectionBeyondAnyScaleIsRefused) {
 
   RunResults far = section(1.5, 0.2, -0.1);
   far.leaf.back().x = std::numeric_limits<double>::max();  // the extent overflows
+  far.floor_point.y = -far.leaf.back().x;  // and so does the DXF's text below it
   RunResults layer = section(1.5, 0.2, -0.1);
   layer.summary[summary_index(SummaryId::layer_level)] = 1e308;  // outside the extent
   const std::pair<const RunResults*, const char*> refused[] = {
@@ -110,6 +113,7 @@ TEST(SectionSvg, APointGetsAMetreFrameAndASectionBeyondAnyScaleIsRefused) {
       EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
     }
   }
+  EXPECT_THROW(build_section_dxf(far, "x"), PlotInputError);
 }
 
 }  // namespace
