@@ -4,7 +4,8 @@
 # tests/data/cases/ gives its files to the reader targets and one joined
 # input (syogen NUL parameter NUL hitai) to the whole-run target; the
 # hand-made inputs and saved findings under fuzz/corpus-seed/<target>/ are
-# added as they are.
+# added as they are (the run-folder target's seeds are all there: the
+# files of finished runs, which need the program to make).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 OUT="${1:-$ROOT/build-fuzz/corpus-seed}"

@@ -4,7 +4,7 @@
 # report, an escaped exception, a failed check, an input slower than
 # FUZZ_TIMEOUT seconds or a process above FUZZ_RSS_MB of memory.
 #
-# Usage: fuzz/run.sh [TARGET...]        (default: all four targets)
+# Usage: fuzz/run.sh [TARGET...]        (default: every target of targets.sh)
 # Environment: FUZZ_READER_SECONDS (20), FUZZ_RUN_SECONDS (60),
 #   FUZZ_TIMEOUT (10), FUZZ_RSS_MB (2048), FUZZ_MAX_LEN (16384),
 #   FUZZ_SEED (random when unset).

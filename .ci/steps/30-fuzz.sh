@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets and fuzzes each for a bounded time (readers
-# 20 s each, the whole run 60 s); any crash, sanitizer report, escaped
-# exception, slow input or memory blow-up fails the step.
+# and the run folder 20 s each, the whole run 60 s); any crash, sanitizer
+# report, escaped exception, slow input or memory blow-up fails the step.
 set -euo pipefail
 bash fuzz/build.sh
 bash fuzz/run.sh

@@ -28,24 +28,42 @@ std::string tick_value(double value, double step) {
 }
 
 // The multiples of `step` within [lo, hi], computed from their index so
-// that no rounding accumulates.
+// that no rounding accumulates. The view and its step come from one
+// extent, which holds the origin, so there are about as many ticks as
+// intervals; anything else (more than kMaxTicks, an index beyond what a
+// long holds exactly) draws none rather than looping on.
+constexpr double kMaxTicks = 1000.0;
+constexpr double kMaxTickIndex = 1e15;
+
 template <typename Visit>
 void for_each_tick(double lo, double hi, double step, Visit visit) {
-  const long first = static_cast<long>(std::ceil(lo / step - 1e-9));
-  const long last = static_cast<long>(std::floor(hi / step + 1e-9));
-  for (long i = first; i <= last; ++i) visit(static_cast<double>(i) * step);
+  const double first = std::ceil(lo / step - 1e-9);
+  const double last = std::floor(hi / step + 1e-9);
+  if (!(step > 0.0) || !(last - first < kMaxTicks) || !(std::fabs(first) < kMaxTickIndex) ||
+      !(std::fabs(last) < kMaxTickIndex)) {
+    return;
+  }
+  for (long i = static_cast<long>(first); i <= static_cast<long>(last); ++i) {
+    visit(static_cast<double>(i) * step);
+  }
 }
 
 }  // namespace
 
 double tick_step(double length, int max_intervals) {
+  if (!(length > 0.0) || !std::isfinite(length) || max_intervals < 1) return 0.0;
+  // power <= length / max_intervals < 10 power, so 1, 2 or 5 times power, or
+  // 10 times it, fits; one decade more covers the rounding of log10. A
+  // power that underflows to 0 (a subnormal length) or a step that
+  // overflows has no answer.
   double power = std::pow(10.0, std::floor(std::log10(length / max_intervals)));
-  for (;;) {
+  for (int decade = 0; decade < 3 && power > 0.0; ++decade, power *= 10.0) {
     for (double factor : {1.0, 2.0, 5.0}) {
-      if (length / (factor * power) <= max_intervals + 1e-9) return factor * power;
+      const double step = factor * power;
+      if (length / step <= max_intervals + 1e-9) return std::isfinite(step) ? step : 0.0;
     }
-    power *= 10.0;
   }
+  return 0.0;
 }
 
 std::string draw_grid(const Drawing& d) {

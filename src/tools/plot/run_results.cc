@@ -124,6 +124,13 @@ RunResults parse_outputs(const OutputTexts& texts) {
   r.stopper_anchor = stopper[0];
   r.stopper_foot = stopper[1];
   r.bag = points(texts.balloon, 3, any, "XYBalloon.csv");
+  // The program closes the outline by repeating its first point: a file
+  // that ends elsewhere was cut short, and would be drawn as an open bag.
+  if (r.bag.back().x != r.bag.front().x || r.bag.back().y != r.bag.front().y) {
+    throw PlotInputError("XYBalloon.csv line " + std::to_string(r.bag.size()) +
+                         ": the bag's outline does not close (the last row must repeat the "
+                         "first); the file may have been cut short");
+  }
   for (const auto& row : rows(texts.surface, 4, 1, any, "suimen.csv")) {
     r.surface.push_back({row[0], row[1], row[2], row[3]});
   }

@@ -69,8 +69,9 @@ struct OutputTexts {
 
 // Parses the files (rows may end in CR LF or LF, the last line end may be
 // missing). Throws PlotInputError naming the file and line for a row that
-// is not exactly its count of finite numbers, a wrong row count, or a
-// missing syogen.csv where the floor's angle must come from it.
+// is not exactly its count of finite numbers, a wrong row count, a bag
+// outline whose last row is not its first, or a missing syogen.csv where
+// the floor's angle must come from it.
 RunResults parse_outputs(const OutputTexts& texts);
 
 }  // namespace plot

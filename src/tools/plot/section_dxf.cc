@@ -1,6 +1,7 @@
 #include "tools/plot/section_dxf.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <vector>
 
@@ -33,7 +34,14 @@ class Dxf {
   void put(std::initializer_list<std::pair<int, std::string>> groups) {
     for (const auto& g : groups) put(g.first, g.second);
   }
-  void put(int code, double value) { append_format(out_, "%3d\r\n%.8f\r\n", code, value); }
+  // The vertices are the files' finite numbers; what is derived from them
+  // (the text below the drawing, the hinge's circle) can still overflow.
+  void put(int code, double value) {
+    if (!std::isfinite(value)) {
+      throw PlotInputError("a point of the run lies too far from the section to draw");
+    }
+    append_format(out_, "%3d\r\n%.8f\r\n", code, value);
+  }
   void point(const char* layer, const Point& p) {
     put(8, layer);
     put(10, p.x);

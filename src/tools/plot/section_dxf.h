@@ -29,7 +29,9 @@ namespace plot {
 //               to the hinge's x; none when the level is 0 or below
 //   TEXT        the case name and the key results as TQSpec.csv prints them
 // Text is ASCII (a byte of `case_name` that is not becomes '?'): R12 has no
-// encoding that every CAD program reads alike.
+// encoding that every CAD program reads alike. Throws PlotInputError when a
+// number to write is not finite (coordinates near the largest double put
+// the text below the drawing beyond it).
 std::string build_section_dxf(const RunResults& results, const std::string& case_name);
 
 }  // namespace plot

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <vector>
 
 #include "output/format.h"
@@ -25,6 +26,11 @@ constexpr double kMarginBottom = 12.0;
 // the last resort of viewers that have none of the named ones.
 constexpr const char* kFontFamily = "'Noto Sans CJK JP', 'IPAPGothic', 'IPAGothic', sans-serif";
 
+// Below this a section is a point at the files' resolution (8 decimals);
+// it is shown in a frame of about a metre instead, so that the scale stays
+// finite (m).
+constexpr double kLeastExtent = 1e-6;
+
 // The part of the section frame to show: the structure and the water
 // levels, a stretch of the upstream channel wide enough to read as a water
 // body, some channel downstream, and room above and below for labels.
@@ -41,7 +47,8 @@ Bounds section_extent(const RunResults& r) {
   const double upstream = r.value(SummaryId::upstream_level);
   if (upstream > 0.0) b.include({0.0, upstream});
   b.include({0.0, r.value(SummaryId::hd_rel)});
-  const double size = std::max(b.width(), b.height());
+  double size = std::max(b.width(), b.height());
+  if (size < kLeastExtent) size = 1.0;
   b.x_min -= 0.3 * size;
   b.x_max += 0.12 * size;
   b.include({b.x_min, r.floor_slope * b.x_min});
@@ -116,8 +123,15 @@ std::string legend(const Drawing& d) {
 std::string build_section_svg(const RunResults& results, const std::string& case_name,
                               const std::string& id_prefix) {
   const double drawing_width = kCanvasWidth - kMarginLeft - kMarginRight;
-  Drawing d{results, fit_viewport(section_extent(results), kMarginLeft, kDrawingTop,
-                                  drawing_width, kMaxDrawingHeight)};
+  const Bounds extent = section_extent(results);
+  // Coordinates near the largest double make the extent itself overflow:
+  // no scale maps it onto the page.
+  if (!std::isfinite(extent.width()) || !std::isfinite(extent.height())) {
+    throw PlotInputError(
+        "the section is too large to draw: the extent of its coordinates and levels overflows");
+  }
+  Drawing d{results,
+            fit_viewport(extent, kMarginLeft, kDrawingTop, drawing_width, kMaxDrawingHeight)};
   for (const char c : id_prefix) {
     if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') d.prefix += c;
   }

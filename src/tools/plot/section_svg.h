@@ -21,7 +21,10 @@ namespace plot {
 // `case_name` (any bytes; escaped) names the run in the title block.
 // `id_prefix` goes in front of every id in the drawing, patterns and clip
 // paths included: give each drawing on one page its own prefix. Only ASCII
-// letters, digits, '-' and '_' of it are used.
+// letters, digits, '-' and '_' of it are used. A section less than a
+// micrometre across is shown in a frame of about a metre. Throws
+// PlotInputError when the extent of the coordinates and levels overflows,
+// or a point to draw lies so far off that its pixel value does.
 std::string build_section_svg(const RunResults& results, const std::string& case_name,
                               const std::string& id_prefix = "");
 

@@ -1,6 +1,7 @@
 #include "tools/plot/svg_page.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "output/format.h"
 
@@ -92,6 +93,11 @@ std::string xml_escape(const std::string& text) {
 }
 
 std::string px(double value) {
+  // A value of the run far outside the view (a level near the largest
+  // double) can overflow on the way to pixels; no picture holds "inf".
+  if (!std::isfinite(value)) {
+    throw PlotInputError("a point of the run lies too far from the section to draw");
+  }
   std::string out;
   append_format(out, "%.2f", value);
   return out == "-0.00" ? "0.00" : out;

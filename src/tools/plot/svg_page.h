@@ -47,7 +47,8 @@ Viewport fit_viewport(const Bounds& content, double left_px, double top_px,
 std::string xml_escape(const std::string& text);
 
 // A pixel value with two decimals (far below what a screen or printer
-// shows), never "-0.00".
+// shows), never "-0.00". Throws PlotInputError for a value that is not
+// finite.
 std::string px(double value);
 
 // The "x,y x,y ..." list of an SVG polyline or polygon, in pixels.

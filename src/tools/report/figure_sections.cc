@@ -87,9 +87,16 @@ std::string charts_section(const Design& design, const std::vector<CaseRun>& run
                     [&](double y) { return y == series.y.front(); })) {
       continue;
     }
+    std::string chart = line_chart_svg(series, 330, 170);
+    if (chart.empty()) {
+      chart = "<p class=\"ng\">" +
+              en_ja("No chart: the values span more than its axes can show.",
+                    u8"値の範囲が軸に表示できないためグラフなし。") +
+              "</p>";
+    }
     charts += "<div class=\"chart\" data-field=\"" + key.name + "\"><p class=\"chart-title\">" +
               en_ja(key.label_en, key.label_ja) + (key.unit.empty() ? "" : " (" + esc(key.unit) + ")") +
-              "</p>" + line_chart_svg(series, 330, 170) + "</div>\n";
+              "</p>" + chart + "</div>\n";
   }
   if (charts.empty()) return "";
   std::string out = "<section id=\"charts\" class=\"new-page\">\n<h2>7. " +

@@ -25,8 +25,14 @@ struct Axis {
   int decimals = 0;
 };
 
-Axis make_axis(const std::vector<double>& values) {
-  Axis axis;
+// Tick labels are plain decimals (fixed_text): beyond these an axis would
+// need more digits than a label holds.
+constexpr double kMaxLabelMagnitude = 1e15;
+constexpr int kMaxDecimals = 15;
+
+// False when the values span no range that ticks can label: a range that
+// overflows, a step beyond a double's range, labels too long to print.
+bool make_axis(const std::vector<double>& values, Axis& axis) {
   double lo = *std::min_element(values.begin(), values.end());
   double hi = *std::max_element(values.begin(), values.end());
   if (!(hi > lo)) {
@@ -36,10 +42,12 @@ Axis make_axis(const std::vector<double>& values) {
     hi += half;
   }
   axis.step = plot::tick_step(hi - lo, kMaxIntervals);
+  if (!(axis.step > 0.0)) return false;
   axis.lo = std::floor(lo / axis.step + 1e-9) * axis.step;
   axis.hi = std::ceil(hi / axis.step - 1e-9) * axis.step;
   axis.decimals = std::max(0, static_cast<int>(-std::floor(std::log10(axis.step) + 1e-9)));
-  return axis;
+  return std::fabs(axis.lo) < kMaxLabelMagnitude && std::fabs(axis.hi) < kMaxLabelMagnitude &&
+         axis.decimals <= kMaxDecimals;
 }
 
 // The tick values lo, lo + step, ..., hi, each formed from its index so that
@@ -54,8 +62,8 @@ std::vector<double> ticks(const Axis& axis) {
 }  // namespace
 
 std::string line_chart_svg(const ChartSeries& series, double width, double height) {
-  const Axis ax = make_axis(series.x);
-  const Axis ay = make_axis(series.y);
+  Axis ax, ay;
+  if (!make_axis(series.x, ax) || !make_axis(series.y, ay)) return "";
   const double plot_w = width - kLeft - kRight;
   const double plot_h = height - kTop - kBottom;
   const auto px_x = [&](double x) { return kLeft + (x - ax.lo) / (ax.hi - ax.lo) * plot_w; };

@@ -18,7 +18,10 @@ struct ChartSeries {
 
 // An <svg> element `width` by `height` pixels (viewBox of that size), with
 // the title as its <title>: a frame with ticks at 1, 2 or 5 times a power of ten on both
-// axes, a faint grid, and the points joined by a line and marked.
+// axes, a faint grid, and the points joined by a line and marked. Empty
+// when an axis cannot be labelled: values that span more than a double
+// holds, or whose ticks would need labels beyond 1e15 or with more than
+// 15 decimals.
 // REQUIRES: x.size() == y.size() >= 1, all finite.
 std::string line_chart_svg(const ChartSeries& series, double width, double height);
 

@@ -97,7 +97,8 @@
   // text, as solve returns them, with the case's syogen.csv added, which
   // the drawing needs when the stopper's foot lies at the hinge). Returns
   // {svg, note}: svg is the <svg> element's text, or null when the run
-  // wrote no coordinates, and then note says why.
+  // wrote no coordinates or the plot refuses them (a malformed file, a
+  // section too large to draw), and then note says why.
   function sectionSvg(files, options) {
     const named = Object.entries(files).filter(([, content]) => content !== null &&
       content !== undefined).map(([name, content]) => [encoder.encode(name), bytesOf(content)]);

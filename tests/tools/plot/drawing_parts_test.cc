@@ -1,6 +1,7 @@
 // The pieces the drawing is made of: escaping of text, the metre scale,
 // the true-scale view and label placement.
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -48,6 +49,16 @@ TEST(TickStep, IsOneTwoOrFiveTimesAPowerOfTenAndTheSmallestThatFits) {
       EXPECT_GT(length / smaller, n - 1e-9) << length << " " << n;
     }
   }
+}
+
+TEST(TickStep, ThereIsNoneForALengthWithoutAFiniteStep) {
+  const double max = std::numeric_limits<double>::max();
+  for (double length : {0.0, -1.0, std::numeric_limits<double>::infinity(),
+                        std::numeric_limits<double>::quiet_NaN(), 5e-324, max}) {
+    EXPECT_EQ(tick_step(length, 1), 0.0) << length;
+  }
+  EXPECT_EQ(tick_step(1.0, 0), 0.0);
+  EXPECT_DOUBLE_EQ(tick_step(max, 5), 5e307);
 }
 
 TEST(FitViewport, OneScaleForBothAxesAndYPointsDown) {

@@ -1,5 +1,7 @@
 // The drawing as another tool uses it: from the run's texts in memory,
-// several on one page, and the waters it finds for the section.
+// several on one page, the waters it finds for the section, and sections
+// no scale can show.
+#include <limits>
 #include <regex>
 #include <set>
 #include <string>
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "standard_run.h"
+#include "tools/plot/section_dxf.h"
 #include "tools/plot/section_parts.h"
 #include "tools/plot/section_svg.h"
 
@@ -84,6 +87,33 @@ TEST(FindWaters, EachWaterIsDrawnExactlyWhenItsLevelMeetsTheSection) {
       EXPECT_DOUBLE_EQ(d.upstream.surface.back().x, 3.0);
     }
   }
+}
+
+TEST(SectionDrawings, APointGetsAMetreFrameAndASectionBeyondAnyScaleIsRefused) {
+  RunResults point;  // every coordinate and level 0
+  point.leaf = {{0, 0}, {0, 0}};
+  point.bag = {{0, 0}, {0, 0}, {0, 0}};
+  point.surface = {{}};
+  const std::string svg = build_section_svg(point, "point");
+  EXPECT_NE(svg.find("tick-label\">-0.30<"), std::string::npos);
+  EXPECT_NE(svg.find("tick-label\">0.10<"), std::string::npos);
+
+  RunResults far = section(1.5, 0.2, -0.1);
+  far.leaf.back().x = std::numeric_limits<double>::max();  // the extent overflows
+  far.floor_point.y = -far.leaf.back().x;  // and so does the DXF's text below it
+  RunResults layer = section(1.5, 0.2, -0.1);
+  layer.summary[summary_index(SummaryId::layer_level)] = 1e308;  // outside the extent
+  const std::pair<const RunResults*, const char*> refused[] = {
+      {&far, "the section is too large to draw"}, {&layer, "lies too far from the section"}};
+  for (const auto& [r, expected] : refused) {
+    try {
+      build_section_svg(*r, "x");
+      ADD_FAILURE() << expected << ": drawn";
+    } catch (const PlotInputError& e) {
+      EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
+    }
+  }
+  EXPECT_THROW(build_section_dxf(far, "x"), PlotInputError);
 }
 
 }  // namespace
