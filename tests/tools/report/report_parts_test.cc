@@ -140,6 +140,7 @@ TEST(DesignChecks, GoverningCaseIsTheLargestRatioOfTheFinishedCases) {
 TEST(NumberText, LimitsNeverReadAsZero) {
   EXPECT_EQ(tqweir::report::limit_number_text(100.0), "100.000");
   EXPECT_EQ(tqweir::report::limit_number_text(0.1), "0.100");
+  EXPECT_EQ(tqweir::report::limit_number_text(0.05), "0.0500");
   EXPECT_EQ(tqweir::report::limit_number_text(0.0004), "0.000400");
   EXPECT_EQ(tqweir::report::limit_number_text(1e-6), "0.00000100");
 }
