@@ -1,22 +1,17 @@
 #include "tools/common/case_table.h"
 
 #include <cmath>
+#include <unordered_map>
 
 #include "tools/common/csv_cells.h"
 #include "tools/common/input_error.h"
+#include "tools/common/text_encoding.h"
 
 namespace tqweir {
 namespace tools {
 namespace {
 
-// A cell as quoted in a message: long cells are cut, never inside a UTF-8
-// character.
-std::string shown(const std::string& cell) {
-  std::size_t cut = 40;
-  if (cell.size() <= cut) return "'" + cell + "'";
-  while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80) --cut;
-  return "'" + cell.substr(0, cut) + "...'";
-}
+const auto shown = shown_cell;
 
 std::string at(const std::string& source, int line, std::size_t column) {
   return source + " line " + std::to_string(line) + ", column " + std::to_string(column + 1);
@@ -71,24 +66,55 @@ std::vector<FieldValue> row_values(const CsvRow& row, const std::vector<const In
   return values;
 }
 
-// The name in the first cell of `row`, checked against the names before it.
-std::string case_name(const CsvRow& row, const std::vector<CsvRow>& rows,
-                      const std::vector<std::string>& earlier, const std::string& source) {
-  const std::string& name = row.cells.empty() ? std::string() : row.cells[0];
-  if (name.empty()) throw InputError(at(source, row.line, 0) + ": the case name is empty");
-  for (std::size_t k = 0; k < earlier.size(); ++k) {
-    if (earlier[k] == name) {
-      throw InputError(at(source, row.line, 0) + ": case " + shown(name) +
-                       " is already named on line " + std::to_string(rows[k + 1].line));
-    }
+bool is_white_space(char32_t c) {
+  return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
+         c == 0x205F || c == 0x3000;
+}
+
+// Marks that show nothing: the byte order mark (also read as a zero-width
+// no-break space), the zero-width space and the word joiner.
+bool is_invisible(char32_t c) { return c == 0xFEFF || c == 0x200B || c == 0x2060; }
+
+// The name in the first cell of `row`, which must not be empty or hold a
+// control byte.
+const std::string& case_name(const CsvRow& row, const std::string& source) {
+  const std::string& name = row.cells[0];
+  if (name_key(name).empty()) throw InputError(at(source, row.line, 0) + ": the case name is empty");
+  const std::size_t control = control_byte(name);
+  if (control != std::string::npos) {
+    throw InputError(at(source, row.line, 0) + ": the case name " + shown(name) +
+                     " holds a control byte, " + shown(name.substr(control, 1)));
   }
   return name;
 }
 
 }  // namespace
 
+std::string name_key(const std::string& name) {
+  std::string key;
+  bool space = false;  // white space since the last character kept
+  for (std::size_t i = 0; i < name.size();) {
+    char32_t c = 0;
+    std::size_t length = utf8_char(name, i, c);
+    if (length == 0) c = 0xFFFD, length = 1;  // a byte of another encoding counts as itself
+    const std::string bytes = name.substr(i, length);
+    i += length;
+    if (is_invisible(c)) continue;
+    if (is_white_space(c)) {
+      space = true;
+      continue;
+    }
+    if (space && !key.empty()) key += ' ';
+    space = false;
+    key += bytes;
+  }
+  return key;
+}
+
 CaseTable read_case_table(const std::string& text, const std::string& source,
                           const CaseTableRules& rules) {
+  refuse_utf16(text, source);
   const std::vector<CsvRow> rows = split_csv(text, source);
   if (rows.empty()) throw InputError(source + ": no header row naming the fields");
   const std::size_t first = rules.named_cases ? 1 : 0;
@@ -99,10 +125,25 @@ CaseTable read_case_table(const std::string& text, const std::string& source,
   CaseTable table;
   table.fields = header_fields(rows[0], first, source);
   if (rows.size() < 2) throw InputError(source + ": no case row after the header");
+  if (rules.max_cases > 0 && rows.size() - 1 > rules.max_cases) {
+    throw InputError(source + ": " + std::to_string(rows.size() - 1) + " cases; " +
+                     rules.over_max_cases);
+  }
+  std::unordered_map<std::string, std::size_t> row_of_name;  // by name_key
   table.rows.reserve(rows.size() - 1);
   for (std::size_t r = 1; r < rows.size(); ++r) {
     table.rows.push_back(row_values(rows[r], table.fields, first, rules, source));
-    if (rules.named_cases) table.names.push_back(case_name(rows[r], rows, table.names, source));
+    if (!rules.named_cases) continue;
+    const std::string& name = case_name(rows[r], source);
+    table.names.push_back(name);
+    const auto named = row_of_name.emplace(name_key(name), r);
+    if (named.second) continue;
+    const std::string& earlier = rows[named.first->second].cells[0];
+    throw InputError(at(source, rows[r].line, 0) + ": case " + shown(name) +
+                     " is already named on line " + std::to_string(rows[named.first->second].line) +
+                     (earlier == name ? std::string()
+                                      : " as " + shown(earlier) +
+                                            " (white space and invisible marks do not count)"));
   }
   return table;
 }

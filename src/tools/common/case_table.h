@@ -26,16 +26,28 @@ struct CaseTableRules {
   // Values must be finite numbers (otherwise "inf" or "nan" are read as the
   // input readers read them, and a case made with one stops as a run would).
   bool finite_values = false;
+  // More case rows than this (0: no limit) are refused before any row is
+  // read, the message ending with `over_max_cases`.
+  std::size_t max_cases = 0;
+  std::string over_max_cases;
 };
+
+// A case name as names are compared: without Unicode white space and the
+// invisible marks (byte order mark, zero-width space, word joiner) at its
+// ends, and with each run of white space inside as one space, so that
+// "a", "a" + U+3000 and "a" + U+00A0 are one name, and "flood 1" the same
+// as "flood" + U+3000 + "1".
+std::string name_key(const std::string& name);
 
 // Reads the text of a table: a header row naming input fields, then one
 // row per case. Throws InputError naming `source`, the line and the column
 // (number and field) for: an empty, unknown or repeated field name; a value
 // that does not convert for its field (or, by `rules`, is not finite); a
 // row with more or fewer cells than the header; a missing "case" header, an
-// empty or repeated name. Also for a text without a header or without a
-// case row. Bytes are taken as they are; only the field names and numbers
-// need to be ASCII.
+// empty name, a name with a control byte, a name whose name_key is
+// another's. Also for a text without a header or without a case row, with
+// more rows than rules.max_cases (counted first), or in UTF-16. Bytes are
+// taken as they are; only the field names and numbers need to be ASCII.
 CaseTable read_case_table(const std::string& text, const std::string& source,
                           const CaseTableRules& rules = CaseTableRules());
 

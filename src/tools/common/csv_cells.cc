@@ -1,5 +1,7 @@
 #include "tools/common/csv_cells.h"
 
+#include <algorithm>
+
 #include "tools/common/input_error.h"
 
 namespace tqweir {
@@ -69,6 +71,13 @@ bool only_blanks(const std::string& line) {
 
 }  // namespace
 
+std::size_t line_end(const std::string& text, std::size_t pos, std::size_t& next) {
+  const std::size_t end = std::min(text.find_first_of("\r\n", pos), text.size());
+  next = end + 1;
+  if (end < text.size() && text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+  return end;
+}
+
 std::vector<CsvRow> split_csv(const std::string& text, const std::string& source) {
   std::vector<CsvRow> rows;
   std::size_t pos = 0;
@@ -76,11 +85,9 @@ std::vector<CsvRow> split_csv(const std::string& text, const std::string& source
   int line_number = 0;
   while (pos < text.size()) {
     ++line_number;
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(pos, end - pos);
-    pos = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::size_t next = 0;
+    const std::string line = text.substr(pos, line_end(text, pos, next) - pos);
+    pos = next;
     if (only_blanks(line)) continue;
     rows.push_back(CsvRow{line_number, split_line(line, source, line_number)});
   }
@@ -105,6 +112,33 @@ std::string csv_line(const std::vector<std::string>& cells) {
   }
   out += "\r\n";
   return out;
+}
+
+std::string shown_cell(const std::string& cell) {
+  std::size_t cut = cell.size();
+  if (cut > 40) {
+    cut = 40;
+    while (cut > 0 && (static_cast<unsigned char>(cell[cut]) & 0xC0) == 0x80) --cut;
+  }
+  std::string out = "'";
+  for (std::size_t i = 0; i < cut; ++i) {
+    const auto b = static_cast<unsigned char>(cell[i]);
+    if (b < 0x20 || b == 0x7F) {
+      const char* digits = "0123456789ABCDEF";
+      out += std::string("\\x") + digits[b >> 4] + digits[b & 0xF];
+    } else {
+      out += cell[i];
+    }
+  }
+  return out + (cut < cell.size() ? "...'" : "'");
+}
+
+std::size_t control_byte(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if ((b < 0x20 && b != '\t') || b == 0x7F) return i;
+  }
+  return std::string::npos;
 }
 
 }  // namespace tools

@@ -13,7 +13,12 @@ struct CsvRow {
   std::vector<std::string> cells;
 };
 
-// Splits `text` into rows of cells. Line ends CR LF or LF; a leading UTF-8
+// The end of the line that starts at text[pos] (the index of its line end,
+// or text.size()); `next` gets the start of the next line. A line ends with
+// CR LF, LF, or a CR alone, as a spreadsheet on an old Mac writes it.
+std::size_t line_end(const std::string& text, std::size_t pos, std::size_t& next);
+
+// Splits `text` into rows of cells. Line ends as line_end(); a leading UTF-8
 // byte order mark is dropped; lines holding only blanks are skipped; blanks
 // and tabs around a cell are dropped; a cell in double quotes loses them
 // ("" inside stands for one quote). Throws InputError naming `source` and
@@ -25,6 +30,16 @@ std::vector<CsvRow> split_csv(const std::string& text, const std::string& source
 // or a line end is quoted. Bytes are copied as they are, so CP932 text
 // (whose second bytes are never a comma, a quote, CR or LF) passes intact.
 std::string csv_line(const std::vector<std::string>& cells);
+
+// A cell as a message quotes it: in single quotes, cut after 40 bytes
+// (never inside a UTF-8 character), every control byte written as \xNN, so
+// that a NUL or an escape sequence cannot cut or garble the message on a
+// terminal.
+std::string shown_cell(const std::string& cell);
+
+// The first control byte of `text` (below 0x20 or 0x7F, the tab excepted),
+// or std::string::npos: such bytes are no part of a name or a title.
+std::size_t control_byte(const std::string& text);
 
 }  // namespace tools
 }  // namespace tqweir

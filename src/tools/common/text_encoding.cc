@@ -1,9 +1,12 @@
 #include "tools/common/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "tools/common/cp932_table.h"
+#include "tools/common/csv_cells.h"
+#include "tools/common/input_error.h"
 
 namespace tqweir {
 namespace tools {
@@ -29,8 +32,8 @@ void append_utf8(char32_t c, std::string& out) {
   }
 }
 
-// The well-formed UTF-8 character at bytes[i], or 0 bytes when there is
-// none; `c` gets its code point.
+}  // namespace
+
 std::size_t utf8_char(const std::string& bytes, std::size_t i, char32_t& c) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
   const unsigned char b0 = byte(i);
@@ -49,6 +52,8 @@ std::size_t utf8_char(const std::string& bytes, std::size_t i, char32_t& c) {
   if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
   return length;
 }
+
+namespace {
 
 int row_of_lead(unsigned char lead) {
   if (lead >= 0x81 && lead <= 0x9F) return lead - 0x81;
@@ -125,6 +130,57 @@ std::string cp932_to_utf8(const std::string& bytes) {
 std::string text_as_utf8(const std::string& bytes) {
   if (is_utf8(bytes)) {
     return bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? bytes.substr(3) : bytes;
+  }
+  return cp932_to_utf8(bytes);
+}
+
+void refuse_utf16(const std::string& bytes, const std::string& source) {
+  bool utf16 = bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0;
+  // ASCII in UTF-16 has a NUL in every other byte; a stray NUL elsewhere is
+  // refused later as a control byte, named where it is.
+  const std::size_t n = std::min<std::size_t>(bytes.size(), 64) / 2;
+  std::size_t even = 0, odd = 0;
+  for (std::size_t k = 0; k < n; ++k) {
+    even += bytes[2 * k] == '\0' ? 1 : 0;
+    odd += bytes[2 * k + 1] == '\0' ? 1 : 0;
+  }
+  utf16 = utf16 || (n >= 2 && (2 * even >= n || 2 * odd >= n));
+  if (utf16) {
+    throw InputError(source + ": the file is UTF-16 text; save it as UTF-8 (\"CSV UTF-8\" in a "
+                     "spreadsheet) or as CP932 (Shift_JIS)");
+  }
+}
+
+std::string decoded_text(const std::string& bytes, const std::string& source) {
+  refuse_utf16(bytes, source);
+  if (is_utf8(bytes)) return text_as_utf8(bytes);
+  int line_number = 0;
+  int utf8_line = 0;   // the first line that is UTF-8 and not ASCII
+  int cp932_line = 0;  // the first line that is not UTF-8
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    ++line_number;
+    std::size_t next = 0;
+    const std::string line = bytes.substr(pos, line_end(bytes, pos, next) - pos);
+    pos = next;
+    bool ascii = true;
+    for (char b : line) ascii = ascii && static_cast<unsigned char>(b) < 0x80;
+    if (ascii) continue;
+    if (is_utf8(line)) {
+      if (utf8_line == 0) utf8_line = line_number;
+      continue;
+    }
+    // No code page 932 character decodes to U+FFFD: one in the text marks
+    // a byte or pair without a character.
+    if (cp932_to_utf8(line).find("\xEF\xBF\xBD") != std::string::npos) {
+      throw InputError(source + " line " + std::to_string(line_number) +
+                       ": bytes that are neither UTF-8 nor CP932 (Shift_JIS) text");
+    }
+    if (cp932_line == 0) cp932_line = line_number;
+  }
+  if (utf8_line > 0 && cp932_line > 0) {
+    throw InputError(source + ": line " + std::to_string(utf8_line) + " is UTF-8 text but line " +
+                     std::to_string(cp932_line) +
+                     " is CP932 (Shift_JIS); save the whole file in one encoding");
   }
   return cp932_to_utf8(bytes);
 }

@@ -27,6 +27,22 @@ std::string cp932_to_utf8(const std::string& bytes);
 // so the guess does not mistake a spreadsheet's file.
 std::string text_as_utf8(const std::string& bytes);
 
+// The well-formed UTF-8 character at bytes[i] (its length, `c` its code
+// point), or 0 when there is none. REQUIRES: i < bytes.size().
+std::size_t utf8_char(const std::string& bytes, std::size_t i, char32_t& c);
+
+// Throws InputError naming `source` when `bytes` looks like UTF-16: a byte
+// order mark FF FE or FE FF, or NUL bytes in every other place of its
+// beginning, as ASCII written in UTF-16 has.
+void refuse_utf16(const std::string& bytes, const std::string& source);
+
+// A text file's bytes as UTF-8, as text_as_utf8, but strict: refuses
+// (InputError naming `source` and the line) UTF-16, bytes that are neither
+// UTF-8 nor CP932, and a file with both a line that is UTF-8 (not ASCII)
+// and a line that is CP932, since one of them would read as garbage.
+// Lines are counted as split_csv counts them.
+std::string decoded_text(const std::string& bytes, const std::string& source);
+
 }  // namespace tools
 }  // namespace tqweir
 

@@ -42,7 +42,7 @@ const char* kCheckColumns =
 
 std::string check_cells(const Check& check, const Criterion& c) {
   return "<td class=\"num value\">" + esc(check.value_text) + " " + esc(c.unit) +
-         "</td><td class=\"num limit\">" + esc(fixed_text(c.limit, 3)) +
+         "</td><td class=\"num limit\">" + esc(limit_number_text(c.limit)) +
          "</td><td class=\"num ratio\">" + ratio_text(check.ratio) + "</td>" + result_cell(check);
 }
 

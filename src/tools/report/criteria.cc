@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -43,7 +44,42 @@ bool positive_number(const std::string& cell, double& value) {
   errno = 0;
   char* end = nullptr;
   value = std::strtod(cell.c_str(), &end);
-  return *end == '\0' && errno != ERANGE && std::isfinite(value) && value > 0.0;
+  // The whole cell: a NUL would end the C string before the rest of it.
+  return end == cell.c_str() + cell.size() && errno != ERANGE && std::isfinite(value) && value > 0.0;
+}
+
+std::string exponent_text(double value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%g", value);
+  return buffer;
+}
+
+// Refuses a limit, as given or derived, outside kSmallestLimit..kLargestLimit.
+void check_limit_range(double limit, const std::string& place, const std::string& what) {
+  if (limit >= kSmallestLimit && limit <= kLargestLimit) return;
+  throw tools::InputError(place + ": " + what + " is not a limit from " +
+                          exponent_text(kSmallestLimit) + " to " + exponent_text(kLargestLimit));
+}
+
+void check_limits(const Criteria& c, const std::string& source) {
+  const Limit* limits[] = {&c.membrane_strength, &c.stopper_capacity, &c.max_bag_pressure,
+                           &c.floor_anchor_capacity};
+  const char* names[] = {"membrane_strength", "stopper_capacity", "max_bag_pressure",
+                         "floor_anchor_capacity"};
+  for (int k = 0; k < 4; ++k) {
+    if (!limits[k]->given) continue;
+    check_limit_range(limits[k]->value, at(source, limits[k]->line, 2) + " (" + names[k] + ")",
+                      tools::shown_cell(limits[k]->text));
+  }
+  const Limit& factor = c.membrane_safety_factor;
+  if (c.membrane_strength.given && factor.given) {
+    check_limit_range(c.membrane_strength.value / factor.value,
+                      source + " lines " + std::to_string(c.membrane_strength.line) + " and " +
+                          std::to_string(factor.line),
+                      "membrane_strength / membrane_safety_factor = " +
+                          c.membrane_strength.text + " / " + factor.text + " = " +
+                          exponent_text(c.membrane_strength.value / factor.value));
+  }
 }
 
 }  // namespace
@@ -71,8 +107,9 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
     const Entry* entry = nullptr;
     for (const Entry& e : entries()) entry = name == e.name ? &e : entry;
     if (entry == nullptr) {
-      throw tools::InputError(at(source, row.line, 1) + ": unknown name '" + name +
-                              "' (known names: " + criterion_names() + ")");
+      throw tools::InputError(at(source, row.line, 1) + ": unknown name " +
+                              tools::shown_cell(name) + " (known names: " + criterion_names() +
+                              ")");
     }
     for (std::size_t k = 0; k < seen.size(); ++k) {
       if (seen[k] == name) {
@@ -83,17 +120,24 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
     seen.push_back(name);
     seen_lines.push_back(row.line);
     if (entry->text != nullptr) {
+      if (tools::control_byte(row.cells[1]) != std::string::npos) {
+        throw tools::InputError(at(source, row.line, 2) + " (" + name + "): " +
+                                tools::shown_cell(row.cells[1]) + " holds a control byte");
+      }
       criteria.*(entry->text) = row.cells[1];
       continue;
     }
     Limit& limit = criteria.*(entry->limit);
     if (!positive_number(row.cells[1], limit.value)) {
-      throw tools::InputError(at(source, row.line, 2) + " (" + name + "): '" + row.cells[1] +
-                              "' is not a finite number greater than 0");
+      throw tools::InputError(at(source, row.line, 2) + " (" + name + "): " +
+                              tools::shown_cell(row.cells[1]) +
+                              " is not a finite number greater than 0");
     }
     limit.given = true;
     limit.text = row.cells[1];
+    limit.line = row.line;
   }
+  check_limits(criteria, source);
   return criteria;
 }
 

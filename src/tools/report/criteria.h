@@ -13,7 +13,15 @@ struct Limit {
   bool given = false;
   double value = 0.0;
   std::string text;  // as written
+  int line = 0;      // of criteria.csv
 };
+
+// The range a limit must lie in, in its unit (kN/m, kN, kPa), as given or
+// as derived (strength / safety factor). No real capacity lies outside;
+// one that does is a slip of the exponent, and a ratio against it would be
+// beyond the digits the checks print (or overflow to infinity, or be 0).
+constexpr double kSmallestLimit = 1e-6;
+constexpr double kLargestLimit = 1e12;
 
 struct Criteria {
   // Texts for the title block (UTF-8); empty when not given.
@@ -32,10 +40,14 @@ struct Criteria {
 std::string criterion_names();
 
 // Reads criteria.csv, already in UTF-8: rows "name,value", optionally after
-// a header row "name,value". The texts take any value; the numbers must be
-// finite and greater than 0. Throws tools::InputError naming `source`, the
-// line and the column for an unknown or repeated name, a number that does
-// not convert or is not above 0, and a row that is not two cells.
+// a header row "name,value". The texts take any value without a control
+// byte; the numbers must be finite and greater than 0, and each limit
+// (membrane_strength divided by membrane_safety_factor, or 1 without one)
+// from kSmallestLimit to kLargestLimit. Throws tools::InputError naming
+// `source`, the line and the column for an unknown or repeated name, a
+// number that does not convert (all of the cell) or is not above 0, a
+// limit out of range (naming the lines it comes from), a control byte in a
+// text, and a row that is not two cells.
 Criteria read_criteria(const std::string& text, const std::string& source);
 
 }  // namespace report

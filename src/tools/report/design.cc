@@ -12,14 +12,15 @@ namespace tqweir {
 namespace report {
 namespace {
 
-// The UTF-8 text of an optional file of the design; false when it is absent.
+// The text of an optional file of the design in UTF-8 (refused when its
+// encoding is mixed or broken); false when it is absent.
 bool read_optional(const std::string& dir, const char* name, std::string& text) {
   const std::string path = join_path(dir, name);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return false;
   std::string bytes;
   if (!read_file(path, bytes)) throw tools::InputError("cannot read " + path);
-  text = tools::text_as_utf8(bytes);
+  text = tools::decoded_text(bytes, path);
   return true;
 }
 
@@ -32,11 +33,15 @@ std::string range_case_name(const tools::CaseTable& table, std::size_t row) {
   return name;
 }
 
+std::string over_max_cases() {
+  return "a report holds at most " + std::to_string(kMaxReportCases) +
+         " (tqweir-sweep tabulates more)";
+}
+
 void take_cases(const tools::CaseTable& table, Design& design) {
   if (table.rows.size() > kMaxReportCases) {
     throw tools::InputError(design.cases_from + ": " + std::to_string(table.rows.size()) +
-                            " cases; a report holds at most " +
-                            std::to_string(kMaxReportCases) + " (tqweir-sweep tabulates more)");
+                            " cases; " + over_max_cases());
   }
   design.fields = table.fields;
   for (std::size_t row = 0; row < table.rows.size(); ++row) {
@@ -72,7 +77,7 @@ Design read_design(const std::string& dir, const std::vector<std::string>& range
     }
   } else if (read_optional(dir, "loadcases.csv", text)) {
     design.cases_from = "loadcases.csv";
-    const tools::CaseTableRules rules{true, true};
+    const tools::CaseTableRules rules{true, true, kMaxReportCases, over_max_cases()};
     take_cases(tools::read_case_table(text, join_path(dir, "loadcases.csv"), rules), design);
     design.files.push_back({"loadcases.csv", text});
   } else {

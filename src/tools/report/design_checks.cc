@@ -34,7 +34,7 @@ std::vector<Criterion> make_criteria(const Criteria& criteria) {
     membrane.limit = criteria.membrane_strength.value / f;
     membrane.limit_text = criteria.membrane_strength.text + " / " +
                           (factor.given ? factor.text : "1 (no safety factor given)") + " = " +
-                          fixed_text(membrane.limit, 3);
+                          limit_number_text(membrane.limit);
   }
   return {membrane,
           simple("stopper", "stopper tension", u8"ストッパー張力", SummaryId::stopper_tension,
@@ -55,7 +55,9 @@ Check check_case(const CaseRun& run, const Criterion& criterion) {
   check.value = std::fabs(std::strtod(check.value_text.c_str(), nullptr));
   // Rounded to nine decimals first, so that a quotient such as
   // 1.1 / 0.1 = 11.000000000000002 counts as the 11 it stands for.
-  check.ratio = std::round(check.value / criterion.limit * 1e9) / 1e9;
+  // (Beyond 1e290 the product would overflow; such a ratio is far from 1.)
+  const double ratio = check.value / criterion.limit;
+  check.ratio = ratio < 1e290 ? std::round(ratio * 1e9) / 1e9 : ratio;
   check.ok = check.ratio <= 1.0;
   return check;
 }

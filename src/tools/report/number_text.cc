@@ -26,15 +26,22 @@ std::string exact_text(double value) {
 }
 
 std::string fixed_text(double value, int decimals) {
-  char buffer[64];
+  // Room for the 309 digits of the largest double and the decimals asked.
+  char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
   return buffer;
+}
+
+std::string limit_number_text(double value) {
+  const int decimals = value < 0.1 ? 2 - static_cast<int>(std::floor(std::log10(value))) : 3;
+  return fixed_text(value, decimals);
 }
 
 std::string ratio_text(double ratio) {
   // ratio * 1000 has at most six decimals, up to the binary rounding of the
   // product (0.123 * 1000 = 123.00000000000001): the slack absorbs that.
-  return fixed_text(std::ceil(ratio * 1000.0 - 1e-7) / 1000.0, 3);
+  // Adding 0 turns the -0 that ceil gives for a ratio of 0 into 0.
+  return fixed_text(std::ceil(ratio * 1000.0 - 1e-7) / 1000.0 + 0.0, 3);
 }
 
 std::string times_thousand(const std::string& text) {

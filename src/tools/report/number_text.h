@@ -16,8 +16,13 @@ std::string exact_text(double value);
 // `value` with `decimals` decimals ("%.*f").
 std::string fixed_text(double value, int decimals);
 
+// A limit of a check: three decimals, and below 0.1 as many more as three
+// significant digits need ("0.0500", "0.000417"), so that no limit above
+// 0 reads as 0.000. REQUIRES: value > 0.
+std::string limit_number_text(double value);
+
 // A ratio of a check, rounded up to three decimals, so that a ratio shown
-// as 1.000 or less is never above 1. REQUIRES: `ratio` is rounded to nine
+// as 1.000 or less is never above 1; 0 is "0.000". REQUIRES: `ratio` is rounded to nine
 // decimals.
 std::string ratio_text(double ratio);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/constants.h"
 #include "tools/report/number_text.h"
 
 namespace tqweir {
@@ -53,6 +54,20 @@ std::vector<Warning> plausibility_warnings(const CaseInput& input) {
     out.push_back({"The second layer's top (" + exact_text(p.layer_level) +
                        " m) is above the upstream water level.",
                    u8"第2層上面 (" + exact_text(p.layer_level) + u8" m) が上流水位より高い。"});
+  }
+  if (p.hd_nd < 0.0) {
+    out.push_back({"The downstream depth (" + exact_text(p.hd_nd) +
+                       " bag heights) is below 0: the program uses 0.00001.",
+                   u8"下流水深 (" + exact_text(p.hd_nd) +
+                       u8" 袋体高さ比) が 0 未満です。0.00001 として計算されます。"});
+  }
+  if (p.air_temperature <= -kCelsiusToKelvin) {
+    const std::string t = exact_text(p.air_temperature);
+    const std::string zero = exact_text(-kCelsiusToKelvin);
+    out.push_back({"The air temperature (" + t + " °C) is at or below absolute zero (" + zero +
+                       " °C): the bag pressure at this temperature has no physical meaning.",
+                   u8"空気温度 (" + t + u8" °C) が絶対零度 (" + zero +
+                       u8" °C) 以下です。この温度での袋体内圧は物理的に意味を持ちません。"});
   }
   if (p.theta1_deg < 1.0) {
     out.push_back({"The leaf angle (" + exact_text(p.theta1_deg) +

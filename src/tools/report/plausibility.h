@@ -24,8 +24,10 @@ double leaf_length(const std::vector<ProfilePoint>& points);
 // The notes on `input`: the weight's arm or the stopper's attachment beyond
 // the leaf's length (or the attachment before the hinge), the first profile
 // point not at 0,0, the upstream water below the hinge, the second layer
-// above the water, a leaf angle clamped to 1 degree, the stopper's foot at
-// or upstream of the hinge.
+// above the water, a downstream depth below 0 (clamped), an air
+// temperature at or below absolute zero (as the program converts Celsius),
+// a leaf angle clamped to 1 degree, the stopper's foot at or upstream of
+// the hinge.
 std::vector<Warning> plausibility_warnings(const CaseInput& input);
 
 }  // namespace report

@@ -39,7 +39,8 @@ TEST(CaseTable, SpreadsheetExportsReadAlike) {
   const std::string plain = "upstream_level,hd_nd\n1.5,0.3\n2,0.25\n";
   const std::string exported =
       "\xEF\xBB\xBF upstream_level , \"hd_nd\"\r\n\r\n\"1.5\",0.3\r\n  2\t,0.25 \r\n \r\n";
-  for (const std::string& text : {plain, exported}) {
+  const std::string old_mac = "upstream_level,hd_nd\r1.5,0.3\r2,0.25\r";  // CR-only line ends
+  for (const std::string& text : {plain, exported, old_mac}) {
     const CaseTable table = tqweir::tools::read_case_table(text, "CASES.csv");
     ASSERT_EQ(table.fields.size(), 2u);
     EXPECT_STREQ(table.fields[0]->name, "upstream_level");
@@ -58,6 +59,7 @@ TEST(CaseTable, BadInputNamesLineAndColumn) {
   };
   const Bad cases[] = {
       {"upstream_level,hd_nd,upstrem_level\n1,2,3\n", "line 1, column 3: unknown field 'upstrem_level'"},
+      {"hd\x1B[2Jx\n1\n", "line 1, column 1: unknown field 'hd\\x1B[2Jx'"},  // escaped, not sent
       {"upstream_level,,hd_nd\n1,2,3\n", "line 1, column 2: the field name is empty"},
       {"hd_nd,leaf_weight,hd_nd\n1,2,3\n", "line 1, column 3: field 'hd_nd' is already column 1"},
       {"upstream_level,hd_nd\n1,0.3\n2,abc\n", "line 3, column 2 (hd_nd): 'abc' is not a number"},
@@ -80,6 +82,10 @@ TEST(CaseTable, BadInputNamesLineAndColumn) {
     EXPECT_NE(message.find(bad.expected), std::string::npos)
         << "input: " << bad.text << "\nmessage: " << message;
   }
+  const std::string utf16("h\0d\0_\0n\0d\0\n\0" "1\0\n\0", 16);
+  EXPECT_NE(error_of([&] { tqweir::tools::read_case_table(utf16, "CASES.csv"); })
+                .find("CASES.csv: the file is UTF-16 text"),
+            std::string::npos);
 }
 
 // Every way of writing a number that "%lf" accepts gives the same double
@@ -113,7 +119,7 @@ TEST(CaseTable, NonFiniteValuesAreKeptForTheCaseToRefuse) {
 
 // A report's load cases: a first column of names, finite values only.
 TEST(CaseTable, NamedCasesAreCheckedLikeValues) {
-  const tqweir::tools::CaseTableRules named{true, true};
+  const tqweir::tools::CaseTableRules named{true, true, 0, ""};
   const CaseTable table = tqweir::tools::read_case_table(
       "case,upstream_level\n\"flood, 1/100\",3.2\n\xE5\xB9\xB3\xE5\xB8\xB8,2\n", "lc.csv", named);
   EXPECT_EQ(table.names, (std::vector<std::string>{"flood, 1/100", "\xE5\xB9\xB3\xE5\xB8\xB8"}));
@@ -127,6 +133,9 @@ TEST(CaseTable, NamedCasesAreCheckedLikeValues) {
       {"name,hd_nd\na,1\n", "lc.csv line 1, column 1: the first column holds the case names"},
       {"case,hd_nd\na,1\n,2\n", "lc.csv line 3, column 1: the case name is empty"},
       {"case,hd_nd\na,1\n\nb,2\na,3\n", "lc.csv line 5, column 1: case 'a' is already named on line 2"},
+      {"case,hd_nd,hd_nd\na,1,2\n", "lc.csv line 1, column 3: field 'hd_nd' is already column 2"},
+      {"case,hd_nd\n\xE3\x80\x80,1\n", "lc.csv line 2, column 1: the case name is empty"},
+      {"case,hd_nd\na\x7F,1\n", "line 2, column 1: the case name 'a\\x7F' holds a control byte"},
       {"case,hd_nd\na,1\nb,inf\n", "lc.csv line 3, column 2 (hd_nd): 'inf' is not a finite number"},
       {"case,hd_nd,theta1_deg\na,1\n", "lc.csv line 2: 1 values, but the header names 2 fields"},
       {"case,hd_nd,tail\na,1,2\n", "lc.csv line 1, column 3: unknown field 'tail'"},
@@ -136,6 +145,38 @@ TEST(CaseTable, NamedCasesAreCheckedLikeValues) {
         error_of([&] { tqweir::tools::read_case_table(b.text, "lc.csv", named); });
     EXPECT_NE(message.find(b.expected), std::string::npos) << b.text << "\n" << message;
   }
+}
+
+// Names that look the same on a page are one name: white space (ideographic,
+// no-break, ...) and invisible marks do not count at the ends, and a run of
+// white space inside counts as one space.
+TEST(CaseTable, LookAlikeNamesAreRefusedAsRepeated) {
+  const tqweir::tools::CaseTableRules named{true, true, 0, ""};
+  const char* alike[][2] = {
+      {"a", "a\xE3\x80\x80"},                        // U+3000
+      {"a", "\"\xC2\xA0" "a\""},                        // U+00A0
+      {"a", "a\xEF\xBB\xBF"},                        // U+FEFF
+      {"flood 1", "flood\xE3\x80\x80 \xE2\x80\x83 1"},  // U+3000, U+2003 inside
+  };
+  for (const auto& pair : alike) {
+    const std::string text = std::string("case,hd_nd\n") + pair[0] + ",1\n" + pair[1] + ",2\n";
+    const std::string message =
+        error_of([&] { tqweir::tools::read_case_table(text, "lc.csv", named); });
+    EXPECT_NE(message.find("lc.csv line 3, column 1: case '"), std::string::npos) << message;
+    EXPECT_NE(message.find("is already named on line 2 as '"), std::string::npos) << message;
+  }
+  EXPECT_NO_THROW(tqweir::tools::read_case_table("case,hd_nd\nflood 1,1\nflood 12,2\n", "t", named));
+}
+
+// The count is checked before any row is read or compared: the limit's
+// message comes even when the rows beyond it are wrong.
+TEST(CaseTable, TooManyRowsAreRefusedFirstNamingTheFile) {
+  const tqweir::tools::CaseTableRules limited{true, true, 200, "at most 200"};
+  std::string text = "case,hd_nd\n";
+  for (int i = 0; i < 50000; ++i) text += "same,x\n";
+  const std::string message =
+      error_of([&] { tqweir::tools::read_case_table(text, "dir/lc.csv", limited); });
+  EXPECT_EQ(message, "dir/lc.csv: 50000 cases; at most 200");
 }
 
 TEST(RangeSpec, ValuesAreExactDecimals) {

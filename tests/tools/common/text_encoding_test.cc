@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/case_runner.h"
+#include "tools/common/input_error.h"
 #include "tools/common/text_encoding.h"
 
 namespace {
@@ -51,6 +52,30 @@ TEST(TextAsUtf8, Utf8StaysAndAnythingElseIsCp932) {
   EXPECT_FALSE(tqweir::tools::is_utf8("\xC0\xAF"));
   EXPECT_FALSE(tqweir::tools::is_utf8("\xED\xA0\x80"));
   EXPECT_TRUE(tqweir::tools::is_utf8("\xF0\x9F\x98\x80"));
+}
+
+// A file is one encoding: a UTF-8 line and a CP932 line, bytes of neither,
+// or UTF-16 are refused naming the line or the file.
+TEST(DecodedText, MixedBrokenAndUtf16TextsAreRefused) {
+  const auto error_of = [](const std::string& bytes) {
+    try {
+      tqweir::tools::decoded_text(bytes, "lc.csv");
+    } catch (const tqweir::tools::InputError& e) {
+      return std::string(e.what());
+    }
+    return std::string();
+  };
+  // 平常 in UTF-8 on line 2, 洪水 in CP932 on line 3 (a CR alone ends a line).
+  EXPECT_EQ(error_of("case\n\xE5\xB9\xB3\xE5\xB8\xB8,1\r\x8D\x5E\x90\x85,2\n"),
+            "lc.csv: line 2 is UTF-8 text but line 3 is CP932 (Shift_JIS); save the whole file "
+            "in one encoding");
+  EXPECT_EQ(error_of("case\r\na,1\r\n\x8D\x5E\x85\x85,2\r\n"),  // 0x8540 row has no characters
+            "lc.csv line 3: bytes that are neither UTF-8 nor CP932 (Shift_JIS) text");
+  EXPECT_EQ(error_of("case\n\x80,1\n"), "lc.csv line 2: bytes that are neither UTF-8 nor CP932 (Shift_JIS) text");
+  EXPECT_NE(error_of("\xFF\xFE\x8D\x6D").find("lc.csv: the file is UTF-16 text"), std::string::npos);
+  EXPECT_NE(error_of(std::string("\0c\0a\0s\0e", 8)).find("UTF-16"), std::string::npos);
+  EXPECT_EQ(tqweir::tools::decoded_text("case\n\x8D\x5E\x90\x85,2\n", "lc.csv"),
+            "case\n\xE6\xB4\xAA\xE6\xB0\xB4,2\n");
 }
 
 }  // namespace

@@ -51,7 +51,10 @@ TEST(ReportCommand, BadInputIsRefusedAndTheOlderReportStays) {
        "loadcases.csv line 3, column 2 (hd_nd): '1e999' is not a finite number"},
       {"loadcases.csv", "case,hd_nd\nA,0.3\nA,0.4\n",
        "loadcases.csv line 3, column 1: case 'A' is already named on line 2"},
+      {"loadcases.csv", "case,hd_nd\n\xE5\xB9\xB3,0.3\n\x95\xBD,0.4\n",
+       "loadcases.csv: line 2 is UTF-8 text but line 3 is CP932"},
       {"criteria.csv", "title,x\nsafety,3\n", "criteria.csv line 2, column 1: unknown name"},
+      {"criteria.csv", "title,\x80\n", "criteria.csv line 1: bytes that are neither"},
       {"criteria.csv", "stopper_capacity,-5\n", "criteria.csv line 1, column 2"},
       {"syogen.csv", "0,10,0\n", "base case: "},
   };
@@ -75,6 +78,13 @@ TEST(ReportCommand, BadInputIsRefusedAndTheOlderReportStays) {
   const Outcome many = run_report({dir.path(), "--range", "hd_nd=0:300:1"});
   EXPECT_EQ(many.status, 2);
   EXPECT_NE(many.err.find("more than 200 cases"), std::string::npos) << many.err;
+  std::string cases = "case,hd_nd\n";
+  for (int i = 0; i < 201; ++i) cases += "c" + std::to_string(i) + ",0.3\n";
+  dir.write("loadcases.csv", cases);
+  const Outcome rows = run_report({dir.path()});
+  EXPECT_NE(rows.err.find(dir.file("loadcases.csv") + ": 201 cases; a report holds at most 200"),
+            std::string::npos) << rows.err;
+  std::filesystem::remove(dir.file("loadcases.csv"));
   EXPECT_EQ(run_report({dir.path(), "--colour"}).status, 2);
   EXPECT_EQ(run_report({}).status, 2);
   EXPECT_FALSE(dir.exists("report.html"));

@@ -1,7 +1,9 @@
 // The report's parts that decide what a reader is told: criteria.csv and
 // its messages, the checks and their governing case, the numbers the report
 // computes itself, and the cases' input files.
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <set>
@@ -16,7 +18,9 @@
 #include "tools/report/case_run.h"
 #include "tools/report/criteria.h"
 #include "tools/report/design_checks.h"
+#include "tools/report/key_results.h"
 #include "tools/report/number_text.h"
+#include "tools/report/plausibility.h"
 
 namespace {
 
@@ -58,12 +62,24 @@ TEST(Criteria, BadRowsAreRefusedNamingLineAndColumn) {
       {"max_bag_pressure,1e999\n", "column 2 (max_bag_pressure): '1e999' is not"},
       {"title,a\n\ntitle,b\n", "line 3, column 1: 'title' is already given on line 1"},
       {"title,a,b\n", "criteria.csv line 1: 3 cells; each row is name,value"},
+      {"title,a\x1B]0;x\n", "line 1, column 2 (title): 'a\\x1B]0;x' holds a control byte"},
+      // Limits a ratio could not be formed against, named where they come from.
+      {"stopper_capacity,1e-300\n", "line 1, column 2 (stopper_capacity): '1e-300' is not a limit"},
+      {"floor_anchor_capacity,2e12\n", "(floor_anchor_capacity): '2e12' is not a limit from 1e-06"},
+      {"membrane_strength,400\nmembrane_safety_factor,1e-300\n",
+       "criteria.csv lines 1 and 2: membrane_strength / membrane_safety_factor = 400 / 1e-300 = "
+       "4e+302 is not a limit"},
   };
   for (const auto& b : bad) {
     const std::string message =
         error_of([&] { tqweir::report::read_criteria(b.text, "criteria.csv"); });
     EXPECT_NE(message.find(b.expected), std::string::npos) << b.text << "\n" << message;
   }
+  // The whole cell is the number: a NUL does not end it.
+  const std::string nul("stopper_capacity,20\0abc\n", 24);
+  EXPECT_NE(error_of([&] { tqweir::report::read_criteria(nul, "c.csv"); })
+                .find("c.csv line 1, column 2 (stopper_capacity): '20\\x00abc' is not"),
+            std::string::npos);
 }
 
 // A converged run with the given printed fields (the others 0.000).
@@ -113,6 +129,74 @@ TEST(DesignChecks, GoverningCaseIsTheLargestRatioOfTheFinishedCases) {
                                run_with(SummaryId::stopper_tension, "12.000")};
   EXPECT_EQ(tqweir::report::governing_case(runs, stopper), 2);  // the first of equal ratios
   EXPECT_EQ(tqweir::report::governing_case({CaseRun()}, stopper), -1);
+  // Every finished case at 0.000 still has a governing case, ratio 0.000.
+  runs = {CaseRun(), run_with(SummaryId::stopper_tension, "0.000"),
+          run_with(SummaryId::stopper_tension, "-0.000")};
+  EXPECT_EQ(tqweir::report::governing_case(runs, stopper), 1);
+  EXPECT_EQ(tqweir::report::ratio_text(check_case(runs[2], stopper).ratio), "0.000");
+}
+
+// Small limits keep three significant digits; usual ones print as always.
+TEST(NumberText, LimitsNeverReadAsZero) {
+  EXPECT_EQ(tqweir::report::limit_number_text(100.0), "100.000");
+  EXPECT_EQ(tqweir::report::limit_number_text(0.1), "0.100");
+  EXPECT_EQ(tqweir::report::limit_number_text(0.05), "0.0500");
+  EXPECT_EQ(tqweir::report::limit_number_text(0.0004), "0.000400");
+  EXPECT_EQ(tqweir::report::limit_number_text(1e-6), "0.00000100");
+}
+
+// The overflow depth is the difference of the printed level and crest:
+// exact in millimetres for every crest height, whatever its binary error.
+TEST(KeyResults, OverflowDepthIsExactToTheMillimetre) {
+  const tqweir::report::KeyResult* depth = nullptr;
+  for (const auto& key : tqweir::report::key_results()) depth = key.overflow_depth ? &key : depth;
+  ASSERT_NE(depth, nullptr);
+  CaseRun run;
+  run.converged = true;
+  run.values[tqweir::summary_index(tqweir::SummaryId::upstream_level)] = 10.0;
+  for (int mm = 0; mm <= 12000; ++mm) {
+    run.values[tqweir::summary_index(tqweir::SummaryId::crest_height)] = mm / 1000.0;
+    char expected[32];
+    std::snprintf(expected, sizeof expected, "%d.%03d", std::max(0, 10000 - mm) / 1000,
+                  std::max(0, 10000 - mm) % 1000);
+    ASSERT_EQ(tqweir::report::key_result_text(run, *depth), expected) << mm;
+  }
+}
+
+// Each note appears just past its bound and not on it; the standard case
+// has none.
+TEST(Plausibility, EachNoteStartsPastItsBound) {
+  const tqweir::CaseInput standard = tqweir::read_case_texts(kStandard);
+  EXPECT_TRUE(tqweir::report::plausibility_warnings(standard).empty());
+  const double leaf = tqweir::report::leaf_length(standard.points);
+  using Edit = std::function<void(tqweir::CaseInput&, double)>;
+  const struct {
+    const char* note;  // a part of the note's English text
+    Edit edit;         // moves the input to its bound (d = 0) or just past it
+  } notes[] = {
+      {"weight's arm", [&](tqweir::CaseInput& c, double d) { c.syogen.leaf_weight_arm = leaf + d; }},
+      {"beyond the leaf's length (", [&](tqweir::CaseInput& c, double d) { c.syogen.anchor_distance = leaf + d; }},
+      {"before the hinge", [](tqweir::CaseInput& c, double d) { c.syogen.anchor_distance = -d; }},
+      {"first point of hitai.csv", [](tqweir::CaseInput& c, double d) { c.points[0].x = d; }},
+      {"upstream water level (", [](tqweir::CaseInput& c, double d) {
+         c.parameter.upstream_level = -d;
+         c.parameter.layer_level = 0.0; }},
+      {"second layer's top", [](tqweir::CaseInput& c, double d) {
+         c.parameter.layer_level = c.parameter.upstream_level + d; }},
+      {"downstream depth", [](tqweir::CaseInput& c, double d) { c.parameter.hd_nd = -d; }},
+      {"absolute zero", [](tqweir::CaseInput& c, double d) { c.parameter.air_temperature = -272.999 - d; }},
+      {"leaf angle", [](tqweir::CaseInput& c, double d) { c.parameter.theta1_deg = 1.0 - d; }},
+      {"stopper's foot", [](tqweir::CaseInput& c, double d) { c.syogen.base_distance = 0.001 - d; }},
+  };
+  for (const auto& n : notes) {
+    tqweir::CaseInput at = standard, past = standard;
+    n.edit(at, 0.0);
+    n.edit(past, 0.001);
+    EXPECT_TRUE(tqweir::report::plausibility_warnings(at).empty()) << n.note;
+    const auto warnings = tqweir::report::plausibility_warnings(past);
+    ASSERT_EQ(warnings.size(), 1u) << n.note;
+    EXPECT_NE(warnings[0].en.find(n.note), std::string::npos) << warnings[0].en;
+  }
 }
 
 TEST(NumberText, InputsAreShownExactlyAndKilopascalsWithoutRounding) {

@@ -1,0 +1,39 @@
+// Fuzz target: a report's criteria.csv on arbitrary bytes, decoded and read
+// as the report reads it, then made into the checks. An InputError is the
+// answer to bad input; anything else escaping is a finding.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "fuzz_check.h"
+#include "tools/common/csv_cells.h"
+#include "tools/common/input_error.h"
+#include "tools/common/text_encoding.h"
+#include "tools/report/criteria.h"
+#include "tools/report/design_checks.h"
+#include "tools/report/number_text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  try {
+    const std::string text = tqweir::tools::decoded_text(bytes, "criteria.csv");
+    const tqweir::report::Criteria criteria = tqweir::report::read_criteria(text, "criteria.csv");
+    for (const std::string* t : {&criteria.title, &criteria.project, &criteria.prepared_by,
+                                 &criteria.date}) {
+      TQWEIR_FUZZ_CHECK(tqweir::tools::control_byte(*t) == std::string::npos, "control byte");
+    }
+    // Every limit a check is made against is in range and never reads as 0.
+    for (const tqweir::report::Criterion& c : tqweir::report::make_criteria(criteria)) {
+      if (!c.given) continue;
+      TQWEIR_FUZZ_CHECK(c.limit >= tqweir::report::kSmallestLimit &&
+                            c.limit <= tqweir::report::kLargestLimit,
+                        "limit out of range");
+      const std::string shown = tqweir::report::limit_number_text(c.limit);
+      TQWEIR_FUZZ_CHECK(std::strtod(shown.c_str(), nullptr) > 0.0, "limit shown as 0");
+    }
+  } catch (const tqweir::tools::InputError&) {
+  }
+  return 0;
+}
