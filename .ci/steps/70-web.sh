@@ -18,14 +18,14 @@ lap() {
 scripts/build-web.sh "$BUILD"
 lap "emscripten build"
 
-g++ -O2 tests/web/glibc_table.cc -o "$BUILD/glibc-table" -lquadmath
+g++ -O2 tests/platform/web/glibc_table.cc -o "$BUILD/glibc-table" -lquadmath
 "$BUILD/glibc-table" >"$BUILD/glibc-table.bin"
-g++ -O2 tests/web/glibc_scan_table.cc -o "$BUILD/glibc-scan-table"
+g++ -O2 tests/platform/web/glibc_scan_table.cc -o "$BUILD/glibc-scan-table"
 "$BUILD/glibc-scan-table" >"$BUILD/glibc-scan-table.bin"
-TQWEIR_WEB_BUILD="$BUILD" node --test tests/web/
+TQWEIR_WEB_BUILD="$BUILD" node --test tests/platform/web/
 # Number formatting and the readers' number syntax, as the Windows step
 # checks them for MinGW-w64.
-cmake -S tests/portability/stdio_probe -B "$BUILD/stdio-probe-linux" \
+cmake -S tests/platform/stdio_probe -B "$BUILD/stdio-probe-linux" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$BUILD/stdio-probe-linux" --target stdio_probe -j2 >/dev/null
 "$BUILD/stdio-probe-linux/stdio_probe" >"$BUILD/stdio-probe-linux.txt"

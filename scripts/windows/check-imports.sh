@@ -3,7 +3,7 @@
 #   - only DLLs that every Windows installation has (a libstdc++-6.dll,
 #     libgcc_s or libwinpthread-1.dll import means the static link failed);
 #   - no inexact math function from the C runtime DLL, whose results vary
-#     with the Windows version (src/windows/runtime_math.cc supplies them).
+#     with the Windows version (src/platform/windows/runtime_math.cc supplies them).
 #
 #   check-imports.sh EXE...
 set -euo pipefail
@@ -28,7 +28,7 @@ for exe in "$@"; do
     in_crt && NF == 3 && $1 ~ /^[0-9a-f]+$/ { print $3 }')"
   for name in $crt; do
     if [[ "$MATH" == *" $name "* ]]; then
-      echo "$exe: takes $name from msvcrt.dll; add it to src/windows/runtime_math.cc" >&2
+      echo "$exe: takes $name from msvcrt.dll; add it to src/platform/windows/runtime_math.cc" >&2
       bad=1
     fi
   done

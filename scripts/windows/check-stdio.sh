@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the C runtime probe (tests/portability/stdio_probe) for Linux and, with
+# Builds the C runtime probe (tests/platform/stdio_probe) for Linux and, with
 # the MinGW-w64 toolchain, for Windows, runs both (the Windows one under
 # wine) and requires the same output, byte for byte: number formatting and
 # the readers' number syntax agree between the two C runtimes.
@@ -8,7 +8,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 win_build="${1:?usage: check-stdio.sh WIN_BUILD_DIR}"
-probe_src="$root/tests/portability/stdio_probe"
+probe_src="$root/tests/platform/stdio_probe"
 linux_dir="$win_build/stdio-probe-linux"
 windows_dir="$win_build/stdio-probe-windows"
 

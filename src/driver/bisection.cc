@@ -6,7 +6,9 @@
 #include "core/stop.h"
 #include "section/balance.h"
 #include "section/leaf_loads.h"
+#include "section/membrane_shape.h"
 #include "section/trial_geometry.h"
+#include "section/water_surface.h"
 
 namespace tqweir {
 
@@ -14,11 +16,11 @@ TrialState run_trial(RunState& state, double alpha, const SurfaceSink& sink, Run
   ++state.bisection.trials;
   TrialState t;
   t.alpha = alpha;
-  t.shape = cache.shape(state, alpha);
+  t.shape = cache.shape(shape_input(state), alpha);
   t.bag = scale_bag(state, t.shape, alpha, state.perimeter);
   // The next trial divides the re-stored perimeter, not the input.
   state.perimeter = t.bag.perimeter;
-  const SurfaceWithRows& surface = cache.surface(state);
+  const SurfaceWithRows& surface = cache.surface(surface_input(state));
   t.upstream = surface.surface.upstream;
   if (sink) sink(surface.rows);
   t.loads = compute_leaf_loads(state, t.bag);

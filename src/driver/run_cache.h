@@ -10,19 +10,22 @@
 // every request is computed afresh, as the method is written: the same code
 // with reuse off, the reference that tests and benchmarks compare with.
 //
-// A cache belongs to the solve of one case (the shapes are kept by alpha
-// alone, the surface once): it is created by the solve and never handed to
-// another. It is not thread-safe.
+// Each kept result is keyed by everything its stage reads (its input record
+// and alpha for a shape, its input record for the surface), compared bit for
+// bit, so a request with other inputs is computed afresh. A cache belongs to
+// the solve of one case all the same, where those inputs stay fixed: it is
+// created by the solve and never handed to another. It is not thread-safe.
 #ifndef TQWEIR_DRIVER_RUN_CACHE_H_
 #define TQWEIR_DRIVER_RUN_CACHE_H_
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 
-#include "core/run_state.h"
 #include "membrane/elliptic_integrals.h"
+#include "section/membrane_shape.h"
 #include "section/water_surface.h"
 
 namespace tqweir {
@@ -42,12 +45,12 @@ class RunCache {
   // The run's elliptic integrals (also used for the bag outline).
   EllipticIntegrals& integrals() { return integrals_; }
 
-  // The membrane shape at `alpha` for the run's beta and angles. Throws as
+  // The membrane shape at `alpha` for `input`. Throws as
   // solve_membrane_shape; a shape that stopped is not kept.
-  MembraneShape shape(const RunState& state, double alpha);
+  MembraneShape shape(const ShapeInput& input, double alpha);
 
-  // The run's water surface and its rows. Throws as build_water_surface.
-  const SurfaceWithRows& surface(const RunState& state);
+  // The water surface of `input` and its rows. Throws as build_water_surface.
+  const SurfaceWithRows& surface(const SurfaceInput& input);
 
   // Integrand values of the elliptic integrals evaluated so far.
   long long integrand_evaluations() const { return integrals_.integrand_evaluations(); }
@@ -55,8 +58,12 @@ class RunCache {
  private:
   bool reuse() const { return integrals_.mode() == Evaluation::reuse; }
 
+  // The bits of alpha, beta, theta1 and theta2.
+  using ShapeKey = std::array<std::uint64_t, 4>;
+
   EllipticIntegrals integrals_;
-  std::map<std::uint64_t, MembraneShape> shapes_;  // by the bits of alpha
+  std::map<ShapeKey, MembraneShape> shapes_;
+  std::optional<SurfaceInput> surface_input_;  // what surface_ was built from
   std::optional<SurfaceWithRows> surface_;
 };
 

@@ -27,8 +27,15 @@ double support_depth(int below_kind, double alpha, double beta, double angle,
 
 }  // namespace
 
-MembraneShape solve_membrane_shape(double alpha, double beta, double theta1,
-                                   double theta2, EllipticIntegrals& integrals) {
+ShapeInput shape_input(const RunState& state) {
+  return ShapeInput{state.derived.hd_nd, state.derived.theta1, state.derived.theta2};
+}
+
+MembraneShape solve_membrane_shape(double alpha, const ShapeInput& input,
+                                   EllipticIntegrals& integrals) {
+  const double beta = input.beta;
+  const double theta1 = input.theta1;
+  const double theta2 = input.theta2;
   MembraneShape m;
   m.TB = solve_tension(alpha, beta);
   if (m.TB < 0.0) throw StopRun(Message::tension_negative);

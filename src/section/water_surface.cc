@@ -92,11 +92,20 @@ LoadSums critical_flow_surface(const LeafProfile& leaf, double Lu, std::vector<S
 
 }  // namespace
 
-WaterSurface build_water_surface(const RunState& state) {
-  const LeafProfile& leaf = state.profile;
-  const double Lu = state.parameter.upstream_level;
+SurfaceInput surface_input(const RunState& state) {
+  SurfaceInput input;
+  input.leaf = state.profile;
+  input.upstream_level = state.parameter.upstream_level;
+  input.overflow_mode = state.parameter.overflow_mode;
+  input.water_unit_weight = state.syogen.water_unit_weight;
+  return input;
+}
+
+WaterSurface build_water_surface(const SurfaceInput& input) {
+  const LeafProfile& leaf = input.leaf;
+  const double Lu = input.upstream_level;
   const double c = leaf.crest_height;
-  const double gamma = state.syogen.water_unit_weight;
+  const double gamma = input.water_unit_weight;
   WaterSurface surface;
   std::vector<SurfacePoint>& rows = surface.points;
   UpstreamWater& water = surface.upstream;
@@ -109,7 +118,7 @@ WaterSurface build_water_surface(const RunState& state) {
   const double h = Lu - c;
   water.overflow_depth = h;
   const double tip = leaf.tip_x;
-  switch (state.parameter.overflow_mode) {
+  switch (input.overflow_mode) {
     case 1:
       water.load = load_from_sums(node_surface(leaf, [Lu](double) { return Lu; }, rows), gamma, gamma);
       break;

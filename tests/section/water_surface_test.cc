@@ -29,7 +29,7 @@ RunState surface_state(const std::vector<std::pair<double, double>>& nodes, doub
 
 // The surface file's rows for `state`, its upstream water filed in the trial.
 std::string surface_rows(RunState& state) {
-  const tqweir::WaterSurface surface = tqweir::build_water_surface(state);
+  const tqweir::WaterSurface surface = tqweir::build_water_surface(tqweir::surface_input(state));
   state.trial.upstream = surface.upstream;
   return tqweir::surface_file(surface);
 }

@@ -1,4 +1,4 @@
-// Writes the reference table for tests/web/scan_table.test.js: generated
+// Writes the reference table for tests/platform/web/scan_table.test.js: generated
 // texts (numbers well and badly spelled, signs, exponents without digits,
 // hexadecimal, inf and nan, integers beyond 64 bits, white space and line
 // ends between fields) with what glibc's sscanf makes of them in each of

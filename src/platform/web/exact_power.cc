@@ -1,8 +1,8 @@
-#include "web/exact_power.h"
+#include "platform/web/exact_power.h"
 
 #include <cmath>
 
-#include "web/double_double.h"
+#include "platform/web/double_double.h"
 
 namespace tqweir {
 namespace web {

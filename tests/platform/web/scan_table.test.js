@@ -1,9 +1,9 @@
 // The web build's sscanf (as the input readers reach it) against glibc's on
-// the generated texts of tests/web/glibc_scan_table.cc, in the readers'
+// the generated texts of tests/platform/web/glibc_scan_table.cc, in the readers'
 // three formats: the same result and the same stored bits, or the web
 // build accepts input files that the program refuses (or the other way).
 //
-// Run: as tests/web/math_table.test.js.
+// Run: as tests/platform/web/math_table.test.js.
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert');

@@ -1,4 +1,4 @@
-#include "web/glibc_scan.h"
+#include "platform/web/glibc_scan.h"
 
 #include <cmath>
 #include <cstdio>

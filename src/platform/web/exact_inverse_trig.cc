@@ -1,9 +1,9 @@
-#include "web/exact_inverse_trig.h"
+#include "platform/web/exact_inverse_trig.h"
 
 #include <cmath>
 
-#include "web/double_double.h"
-#include "web/exact_sin_cos.h"
+#include "platform/web/double_double.h"
+#include "platform/web/exact_sin_cos.h"
 
 namespace tqweir {
 namespace web {

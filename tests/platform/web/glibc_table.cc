@@ -1,10 +1,10 @@
-// Writes the reference table for tests/web/math_table_test.js: for each
+// Writes the reference table for tests/platform/web/math_table_test.js: for each
 // math function the web build replaces, many arguments with glibc's result
 // on this machine and the correctly rounded result (from libquadmath's
 // 113-bit functions, rounded once to double).
 //
 // Output: little-endian float64 quadruples (function number, x, glibc,
-// correctly rounded); function numbers as in tests/web/libc_check.cc.
+// correctly rounded); function numbers as in tests/platform/web/libc_check.cc.
 // Usage: glibc_table > table.bin
 #include <quadmath.h>
 

@@ -13,11 +13,11 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "web/glibc_scan.h"
+#include "platform/web/glibc_scan.h"
 
-#include "web/exact_inverse_trig.h"
-#include "web/exact_power.h"
-#include "web/exact_sin_cos.h"
+#include "platform/web/exact_inverse_trig.h"
+#include "platform/web/exact_power.h"
+#include "platform/web/exact_sin_cos.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The web build's sin, cos, tan, atan, asin, acos and pow (as the core
 // reaches them) against glibc on this machine, bit for bit, over the table
-// of tests/web/glibc_table.cc. Where glibc's own result is not the
+// of tests/platform/web/glibc_table.cc. Where glibc's own result is not the
 // correctly rounded one, the web build must give the correctly rounded one;
 // anywhere else the two must be the same double.
 //
-// Run: TQWEIR_WEB_BUILD=build-web node --test tests/web/ (after .ci/steps/70-web.sh has
+// Run: TQWEIR_WEB_BUILD=build-web node --test tests/platform/web/ (after .ci/steps/70-web.sh has
 // written the tables into build-web)
 'use strict';
 const test = require('node:test');

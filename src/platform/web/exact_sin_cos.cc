@@ -1,9 +1,9 @@
-#include "web/exact_sin_cos.h"
+#include "platform/web/exact_sin_cos.h"
 
 #include <cmath>
 
-#include "web/angle_reduction.h"
-#include "web/sin_cos_table.h"
+#include "platform/web/angle_reduction.h"
+#include "platform/web/sin_cos_table.h"
 
 namespace tqweir {
 namespace web {

@@ -14,7 +14,7 @@ struct SinCosPoint {
 constexpr int kSinCosPoints = 104;
 constexpr double kSinCosStep = 1.0 / 64.0;
 
-// Made with scripts/web/make_sin_cos_table.py.
+// Made with scripts/platform/make_sin_cos_table.py.
 constexpr SinCosPoint kSinCosTable[kSinCosPoints] = {
     {0x0.0p+0, 0x0.0p+0, 0x1.0000000000000p+0, 0x0.0p+0},
     {0x1.fffaaaaeeeed5p-7, -0x1.2ab639a9f0776p-63, 0x1.fff000155549fp-1, 0x1.28a28a03a5ef3p-55},

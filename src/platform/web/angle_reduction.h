@@ -3,7 +3,7 @@
 #ifndef TQWEIR_WEB_ANGLE_REDUCTION_H_
 #define TQWEIR_WEB_ANGLE_REDUCTION_H_
 
-#include "web/double_double.h"
+#include "platform/web/double_double.h"
 
 namespace tqweir {
 namespace web {

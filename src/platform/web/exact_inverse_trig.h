@@ -3,7 +3,7 @@
 //
 // Each takes a first guess within a few ulps (the C library's own result)
 // and applies one Newton step with sin and cos in double-double
-// (web/exact_sin_cos.h): the error of the guess squares, to far below
+// (platform/web/exact_sin_cos.h): the error of the guess squares, to far below
 // 2^-100, and the corrected value is rounded once.
 #ifndef TQWEIR_WEB_EXACT_INVERSE_TRIG_H_
 #define TQWEIR_WEB_EXACT_INVERSE_TRIG_H_

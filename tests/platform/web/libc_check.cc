@@ -1,5 +1,5 @@
 // The web build's wrapped C library functions as the core reaches them,
-// for the tests that compare them with glibc (tests/web/*.test.js).
+// for the tests that compare them with glibc (tests/platform/web/*.test.js).
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -7,7 +7,7 @@
 
 #include "scan_formats.h"
 
-// Function numbers as in tests/web/glibc_table.cc.
+// Function numbers as in tests/platform/web/glibc_table.cc.
 extern "C" double math_check(int function, double x) {
   switch (function) {
     case 0: return std::sin(x);
@@ -24,7 +24,7 @@ extern "C" double math_check(int function, double x) {
 }
 
 // sscanf of `text` with the input format `format` (scan_formats.h);
-// the slots get the stored values' bits, as in tests/web/glibc_scan_table.cc.
+// the slots get the stored values' bits, as in tests/platform/web/glibc_scan_table.cc.
 extern "C" int scan_check(int format, const char* text, std::uint64_t* slots) {
   return tqweir::web::test::scan_with_format(format, text, slots);
 }

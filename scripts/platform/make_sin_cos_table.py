@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Writes src/web/sin_cos_table.h: sin and cos of i/64, i = 0..103, each
+"""Writes src/platform/web/sin_cos_table.h: sin and cos of i/64, i = 0..103, each
 rounded to a double-double (hi + lo) from 300-bit values (python3-mpmath).
 
-Usage: python3 scripts/web/make_sin_cos_table.py > src/web/sin_cos_table.h
+Usage: python3 scripts/platform/make_sin_cos_table.py > src/platform/web/sin_cos_table.h
 """
 from mpmath import mp, mpf, sin, cos
 
@@ -37,7 +37,7 @@ struct SinCosPoint {
 constexpr int kSinCosPoints = %d;
 constexpr double kSinCosStep = 1.0 / 64.0;
 
-// Made with scripts/web/make_sin_cos_table.py.
+// Made with scripts/platform/make_sin_cos_table.py.
 constexpr SinCosPoint kSinCosTable[kSinCosPoints] = {
 %s
 };

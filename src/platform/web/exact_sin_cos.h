@@ -10,7 +10,7 @@
 #ifndef TQWEIR_WEB_EXACT_SIN_COS_H_
 #define TQWEIR_WEB_EXACT_SIN_COS_H_
 
-#include "web/double_double.h"
+#include "platform/web/double_double.h"
 
 namespace tqweir {
 namespace web {

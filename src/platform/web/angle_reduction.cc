@@ -1,4 +1,4 @@
-#include "web/angle_reduction.h"
+#include "platform/web/angle_reduction.h"
 
 #include <cmath>
 
