@@ -1,3 +1,4 @@
 # The fuzz targets, sourced by the scripts of this folder. A target's name
 # is also its executable under build-fuzz/ and its corpus folder's name.
 FUZZ_TARGETS=(syogen_reader_fuzz parameter_reader_fuzz profile_reader_fuzz whole_run_fuzz)
+FUZZ_TARGETS+=(range_spec_fuzz)

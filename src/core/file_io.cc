@@ -1,6 +1,7 @@
 #include "core/file_io.h"
 
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -36,9 +37,13 @@ std::string temporary_name(const std::string& path) { return path + ".tmp~"; }
 // True when a file may be written at `path` by moving another over it:
 // there is nothing there yet, or a regular file (not a link to one).
 bool replaceable(const std::string& path) {
-  std::error_code error;
-  const fs::file_status status = fs::symlink_status(path, error);
-  return !fs::exists(status) || fs::is_regular_file(status);
+  try {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    return !fs::exists(status) || fs::is_regular_file(status);
+  } catch (const std::exception&) {  // an unconvertible name: as output_target
+    return true;
+  }
 }
 
 // True when `output` (a target, links resolved) is the file `input`, or
@@ -56,28 +61,8 @@ bool same_file(const fs::path& output, const std::string& input) {
   return !error && a == b;
 }
 
-}  // namespace
-
-std::string join_path(const std::string& dir, const std::string& name) {
-  if (dir.empty() || dir == ".") return name;
-  if (dir.back() == '/') return dir + name;
-  return dir + "/" + name;
-}
-
-std::string output_target(const std::string& path) {
-  fs::path p = path;
-  std::error_code error;
-  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-    if (!fs::is_symlink(fs::symlink_status(p, error))) break;
-    const fs::path next = fs::read_symlink(p, error);
-    if (error) break;
-    // A relative link is relative to the folder the link is in.
-    p = next.is_absolute() ? next : p.parent_path() / next;
-  }
-  return p.string();
-}
-
-std::string output_refusal(const std::string& path, const std::vector<std::string>& inputs) {
+// Why `path` may not take an output; "" when it may (see output_refusal).
+std::string output_problem(const std::string& path, const std::vector<std::string>& inputs) {
   const std::string refused = "cannot write " + path + ": ";
   const fs::path target = output_target(path);
   std::error_code error;
@@ -99,6 +84,41 @@ std::string output_refusal(const std::string& path, const std::vector<std::strin
     }
   }
   return "";
+}
+
+}  // namespace
+
+std::string join_path(const std::string& dir, const std::string& name) {
+  if (dir.empty() || dir == ".") return name;
+  if (dir.back() == '/') return dir + name;
+  return dir + "/" + name;
+}
+
+std::string output_target(const std::string& path) {
+  // A name the system cannot convert to its own encoding (only on Windows)
+  // throws; such a path is taken as it is, as fopen takes it.
+  try {
+    fs::path p = path;
+    std::error_code error;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+      if (!fs::is_symlink(fs::symlink_status(p, error))) break;
+      const fs::path next = fs::read_symlink(p, error);
+      if (error) break;
+      // A relative link is relative to the folder the link is in.
+      p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return p.string();
+  } catch (const std::exception&) {
+    return path;
+  }
+}
+
+std::string output_refusal(const std::string& path, const std::vector<std::string>& inputs) {
+  try {
+    return output_problem(path, inputs);
+  } catch (const std::exception&) {  // an unconvertible name: as output_target
+    return "";
+  }
 }
 
 bool read_file(const std::string& path, std::string& bytes) {
