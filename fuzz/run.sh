@@ -54,6 +54,7 @@ for name in "${TARGETS[@]}"; do
   fi
   seconds="$READER_SECONDS"
   [ "$name" = whole_run_fuzz ] && seconds="$RUN_SECONDS"
+  [ "$name" = range_spec_fuzz ] && seconds="${FUZZ_RANGE_SECONDS:-15}"
   echo "-- $name for ${seconds}s"
   if run_target "$name" "$seconds"; then
     summary "$name"

@@ -4,3 +4,4 @@ FUZZ_TARGETS=(syogen_reader_fuzz parameter_reader_fuzz profile_reader_fuzz whole
 FUZZ_TARGETS+=(loadcases_reader_fuzz)
 FUZZ_TARGETS+=(criteria_reader_fuzz)
 FUZZ_TARGETS+=(cases_table_fuzz)
+FUZZ_TARGETS+=(range_spec_fuzz)

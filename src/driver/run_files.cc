@@ -5,13 +5,17 @@
 namespace tqweir {
 
 bool FolderFiles::read(const char* name, std::string& content) {
-  return read_file(join_path(dir_, name), content);
+  inputs_.push_back(join_path(dir_, name));
+  return read_file(inputs_.back(), content);
 }
 
 bool FolderFiles::write(const std::vector<NamedBytes>& files, std::string& failed) {
   FileBatch batch;
   for (const auto& [name, bytes] : files) {
-    if (!batch.add(join_path(dir_, name), *bytes)) {
+    // An output that is a link to one of the inputs would be written
+    // through onto that input.
+    const std::string path = join_path(dir_, name);
+    if (!output_refusal(path, inputs_).empty() || !batch.add(path, *bytes)) {
       failed = name;
       return false;
     }

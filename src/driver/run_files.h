@@ -27,7 +27,9 @@ class RunFiles {
 };
 
 // The files of a folder; writes go through a temporary file beside each
-// target (see FileBatch).
+// target (see FileBatch), and a symbolic link is written through, except
+// onto a file the run read: an output that is one of the inputs, a folder
+// or anything but a regular file is not written.
 class FolderFiles : public RunFiles {
  public:
   explicit FolderFiles(std::string dir) : dir_(std::move(dir)) {}
@@ -36,6 +38,7 @@ class FolderFiles : public RunFiles {
 
  private:
   std::string dir_;
+  std::vector<std::string> inputs_;  // the paths read, to keep outputs off them
 };
 
 // Files in memory: the inputs given, the outputs kept by name.

@@ -193,6 +193,17 @@ TEST(UnwritableOutput, WriteFailingHalfWayKeepsTheOldFilesAndNoTemporary) {
   EXPECT_EQ(dir.files().size(), 9u) << "a temporary file is left behind";
 }
 
+TEST(UnwritableOutput, LinkOntoAnInputIsNotWrittenThrough) {
+  // A link elsewhere is written through; one onto the run's own input
+  // would overwrite it, and is refused like an unwritable file.
+  ScratchDir dir;
+  write_standard_case(dir);
+  ASSERT_EQ(symlink("syogen.csv", dir.file("XYGate.csv").c_str()), 0);
+  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
+  EXPECT_EQ(log_text(dir), u8"XYGate.csv に書き込めません\r\n");
+  EXPECT_EQ(dir.read("syogen.csv"), kSyogen);
+}
+
 TEST(UnwritableOutput, LogThatCannotBeCreatedGivesStatusOne) {
   ScratchDir dir;
   write_standard_case(dir);

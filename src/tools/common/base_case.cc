@@ -25,5 +25,10 @@ BaseCase read_base_case(const std::string& dir) {
   return base;
 }
 
+std::vector<std::string> base_case_paths(const std::string& dir) {
+  return {join_path(dir, "syogen.csv"), join_path(dir, "parameter.csv"),
+          join_path(dir, "hitai.csv")};
+}
+
 }  // namespace tools
 }  // namespace tqweir

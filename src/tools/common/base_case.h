@@ -5,6 +5,7 @@
 #define TQWEIR_TOOLS_COMMON_BASE_CASE_H_
 
 #include <string>
+#include <vector>
 
 #include "core/run_state.h"
 #include "input/case_reader.h"
@@ -22,6 +23,10 @@ struct BaseCase {
 // cannot be opened, or with the meaning of the message a run would stop
 // with.
 BaseCase read_base_case(const std::string& dir);
+
+// The paths of the three files read_base_case reads in `dir`, for keeping a
+// tool's outputs off them.
+std::vector<std::string> base_case_paths(const std::string& dir);
 
 }  // namespace tools
 }  // namespace tqweir

@@ -117,10 +117,15 @@ CaseTable expand_ranges(const std::vector<RangeSpec>& ranges, std::size_t max_ca
       }
     }
     table.fields.push_back(range.field);
-    count *= range.texts.size();
-    if (count > max_cases) {
+    if (range.texts.empty()) {
+      throw InputError(std::string("--range: field '") + range.field->name + "' has no values");
+    }
+    // Compared before multiplying: the product of several ranges of a
+    // million values each would overflow a 32-bit size_t.
+    if (range.texts.size() > max_cases / count) {
       throw InputError("--range: more than " + std::to_string(max_cases) + " cases");
     }
+    count *= range.texts.size();
   }
   table.rows.resize(count, std::vector<FieldValue>(ranges.size()));
   // Row r takes, from range k, value (r / product of the later ranges' sizes) mod size.

@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "core/file_io.h"
+#include "tools/common/option_value.h"
 #include "tools/plot/run_folder.h"
 #include "tools/plot/section_dxf.h"
 #include "tools/plot/section_svg.h"
@@ -50,7 +52,9 @@ bool parse_options(int argc, const char* const* argv, Options& options, std::str
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "-o" || arg == "--output") {
-      if (!options.output.empty() || i + 1 >= argc || *argv[i + 1] == '\0') {
+      // A following option ("-o --dxf") is a forgotten file name.
+      if (!options.output.empty() || i + 1 >= argc || *argv[i + 1] == '\0' ||
+          tools::is_option(argv[i + 1])) {
         why = "'" + arg + "' needs one file name, given once";
         return false;
       }
@@ -71,6 +75,17 @@ bool parse_options(int argc, const char* const* argv, Options& options, std::str
     options.output = join_path(options.dir, options.dxf ? "section.dxf" : "section.svg");
   }
   return true;
+}
+
+// Refuses a drawing that would replace a file of the run it draws (those
+// read_run_folder reads), a folder or a device; "" when it may be written.
+std::string output_refusal_of(const Options& options) {
+  std::vector<std::string> inputs;
+  for (const char* name : {"error.csv", "XYGate.csv", "XYStopper.csv", "XYBalloon.csv",
+                           "suimen.csv", "TQSpec.csv", "syogen.csv"}) {
+    inputs.push_back(join_path(options.dir, name));
+  }
+  return output_refusal(options.output, inputs);
 }
 
 // The name of the run's folder, for the title block.
@@ -99,6 +114,11 @@ int run_plot_command(int argc, const char* const* argv, std::ostream& out, std::
   if (!parse_options(argc, argv, options, why)) {
     err << "tqweir-plot: " << why << "\n" << kUsage;
     return 2;
+  }
+  const std::string refusal = output_refusal_of(options);
+  if (!refusal.empty()) {
+    err << "tqweir-plot: " << refusal << "\n";
+    return 1;
   }
   std::string drawing;
   try {

@@ -90,7 +90,10 @@ bool starts_as_pdf(const std::string& path) {
 
 bool print_pdf(const std::string& browser, const std::string& html_path,
                const std::string& pdf_path, int timeout_seconds, std::string& why) {
-  const std::string temporary = pdf_path + ".printing";
+  // Beside the file replaced: through a symbolic link, beside its target,
+  // so that the link stays and the move stays on one file system.
+  const std::string target = output_target(pdf_path);
+  const std::string temporary = target + ".printing";
   std::vector<std::string> args = {browser, "--headless", "--disable-gpu",
                                    "--no-pdf-header-footer", "--print-to-pdf=" + temporary};
   if (geteuid() == 0) args.push_back("--no-sandbox");
@@ -131,7 +134,7 @@ bool print_pdf(const std::string& browser, const std::string& html_path,
     return false;
   }
   std::error_code error;
-  fs::rename(temporary, pdf_path, error);
+  fs::rename(temporary, target, error);
   if (error) {
     std::remove(temporary.c_str());
     why = "cannot write " + pdf_path;

@@ -14,8 +14,9 @@ std::string find_browser();
 
 // Prints the page `html_path` to `pdf_path` with `browser` run headless
 // (without its sandbox when running as root, which it refuses otherwise).
-// The PDF is written beside its target first and moved into place only when
-// complete, so a failed print leaves an older PDF alone. The browser gets
+// The PDF is written beside its target first (a symbolic link is written
+// through) and moved into place only when complete, so a failed print
+// leaves an older PDF alone. The browser gets
 // at most `timeout_seconds`. Returns false with `why` when it cannot start,
 // fails, times out or leaves no PDF.
 bool print_pdf(const std::string& browser, const std::string& html_path,

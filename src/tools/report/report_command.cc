@@ -1,6 +1,7 @@
 #include "tools/report/report_command.h"
 
 #include "core/file_io.h"
+#include "tools/common/base_case.h"
 #include "tools/common/input_error.h"
 #include "tools/report/pdf_print.h"
 #include "tools/report/report_document.h"
@@ -39,6 +40,22 @@ std::string pdf_path_of(const std::string& html) {
   return (has_extension ? html.substr(0, dot) : html) + ".pdf";
 }
 
+// Refuses a report (or its PDF) that would replace a file of the design,
+// a folder or a device, before a case is run. The PDF may not replace the
+// report either, since the browser prints from it.
+void check_outputs(const ReportOptions& options) {
+  std::vector<std::string> inputs = tools::base_case_paths(options.design_dir);
+  inputs.push_back(join_path(options.design_dir, "loadcases.csv"));
+  inputs.push_back(join_path(options.design_dir, "criteria.csv"));
+  const std::string html = report_path(options);
+  std::string refusal = output_refusal(html, inputs);
+  if (refusal.empty() && options.pdf) {
+    inputs.push_back(html);
+    refusal = output_refusal(pdf_path_of(html), inputs);
+  }
+  if (!refusal.empty()) throw tools::InputError(refusal);
+}
+
 std::string closing_line(const std::vector<CaseRun>& runs, const std::string& path) {
   std::size_t finished = 0;
   for (const CaseRun& run : runs) finished += run.converged ? 1 : 0;
@@ -63,6 +80,7 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
       out << "tqweir-report " << TQWEIR_VERSION << "\n";
       return 0;
     }
+    check_outputs(options);
     design = read_design(options.design_dir, options.ranges);
   } catch (const tools::InputError& error) {
     err << "tqweir-report: " << error.what() << "\n";

@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "tools/common/input_error.h"
+#include "tools/common/option_value.h"
 
 namespace tqweir {
 namespace report {
@@ -11,24 +12,19 @@ ReportOptions parse_report_options(int argc, const char* const* argv) {
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    const auto value = [&]() -> std::string {
-      if (i + 1 >= argc) throw tools::InputError(arg + " needs a value");
-      return argv[++i];
-    };
     if (arg == "-h" || arg == "--help") {
       options.help = true;
     } else if (arg == "--version") {
       options.version = true;
     } else if (arg == "-o") {
-      options.output = value();
-      if (options.output.empty()) throw tools::InputError("-o needs a file name");
+      options.output = tools::option_value(argc, argv, i, "a file name");
     } else if (arg == "--pdf") {
       options.pdf = true;
     } else if (arg == "--range") {
-      options.ranges.push_back(value());
+      options.ranges.push_back(tools::option_value(argc, argv, i, "NAME=FROM:TO:STEP"));
     } else if (arg.compare(0, 8, "--range=") == 0) {
       options.ranges.push_back(arg.substr(8));
-    } else if (arg.size() > 1 && arg[0] == '-') {
+    } else if (tools::is_option(arg)) {
       throw tools::InputError("unknown option " + arg);
     } else {
       positional.push_back(arg);

@@ -51,6 +51,15 @@ tools::CaseTable read_cases(const SweepOptions& options) {
   return tools::read_case_table(text, options.cases_file);
 }
 
+// Refuses a result path that would replace the base case's files, the
+// CASES file, a folder or a device, before a case is solved.
+void check_output(const SweepOptions& options) {
+  std::vector<std::string> inputs = tools::base_case_paths(options.base_dir);
+  if (!options.cases_file.empty()) inputs.push_back(options.cases_file);
+  const std::string refusal = output_refusal(options.output, inputs);
+  if (!refusal.empty()) throw tools::InputError(refusal);
+}
+
 int default_threads() {
   const unsigned cores = std::thread::hardware_concurrency();
   return cores == 0 ? 1 : static_cast<int>(std::min(cores, unsigned(kMaxThreads)));
@@ -107,6 +116,7 @@ int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
       out << "tqweir-sweep " << TQWEIR_VERSION << "\n";
       return 0;
     }
+    check_output(options);
     base = tools::read_base_case(options.base_dir).input;
     table = read_cases(options);
   } catch (const tools::InputError& error) {

@@ -3,17 +3,21 @@
 #include <cstdlib>
 
 #include "tools/common/input_error.h"
+#include "tools/common/option_value.h"
 
 namespace tqweir {
 namespace sweep {
 namespace {
 
+std::string threads_wanted() {
+  return "the number of threads, a whole number from 1 to " + std::to_string(kMaxThreads);
+}
+
 int parse_threads(const std::string& text) {
   char* end = nullptr;
   const long n = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || n < 1 || n > kMaxThreads) {
-    throw tools::InputError("-j " + text + ": the number of threads is a whole number from 1 to " +
-                            std::to_string(kMaxThreads));
+    throw tools::InputError("-j " + text + ": " + threads_wanted());
   }
   return static_cast<int>(n);
 }
@@ -25,23 +29,19 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    const auto value = [&]() -> std::string {
-      if (i + 1 >= argc) throw tools::InputError(arg + " needs a value");
-      return argv[++i];
-    };
     if (arg == "-h" || arg == "--help") {
       options.help = true;
     } else if (arg == "--version") {
       options.version = true;
     } else if (arg == "-o" || arg == "--output") {
-      options.output = value();
+      options.output = tools::option_value(argc, argv, i, "a file name");
     } else if (arg == "-j" || arg == "--jobs") {
-      options.threads = parse_threads(value());
+      options.threads = parse_threads(tools::option_value(argc, argv, i, threads_wanted()));
     } else if (arg == "--range") {
-      options.ranges.push_back(value());
+      options.ranges.push_back(tools::option_value(argc, argv, i, "NAME=FROM:TO:STEP"));
     } else if (arg.compare(0, 8, "--range=") == 0) {
       options.ranges.push_back(arg.substr(8));
-    } else if (arg.size() > 1 && arg[0] == '-') {
+    } else if (tools::is_option(arg)) {
       throw tools::InputError("unknown option " + arg);
     } else {
       positional.push_back(arg);
@@ -58,7 +58,6 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
   if (!options.cases_file.empty() && !options.ranges.empty()) {
     throw tools::InputError("give either CASES.csv or --range, not both");
   }
-  if (options.output.empty()) throw tools::InputError("-o needs a file name");
   return options;
 }
 

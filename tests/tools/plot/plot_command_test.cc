@@ -1,8 +1,11 @@
 // The tqweir-plot program on real run folders: a drawing for a finished
 // run, and a clear refusal (status 1, a message, no drawing) otherwise.
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <map>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -128,6 +131,30 @@ TEST(PlotCommand, AnUnwritableOutputIsAFailureWithNoFileLeft) {
   EXPECT_NE(r.err.find("cannot write no/such/folder/x.svg"), std::string::npos) << r.err;
 }
 
+TEST(PlotCommand, RefusesToDrawOverItsRunOrOntoAFifo) {
+  namespace fs = std::filesystem;
+  ScratchDir dir;
+  finished_run(dir);
+  ASSERT_EQ(mkfifo(dir.file("fifo").c_str(), 0644), 0);
+  fs::create_symlink("TQSpec.csv", dir.file("section.svg"));  // the default drawing
+  const std::map<std::string, std::string> before = dir.files();
+  const struct {
+    const char* args;
+    const char* why;
+  } refused[] = {
+      {"-o XYGate.csv", "cannot write XYGate.csv: it is XYGate.csv, which this command reads"},
+      {"", "cannot write section.svg: it is TQSpec.csv, which this command reads"},
+      {"-o fifo", "cannot write fifo: it is a device, FIFO or socket, not a regular file"},
+  };
+  for (const auto& r : refused) {
+    const Result result = run_plot(dir, r.args);
+    EXPECT_EQ(result.status, 1) << r.args;
+    EXPECT_EQ(result.err, std::string("tqweir-plot: ") + r.why + "\n");
+  }
+  EXPECT_EQ(dir.files(), before);
+  EXPECT_TRUE(fs::is_fifo(dir.file("fifo")));
+}
+
 TEST(PlotCommand, HelpDocumentsTheCommandAndBadUsageIsStatusTwo) {
   ScratchDir dir;
   const Result help = run_plot(dir, "--help");
@@ -137,7 +164,7 @@ TEST(PlotCommand, HelpDocumentsTheCommandAndBadUsageIsStatusTwo) {
     EXPECT_NE(help.out.find(part), std::string::npos) << part;
   }
   EXPECT_EQ(run_plot(dir, "--version").status, 0);
-  for (const char* args : {"--bogus", "a b", "-o", "-o x.svg -o y.svg", "--dxf --dxf", "--help extra"}) {
+  for (const char* args : {"--bogus", "a b", "-o", "-o --dxf", "-o x.svg -o y.svg", "--dxf --dxf", "--help extra"}) {
     const Result r = run_plot(dir, args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;

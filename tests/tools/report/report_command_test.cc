@@ -4,6 +4,7 @@
 // a browser says how to get one.
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -88,6 +89,36 @@ TEST(ReportCommand, BadInputIsRefusedAndTheOlderReportStays) {
   EXPECT_EQ(run_report({dir.path(), "--colour"}).status, 2);
   EXPECT_EQ(run_report({}).status, 2);
   EXPECT_FALSE(dir.exists("report.html"));
+}
+
+TEST(ReportCommand, OutputOntoTheDesignOrTheReportItselfIsRefused) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  const std::map<std::string, std::string> before = dir.files();
+  const std::string reads = ", which this command reads";
+  const struct {
+    std::vector<std::string> args;
+    std::string why;
+  } refused[] = {
+      {{"-o", dir.file("parameter.csv")}, "it is " + dir.file("parameter.csv") + reads},
+      // Not there yet, but the next run would read it.
+      {{"-o", dir.file("criteria.csv")}, "it is " + dir.file("criteria.csv") + reads},
+      // The browser prints the PDF from the report.
+      {{"-o", dir.file("r.pdf"), "--pdf"}, "it is " + dir.file("r.pdf") + reads},
+      {{"-o", dir.path()}, "it is a folder"},
+  };
+  for (const auto& r : refused) {
+    std::vector<std::string> args = r.args;
+    args.insert(args.begin(), dir.path());
+    const Outcome outcome = run_report(args);
+    EXPECT_EQ(outcome.status, 2) << r.why;
+    EXPECT_NE(outcome.err.find("cannot write " + r.args[1] + ": " + r.why), std::string::npos)
+        << outcome.err;
+  }
+  EXPECT_EQ(dir.files(), before);
+  const Outcome range = run_report({dir.path(), "--range", "-o", dir.file("r.html")});
+  EXPECT_EQ(range.err.rfind("tqweir-report: --range needs NAME=FROM:TO:STEP\n", 0), 0u)
+      << range.err;
 }
 
 TEST(ReportCommand, SpreadsheetCp932FilesReadAsTheirText) {

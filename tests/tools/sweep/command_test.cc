@@ -2,6 +2,11 @@
 // with status 2 before anything is solved or written, a table that cannot
 // be written reported with status 1, a silent standard error when it is
 // not a terminal.
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <iterator>
+#include <map>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -68,12 +73,71 @@ TEST(SweepCommand, QuietOnAFileAndOneLineOnStandardOutput) {
   EXPECT_NE(one.out.find(" on 1 thread; results"), std::string::npos) << one.out;
 }
 
-TEST(SweepCommand, UnwritableResultIsStatusOne) {
+TEST(SweepCommand, ResultThatCannotBeWrittenIsStatusOne) {
+  // Files limited to 512 bytes: the table (about 1 kB) fails as on a full
+  // device, after the cases are solved; the message is shorter.
   ScratchDir work;
-  const tqweir_test::SweepRun run =
-      tqweir_test::run_sweep(work, base() + " --range hd_nd=0:1:0.5 -o no/such/folder.csv");
+  const tqweir_test::SweepRun run = tqweir_test::run_program_output(
+      "/bin/sh", work,
+      "-c 'trap \"\" XFSZ; ulimit -f 1; exec \"$0\" \"$@\"' '" TQWEIR_SWEEP_BINARY "' " + base() +
+          " --range hd_nd=0:1:0.5 -o out.csv");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "tqweir-sweep: cannot write no/such/folder.csv\n");
+  EXPECT_EQ(run.err, "tqweir-sweep: cannot write out.csv\n");
+  EXPECT_TRUE(work.files().empty());
+}
+
+TEST(SweepCommand, OutputOntoAnInputOrAnythingButAFileIsRefusedBeforeSolving) {
+  namespace fs = std::filesystem;
+  ScratchDir base_dir;
+  base_dir.copy_from(tqweir_test::standard_case_dir());
+  ScratchDir work;
+  work.write("cases.csv", "hd_nd\n0.3\n");
+  fs::create_directory(work.file("folder"));
+  ASSERT_EQ(mkfifo(work.file("fifo").c_str(), 0644), 0);  // stands in for a device
+  fs::create_symlink(base_dir.file("parameter.csv"), work.file("link.csv"));
+  const std::string other_spelling =
+      base_dir.path() + "/../" + fs::path(base_dir.path()).filename().string() + "/hitai.csv";
+  const std::string reads = ", which this command reads";
+  const struct {
+    std::string output;
+    std::string why;
+  } refused[] = {
+      {base_dir.file("syogen.csv"), "it is " + base_dir.file("syogen.csv") + reads},
+      {"./cases.csv", "it is cases.csv" + reads},
+      {"link.csv", "it is " + base_dir.file("parameter.csv") + reads},
+      {other_spelling, "it is " + base_dir.file("hitai.csv") + reads},
+      {"folder", "it is a folder"},
+      {"no/such.csv", "there is no folder no"},
+      {"fifo", "it is a device, FIFO or socket, not a regular file"},
+  };
+  const std::map<std::string, std::string> base_files = base_dir.files();
+  for (const auto& r : refused) {
+    const tqweir_test::SweepRun run = tqweir_test::run_sweep(
+        work, "'" + base_dir.path() + "' cases.csv -o '" + r.output + "'");
+    EXPECT_EQ(run.status, 2) << r.output;
+    EXPECT_EQ(run.err, "tqweir-sweep: cannot write " + r.output + ": " + r.why + "\n");
+  }
+  EXPECT_EQ(base_dir.files(), base_files);
+  EXPECT_EQ(work.files(), (std::map<std::string, std::string>{{"cases.csv", "hd_nd\n0.3\n"},
+                                                               {"link.csv", base_files.at("parameter.csv")}}));
+  EXPECT_TRUE(fs::is_fifo(work.file("fifo")));
+  EXPECT_TRUE(fs::is_symlink(work.file("link.csv")));
+}
+
+TEST(SweepCommand, OutputThroughALinkReplacesItsTargetAndKeepsTheLink) {
+  namespace fs = std::filesystem;
+  ScratchDir work;
+  fs::create_directory(work.file("tables"));
+  work.write("tables/sweep.csv", "old");
+  fs::create_symlink("tables/sweep.csv", work.file("result.csv"));
+  const tqweir_test::SweepRun run =
+      tqweir_test::run_sweep(work, base() + " --range hd_nd=0:1:0.5 -o result.csv");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(fs::is_symlink(work.file("result.csv")));
+  EXPECT_EQ(work.read("tables/sweep.csv").rfind("case,", 0), 0u);
+  const auto entries = fs::recursive_directory_iterator(work.path());
+  EXPECT_EQ(std::distance(fs::begin(entries), fs::end(entries)), 3)  // the folder, its file, the link
+      << "a temporary file is left behind";
 }
 
 TEST(SweepCommand, UsageMistakesAreStatusTwo) {

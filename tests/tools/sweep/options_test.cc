@@ -47,7 +47,11 @@ TEST(SweepOptions, MistakesAreNamed) {
   EXPECT_EQ(error_of({"base", "c.csv", "--range", "hd_nd=0:1:1"}),
             "give either CASES.csv or --range, not both");
   EXPECT_EQ(error_of({"base", "c.csv", "extra"}), "unexpected argument extra");
-  EXPECT_EQ(error_of({"base", "c.csv", "-j"}), "-j needs a value");
+  EXPECT_EQ(error_of({"base", "c.csv", "-j"}),
+            "-j needs the number of threads, a whole number from 1 to 256");
+  // An option where a value belongs is a forgotten value, for every option.
+  EXPECT_EQ(error_of({"base", "--range", "-o", "out.csv"}), "--range needs NAME=FROM:TO:STEP");
+  EXPECT_EQ(error_of({"base", "c.csv", "-o", "-j", "2"}), "-o needs a file name");
   EXPECT_NE(error_of({"base", "c.csv", "-j", "0"}).find("from 1 to 256"), std::string::npos);
   EXPECT_NE(error_of({"base", "c.csv", "-j", "2x"}).find("from 1 to 256"), std::string::npos);
   EXPECT_EQ(error_of({"base", "c.csv", "-o", ""}), "-o needs a file name");
