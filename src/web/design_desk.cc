@@ -56,18 +56,18 @@ std::string case_json(const report::Design& design, std::size_t i, const report:
 
 }  // namespace
 
-std::string design_json(const std::map<std::string, std::string>& files) {
-  const MemoryFolder folder(files);
+std::string design_json(const std::map<std::string, std::string>& files,
+                        const std::string& folder) {
+  const MemoryFolder dir(files, folder);
   report::Design design;
   try {
-    design = report::read_design(folder.path(), {});
+    // Read from the parent, so that a message names the folder as the
+    // command run beside it does.
+    const WorkingFolder here(dir.parent());
+    if (!here.ok()) throw tools::InputError("the page's folder cannot be opened");
+    design = report::read_design(dir.name(), {});
   } catch (const tools::InputError& error) {
-    std::string message = error.what();
-    for (std::size_t at = message.find(folder.path() + "/"); at != std::string::npos;
-         at = message.find(folder.path() + "/")) {
-      message.erase(at, folder.path().size() + 1);
-    }
-    return "{\"ok\":false,\"message\":" + json_string(message) + "}";
+    return "{\"ok\":false,\"message\":" + json_string(error.what()) + "}";
   }
   const std::vector<report::CaseRun> runs = report::run_design(design);
   std::vector<std::string> fields, cases;

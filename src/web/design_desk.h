@@ -16,9 +16,11 @@ namespace web {
 //               "messageEn", "syogen", "parameter"}],
 //    "criteria": {"title": ..., "membrane_strength": text or null, ...},
 //    "checksHtml": the report's checks section}
-// or {"ok": false, "message": what tqweir-report says, without its prefix}.
-// The case texts are the files the report runs for that case.
-std::string design_json(const std::map<std::string, std::string>& files);
+// or {"ok": false, "message": what tqweir-report says, without its prefix,
+// for a design folder named `folder`}. The case texts are the files the
+// report runs for that case.
+std::string design_json(const std::map<std::string, std::string>& files,
+                        const std::string& folder);
 
 }  // namespace web
 }  // namespace tqweir

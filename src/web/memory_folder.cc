@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <unistd.h>
+
 namespace tqweir {
 namespace web {
 
@@ -12,11 +14,13 @@ bool plain_file_name(const std::string& name) {
          name.find_first_of(std::string("/\\\0", 3)) == std::string::npos;
 }
 
-MemoryFolder::MemoryFolder(const std::map<std::string, std::string>& files) {
+MemoryFolder::MemoryFolder(const std::map<std::string, std::string>& files,
+                           const std::string& name) {
   // One folder per call: the page runs one command at a time, and each
   // folder goes again before the call returns.
   static unsigned serial = 0;
-  path_ = "/tqweir-page/" + std::to_string(++serial) + ".d";
+  parent_ = "/tqweir-page/" + std::to_string(++serial);
+  path_ = parent_ + "/" + (plain_file_name(name) ? name : "design");
   std::error_code error;
   std::filesystem::create_directories(path_, error);
   for (const auto& [name, content] : files) {
@@ -28,7 +32,13 @@ MemoryFolder::MemoryFolder(const std::map<std::string, std::string>& files) {
 
 MemoryFolder::~MemoryFolder() {
   std::error_code error;
-  std::filesystem::remove_all(path_, error);
+  std::filesystem::remove_all(parent_, error);
+}
+
+WorkingFolder::WorkingFolder(const std::string& path) : ok_(chdir(path.c_str()) == 0) {}
+
+WorkingFolder::~WorkingFolder() {
+  if (ok_ && chdir("/") != 0) ok_ = false;
 }
 
 std::map<std::string, std::string> MemoryFolder::files() const {

@@ -15,18 +15,35 @@ class MemoryFolder {
   // Writes each file of `files` whose name is a plain file name (no '/',
   // '\\' or NUL, not "." or ".."); others are left out, so that a page can
   // never write outside the folder.
-  explicit MemoryFolder(const std::map<std::string, std::string>& files);
+  // The folder is `name` (a plain name) inside a fresh folder of its own,
+  // parent(), so that a command run there names it as `name`.
+  MemoryFolder(const std::map<std::string, std::string>& files, const std::string& name);
   ~MemoryFolder();
   MemoryFolder(const MemoryFolder&) = delete;
   MemoryFolder& operator=(const MemoryFolder&) = delete;
 
   const std::string& path() const { return path_; }
+  const std::string& parent() const { return parent_; }
+  std::string name() const { return path_.substr(parent_.size() + 1); }
 
   // The regular files directly in the folder, by name.
   std::map<std::string, std::string> files() const;
 
  private:
-  std::string path_;
+  std::string parent_, path_;
+};
+
+// The working folder is `path` while this lives (when ok()), then "/".
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::string& path);
+  ~WorkingFolder();
+  WorkingFolder(const WorkingFolder&) = delete;
+  WorkingFolder& operator=(const WorkingFolder&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  bool ok_ = false;
 };
 
 // True for a name MemoryFolder writes.

@@ -19,17 +19,24 @@ void replace_all(std::string& text, const std::string& from, const std::string& 
 }  // namespace
 
 ToolRun run_tool(const std::string& tool, const std::map<std::string, std::string>& files,
-                 const std::vector<std::string>& args, const std::string& today) {
+                 const std::string& folder, const std::vector<std::string>& args,
+                 const std::string& today) {
   ToolRun run;
   if (tool != "tqweir-report" && tool != "tqweir-seek") {
     run.err = "unknown tool " + tool + "\n";
     return run;
   }
-  const MemoryFolder dir(files);
-  const MemoryFolder out({});
+  const MemoryFolder dir(files, folder);
+  const MemoryFolder out({}, "out");
+  const WorkingFolder here(dir.parent());
+  if (!here.ok()) {
+    run.err = "the page's folder cannot be opened\n";
+    return run;
+  }
+  const std::string name = dir.name();
   std::vector<std::string> words = {tool};
   for (std::string arg : args) {
-    replace_all(arg, "{dir}", dir.path());
+    replace_all(arg, "{dir}", name);
     replace_all(arg, "{out}", out.path());
     words.push_back(arg);
   }
@@ -44,10 +51,8 @@ ToolRun run_tool(const std::string& tool, const std::map<std::string, std::strin
   run.out = printed.str();
   run.err = errors.str();
   for (std::string* text : {&run.out, &run.err}) {
-    for (const std::string& folder : {dir.path(), out.path()}) {
-      replace_all(*text, folder + "/", "");
-      replace_all(*text, folder, ".");
-    }
+    replace_all(*text, out.path() + "/", "");
+    replace_all(*text, out.path(), ".");
   }
   run.files = out.files();
   return run;

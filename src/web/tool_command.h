@@ -17,13 +17,15 @@ struct ToolRun {
 };
 
 // Runs `tool` ("tqweir-report" or "tqweir-seek"; any other: status 2 and
-// a message) with `args`, where "{dir}" stands for a folder holding `files`
-// and "{out}" for an empty folder whose files are returned. `today` is the
-// report's date (YYYY-MM-DD). In the printed texts the folders' names are
-// dropped, so that a message names "loadcases.csv", not where the page
-// keeps it.
+// a message) with `args`, where "{dir}" stands for a folder named
+// `folder` holding `files` and "{out}" for an empty folder whose files are
+// returned. It runs in the folder's parent, so that what it prints and
+// writes names the folder as the command run beside `folder` does; the
+// out folder's place is taken out of the printed texts. `today` is the
+// report's date (YYYY-MM-DD).
 ToolRun run_tool(const std::string& tool, const std::map<std::string, std::string>& files,
-                 const std::vector<std::string>& args, const std::string& today);
+                 const std::string& folder, const std::vector<std::string>& args,
+                 const std::string& today);
 
 }  // namespace web
 }  // namespace tqweir

@@ -16,19 +16,23 @@
   const api = window.tqweir;
   const utf8 = new TextDecoder('utf-8');
 
+  // The folder a design or case is named as in what the tools print.
+  const FOLDER = 'design';
+
   function design(files) {
-    const {call, fileBlock} = api.internal;
+    const {call, fileBlock, cString} = api.internal;
     const block = fileBlock(files);
-    return JSON.parse(utf8.decode(call('_tqweir_design', (place) => [place(block), block.length])));
+    return JSON.parse(utf8.decode(call('_tqweir_design', (place) => [place(block), block.length,
+      place(cString(FOLDER))])));
   }
 
   // Runs `tool` with `args` (one per entry; "{dir}" is the folder of
   // `files`, "{out}" an empty folder whose files come back).
-  function runTool(tool, files, args, today) {
+  function runTool(tool, files, args, today, folder) {
     const {call, fileBlock, cString} = api.internal;
     const block = fileBlock(files);
     const bytes = call('_tqweir_tool', (place) => [place(cString(tool)), place(block), block.length,
-      place(cString(args.join('\n'))), place(cString(today || ''))]);
+      place(cString(folder || FOLDER)), place(cString(args.join('\n'))), place(cString(today || ''))]);
     const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
     let at = 0;
     const next = () => { const v = view.getUint32(at, true); at += 4; return v; };
@@ -51,12 +55,15 @@
     return `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
   }
 
-  // tqweir-report on the design: exitStatus as the command's (0 written,
-  // 2 refused), html the report's text (null unless written), message what
-  // the command says (its note and closing line, or why it refuses).
+  // tqweir-report on the design, as `tqweir-report FOLDER -o ...` beside a
+  // folder named options.folder (default "design"): exitStatus as the
+  // command's (0 written, 2 refused), html the report's text (null unless
+  // written), message what the command says (its note and closing line, or
+  // why it refuses).
   function report(files, options) {
     const date = (options && options.date) || today();
-    const run = runTool('tqweir-report', files, ['{dir}', '-o', '{out}/report.html'], date);
+    const run = runTool('tqweir-report', files, ['{dir}', '-o', '{out}/report.html'], date,
+      options && options.folder);
     const html = run.files['report.html'] ? utf8.decode(run.files['report.html']) : null;
     return {exitStatus: run.exitStatus, html, message: (run.err || run.out).trim()};
   }

@@ -24,6 +24,7 @@
   const desk = {
     table: null, tableBytes: null, criteria: null, criteriaBytes: null,
     result: null, listeners: [],
+    refusal: '',  // why the last file loaded was refused, shown until the next change
   };
 
   function make(tag, attributes, text) {
@@ -54,14 +55,19 @@
 
   function hasDesign() { return desk.table !== null || desk.criteria !== null; }
 
-  // --- storage: every file as latin1 text, so that CP932 bytes survive.
-  const latin1 = new TextDecoder('latin1');
+  // --- storage: every file as a string of one char per byte (a decoder's
+  // "latin1" is windows-1252, which would not give the bytes back).
+  const byteString = (u8) => {
+    let s = '';
+    for (let i = 0; i < u8.length; i += 8192) s += String.fromCharCode.apply(null, u8.subarray(i, i + 8192));
+    return s;
+  };
   const asBytes = (v) => (typeof v === 'string' ? encoder.encode(v) : v);
   function save() {
     if (!hasDesign()) return;
     const stored = {};
     for (const [name, content] of Object.entries(files())) {
-      if (content) stored[name] = latin1.decode(asBytes(content));
+      if (content) stored[name] = byteString(asBytes(content));
     }
     try {
       localStorage.setItem(STORE, JSON.stringify(stored));
@@ -85,9 +91,10 @@
     if (!hasDesign()) {
       desk.result = null;
       $('desk-checks').textContent = '';
-      $('desk-message').className = 'note';
-      $('desk-message').textContent = 'No load cases or criteria yet: open a design folder ' +
-        '(loadcases.csv, criteria.csv with the base case), or add a case or the criteria.';
+      $('desk-message').className = desk.refusal ? 'refused' : 'note';
+      $('desk-message').textContent = desk.refusal ? `refused: ${desk.refusal}` :
+        'No load cases or criteria yet: open a design folder (loadcases.csv, criteria.csv ' +
+        'with the base case), or add a case or the criteria.';
       showDownloads();
       desk.listeners.forEach((f) => f());
       return;
@@ -95,8 +102,9 @@
     const started = performance.now();
     const result = window.tqweir.design(files());
     desk.result = result;
-    $('desk-message').textContent = result.ok ? (result.note || '') : result.message;
-    $('desk-message').className = result.ok ? 'note' : 'refused';
+    $('desk-message').textContent = desk.refusal ? `refused: ${desk.refusal}` :
+      (result.ok ? (result.note || '') : result.message);
+    $('desk-message').className = result.ok && !desk.refusal ? 'note' : 'refused';
     if (result.ok) {
       $('desk-checks').innerHTML = result.checksHtml;
       showStatus(result);
@@ -112,7 +120,9 @@
     result.cases.forEach((c, i) => {
       const cell = rows[i] && rows[i].querySelector('.status');
       if (!cell) return;
-      cell.textContent = c.converged ? 'finished' : `${c.messageJa} ${c.messageEn}`;
+      cell.textContent = c.converged ? 'finished / 正常終了' : `stopped: ${c.messageJa}`;
+      cell.title = c.converged ? '' : c.messageEn;
+      if (!c.converged) cell.appendChild(make('div', {class: 'meaning'}, c.messageEn));
       cell.className = `status ${c.converged ? 'ok' : 'stopped'}`;
     });
   }
@@ -132,6 +142,7 @@
   // --- the load-case table
   function tableEdited() {
     desk.tableBytes = null;
+    desk.refusal = '';
     refresh();
   }
 
@@ -217,6 +228,8 @@
 
   // --- the criteria
   function buildCriteria() {
+    $('new-criteria').hidden = desk.criteria !== null;
+    $('criteria-rows').hidden = desk.criteria === null;
     const body = $('criteria-rows');
     body.textContent = '';
     for (const c of CRITERIA) {
@@ -232,6 +245,7 @@
         desk.criteria = desk.criteria || {};
         desk.criteria[c.key] = input.value.trim();
         desk.criteriaBytes = null;
+        desk.refusal = '';
         refresh();
       });
       td.appendChild(input);
@@ -276,10 +290,11 @@
     const trial = Object.assign(files(), bytes);
     const result = window.tqweir.design(trial);
     if (!result.ok) {
-      $('desk-message').textContent = `refused: ${result.message}`;
-      $('desk-message').className = 'refused';
+      desk.refusal = result.message;
+      refresh();
       return false;
     }
+    desk.refusal = '';
     adopt(result, bytes);
     refresh();
     return true;
@@ -313,6 +328,7 @@
     adoptStored: (bytes) => {
       const result = window.tqweir.design(bytes);
       if (result.ok) adopt(result, bytes);
+      else $('desk-message').textContent = `the kept design is refused: ${result.message}`;
     },
     lastResult: () => desk.result,
   };
