@@ -8,15 +8,15 @@
   const $ = (id) => document.getElementById(id);
   const STORE = 'tqweir-design';
   const CRITERIA = [
-    {key: 'title', label: 'title / 表題'},
-    {key: 'project', label: 'project / 工事名'},
-    {key: 'prepared_by', label: 'prepared by / 作成'},
-    {key: 'date', label: 'date / 日付', hint: 'empty: today'},
-    {key: 'membrane_strength', label: 'membrane strength / 膜材引張強度', unit: 'kN/m'},
-    {key: 'membrane_safety_factor', label: 'membrane safety factor / 安全率', unit: '-'},
-    {key: 'stopper_capacity', label: 'stopper capacity / ストッパー耐力', unit: 'kN'},
-    {key: 'max_bag_pressure', label: 'max bag pressure / 許容内圧', unit: 'kPa'},
-    {key: 'floor_anchor_capacity', label: 'floor anchor capacity / 床版アンカー耐力', unit: 'kN/m'},
+    {key: 'title', en: 'title', ja: '表題'},
+    {key: 'project', en: 'project', ja: '工事名'},
+    {key: 'prepared_by', en: 'prepared by', ja: '作成'},
+    {key: 'date', en: 'date', ja: '日付', hint: 'empty: today'},
+    {key: 'membrane_strength', en: 'membrane strength', ja: '膜材引張強度', unit: 'kN/m'},
+    {key: 'membrane_safety_factor', en: 'membrane safety factor', ja: '安全率', unit: '-'},
+    {key: 'stopper_capacity', en: 'stopper capacity', ja: 'ストッパー耐力', unit: 'kN'},
+    {key: 'max_bag_pressure', en: 'max bag pressure', ja: '許容内圧', unit: 'kPa'},
+    {key: 'floor_anchor_capacity', en: 'floor anchor capacity', ja: '床版アンカー耐力', unit: 'kN/m'},
   ];
   const encoder = new TextEncoder();
 
@@ -235,7 +235,8 @@
     for (const c of CRITERIA) {
       const row = make('tr');
       const label = make('td');
-      label.appendChild(make('label', {for: `criterion-${c.key}`}, c.label));
+      label.appendChild(make('label', {for: `criterion-${c.key}`, class: 'name'}, c.en));
+      label.appendChild(make('div', {class: 'meaning', lang: 'ja'}, c.ja));
       row.appendChild(label);
       const td = make('td');
       const input = make('input', {id: `criterion-${c.key}`, type: 'text', spellcheck: 'false',
