@@ -54,7 +54,7 @@ return window.tqweir.report(bytes, {date});
 # 20 edits of the first case's first value, each with the checks updated
 # (synchronous: the input event runs the design); the times in ms.
 EDIT_TIMING_JS = """
-const input = document.querySelector('#loadcase-rows tr input[aria-label$="of case 1"]');
+const input = document.querySelector('#loadcase-rows tr input[aria-label="upstream_level of case 1"]');
 const kept = input.value;
 const times = [];
 for (let i = 0; i < 20; i++) {
@@ -168,8 +168,8 @@ def same_report(got, want, what):
     (got_rest, got_self), (want_rest, want_self) = without_self_check(got), without_self_check(want)
     differing = [(a, b) for a, b in zip(got_self.splitlines(), want_self.splitlines()) if a != b]
     if differing or len(got_self.splitlines()) != len(want_self.splitlines()):
-        print('%s: %d self-check lines differ from the command\'s (hypot); first: %s'
-              % (what, len(differing), differing[:1]))
+        print('%s: %d lines of the self-check section differ from the command\'s (std::hypot)'
+              % (what, len(differing)))
     return got_rest == want_rest
 
 
@@ -209,6 +209,9 @@ def check_design_load(checks, driver, design_dir, report):
     checks.check(len(load_rows(driver)) == 4, 'design by file picker: %d load cases shown'
                  % len(load_rows(driver)))
     checks.check(bool(page_checks_cells(driver)), 'design by file picker: no checks shown')
+    status = load_rows(driver)[2].find_element(By.CSS_SELECTOR, '.status')
+    checks.check('stopped' in status.get_attribute('class') and 'TB < 0' in status.text,
+                 'design by file picker: the stopped case shows %r' % status.text)
     check_against_report(checks, driver, report, 'design by file picker')
     given = {n: open(os.path.join(design_dir, n), 'rb').read() for n in DESIGN_FILES}
     checks.check(desk_files(driver) == given, 'design by file picker: the downloads are not the files')
@@ -222,12 +225,21 @@ def check_design_load(checks, driver, design_dir, report):
                      'window.tqweir.report: not tqweir-report\'s HTML for the same files and date')
 
 
-def check_edits(checks, driver, report):
+def csv_rows(data):
+    return [line.split(',') for line in data.decode('utf-8').replace('\r\n', '\n').split('\n') if line]
+
+
+def check_edits(checks, driver, report, design_dir):
+    given = {n: open(os.path.join(design_dir, n), 'rb').read() for n in DESIGN_FILES}
     before = page_checks_cells(driver)
-    first = driver.find_element(By.CSS_SELECTOR, '#loadcase-rows tr input[aria-label$="of case 1"]')
+    first = driver.find_element(By.CSS_SELECTOR, '#loadcase-rows tr input[aria-label="upstream_level of case 1"]')
     first.clear()
     first.send_keys('3.2')
     checks.check(page_checks_cells(driver) != before, 'edited load case: checks unchanged')
+    want = csv_rows(given['loadcases.csv'])
+    want[1][1] = '3.2'
+    checks.check(csv_rows(desk_files(driver)['loadcases.csv']) == want,
+                 'edited load case: loadcases.csv offered is not the table as edited')
     check_against_report(checks, driver, report, 'edited load case')
     stopper = driver.find_element(By.ID, 'criterion-stopper_capacity')
     had_ng = len(driver.find_elements(By.CSS_SELECTOR, '#desk-checks tr[data-criterion=stopper] td.ng'))
@@ -237,6 +249,11 @@ def check_edits(checks, driver, report):
     checks.check(now_ng > had_ng, 'stopper capacity 0.5: no stopper check turned NG (%d, then %d)'
                  % (had_ng, now_ng))
     check_against_report(checks, driver, report, 'criterion edited')
+    want = dict(r for r in csv_rows(given['criteria.csv']) if r[0] != 'name')
+    want['stopper_capacity'] = '0.5'
+    got = csv_rows(desk_files(driver)['criteria.csv'])
+    checks.check(got[0] == ['name', 'value'] and dict(got[1:]) == want,
+                 'criterion edited: criteria.csv offered is not the criteria as edited')
     driver.find_element(By.ID, 'add-case').click()
     checks.check(len(load_rows(driver)) == 5, 'add a case: %d rows' % len(load_rows(driver)))
     times = driver.execute_script(EDIT_TIMING_JS)
@@ -348,7 +365,7 @@ def check_desk(checks, driver, examples, tools, reopen, screenshot=None):
     if screenshot:
         driver.execute_script("document.getElementById('desk').scrollIntoView()")
         driver.save_screenshot(screenshot)
-    check_edits(checks, driver, tools.get('report'))
+    check_edits(checks, driver, tools.get('report'), design_dir)
     check_reload(checks, driver, reopen)
     check_refused(checks, driver, tools.get('report'))
     check_drop(checks, driver, design_dir)
