@@ -213,6 +213,16 @@ def check_design_load(checks, driver, design_dir, report):
     checks.check('stopped' in status.get_attribute('class') and 'TB < 0' in status.text,
                  'design by file picker: the stopped case shows %r' % status.text)
     check_against_report(checks, driver, report, 'design by file picker')
+    load_rows(driver)[1].find_element(By.CSS_SELECTOR, 'button.open').click()
+    opened = [driver.find_element(By.ID, 'field-' + f).get_attribute('value')
+              for f in ('upstream_level', 'overflow_mode')]
+    checks.check(opened == ['3.5', '3'], 'open load case 2: the form shows %s' % opened)
+    given_base = {n: open(os.path.join(design_dir, n), 'rb').read() for n in DESIGN_FILES[:3]}
+    checks.check({n: desk_files(driver)[n] for n in DESIGN_FILES[:3]} == given_base,
+                 'open load case 2: the design\'s base case changed')
+    driver.find_element(By.ID, 'desk-back').click()
+    back = driver.find_element(By.ID, 'field-upstream_level').get_attribute('value')
+    checks.check(back == '2.5', 'back to the base case: upstream_level %r' % back)
     given = {n: open(os.path.join(design_dir, n), 'rb').read() for n in DESIGN_FILES}
     checks.check(desk_files(driver) == given, 'design by file picker: the downloads are not the files')
     if report:

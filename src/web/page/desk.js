@@ -29,6 +29,7 @@
     table: null, tableBytes: null, criteria: null, criteriaBytes: null,
     result: null, listeners: [],
     refusal: '',  // why the last file loaded was refused, shown until the next change
+    viewing: null,  // {name, base}: the form shows a load case; `base` is the design's base case
   };
 
   function make(tag, attributes, text) {
@@ -51,7 +52,7 @@
 
   // The design folder's files as the desk holds them.
   function files() {
-    const out = Object.assign({}, window.tqweirPage.caseFiles());
+    const out = Object.assign({}, desk.viewing ? desk.viewing.base : window.tqweirPage.caseFiles());
     if (desk.table) out['loadcases.csv'] = desk.tableBytes || tableText(desk.table);
     if (desk.criteria) out['criteria.csv'] = desk.criteriaBytes || criteriaText(desk.criteria);
     return out;
@@ -191,11 +192,7 @@
       const actions = make('td', {class: 'actions'});
       const open = make('button', {type: 'button', class: 'open',
         title: 'open this case in the form / フォームで開く'}, 'open');
-      open.addEventListener('click', () => {
-        const c = desk.result && desk.result.ok && desk.result.cases[i];
-        if (c) window.tqweirPage.openCase({'syogen.csv': c.syogen, 'parameter.csv': c.parameter},
-          `load case ${c.name}`);
-      });
+      open.addEventListener('click', () => openLoadCase(i));
       const remove = make('button', {type: 'button', title: 'remove this case / 削除'}, '×');
       remove.addEventListener('click', () => { t.rows.splice(i, 1); buildTable(); tableEdited(); });
       actions.append(open, remove);
@@ -208,6 +205,26 @@
     add.appendChild(choose);
     window.tqweir.tables.inputs.filter((f) => !t.fields.includes(f.name))
       .forEach((f) => add.appendChild(make('option', {value: f.name}, f.name)));
+  }
+
+  // Shows load case i in the form (its drawing and results) as the report
+  // runs it; the design keeps its base case until "back".
+  function openLoadCase(i) {
+    const c = desk.result && desk.result.ok && desk.result.cases[i];
+    if (!c) return;
+    if (!desk.viewing) desk.viewing = {base: window.tqweirPage.caseFiles()};
+    desk.viewing.name = c.name;
+    $('desk-viewing').hidden = false;
+    $('desk-viewing-name').textContent = c.name;
+    window.tqweirPage.openCase({'syogen.csv': c.syogen, 'parameter.csv': c.parameter,
+      'hitai.csv': desk.viewing.base['hitai.csv']}, `load case ${c.name}`);
+  }
+
+  function stopViewing(reopen) {
+    const viewing = desk.viewing;
+    desk.viewing = null;
+    $('desk-viewing').hidden = true;
+    if (viewing && reopen) window.tqweirPage.openCase(viewing.base, 'base case');
   }
 
   function addColumn(name) {
@@ -281,6 +298,9 @@
   // Takes loadcases.csv and criteria.csv among `fileList` (the page takes
   // the base case). A design the report refuses leaves the desk as it was.
   async function takeFiles(fileList) {
+    // New base case files end the view of a load case (the page has taken them).
+    if ([...fileList].some((f) => ['syogen.csv', 'parameter.csv', 'hitai.csv']
+      .includes(f.name.toLowerCase()))) stopViewing(false);
     const bytes = {};
     for (const file of fileList) {
       const name = ['loadcases.csv', 'criteria.csv']
@@ -288,6 +308,34 @@
       if (name) bytes[name] = new Uint8Array(await file.arrayBuffer());
     }
     return Object.keys(bytes).length ? bytes : null;
+  }
+
+  // The files of a drop: a dropped folder (where the browser gives its
+  // entries) stands for the files directly in it; otherwise the files as
+  // dropped. The entries are taken at once, while the drop event lasts.
+  const MAX_FOLDER_FILES = 1000;
+  function droppedFiles(dataTransfer) {
+    const entries = [...(dataTransfer.items || [])]
+      .map((item) => (item.webkitGetAsEntry ? item.webkitGetAsEntry() : null)).filter(Boolean);
+    if (!entries.some((e) => e.isDirectory)) return Promise.resolve(dataTransfer.files);
+    const fileOf = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject));
+    const childrenOf = async (folder) => {
+      const reader = folder.createReader();
+      const all = [];
+      for (;;) {
+        const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
+        if (!batch.length || all.length >= MAX_FOLDER_FILES) return all;
+        all.push(...batch);
+      }
+    };
+    return (async () => {
+      const files = [];
+      for (const entry of entries) {
+        const inside = entry.isDirectory ? await childrenOf(entry) : [entry];
+        for (const e of inside) if (e.isFile) files.push(await fileOf(e));
+      }
+      return files;
+    })();
   }
 
   // After the page has taken the base case of the same files.
@@ -306,6 +354,7 @@
   }
 
   function clear() {
+    stopViewing(false);
     try { localStorage.removeItem(STORE); } catch (e) { /* storage not offered */ }
     desk.table = desk.tableBytes = desk.criteria = desk.criteriaBytes = null;
     buildTable();
@@ -323,11 +372,12 @@
       refresh();
     });
     $('clear-design').addEventListener('click', clear);
+    $('desk-back').addEventListener('click', () => stopViewing(true));
     buildCriteria();
   }
 
   window.tqweirDesk = {
-    files, takeFiles, loadDesign, hasDesign, stored, start,
+    files, takeFiles, loadDesign, droppedFiles, hasDesign, stored, start,
     caseChanged: refresh,
     onChange: (f) => desk.listeners.push(f),
     adoptStored: (bytes) => {

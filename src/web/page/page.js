@@ -303,7 +303,8 @@
     document.addEventListener('drop', (e) => {
       e.preventDefault();
       document.body.classList.remove('dropping');
-      loadFiles(e.dataTransfer.files);
+      if (window.tqweirDesk) window.tqweirDesk.droppedFiles(e.dataTransfer).then(loadFiles);
+      else loadFiles(e.dataTransfer.files);
     });
     refreshForm();
     solveNow();
