@@ -6,7 +6,6 @@
   'use strict';
 
   const $ = (id) => document.getElementById(id);
-  const STORE = 'tqweir-design';
   // The rows of criteria.csv the form offers, in the order written. Rows the
   // report learns later (the limit states' and the sealed curve's) belong
   // here and in criteria_json (design_desk.cc); the report tab shows their
@@ -22,7 +21,6 @@
     {key: 'max_bag_pressure', en: 'max bag pressure', ja: '許容内圧', unit: 'kPa'},
     {key: 'floor_anchor_capacity', en: 'floor anchor capacity', ja: '床版アンカー耐力', unit: 'kN/m'},
   ];
-  const encoder = new TextEncoder();
 
   // bytes: a file as loaded, used until the table or the form edits it.
   const desk = {
@@ -60,35 +58,11 @@
 
   function hasDesign() { return desk.table !== null || desk.criteria !== null; }
 
-  // --- storage: every file as a string of one char per byte (a decoder's
-  // "latin1" is windows-1252, which would not give the bytes back).
-  const byteString = (u8) => {
-    let s = '';
-    for (let i = 0; i < u8.length; i += 8192) s += String.fromCharCode.apply(null, u8.subarray(i, i + 8192));
-    return s;
-  };
-  const asBytes = (v) => (typeof v === 'string' ? encoder.encode(v) : v);
+  const {asBytes} = window.tqweirDeskFiles;
   function save() {
     if (!hasDesign()) return;
-    const stored = {};
-    for (const [name, content] of Object.entries(files())) {
-      if (content) stored[name] = byteString(asBytes(content));
-    }
-    try {
-      localStorage.setItem(STORE, JSON.stringify(stored));
-    } catch (e) {
-      $('desk-note').textContent = `not kept in the browser: ${e.message}`;
-    }
-  }
-  function stored() {
-    let text = null;
-    try { text = localStorage.getItem(STORE); } catch (e) { return null; }
-    if (!text) return null;
-    const out = {};
-    for (const [name, value] of Object.entries(JSON.parse(text))) {
-      out[name] = Uint8Array.from(value, (c) => c.charCodeAt(0));
-    }
-    return out;
+    const failed = window.tqweirDeskFiles.keep(files());
+    if (failed) $('desk-message').textContent = `not kept in the browser: ${failed}`;
   }
 
   // --- the run and what it shows
@@ -310,34 +284,6 @@
     return Object.keys(bytes).length ? bytes : null;
   }
 
-  // The files of a drop: a dropped folder (where the browser gives its
-  // entries) stands for the files directly in it; otherwise the files as
-  // dropped. The entries are taken at once, while the drop event lasts.
-  const MAX_FOLDER_FILES = 1000;
-  function droppedFiles(dataTransfer) {
-    const entries = [...(dataTransfer.items || [])]
-      .map((item) => (item.webkitGetAsEntry ? item.webkitGetAsEntry() : null)).filter(Boolean);
-    if (!entries.some((e) => e.isDirectory)) return Promise.resolve(dataTransfer.files);
-    const fileOf = (entry) => new Promise((resolve, reject) => entry.file(resolve, reject));
-    const childrenOf = async (folder) => {
-      const reader = folder.createReader();
-      const all = [];
-      for (;;) {
-        const batch = await new Promise((resolve, reject) => reader.readEntries(resolve, reject));
-        if (!batch.length || all.length >= MAX_FOLDER_FILES) return all;
-        all.push(...batch);
-      }
-    };
-    return (async () => {
-      const files = [];
-      for (const entry of entries) {
-        const inside = entry.isDirectory ? await childrenOf(entry) : [entry];
-        for (const e of inside) if (e.isFile) files.push(await fileOf(e));
-      }
-      return files;
-    })();
-  }
-
   // After the page has taken the base case of the same files.
   function loadDesign(bytes) {
     const trial = Object.assign(files(), bytes);
@@ -355,7 +301,7 @@
 
   function clear() {
     stopViewing(false);
-    try { localStorage.removeItem(STORE); } catch (e) { /* storage not offered */ }
+    window.tqweirDeskFiles.forget();
     desk.table = desk.tableBytes = desk.criteria = desk.criteriaBytes = null;
     buildTable();
     buildCriteria();
@@ -377,7 +323,9 @@
   }
 
   window.tqweirDesk = {
-    files, takeFiles, loadDesign, droppedFiles, hasDesign, stored, start,
+    files, takeFiles, loadDesign, hasDesign, start,
+    droppedFiles: window.tqweirDeskFiles.droppedFiles,
+    stored: window.tqweirDeskFiles.kept,
     caseChanged: refresh,
     onChange: (f) => desk.listeners.push(f),
     adoptStored: (bytes) => {
