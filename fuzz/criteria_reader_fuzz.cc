@@ -11,9 +11,9 @@
 #include "tools/common/csv_cells.h"
 #include "tools/common/input_error.h"
 #include "tools/common/text_encoding.h"
-#include "tools/report/criteria.h"
-#include "tools/report/design_checks.h"
-#include "tools/report/number_text.h"
+#include "tools/common/criteria.h"
+#include "tools/common/design_checks.h"
+#include "tools/common/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -7,7 +7,7 @@
 #include "driver/run_directory.h"
 #include "driver/run_files.h"
 #include "tools/common/summary_text.h"
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {

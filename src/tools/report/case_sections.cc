@@ -3,7 +3,7 @@
 #include "core/summary_fields.h"
 #include "tools/report/html.h"
 #include "tools/report/key_results.h"
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 #include "tools/report/report_sections.h"
 
 namespace tqweir {

@@ -2,9 +2,9 @@
 #include "core/constants.h"
 #include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
-#include "tools/report/design_checks.h"
+#include "tools/common/design_checks.h"
 #include "tools/report/html.h"
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 #include "tools/report/report_sections.h"
 
 namespace tqweir {

@@ -3,7 +3,7 @@
 #include "input/derived_quantities.h"
 #include "input/profile_reader.h"
 #include "tools/report/html.h"
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 #include "tools/report/plausibility.h"
 #include "tools/report/report_sections.h"
 

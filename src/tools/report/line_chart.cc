@@ -5,7 +5,7 @@
 
 #include "tools/plot/section_parts.h"
 #include "tools/plot/svg_page.h"
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tools/report/case_run.h"
-#include "tools/report/design.h"
+#include "tools/common/design.h"
 #include "tools/report/report_sections.h"
 
 namespace tqweir {

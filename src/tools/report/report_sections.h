@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tools/report/case_run.h"
-#include "tools/report/design.h"
+#include "tools/common/design.h"
 #include "tools/report/plausibility.h"
 
 namespace tqweir {

@@ -7,9 +7,9 @@
 #include "tools/common/csv_cells.h"
 #include "tools/common/input_error.h"
 #include "tools/common/range_spec.h"
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 #include "tools/seek/output_guard.h"
-#include "tools/seek/sealed_bag.h"
+#include "tools/common/sealed_bag.h"
 #include "tools/seek/seek_command.h"
 #include "tools/sweep/result_table.h"
 

@@ -4,7 +4,7 @@
 
 #include "tools/common/base_case.h"
 #include "tools/common/input_error.h"
-#include "tools/report/design.h"
+#include "tools/common/design.h"
 
 namespace tqweir {
 namespace seek {
@@ -32,12 +32,9 @@ std::string result_list() {
 }
 
 // The criterion's unit per printed unit, as the report converts it: the
-// report's check of a run whose printed fields all read 1.
+// check of a printed 1.
 double unit_scale(const report::Criterion& criterion) {
-  report::CaseRun one;
-  one.converged = true;
-  one.fields.assign(kSummaryFieldCount, "1.000");
-  return report::check_case(one, criterion).value;
+  return report::check_printed("1.000", criterion).value;
 }
 
 void resolve_criterion(const SeekOptions& options, int index, SeekPlan& plan) {

@@ -1,4 +1,4 @@
-#include "tools/seek/sealed_bag.h"
+#include "tools/common/sealed_bag.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tools/report/criteria.h"
+#include "tools/common/criteria.h"
 
 #include <cerrno>
 #include <cmath>

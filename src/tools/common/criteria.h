@@ -1,7 +1,7 @@
 // criteria.csv: the report's title texts and the limits the results are
 // checked against.
-#ifndef TQWEIR_TOOLS_REPORT_CRITERIA_H_
-#define TQWEIR_TOOLS_REPORT_CRITERIA_H_
+#ifndef TQWEIR_TOOLS_COMMON_CRITERIA_H_
+#define TQWEIR_TOOLS_COMMON_CRITERIA_H_
 
 #include <string>
 
@@ -53,4 +53,4 @@ Criteria read_criteria(const std::string& text, const std::string& source);
 }  // namespace report
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_REPORT_CRITERIA_H_
+#endif  // TQWEIR_TOOLS_COMMON_CRITERIA_H_

@@ -7,13 +7,13 @@
 // While the stopper holds the leaf at the base angle the unknown is the
 // stopper tension; once that tension would fall below 0 the stopper is
 // slack and the unknown is the leaf angle, with tension 0.
-#ifndef TQWEIR_TOOLS_SEEK_SEALED_BAG_H_
-#define TQWEIR_TOOLS_SEEK_SEALED_BAG_H_
+#ifndef TQWEIR_TOOLS_COMMON_SEALED_BAG_H_
+#define TQWEIR_TOOLS_COMMON_SEALED_BAG_H_
 
 #include <string>
 #include <vector>
 
-#include "tools/seek/case_probe.h"
+#include "tools/common/case_probe.h"
 
 namespace tqweir {
 namespace seek {
@@ -59,4 +59,4 @@ CaseResult sealed_base(const CaseInput& base);
 }  // namespace seek
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_SEEK_SEALED_BAG_H_
+#endif  // TQWEIR_TOOLS_COMMON_SEALED_BAG_H_
