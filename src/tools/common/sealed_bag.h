@@ -56,6 +56,20 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
 // The base case's air, or a stop when the base case does not finish.
 CaseResult sealed_base(const CaseInput& base);
 
+// The states at each of `loads` in order, each search starting from the
+// previous level's state, with the air of the base case.
+struct SealedCurve {
+  CaseResult base;                 // the base case's solve; no states when it stops
+  double air_volume = 0.0;         // m^3/m at atmospheric pressure
+  std::vector<SealedState> states;  // one per load
+  int solves = 0;                   // the base case's included
+};
+
+// REQUIRES: every load finite.
+SealedCurve sealed_curve(const CaseInput& base, const InputField& load_field,
+                         const std::vector<double>& loads,
+                         const SealedSettings& settings = SealedSettings());
+
 }  // namespace seek
 }  // namespace tqweir
 

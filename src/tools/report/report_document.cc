@@ -1,6 +1,7 @@
 #include "tools/report/report_document.h"
 
 #include "tools/report/html.h"
+#include "tools/report/search_sections.h"
 #include "tools/report/self_check_section.h"
 
 namespace tqweir {
@@ -87,6 +88,8 @@ std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
   out += checks_section(design, runs);
   out += drawings_section(design, runs);
   out += charts_section(design, runs);
+  out += limit_states_section(design);
+  out += sealed_section(design);
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
   return out + "</body>\n</html>\n";

@@ -5,11 +5,11 @@
 
 #include "core/file_io.h"
 #include "driver/run_directory.h"
+#include "tools/common/base_case.h"
 #include "tools/common/input_error.h"
 #include "tools/common/summary_text.h"
 #include "tools/report/case_run.h"
 #include "tools/common/number_text.h"
-#include "tools/seek/output_guard.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -45,6 +45,25 @@ const char kHelp[] =
 const std::vector<std::string> kCaseFileNames = {
     "syogen.csv", "parameter.csv", "hitai.csv", "error.csv", "suimen.csv",
     "XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"};
+
+// OUT_DIR: a folder (created when missing) other than the case's own, and
+// each of the nine names in it a file an output may replace as any -o may
+// (never an input of the command, also through a link, nor anything but a
+// regular file).
+void check_output_folder(const std::string& dir, const std::string& input_dir) {
+  std::error_code error;
+  if (std::filesystem::equivalent(dir, input_dir, error) && !error) {
+    throw tools::InputError("-o " + dir + " is the folder of the input case; give another folder");
+  }
+  const std::filesystem::file_status status = std::filesystem::status(dir, error);
+  if (!std::filesystem::exists(status)) return;
+  if (!std::filesystem::is_directory(status)) throw tools::InputError("-o " + dir + " is not a folder");
+  const std::vector<std::string> inputs = tools::base_case_paths(input_dir);
+  for (const std::string& name : kCaseFileNames) {
+    const std::string refusal = output_refusal(join_path(dir, name), inputs);
+    if (!refusal.empty()) throw tools::InputError("-o " + dir + ": " + refusal);
+  }
+}
 
 std::string stop_text(const Sample& s) {
   return "\"" + message_utf8(static_cast<Message>(s.stop)) + "\"";
@@ -231,7 +250,7 @@ int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
     }
     if (!options.sealed.empty()) return run_sealed(options, out, err);
     plan = make_seek_plan(options);
-    if (!options.output.empty()) check_output_folder(options.output, options.dir, kCaseFileNames);
+    if (!options.output.empty()) check_output_folder(options.output, options.dir);
   } catch (const tools::InputError& error) {
     err << "tqweir-seek: " << error.what() << "\n";
     if (options.dir.empty()) err << kSeekUsage;

@@ -4,6 +4,7 @@
 
 #include "tools/common/base_case.h"
 #include "tools/common/input_error.h"
+#include "tools/common/limit_states.h"
 #include "tools/common/design.h"
 
 namespace tqweir {
@@ -31,12 +32,6 @@ std::string result_list() {
   return list;
 }
 
-// The criterion's unit per printed unit, as the report converts it: the
-// check of a printed 1.
-double unit_scale(const report::Criterion& criterion) {
-  return report::check_printed("1.000", criterion).value;
-}
-
 void resolve_criterion(const SeekOptions& options, int index, SeekPlan& plan) {
   const report::Design design = report::read_design(options.dir, {});
   if (options.has_case) {
@@ -57,10 +52,7 @@ void resolve_criterion(const SeekOptions& options, int index, SeekPlan& plan) {
   if (!plan.criterion.given) {
     throw InputError(options.dir + "/criteria.csv does not give " + plan.until);
   }
-  plan.goal.field = plan.criterion.field;
-  plan.goal.magnitude = true;
-  plan.goal.scale = unit_scale(plan.criterion) / plan.criterion.limit;
-  plan.goal.target = 1.0;
+  plan.goal = report::criterion_goal(plan.criterion);
 }
 
 }  // namespace
