@@ -75,6 +75,44 @@ TEST(Criteria, BadRowsAreRefusedNamingLineAndColumn) {
             std::string::npos);
 }
 
+// The rows of what the report searches: each bad value refused at its
+// line and column; good ones resolved.
+TEST(Criteria, BadSearchRowsAreRefusedNamingLineAndColumn) {
+  const struct {
+    const char* text;
+    const char* expected;
+  } bad[] = {
+      {"limit_variable,upstream_lvl\nlimit_range,0:4\n",
+       "criteria.csv line 1, column 2 (limit_variable): 'upstream_lvl' is not a real input field"},
+      {"limit_variable,overflow_mode\nlimit_range,1:3\n", "'overflow_mode' is not a real input"},
+      {"title,x\nlimit_range,0.5:4.0\n",
+       "criteria.csv line 2, column 1 (limit_range): limit_range needs limit_variable too"},
+      {"limit_variable,hd_nd\n", "line 1, column 1 (limit_variable): limit_variable needs limit_range"},
+      {"limit_variable,hd_nd\nlimit_range,4:0.5\n",
+       "line 2, column 2 (limit_range): '4:0.5': LO must be below HI"},
+      {"limit_variable,hd_nd\nlimit_range,1:1\n", "'1:1': LO must be below HI"},
+      {"limit_variable,hd_nd\nlimit_range,0:inf\n",
+       "line 2, column 2 (limit_range): 'inf' in '0:inf' is not a finite number"},
+      {"limit_variable,hd_nd\nlimit_range,0:1e999\n", "'1e999' in '0:1e999' is not a finite"},
+      {"limit_variable,hd_nd\nlimit_range,2\n", "(limit_range): '2' is not LO:HI"},
+      {"sealed_range,4:1:0.1\n", "line 1, column 2 (sealed_range): '4:1:0.1': TO must not be less"},
+      {"sealed_range,1:4\n", "(sealed_range): '1:4': write it as NAME=FROM:TO:STEP"},
+      {"sealed_range,0:100:0.1\n", "(sealed_range): 1001 levels, at most 200"},
+  };
+  for (const auto& b : bad) {
+    const std::string message =
+        error_of([&] { tqweir::report::read_criteria(b.text, "criteria.csv"); });
+    EXPECT_NE(message.find(b.expected), std::string::npos) << b.text << "\n" << message;
+  }
+  const Criteria c = tqweir::report::read_criteria(
+      "limit_variable,upstream_level\nlimit_range,0.5:4.0\nsealed_range,1.0:2.0:0.5\n", "c.csv");
+  ASSERT_NE(c.search.limit_field, nullptr);
+  EXPECT_STREQ(c.search.limit_field->name, "upstream_level");
+  EXPECT_EQ(c.search.limit_lo, 0.5);
+  EXPECT_EQ(c.search.limit_hi, 4.0);
+  EXPECT_EQ(c.search.sealed_levels, (std::vector<std::string>{"1.0", "1.5", "2.0"}));
+}
+
 // A converged run with the given printed fields (the others 0.000).
 PrintedRun run_with(tqweir::SummaryId id, const std::string& printed) {
   PrintedRun run;
