@@ -1,33 +1,15 @@
 #include "tools/report/case_run.h"
 
-#include <algorithm>
 #include <cstdlib>
 
-#include "core/input_fields.h"
 #include "driver/run_directory.h"
 #include "driver/run_files.h"
+#include "tools/common/case_files.h"
 #include "tools/common/summary_text.h"
-#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {
 namespace {
-
-// The fields of one input file in their order, each value written exactly.
-std::string file_text(const CaseInput& input, InputFile file) {
-  std::vector<const InputField*> fields;
-  for (const InputField& field : input_fields()) {
-    if (field.file == file) fields.push_back(&field);
-  }
-  std::sort(fields.begin(), fields.end(),
-            [](const InputField* a, const InputField* b) { return a->position < b->position; });
-  std::string text;
-  for (const InputField* field : fields) {
-    if (!text.empty()) text += ",";
-    text += exact_text(field_value(*field, input));
-  }
-  return text + "\r\n";
-}
 
 std::string file_of(const MemoryFiles& files, const char* name) {
   const auto found = files.written().find(name);
@@ -37,8 +19,7 @@ std::string file_of(const MemoryFiles& files, const char* name) {
 }  // namespace
 
 CaseTexts case_texts(const CaseInput& input, const std::string& hitai) {
-  return CaseTexts{file_text(input, InputFile::syogen), file_text(input, InputFile::parameter),
-                   hitai};
+  return tools::exact_case_texts(input, hitai);
 }
 
 CaseRun run_case_in_memory(const CaseInput& input, const std::string& hitai) {

@@ -1,7 +1,7 @@
 // Section 5: the design checks.
 #include "tools/common/design_checks.h"
-#include "tools/report/html.h"
 #include "tools/common/number_text.h"
+#include "tools/report/html.h"
 #include "tools/report/report_sections.h"
 
 namespace tqweir {

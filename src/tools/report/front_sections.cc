@@ -3,8 +3,8 @@
 #include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
 #include "tools/common/design_checks.h"
-#include "tools/report/html.h"
 #include "tools/common/number_text.h"
+#include "tools/report/html.h"
 #include "tools/report/report_sections.h"
 
 namespace tqweir {

@@ -2,8 +2,8 @@
 #include "core/input_fields.h"
 #include "input/derived_quantities.h"
 #include "input/profile_reader.h"
-#include "tools/report/html.h"
 #include "tools/common/number_text.h"
+#include "tools/report/html.h"
 #include "tools/report/plausibility.h"
 #include "tools/report/report_sections.h"
 

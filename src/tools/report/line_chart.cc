@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/common/number_text.h"
 #include "tools/plot/section_parts.h"
 #include "tools/plot/svg_page.h"
-#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {

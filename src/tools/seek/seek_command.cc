@@ -6,10 +6,10 @@
 #include "core/file_io.h"
 #include "driver/run_directory.h"
 #include "tools/common/base_case.h"
+#include "tools/common/case_files.h"
 #include "tools/common/input_error.h"
-#include "tools/common/summary_text.h"
-#include "tools/report/case_run.h"
 #include "tools/common/number_text.h"
+#include "tools/common/summary_text.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -96,7 +96,7 @@ struct FoundCase {
 
 FoundCase found_case(const SeekPlan& plan, double value) {
   FoundCase found;
-  found.texts = report::case_texts(with_value(plan.input, *plan.field, value), plan.hitai);
+  found.texts = tools::exact_case_texts(with_value(plan.input, *plan.field, value), plan.hitai);
   found.run = run_in_memory(found.texts);
   return found;
 }

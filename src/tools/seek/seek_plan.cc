@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "tools/common/base_case.h"
+#include "tools/common/design.h"
 #include "tools/common/input_error.h"
 #include "tools/common/limit_states.h"
-#include "tools/common/design.h"
 
 namespace tqweir {
 namespace seek {

@@ -11,9 +11,9 @@
 
 #include "input/case_reader.h"
 #include "support/case_runner.h"
+#include "tools/common/case_probe.h"
 #include "tools/common/csv_cells.h"
 #include "tools/common/summary_text.h"
-#include "tools/common/case_probe.h"
 
 namespace tqweir_test {
 namespace {
