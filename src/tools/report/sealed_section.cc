@@ -3,6 +3,7 @@
 
 #include "core/messages.h"
 #include "tools/common/number_text.h"
+#include "tools/common/range_spec.h"
 #include "tools/common/sealed_bag.h"
 #include "tools/common/summary_text.h"
 #include "tools/report/html.h"
@@ -57,10 +58,10 @@ std::string charts(const std::vector<std::string>& levels,
   return out;
 }
 
-std::string state_row(const std::string& level, const seek::SealedState& s, std::size_t number) {
+// A row per level; its cells name their field, the row its level.
+std::string state_row(const std::string& level, const seek::SealedState& s) {
   std::string row = "<tr data-level=\"" + esc(level) + "\"><td class=\"num\">" + esc(level) +
-                    "</td><td class=\"status\" data-case=\"" + std::to_string(number) +
-                    "\" data-field=\"regime\">" + esc(s.regime) + "</td>";
+                    "</td><td class=\"status\" data-field=\"regime\">" + esc(s.regime) + "</td>";
   if (!s.held) {
     std::string why = s.reason;
     if (s.stop != Message::finished) why += ": " + message_utf8(s.stop);
@@ -69,7 +70,8 @@ std::string state_row(const std::string& level, const seek::SealedState& s, std:
   const std::vector<std::string> fields = printed_fields(s);
   for (SummaryId id : {SummaryId::theta1_deg, SummaryId::stopper_tension,
                        SummaryId::pressure_at_temperature, SummaryId::overflow_discharge}) {
-    row += data_cell("num", number, summary_field(id).name, printed(fields, id));
+    row += "<td class=\"num\" data-field=\"" + std::string(summary_field(id).name) + "\">" +
+           esc(printed(fields, id)) + "</td>";
   }
   return row + "</tr>\n";
 }
@@ -80,14 +82,8 @@ std::string sealed_section(const Design& design) {
   const SearchRows& search = design.criteria.search;
   if (!search.sealed_range.given) return "";
   const InputField& level = *find_input_field("upstream_level");
-  std::vector<double> loads;
-  for (const std::string& text : search.sealed_levels) {
-    double value = 0.0;
-    std::string why;
-    parse_field_value(level, text, value, why);
-    loads.push_back(value);
-  }
-  const seek::SealedCurve curve = seek::sealed_curve(design.base.input, level, loads);
+  const seek::SealedCurve curve = seek::sealed_curve(
+      design.base.input, level, tools::range_values(level, search.sealed_levels));
 
   std::string out = "<section id=\"sealed\" class=\"new-page\">\n<h2>9. " +
                     en_ja("Sealed bag: operating curve", u8"袋体密閉時の特性曲線") + "</h2>\n<p>" +
@@ -123,7 +119,7 @@ std::string sealed_section(const Design& design) {
          en_ja("Regime", u8"状態") + "</th><th>theta1_deg</th><th>stopper_tension (kN)</th><th>" +
          "pressure_at_temperature (MPa)</th><th>overflow_discharge</th></tr></thead>\n<tbody>\n";
   for (std::size_t i = 0; i < curve.states.size(); ++i) {
-    out += state_row(search.sealed_levels[i], curve.states[i], i + 1);
+    out += state_row(search.sealed_levels[i], curve.states[i]);
   }
   return out + "</tbody></table>\n</section>\n";
 }

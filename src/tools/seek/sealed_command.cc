@@ -68,15 +68,8 @@ int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err)
   const std::string output = options.output.empty() ? "sealed.csv" : options.output;
   const std::string refusal = output_refusal(output, tools::base_case_paths(options.dir));
   if (!refusal.empty()) throw tools::InputError(refusal);
-  std::vector<double> values;
-  for (const std::string& text : range.texts) {
-    double value = 0.0;
-    std::string why;
-    parse_field_value(load, text, value, why);
-    values.push_back(value);
-  }
   const auto start = std::chrono::steady_clock::now();
-  const SealedCurve curve = sealed_curve(base.input, load, values);
+  const SealedCurve curve = sealed_curve(base.input, load, tools::range_values(load, range.texts));
   if (!curve.base.finished) {
     throw tools::InputError("the base case stops, so it puts no air in the bag: " +
                             message_utf8(curve.base.message));
