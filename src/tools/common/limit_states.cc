@@ -54,6 +54,7 @@ CheckLimit check_limit(CaseSolves& solves, const Criterion& criterion, double lo
   const seek::SearchResult result = seek::search_range(probe, lo, hi, seek::Target::crossings, settings);
   for (const seek::Sample& s : result.scan) {
     if (!s.finished) continue;
+    limit.any_finished = true;
     limit.above_at_lo = seek::reached(s);
     break;
   }
@@ -77,6 +78,12 @@ StopLimit stop_limit(CaseSolves& solves, double lo, double hi, const seek::Searc
   StopLimit stop;
   const seek::Probe probe = [&](double x) { return sample_of(x, solves.at(x), nullptr); };
   const seek::SearchResult result = seek::search_range(probe, lo, hi, seek::Target::boundaries, settings);
+  if (!result.found_closest) {
+    stop.whole_range = true;
+    stop.value = lo;
+    stop.message = static_cast<Message>(result.scan.front().stop);
+    return stop;
+  }
   for (const seek::Edge& edge : result.edges) {
     if (edge.kind != seek::EdgeKind::boundary) continue;
     const seek::Sample& finished = edge.lo.finished ? edge.lo : edge.hi;
@@ -113,7 +120,9 @@ CaseLimits case_limits(const LoadCase& load_case, const SearchRows& search,
     if (c.found && c.rising) consider(limits, c.value, static_cast<int>(k));
   }
   limits.stop = stop_limit(solves, search.limit_lo, search.limit_hi, search_settings);
-  if (limits.stop.found && limits.stop.begins) consider(limits, limits.stop.value, -1);
+  if ((limits.stop.found && limits.stop.begins) || limits.stop.whole_range) {
+    consider(limits, limits.stop.value, -1);
+  }
   limits.solves = solves.solves();
   return limits;
 }

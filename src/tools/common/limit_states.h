@@ -28,6 +28,7 @@ struct CheckLimit {
   double lo = 0.0, hi = 0.0;  // the bracket
   std::string ratio_text;  // the report's printed ratio at `value`
   int crossings = 0;       // crossings in the range
+  bool any_finished = false;  // a run of the scan finished (else nothing is known)
 };
 
 // Where the runs change between finishing and stopping.
@@ -37,14 +38,17 @@ struct StopLimit {
   double value = 0.0;      // the finishing side's end of the narrowed bracket
   double beyond = 0.0;     // the stopping side's end
   Message message = Message::finished;  // the stop met beyond it
+  // No run of the scan finished: the run stops over the whole range, with
+  // `message` at LO.
+  bool whole_range = false;
 };
 
 struct CaseLimits {
   std::vector<CheckLimit> checks;  // one per criterion of the list, given or not
   StopLimit stop;
   // The smallest value among the rising crossings, a ratio above 1 at LO
-  // (then LO) and a boundary where the runs begin to stop; found unless
-  // there is none.
+  // (then LO), a boundary where the runs begin to stop and a stop over the
+  // whole range (then LO); found unless there is none.
   bool governing_found = false;
   double governing = 0.0;
   int governing_check = -1;  // the criterion's index, or -1 for the stop

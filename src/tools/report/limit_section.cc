@@ -32,6 +32,9 @@ std::string check_row(const Criterion& c, const CheckLimit& limit, std::size_t c
     }
     row += num(value_text(limit.value), case_number, field) +
            num(limit.ratio_text, case_number, field + "-ratio") + "<td>" + note + "</td>";
+  } else if (!limit.any_finished) {
+    row += "<td class=\"none\">-</td><td class=\"none\">-</td><td class=\"ng\">" +
+           en_ja("no run finishes in the range", u8"範囲内で正常終了するケースなし") + "</td>";
   } else if (limit.above_at_lo) {
     row += "<td class=\"none\">-</td><td class=\"none\">-</td><td class=\"ng\">" +
            en_ja("above 1 over the whole range", u8"範囲全体で比が 1 を超える") + "</td>";
@@ -44,6 +47,13 @@ std::string check_row(const Criterion& c, const CheckLimit& limit, std::size_t c
 
 std::string stop_row(const StopLimit& stop, const InputField& field, std::size_t case_number) {
   std::string row = "<tr><td>" + en_ja("the run stops", u8"計算停止") + "</td>";
+  if (stop.whole_range) {
+    return row + num(value_text(stop.value), case_number, "limit-stop") +
+           "<td class=\"none\">-</td><td class=\"ng\">" +
+           en_ja("stops over the whole range", u8"範囲全体で停止") + ": " +
+           esc(message_utf8(stop.message)) + " " + esc(message_meaning(stop.message)) +
+           "</td></tr>\n";
+  }
   if (!stop.found) {
     return row + "<td class=\"none\">-</td><td class=\"none\">-</td><td>" +
            en_ja("no stop in the range", u8"範囲内で停止なし") + "</td></tr>\n";
@@ -113,7 +123,12 @@ std::string limit_states_section(const Design& design) {
            governing_text(limits[i], criteria, field_value(field, design.cases[i].input), esc(unit)) +
            "</p>\n";
   }
-  return out + "</section>\n";
+  int solves = 0;
+  for (const CaseLimits& l : limits) solves += l.solves;
+  return out + "<p class=\"small\">" +
+         en_ja("Solves: " + std::to_string(solves) + " in all.", u8"計算回数: " +
+                   std::to_string(solves)) +
+         "</p>\n</section>\n";
 }
 
 }  // namespace report

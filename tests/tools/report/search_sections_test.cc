@@ -65,6 +65,14 @@ TEST(LimitStates, TheEdgeOfTheRunsThatStopIsARowWithItsMessage) {
   EXPECT_NE(html.find("data-field=\"limit-stop\">1.9029</td>"), std::string::npos) << html;
   EXPECT_NE(html.find(u8"膜形状の計算が収束しません"), std::string::npos);
   EXPECT_NE(html.find("data-field=\"limit-margin\">1.6029</span>"), std::string::npos);
+  // Where no run finishes, the whole range stops: that is the limit, not
+  // "no stop".
+  dir.write("criteria.csv", "stopper_capacity,20\nlimit_variable,hd_nd\nlimit_range,2:3\n");
+  const std::string stops = report::limit_states_section(report::read_design(dir.path(), {}));
+  EXPECT_NE(stops.find("data-field=\"limit-stop\">2.0000</td>"), std::string::npos) << stops;
+  EXPECT_NE(stops.find("stops over the whole range"), std::string::npos);
+  EXPECT_NE(stops.find("no run finishes in the range"), std::string::npos);
+  EXPECT_EQ(stops.find("no stop in the range"), std::string::npos);
 }
 
 TEST(SealedSection, TheCurveIsDrawnAndPassesFromStopperToSlack) {
