@@ -115,9 +115,12 @@ std::string sealed_section(const Design& design) {
                    std::to_string(curve.states.size()) + " levels hold it.",
                u8"(大気圧換算、基本ケース)") +
          "</p>\n<div class=\"charts\">\n" + charts(search.sealed_levels, curve.states) + "</div>\n";
-  out += "<table class=\"sealed\"><thead><tr><th>upstream_level (m)</th><th>" +
-         en_ja("Regime", u8"状態") + "</th><th>theta1_deg</th><th>stopper_tension (kN)</th><th>" +
-         "pressure_at_temperature (MPa)</th><th>overflow_discharge</th></tr></thead>\n<tbody>\n";
+  out += "<table class=\"sealed\"><thead><tr><th>" + en_ja("Upstream level (m)", u8"上流水位") +
+         "</th><th>" + en_ja("Regime", u8"状態") + "</th><th>" +
+         en_ja("Leaf angle (degree)", u8"扉体角度") + "</th><th>" +
+         en_ja("Stopper tension (kN)", u8"ストッパー張力") + "</th><th>" +
+         en_ja("Bag pressure (MPa)", u8"袋体内圧") + "</th><th>" +
+         en_ja("Overflow discharge", u8"越流量") + "</th></tr></thead>\n<tbody>\n";
   for (std::size_t i = 0; i < curve.states.size(); ++i) {
     out += state_row(search.sealed_levels[i], curve.states[i]);
   }
