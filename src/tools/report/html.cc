@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "tools/plot/svg_page.h"
+#include "tools/common/svg_elements.h"
 
 namespace tqweir {
 namespace report {
 
-std::string esc(const std::string& text) { return plot::xml_escape(text); }
+std::string esc(const std::string& text) { return tools::xml_escape(text); }
 
 std::string en_ja(const std::string& en, const std::string& ja) {
   return esc(en) + " <span class=\"ja\">" + esc(ja) + "</span>";
