@@ -2,6 +2,7 @@
 #include "core/constants.h"
 #include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
+#include "tools/common/count_text.h"
 #include "tools/report/design_checks.h"
 #include "tools/report/html.h"
 #include "tools/report/number_text.h"
@@ -35,9 +36,8 @@ std::string verdict(const Design& design, const std::vector<CaseRun>& runs) {
   const bool good = stopped == 0 && failed == 0;
   std::string out = "<p class=\"verdict " + std::string(good ? "ok" : "ng") + "\">";
   out += std::to_string(runs.size()) + u8" ケース (正常終了 " + std::to_string(finished) +
-         u8", 停止 " + std::to_string(stopped) + ") / " + std::to_string(runs.size()) +
-         " cases (" + std::to_string(finished) + " finished, " + std::to_string(stopped) +
-         " stopped). ";
+         u8", 停止 " + std::to_string(stopped) + ") / " + tools::count_of(runs.size(), "case") +
+         " (" + std::to_string(finished) + " finished, " + std::to_string(stopped) + " stopped). ";
   if (checks == 0) {
     out += u8"照査なし / No criterion checked.";
   } else {
