@@ -4,6 +4,7 @@
 #include "tools/report/html_table.h"
 #include "tools/report/number_text.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -49,11 +50,12 @@ std::string check_cells(const Check& check, const Criterion& c) {
 
 }  // namespace
 
-std::string checks_section(const Design& design, const std::vector<CaseRun>& runs) {
+std::string checks_section(const Design& design, const std::vector<CaseRun>& runs, int number,
+                           int results_number) {
   const std::vector<Criterion> criteria = make_criteria(design.criteria);
-  std::string out = "<section id=\"checks\" class=\"new-page\">\n<h2>5. " +
-                    en_ja("Design checks", u8"照査") + "</h2>\n";
-  out += "<h3>5.1 " + en_ja("Criteria (criteria.csv)", u8"照査基準") + "</h3>\n";
+  std::string out = open_section("checks", true, number, en_ja("Design checks", u8"照査"));
+  Subsections sub(number);
+  out += sub.next(en_ja("Criteria (criteria.csv)", u8"照査基準"));
   out += criteria_table(criteria);
   bool any = false;
   for (const Criterion& c : criteria) any = any || c.given;
@@ -69,14 +71,15 @@ std::string checks_section(const Design& design, const std::vector<CaseRun>& run
                u8"値はプログラムの出力値 (絶対値で照査、内圧は kPa)。比 = 値 / 許容値 "
                u8"(小数3桁に切上げ)。比が 1 以下で OK。") +
          "</p>\n";
-  out += "<h3>5.2 " + en_ja("Checks per case", u8"ケースごとの照査") + "</h3>\n";
+  out += sub.next(en_ja("Checks per case", u8"ケースごとの照査"));
   Table checks = check_table("checks", en_ja("Case", u8"ケース"));
   for (std::size_t i = 0; i < runs.size(); ++i) {
     const std::string data_case = " data-case=\"" + std::to_string(i + 1) + "\"";
     if (!runs[i].converged) {
       checks.rows.push_back(
           {data_case, "<td>" + case_label(design, i) + "</td><td colspan=\"5\" class=\"ng\">" +
-                          en_ja("stopped: not checked (see 4)", u8"計算停止のため照査不能") +
+                          en_ja("stopped: not checked (see " + std::to_string(results_number) + ")",
+                                u8"計算停止のため照査不能") +
                           "</td>"});
       continue;
     }
@@ -88,7 +91,7 @@ std::string checks_section(const Design& design, const std::vector<CaseRun>& run
     }
   }
   out += render_table(checks);
-  out += "<h3>5.3 " + en_ja("Governing case of each criterion", u8"各照査の支配ケース") + "</h3>\n";
+  out += sub.next(en_ja("Governing case of each criterion", u8"各照査の支配ケース"));
   Table governing = check_table("governing", en_ja("Governing case", u8"支配ケース"));
   for (const Criterion& c : criteria) {
     if (!c.given) continue;

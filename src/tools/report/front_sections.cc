@@ -8,6 +8,7 @@
 #include "tools/report/html_table.h"
 #include "tools/report/number_text.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -80,8 +81,8 @@ std::string title_block(const Design& design, const std::vector<CaseRun>& runs,
   return out;
 }
 
-std::string method_section() {
-  std::string out = "<section id=\"method\">\n<h2>1. " + en_ja("Method", u8"計算方法") + "</h2>\n";
+std::string method_section(int number) {
+  std::string out = open_section("method", false, number, en_ja("Method", u8"計算方法"));
   out += u8"<p class=\"ja\">各荷重ケースについて、ヒンジ回りのモーメントが釣り合う袋体内圧を求める。"
          u8"袋体膜の形状は膜理論により、下流水面より上を円弧、下を弾性曲線 (エラスティカ、"
          u8"楕円積分で表す) とし、実寸は与えた袋体周長から定める。内圧パラメータ α "

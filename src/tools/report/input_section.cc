@@ -7,6 +7,7 @@
 #include "tools/report/number_text.h"
 #include "tools/report/plausibility.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -92,21 +93,22 @@ std::string warning_list(const std::vector<Warning>& warnings) {
   return out + "</ul>\n";
 }
 
-std::string input_section(const Design& design) {
+std::string input_section(const Design& design, int number) {
   const CaseInput& input = design.base.input;
   const DerivedInput derived = derive_quantities(input.syogen, input.parameter);
   const LeafProfile profile = lay_out_profile(input.points, derived.theta1);
-  std::string out = "<section id=\"input\" class=\"new-page\">\n<h2>2. " +
-                    en_ja("Input data of the base case", u8"入力データ (基本ケース)") + "</h2>\n";
-  out += "<h3>2.1 " + en_ja("syogen.csv: structure", u8"構造諸元") + "</h3>\n";
+  std::string out = open_section("input", true, number,
+                                 en_ja("Input data of the base case", u8"入力データ (基本ケース)"));
+  Subsections sub(number);
+  out += sub.next(en_ja("syogen.csv: structure", u8"構造諸元"));
   out += field_table(input, InputFile::syogen);
-  out += "<h3>2.2 " + en_ja("parameter.csv: design case", u8"設計条件") + "</h3>\n";
+  out += sub.next(en_ja("parameter.csv: design case", u8"設計条件"));
   out += field_table(input, InputFile::parameter);
-  out += "<h3>2.3 " + en_ja("hitai.csv: leaf profile", u8"扉体形状") + "</h3>\n";
+  out += sub.next(en_ja("hitai.csv: leaf profile", u8"扉体形状"));
   out += profile_table(input, profile);
-  out += "<h3>2.4 " + en_ja("Derived quantities", u8"誘導量") + "</h3>\n";
+  out += sub.next(en_ja("Derived quantities", u8"誘導量"));
   out += derived_table(input, derived, profile);
-  out += "<h3>2.5 " + en_ja("Plausibility notes", u8"入力値の確認事項") + "</h3>\n";
+  out += sub.next(en_ja("Plausibility notes", u8"入力値の確認事項"));
   out += "<p class=\"small\">" +
          en_ja("Notes only: the program computes with the values as given.",
                u8"注記のみ。計算は入力値のまま行う。") +
