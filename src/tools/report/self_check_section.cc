@@ -47,10 +47,8 @@ std::string self_check_section(const Design& design, const std::vector<CaseRun>&
   for (std::size_t i = 0; i < runs.size() && i < design.cases.size(); ++i) {
     if (!runs[i].converged) continue;
     const CaseRun& r = runs[i];
-    const tools::OutputTexts& f = r.files;
-    const verify::RunTexts texts{f.gate, f.stopper, f.balloon, f.surface, f.summary};
     out += "<h3>" + case_label(design, i) + "</h3>\n" +
-           case_table(verify::self_checks(design.cases[i].input, texts));
+           case_table(verify::self_checks(design.cases[i].input, r.files));
   }
   return out + "</section>\n";
 }

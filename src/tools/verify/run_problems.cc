@@ -72,9 +72,8 @@ void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) 
       continue;
     }
     const CaseInput& input = outcome.input;
-    const RunTexts run{outcome.file("XYGate.csv"), outcome.file("XYStopper.csv"),
-                       outcome.file("XYBalloon.csv"), outcome.file("suimen.csv"),
-                       outcome.file("TQSpec.csv")};
+    RunTexts run;
+    tools::output_texts(outcome.files, run);
     for (const SelfCheck& c : self_checks(input, run)) {
       Problem p;
       p.group = kGroup;
