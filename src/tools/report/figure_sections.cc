@@ -17,10 +17,10 @@ namespace {
 // The plot tool's drawing of a converged run, from the run's files; its ids
 // get a prefix per case, as they share the page's one name space.
 std::string section_drawing(const Design& design, const CaseRun& run, std::size_t index) {
-  const std::string syogen = case_texts(design.cases[index].input, design.base.texts.hitai).syogen;
-  return plot::section_svg_from_texts(
-      {run.gate, run.stopper, run.balloon, run.surface, run.summary, syogen},
-      design.cases[index].name, "d" + std::to_string(index + 1) + "-");
+  tools::OutputTexts texts = run.files;
+  texts.syogen = case_texts(design.cases[index].input, design.base.texts.hitai).syogen;
+  return plot::section_svg_from_texts(texts, design.cases[index].name,
+                                      "d" + std::to_string(index + 1) + "-");
 }
 
 // The one field that varies over the cases, when it takes three or more
@@ -80,7 +80,7 @@ std::string charts_section(const Design& design, const std::vector<CaseRun>& run
     series.x_label = x_label;
     for (const auto& p : points) {
       series.x.push_back(p.first);
-      series.y.push_back(std::strtod(key_result_text(runs[p.second], key).c_str(), nullptr));
+      series.y.push_back(key_result_number(runs[p.second], key));
     }
     // A result that does not change with the input says nothing as a curve.
     if (std::all_of(series.y.begin(), series.y.end(),

@@ -68,7 +68,7 @@ std::vector<CaseRun> run_design(const Design& design) {
   std::vector<CaseRun> runs;
   runs.reserve(design.cases.size());
   for (const LoadCase& c : design.cases) {
-    runs.push_back(run_case_in_memory(c.input, design.base.texts.hitai));
+    runs.push_back(run_case_in_memory(c.input));
   }
   return runs;
 }

@@ -52,9 +52,8 @@ std::string self_check_section(const Design& design, const std::vector<CaseRun>&
   for (std::size_t i = 0; i < runs.size() && i < design.cases.size(); ++i) {
     if (!runs[i].converged) continue;
     const CaseRun& r = runs[i];
-    const verify::RunTexts texts{r.gate, r.stopper, r.balloon, r.surface, r.summary};
     out += "<h3>" + case_label(design, i) + "</h3>\n" +
-           case_table(verify::self_checks(design.cases[i].input, texts));
+           case_table(verify::self_checks(design.cases[i].input, r.files));
   }
   return out + "</section>\n";
 }

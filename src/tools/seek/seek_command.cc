@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "core/file_io.h"
-#include "driver/run_directory.h"
+#include "driver/memory_run.h"
 #include "tools/common/input_error.h"
-#include "tools/common/summary_text.h"
+#include "tools/common/run_results.h"
 #include "tools/report/case_run.h"
 #include "tools/report/number_text.h"
 #include "tools/seek/output_guard.h"
@@ -103,14 +103,14 @@ void print_found(const SeekPlan& plan, const Edge& edge, const FoundCase& found,
   const std::string name = plan.field->name;
   out << "  value found: " << name << " = " << exact_text(value.x) << "\n";
   if (plan.kind != SeekKind::stop) {
-    const std::string printed = tools::trimmed(tools::summary_field_texts(
-        found.run.files.at("TQSpec.csv"))[static_cast<std::size_t>(summary_index(plan.goal.field))]);
+    const std::string printed = tools::read_printed_summary(found.run.file("TQSpec.csv"))
+                                    .text[static_cast<std::size_t>(summary_index(plan.goal.field))];
     out << "  result reached: " << quantity_name(plan) << " = "
         << exact_text(value.excess + plan.goal.target) << " unrounded; "
         << summary_field(plan.goal.field).column << " " << printed << " as printed";
     if (plan.kind == SeekKind::criterion) {
-      const report::CaseRun run = report::run_case_in_memory(
-          with_value(plan.input, *plan.field, value.x), plan.hitai);
+      const report::CaseRun run =
+          report::run_case_in_memory(with_value(plan.input, *plan.field, value.x));
       out << ", ratio " << report::ratio_text(report::check_case(run, plan.criterion).ratio)
           << " as tqweir-report checks it (limit " << plan.criterion.limit_text << " "
           << plan.criterion.unit << ")";

@@ -36,7 +36,8 @@ std::string result_list() {
 double unit_scale(const report::Criterion& criterion) {
   report::CaseRun one;
   one.converged = true;
-  one.fields.assign(kSummaryFieldCount, "1.000");
+  one.printed.text.fill("1.000");
+  one.printed.value.fill(1.0);
   return report::check_case(one, criterion).value;
 }
 
