@@ -42,6 +42,9 @@ CaseRun run_case_in_memory(const CaseInput& input) {
   run.message_ja = message_utf8(run.message);
   run.message_en = message_meaning(run.message);
   tools::output_texts(outcome.files, run.files);
+  // The drawing and the self-checks take the floor's direction from it
+  // when the stopper's foot lies at the hinge.
+  run.files.syogen = file_text(input, InputFile::syogen);
   if (run.converged) run.printed = tools::read_printed_summary(run.files.summary);
   return run;
 }

@@ -21,7 +21,7 @@ struct CaseRun {
   std::string message_ja;         // the error.csv line in UTF-8
   std::string message_en;         // its meaning
   tools::PrintedSummary printed;  // TQSpec.csv's fields; empty unless converged
-  tools::OutputTexts files;       // the output files' texts (syogen.csv empty)
+  tools::OutputTexts files;       // the output files' texts and syogen.csv
 };
 
 // The three input files of `input`: syogen.csv and parameter.csv written

@@ -17,9 +17,7 @@ namespace {
 // The plot tool's drawing of a converged run, from the run's files; its ids
 // get a prefix per case, as they share the page's one name space.
 std::string section_drawing(const Design& design, const CaseRun& run, std::size_t index) {
-  tools::OutputTexts texts = run.files;
-  texts.syogen = case_texts(design.cases[index].input, design.base.texts.hitai).syogen;
-  return plot::section_svg_from_texts(texts, design.cases[index].name,
+  return plot::section_svg_from_texts(run.files, design.cases[index].name,
                                       "d" + std::to_string(index + 1) + "-");
 }
 

@@ -9,7 +9,7 @@
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
 #include "tools/verify/problem.h"
-#include "tools/common/summary_text.h"
+#include "tools/common/run_results.h"
 #include "tools/verify/run_geometry.h"
 #include "tools/verify/self_check.h"
 
@@ -42,7 +42,7 @@ void discharge_problem(std::ostream& out, const std::string& name, const CaseInp
   const double crest = prepare_run_state(input).profile.crest_height;
   const double h = input.parameter.upstream_level - crest;
   if (h <= 0) return;
-  const std::vector<std::string> fields = tools::summary_field_texts(summary);
+  const tools::PrintedSummary printed = tools::read_printed_summary(summary);
   Problem p;
   p.group = "Section: overflow discharge";
   p.id = name + " discharge";
@@ -50,7 +50,7 @@ void discharge_problem(std::ostream& out, const std::string& name, const CaseInp
   p.reference = "weir formula with the case's C and h";
   p.kind = "analytical";
   p.reference_value = input.syogen.discharge_coefficient * std::pow(h, 1.5);
-  p.value = std::strtod(fields[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))].c_str(), nullptr);
+  p.value = printed.value[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))];
   p.tolerance = 0.5e-3;
   print_problem(out, p);
 }
@@ -74,6 +74,7 @@ void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) 
     const CaseInput& input = outcome.input;
     RunTexts run;
     tools::output_texts(outcome.files, run);
+    run.syogen = texts.syogen;
     for (const SelfCheck& c : self_checks(input, run)) {
       Problem p;
       p.group = kGroup;
