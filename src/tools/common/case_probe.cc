@@ -2,22 +2,18 @@
 
 #include <cmath>
 
-#include "core/stop.h"
-#include "driver/case_solver.h"
+#include "driver/memory_run.h"
 
 namespace tqweir {
 namespace seek {
 
 CaseResult solve_unrounded(const CaseInput& input) {
+  const MemoryRun run = run_in_memory(input);
   CaseResult result;
-  try {
-    const SolvedCase solved = solve_case(input, SurfaceSink());
-    result.finished = true;
-    result.values = solved.summary.fields;
-    result.summary = solved.summary.text;
-  } catch (const StopRun& stop) {
-    result.message = stop.message();
-  }
+  result.finished = run.exit_status == 0;
+  result.message = run.message;
+  result.values = run.summary.fields;
+  result.summary = run.summary.text;
   return result;
 }
 

@@ -24,8 +24,7 @@ struct CaseResult {
   std::string summary;                              // TQSpec.csv's line as printed
 };
 
-// Solves `input` as solve_case does; a stop is the result, not an
-// exception. REQUIRES: every input value finite (the readers refuse others).
+// Runs `input` in memory (run_in_memory); a stop is the result.
 CaseResult solve_unrounded(const CaseInput& input);
 
 // The quantity watched: (|value| when `magnitude`, else value) * scale,

@@ -49,10 +49,13 @@ std::vector<Criterion> make_criteria(const Criteria& criteria) {
 Check check_printed(const std::string& printed, const Criterion& criterion) {
   Check check;
   check.value_text = printed;
+  check.value = std::fabs(std::strtod(printed.c_str(), nullptr));
   if (criterion.field == SummaryId::pressure_at_temperature) {
+    // Checked in kPa as shown: the number of the shifted text, which
+    // MPa * 1000 in doubles may miss in its last bit.
     check.value_text = times_thousand(check.value_text);
+    check.value = std::fabs(std::strtod(check.value_text.c_str(), nullptr));
   }
-  check.value = std::fabs(std::strtod(check.value_text.c_str(), nullptr));
   // Rounded to nine decimals first, so that a quotient such as
   // 1.1 / 0.1 = 11.000000000000002 counts as the 11 it stands for.
   // (Beyond 1e290 the product would overflow; such a ratio is far from 1.)

@@ -48,12 +48,12 @@ struct Check {
 // carries it. REQUIRES: criterion.given.
 Check check_printed(const std::string& printed, const Criterion& criterion);
 
-// The check of a converged run: any run with `converged` and `fields`, the
-// summary's fields as printed in their order.
+// The check of a converged run: any run with `converged` and `printed`, its
+// summary read back (tools::PrintedSummary).
 // REQUIRES: run.converged, criterion.given.
 template <class Run>
 Check check_case(const Run& run, const Criterion& criterion) {
-  return check_printed(run.fields[static_cast<std::size_t>(summary_index(criterion.field))],
+  return check_printed(run.printed.text[static_cast<std::size_t>(summary_index(criterion.field))],
                        criterion);
 }
 

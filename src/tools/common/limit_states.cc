@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "tools/common/number_text.h"
-#include "tools/common/summary_text.h"
+#include "tools/common/run_results.h"
 
 namespace tqweir {
 namespace report {
@@ -67,8 +67,8 @@ CheckLimit check_limit(CaseSolves& solves, const Criterion& criterion, double lo
     limit.value = at.x;
     limit.lo = edge.lo.x;
     limit.hi = edge.hi.x;
-    const std::string printed = tools::trimmed(tools::summary_field_texts(
-        solves.at(at.x).summary)[static_cast<std::size_t>(summary_index(criterion.field))]);
+    const std::string printed = tools::read_printed_summary(solves.at(at.x).summary)
+                                    .text[static_cast<std::size_t>(summary_index(criterion.field))];
     limit.ratio_text = ratio_text(check_printed(printed, criterion).ratio);
   }
   return limit;

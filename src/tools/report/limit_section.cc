@@ -5,6 +5,7 @@
 #include "tools/report/html.h"
 #include "tools/report/report_sections.h"
 #include "tools/report/search_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -86,7 +87,7 @@ std::string governing_text(const CaseLimits& limits, const std::vector<Criterion
 
 }  // namespace
 
-std::string limit_states_section(const Design& design) {
+std::string limit_states_section(const Design& design, int number) {
   const SearchRows& search = design.criteria.search;
   if (search.limit_field == nullptr) return "";
   const InputField& field = *search.limit_field;
@@ -94,8 +95,7 @@ std::string limit_states_section(const Design& design) {
   const std::vector<Criterion> criteria = make_criteria(design.criteria);
   const std::vector<CaseLimits> limits = find_limits(design, criteria, LimitSettings());
 
-  std::string out = "<section id=\"limit-states\" class=\"new-page\">\n<h2>8. " +
-                    en_ja("Limit states", u8"限界状態") + "</h2>\n<p>" +
+  std::string out = open_section("limit-states", true, number, en_ja("Limit states", u8"限界状態")) + "<p>" +
                     en_ja("For each load case, " + std::string(field.name) + " is varied from " +
                               search.limit_range.text + " (" + field.name + " " +
                               exact_text(search.limit_lo) + " to " + exact_text(search.limit_hi) +

@@ -69,7 +69,7 @@ std::vector<CaseRun> run_design(const Design& design) {
   std::vector<CaseRun> runs;
   runs.reserve(design.cases.size());
   for (const LoadCase& c : design.cases) {
-    runs.push_back(run_case_in_memory(c.input, design.base.texts.hitai));
+    runs.push_back(run_case_in_memory(c.input));
   }
   return runs;
 }
@@ -81,15 +81,25 @@ std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
   std::string out = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
                     esc(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
   out += title_block(design, runs, context);
-  out += method_section();
-  out += input_section(design);
-  out += load_case_section(design);
-  out += results_section(design, runs);
-  out += checks_section(design, runs);
-  out += drawings_section(design, runs);
-  out += charts_section(design, runs);
-  out += limit_states_section(design);
-  out += sealed_section(design);
+  // The numbered sections, numbered here in the order they stand.
+  int number = 0;
+  out += method_section(++number);
+  out += input_section(design, ++number);
+  out += load_case_section(design, ++number);
+  const int results = ++number;
+  out += results_section(design, runs, results);
+  out += checks_section(design, runs, ++number, results);
+  out += drawings_section(design, runs, ++number);
+  // A design without operating curves has no such section and no number for it.
+  const std::string charts = charts_section(design, runs, number + 1);
+  if (!charts.empty()) ++number;
+  out += charts;
+  const std::string limits = limit_states_section(design, number + 1);
+  if (!limits.empty()) ++number;
+  out += limits;
+  const std::string sealed = sealed_section(design, number + 1);
+  if (!sealed.empty()) ++number;
+  out += sealed;
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
   return out + "</body>\n</html>\n";

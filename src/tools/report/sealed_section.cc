@@ -5,27 +5,23 @@
 #include "tools/common/number_text.h"
 #include "tools/common/range_spec.h"
 #include "tools/common/sealed_bag.h"
-#include "tools/common/summary_text.h"
+#include "tools/common/run_results.h"
 #include "tools/report/html.h"
 #include "tools/report/line_chart.h"
 #include "tools/report/search_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
 namespace {
 
-// The printed fields of a state's solve.
-std::vector<std::string> printed_fields(const seek::SealedState& state) {
-  std::vector<std::string> fields;
-  for (const std::string& text : tools::summary_field_texts(state.result.summary)) {
-    fields.push_back(tools::trimmed(text));
-  }
-  fields.resize(kSummaryFieldCount);
-  return fields;
+// The printed fields of a held state's solve.
+tools::PrintedSummary printed_fields(const seek::SealedState& state) {
+  return tools::read_printed_summary(state.result.summary);
 }
 
-const std::string& printed(const std::vector<std::string>& fields, SummaryId id) {
-  return fields[static_cast<std::size_t>(summary_index(id))];
+const std::string& printed(const tools::PrintedSummary& fields, SummaryId id) {
+  return fields.text[static_cast<std::size_t>(summary_index(id))];
 }
 
 constexpr SummaryId kCharted[] = {SummaryId::theta1_deg, SummaryId::pressure_at_temperature,
@@ -42,7 +38,7 @@ std::string charts(const std::vector<std::string>& levels,
     for (std::size_t i = 0; i < states.size(); ++i) {
       if (!states[i].held) continue;
       series.x.push_back(std::strtod(levels[i].c_str(), nullptr));
-      series.y.push_back(std::strtod(printed(printed_fields(states[i]), id).c_str(), nullptr));
+      series.y.push_back(printed_fields(states[i]).value[static_cast<std::size_t>(summary_index(id))]);
     }
     if (series.x.empty()) continue;
     std::string chart = line_chart_svg(series, 330, 170);
@@ -67,7 +63,7 @@ std::string state_row(const std::string& level, const seek::SealedState& s) {
     if (s.stop != Message::finished) why += ": " + message_utf8(s.stop);
     return row + "<td class=\"none\" colspan=\"4\">" + esc(why) + "</td></tr>\n";
   }
-  const std::vector<std::string> fields = printed_fields(s);
+  const tools::PrintedSummary fields = printed_fields(s);
   for (SummaryId id : {SummaryId::theta1_deg, SummaryId::stopper_tension,
                        SummaryId::pressure_at_temperature, SummaryId::overflow_discharge}) {
     row += "<td class=\"num\" data-field=\"" + std::string(summary_field(id).name) + "\">" +
@@ -78,15 +74,14 @@ std::string state_row(const std::string& level, const seek::SealedState& s) {
 
 }  // namespace
 
-std::string sealed_section(const Design& design) {
+std::string sealed_section(const Design& design, int number) {
   const SearchRows& search = design.criteria.search;
   if (!search.sealed_range.given) return "";
   const InputField& level = *find_input_field("upstream_level");
   const seek::SealedCurve curve = seek::sealed_curve(
       design.base.input, level, tools::range_values(level, search.sealed_levels));
 
-  std::string out = "<section id=\"sealed\" class=\"new-page\">\n<h2>9. " +
-                    en_ja("Sealed bag: operating curve", u8"袋体密閉時の特性曲線") + "</h2>\n<p>" +
+  std::string out = open_section("sealed", true, number, en_ja("Sealed bag: operating curve", u8"袋体密閉時の特性曲線")) + "<p>" +
                     en_ja("With the air valve closed, the air the base case puts in the bag "
                           "stays in it as the river rises or falls. For each upstream level of " +
                               search.sealed_range.text +

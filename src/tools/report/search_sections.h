@@ -10,16 +10,16 @@
 namespace tqweir {
 namespace report {
 
-// 8. For each load case and each criterion, where its ratio reaches 1 as
+// The limit states: for each load case and each criterion, where its ratio reaches 1 as
 // criteria.csv's limit_variable goes over limit_range, where the run
 // begins to stop, and the governing limit with the case's margin to it;
 // "" unless criteria.csv names limit_variable.
-std::string limit_states_section(const Design& design);
+std::string limit_states_section(const Design& design, int number);
 
-// 9. The sealed bag's leaf angle, bag pressure and overflow discharge over
+// The sealed bag section: the sealed bag's leaf angle, bag pressure and overflow discharge over
 // criteria.csv's sealed_range of upstream levels, with the table of its
 // states and its assumptions; "" unless criteria.csv gives sealed_range.
-std::string sealed_section(const Design& design);
+std::string sealed_section(const Design& design, int number);
 
 }  // namespace report
 }  // namespace tqweir

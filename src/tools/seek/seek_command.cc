@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "core/file_io.h"
-#include "driver/run_directory.h"
+#include "driver/memory_run.h"
 #include "tools/common/base_case.h"
 #include "tools/common/case_files.h"
 #include "tools/common/input_error.h"
 #include "tools/common/number_text.h"
-#include "tools/common/summary_text.h"
+#include "tools/common/run_results.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -122,8 +122,8 @@ void print_found(const SeekPlan& plan, const Edge& edge, const FoundCase& found,
   const std::string name = plan.field->name;
   out << "  value found: " << name << " = " << exact_text(value.x) << "\n";
   if (plan.kind != SeekKind::stop) {
-    const std::string printed = tools::trimmed(tools::summary_field_texts(
-        found.run.files.at("TQSpec.csv"))[static_cast<std::size_t>(summary_index(plan.goal.field))]);
+    const std::string printed = tools::read_printed_summary(found.run.file("TQSpec.csv"))
+                                    .text[static_cast<std::size_t>(summary_index(plan.goal.field))];
     out << "  result reached: " << quantity_name(plan) << " = "
         << exact_text(value.excess + plan.goal.target) << " unrounded; "
         << summary_field(plan.goal.field).column << " " << printed << " as printed";

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/summary_fields.h"
+#include "tools/common/run_results.h"
 #include "tools/common/criteria.h"
 #include "tools/common/design_checks.h"
 #include "tools/common/input_error.h"
@@ -20,7 +21,7 @@ using tqweir::report::Criteria;
 // What the checks read of a run.
 struct PrintedRun {
   bool converged = false;
-  std::vector<std::string> fields;
+  tqweir::tools::PrintedSummary printed;
 };
 
 std::string error_of(const std::function<void()>& f) {
@@ -117,8 +118,8 @@ TEST(Criteria, BadSearchRowsAreRefusedNamingLineAndColumn) {
 PrintedRun run_with(tqweir::SummaryId id, const std::string& printed) {
   PrintedRun run;
   run.converged = true;
-  run.fields.assign(tqweir::kSummaryFieldCount, "0.000");
-  run.fields[static_cast<std::size_t>(tqweir::summary_index(id))] = printed;
+  run.printed.text.fill("0.000");
+  run.printed.text[static_cast<std::size_t>(tqweir::summary_index(id))] = printed;
   return run;
 }
 

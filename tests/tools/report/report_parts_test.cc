@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <set>
@@ -13,6 +14,8 @@
 
 #include "core/input_fields.h"
 #include "input/case_reader.h"
+#include "support/test_cases.h"
+#include "tools/common/input_error.h"
 #include "tools/report/case_run.h"
 #include "tools/report/key_results.h"
 #include "tools/report/plausibility.h"
@@ -32,9 +35,9 @@ TEST(KeyResults, OverflowDepthIsExactToTheMillimetre) {
   ASSERT_NE(depth, nullptr);
   CaseRun run;
   run.converged = true;
-  run.values[tqweir::summary_index(tqweir::SummaryId::upstream_level)] = 10.0;
+  run.printed.value[tqweir::summary_index(tqweir::SummaryId::upstream_level)] = 10.0;
   for (int mm = 0; mm <= 12000; ++mm) {
-    run.values[tqweir::summary_index(tqweir::SummaryId::crest_height)] = mm / 1000.0;
+    run.printed.value[tqweir::summary_index(tqweir::SummaryId::crest_height)] = mm / 1000.0;
     char expected[32];
     std::snprintf(expected, sizeof expected, "%d.%03d", std::max(0, 10000 - mm) / 1000,
                   std::max(0, 10000 - mm) % 1000);
@@ -45,7 +48,7 @@ TEST(KeyResults, OverflowDepthIsExactToTheMillimetre) {
 // Each note appears just past its bound and not on it; the standard case
 // has none.
 TEST(Plausibility, EachNoteStartsPastItsBound) {
-  const tqweir::CaseInput standard = tqweir::read_case_texts(kStandard);
+  const tqweir::CaseInput standard = tqweir_test::case_of_texts(kStandard);
   EXPECT_TRUE(tqweir::report::plausibility_warnings(standard).empty());
   const double leaf = tqweir::report::leaf_length(standard.points);
   using Edit = std::function<void(tqweir::CaseInput&, double)>;
@@ -80,12 +83,12 @@ TEST(Plausibility, EachNoteStartsPastItsBound) {
 
 // The files a case is run from read back to the very doubles of the case.
 TEST(CaseRun, CaseFilesReadBackBitForBit) {
-  tqweir::CaseInput input = tqweir::read_case_texts(kStandard);
+  tqweir::CaseInput input = tqweir_test::case_of_texts(kStandard);
   input.parameter.upstream_level = 0.1 + 0.2;
   input.syogen.leaf_weight = 4.9e-324;
   input.parameter.hd_nd = -0.0;
   const tqweir::CaseInput back =
-      tqweir::read_case_texts(tqweir::report::case_texts(input, kStandard.hitai));
+      tqweir_test::case_of_texts(tqweir::report::case_texts(input, kStandard.hitai));
   for (const tqweir::InputField& field : tqweir::input_fields()) {
     const double a = tqweir::field_value(field, input);
     const double b = tqweir::field_value(field, back);

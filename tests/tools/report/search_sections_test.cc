@@ -61,14 +61,14 @@ TEST(LimitStates, TheEdgeOfTheRunsThatStopIsARowWithItsMessage) {
   ScratchDir dir;
   dir.copy_from(kExamples + "standard");
   dir.write("criteria.csv", "limit_variable,hd_nd\nlimit_range,0:3\n");
-  const std::string html = report::limit_states_section(report::read_design(dir.path(), {}));
+  const std::string html = report::limit_states_section(report::read_design(dir.path(), {}), 8);
   EXPECT_NE(html.find("data-field=\"limit-stop\">1.9029</td>"), std::string::npos) << html;
   EXPECT_NE(html.find(u8"膜形状の計算が収束しません"), std::string::npos);
   EXPECT_NE(html.find("data-field=\"limit-margin\">1.6029</span>"), std::string::npos);
   // Where no run finishes, the whole range stops: that is the limit, not
   // "no stop".
   dir.write("criteria.csv", "stopper_capacity,20\nlimit_variable,hd_nd\nlimit_range,2:3\n");
-  const std::string stops = report::limit_states_section(report::read_design(dir.path(), {}));
+  const std::string stops = report::limit_states_section(report::read_design(dir.path(), {}), 8);
   EXPECT_NE(stops.find("data-field=\"limit-stop\">2.0000</td>"), std::string::npos) << stops;
   EXPECT_NE(stops.find("stops over the whole range"), std::string::npos);
   EXPECT_NE(stops.find("no run finishes in the range"), std::string::npos);
@@ -79,7 +79,7 @@ TEST(SealedSection, TheCurveIsDrawnAndPassesFromStopperToSlack) {
   ScratchDir dir;
   dir.copy_from(kExamples + "standard");
   dir.write("criteria.csv", "sealed_range,2.0:3.0:0.5\n");
-  const std::string html = report::sealed_section(report::read_design(dir.path(), {}));
+  const std::string html = report::sealed_section(report::read_design(dir.path(), {}), 9);
   EXPECT_EQ(count_of(html, "<svg"), 3u);  // angle, pressure, discharge
   const std::size_t stopper = html.find("data-field=\"regime\">stopper<");
   const std::size_t slack = html.find("data-field=\"regime\">slack<");
@@ -87,7 +87,7 @@ TEST(SealedSection, TheCurveIsDrawnAndPassesFromStopperToSlack) {
   ASSERT_NE(slack, std::string::npos);
   EXPECT_LT(stopper, slack);
   EXPECT_NE(html.find("isothermal"), std::string::npos);
-  EXPECT_EQ(report::sealed_section(report::read_design(kExamples + "design_standard", {})), "");
+  EXPECT_EQ(report::sealed_section(report::read_design(kExamples + "design_standard", {}), 9), "");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "tools/plot/run_results.h"
+#include "tools/common/run_results.h"
 
 #include <cerrno>
 #include <cmath>
@@ -10,7 +10,7 @@
 #include "input/syogen_reader.h"
 
 namespace tqweir {
-namespace plot {
+namespace tools {
 namespace {
 
 // The line shortened for a message: a malformed file may hold anything.
@@ -45,13 +45,13 @@ std::vector<double> numbers(const std::string& line, std::size_t columns, const 
     errno = 0;
     const double value = std::strtod(field.c_str(), &end);
     if (field.empty() || *end != '\0' || errno == ERANGE || !std::isfinite(value)) {
-      throw PlotInputError(refusal);
+      throw RunFilesError(refusal);
     }
     values.push_back(value);
     if (texts != nullptr) texts->push_back(field);
     start = comma + 1;
   }
-  if (values.size() != columns) throw PlotInputError(refusal);
+  if (values.size() != columns) throw RunFilesError(refusal);
   return values;
 }
 
@@ -69,7 +69,7 @@ std::vector<std::vector<double>> rows(const std::string& text, std::size_t colum
     start = end + 1;
   }
   if (out.size() < min_rows || out.size() > max_rows) {
-    throw PlotInputError(file + ": expected " + std::to_string(min_rows) +
+    throw RunFilesError(file + ": expected " + std::to_string(min_rows) +
                          (max_rows == min_rows ? "" : " or more") + " rows, found " +
                          std::to_string(out.size()));
   }
@@ -90,7 +90,7 @@ constexpr double kNoDirection = 1e-6;
 double floor_slope(const Point& floor_point, const std::string& syogen) {
   if (std::fabs(floor_point.x) > kNoDirection) return floor_point.y / floor_point.x;
   if (syogen.empty()) {
-    throw PlotInputError(
+    throw RunFilesError(
         "syogen.csv is missing: it gives the floor's angle, which XYGate.csv does not show "
         "when the stopper's foot lies at the hinge");
   }
@@ -98,11 +98,44 @@ double floor_slope(const Point& floor_point, const std::string& syogen) {
     // The program's own pi, so that the line is the floor the run used.
     return -std::tan(read_syogen(syogen).theta2_deg * kPi / 180.0);
   } catch (const StopRun& stop) {
-    throw PlotInputError("syogen.csv: " + message_meaning(stop.message()));
+    throw RunFilesError("syogen.csv: " + message_meaning(stop.message()));
   }
 }
 
 }  // namespace
+
+const OutputFile kOutputFiles[5] = {
+    {"XYGate.csv", &OutputTexts::gate},       {"XYStopper.csv", &OutputTexts::stopper},
+    {"XYBalloon.csv", &OutputTexts::balloon}, {"suimen.csv", &OutputTexts::surface},
+    {"TQSpec.csv", &OutputTexts::summary},
+};
+
+std::string output_texts(const std::map<std::string, std::string>& files, OutputTexts& texts) {
+  for (const OutputFile& file : kOutputFiles) {
+    const auto found = files.find(file.name);
+    if (found == files.end()) return file.name;
+    texts.*file.text = found->second;
+  }
+  const auto syogen = files.find("syogen.csv");
+  if (syogen != files.end()) texts.syogen = syogen->second;
+  return "";
+}
+
+PrintedSummary read_printed_summary(const std::string& text) {
+  std::string line = text;
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+  if (line.find_first_of("\r\n") != std::string::npos) {
+    throw RunFilesError("TQSpec.csv: expected one line");
+  }
+  std::vector<std::string> fields;
+  const std::vector<double> values = numbers(line, kSummaryFieldCount, "TQSpec.csv", &fields);
+  PrintedSummary summary;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    summary.value[i] = values[i];
+    summary.text[i] = fields[i];
+  }
+  return summary;
+}
 
 std::vector<Point> RunResults::wet_surface() const {
   std::vector<Point> points;
@@ -127,7 +160,7 @@ RunResults parse_outputs(const OutputTexts& texts) {
   // The program closes the outline by repeating its first point: a file
   // that ends elsewhere was cut short, and would be drawn as an open bag.
   if (r.bag.back().x != r.bag.front().x || r.bag.back().y != r.bag.front().y) {
-    throw PlotInputError("XYBalloon.csv line " + std::to_string(r.bag.size()) +
+    throw RunFilesError("XYBalloon.csv line " + std::to_string(r.bag.size()) +
                          ": the bag's outline does not close (the last row must repeat the "
                          "first); the file may have been cut short");
   }
@@ -135,20 +168,10 @@ RunResults parse_outputs(const OutputTexts& texts) {
     r.surface.push_back({row[0], row[1], row[2], row[3]});
   }
 
-  std::string summary = texts.summary;
-  while (!summary.empty() && (summary.back() == '\n' || summary.back() == '\r')) summary.pop_back();
-  if (summary.find_first_of("\r\n") != std::string::npos) {
-    throw PlotInputError("TQSpec.csv: expected one line");
-  }
-  std::vector<std::string> fields;
-  const std::vector<double> values = numbers(summary, kSummaryFieldCount, "TQSpec.csv", &fields);
-  for (int i = 0; i < kSummaryFieldCount; ++i) {
-    r.summary[i] = values[i];
-    r.summary_text[i] = fields[i];
-  }
+  r.summary = read_printed_summary(texts.summary);
   r.floor_slope = floor_slope(r.floor_point, texts.syogen);
   return r;
 }
 
-}  // namespace plot
+}  // namespace tools
 }  // namespace tqweir
