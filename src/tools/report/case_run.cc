@@ -1,36 +1,13 @@
 #include "tools/report/case_run.h"
 
-#include <algorithm>
-
-#include "core/input_fields.h"
 #include "driver/memory_run.h"
-#include "tools/report/number_text.h"
+#include "tools/common/case_files.h"
 
 namespace tqweir {
 namespace report {
-namespace {
-
-// The fields of one input file in their order, each value written exactly.
-std::string file_text(const CaseInput& input, InputFile file) {
-  std::vector<const InputField*> fields;
-  for (const InputField& field : input_fields()) {
-    if (field.file == file) fields.push_back(&field);
-  }
-  std::sort(fields.begin(), fields.end(),
-            [](const InputField* a, const InputField* b) { return a->position < b->position; });
-  std::string text;
-  for (const InputField* field : fields) {
-    if (!text.empty()) text += ",";
-    text += exact_text(field_value(*field, input));
-  }
-  return text + "\r\n";
-}
-
-}  // namespace
 
 CaseTexts case_texts(const CaseInput& input, const std::string& hitai) {
-  return CaseTexts{file_text(input, InputFile::syogen), file_text(input, InputFile::parameter),
-                   hitai};
+  return tools::exact_case_texts(input, hitai);
 }
 
 CaseRun run_case_in_memory(const CaseInput& input) {
@@ -44,7 +21,7 @@ CaseRun run_case_in_memory(const CaseInput& input) {
   tools::output_texts(outcome.files, run.files);
   // The drawing and the self-checks take the floor's direction from it
   // when the stopper's foot lies at the hinge.
-  run.files.syogen = file_text(input, InputFile::syogen);
+  run.files.syogen = tools::exact_case_texts(input, "").syogen;
   if (run.converged) run.printed = tools::read_printed_summary(run.files.summary);
   return run;
 }

@@ -1,9 +1,9 @@
 // Sections 3 and 4 and the appendix: the load cases, their results, and
 // every summary field with the input files as given.
 #include "core/summary_fields.h"
+#include "tools/common/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/key_results.h"
-#include "tools/report/number_text.h"
 #include "tools/report/report_sections.h"
 #include "tools/report/section_heading.h"
 

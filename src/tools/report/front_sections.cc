@@ -3,10 +3,10 @@
 #include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
 #include "tools/common/count_text.h"
-#include "tools/report/design_checks.h"
+#include "tools/common/design_checks.h"
+#include "tools/common/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
-#include "tools/report/number_text.h"
 #include "tools/report/report_sections.h"
 #include "tools/report/section_heading.h"
 

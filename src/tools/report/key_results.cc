@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {

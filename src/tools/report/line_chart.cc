@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "tools/common/axis_ticks.h"
+#include "tools/common/number_text.h"
 #include "tools/common/svg_elements.h"
-#include "tools/report/number_text.h"
 
 namespace tqweir {
 namespace report {

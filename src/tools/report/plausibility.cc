@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/constants.h"
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {

@@ -1,6 +1,7 @@
 #include "tools/report/report_document.h"
 
 #include "tools/report/html.h"
+#include "tools/report/search_sections.h"
 #include "tools/report/self_check_section.h"
 
 namespace tqweir {
@@ -93,6 +94,12 @@ std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
   const std::string charts = charts_section(design, runs, number + 1);
   if (!charts.empty()) ++number;
   out += charts;
+  const std::string limits = limit_states_section(design, number + 1);
+  if (!limits.empty()) ++number;
+  out += limits;
+  const std::string sealed = sealed_section(design, number + 1);
+  if (!sealed.empty()) ++number;
+  out += sealed;
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
   return out + "</body>\n</html>\n";

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/design.h"
 #include "tools/report/case_run.h"
-#include "tools/report/design.h"
 #include "tools/report/report_sections.h"
 
 namespace tqweir {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/design.h"
 #include "tools/report/case_run.h"
-#include "tools/report/design.h"
 #include "tools/report/plausibility.h"
 
 namespace tqweir {

@@ -57,6 +57,8 @@ TEST(ReportCommand, BadInputIsRefusedAndTheOlderReportStays) {
       {"criteria.csv", "title,x\nsafety,3\n", "criteria.csv line 2, column 1: unknown name"},
       {"criteria.csv", "title,\x80\n", "criteria.csv line 1: bytes that are neither"},
       {"criteria.csv", "stopper_capacity,-5\n", "criteria.csv line 1, column 2"},
+      {"criteria.csv", "limit_range,0.5:4.0\n",
+       "criteria.csv line 1, column 1 (limit_range): limit_range needs limit_variable too"},
       {"syogen.csv", "0,10,0\n", "base case: "},
   };
   for (const auto& b : bad) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sstream>
 
@@ -12,9 +13,9 @@
 #include "input/case_reader.h"
 #include "support/test_cases.h"
 #include "support/case_runner.h"
+#include "tools/common/case_probe.h"
 #include "tools/common/csv_cells.h"
 #include "tools/common/run_results.h"
-#include "tools/seek/case_probe.h"
 
 namespace tqweir_test {
 namespace {
@@ -154,6 +155,13 @@ TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
   // -o never names the input's own folder or one of its files.
   EXPECT_EQ(seek(dir, ". --vary upstream_level=0:4 --until alpha=20 -o .").status, 2);
   EXPECT_EQ(seek(dir, ". --sealed upstream_level=1:2:1 -o parameter.csv").status, 2);
+  // Nor, in OUT_DIR, a link onto one of the case's files.
+  ScratchDir out_dir;
+  std::filesystem::create_symlink(dir.file("hitai.csv"), out_dir.file("syogen.csv"));
+  const ProgramRun linked = seek(dir, ". --vary upstream_level=0:4 --until alpha=20 -o " + out_dir.path());
+  EXPECT_EQ(linked.status, 2);
+  EXPECT_NE(linked.err.find("cannot write " + out_dir.file("syogen.csv")), std::string::npos)
+      << linked.err;
   std::map<std::string, std::string> before;
   for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) before[name] = read_file(kStandard + "/" + name);
   EXPECT_EQ(dir.files(), before);

@@ -1,5 +1,5 @@
 // The search over functions whose crossings and stops are known exactly.
-#include "tools/seek/bracket_search.h"
+#include "tools/common/bracket_search.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "tools/report/design.h"
+#include "tools/common/design.h"
 
 #include <filesystem>
 

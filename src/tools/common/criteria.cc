@@ -1,4 +1,4 @@
-#include "tools/report/criteria.h"
+#include "tools/common/criteria.h"
 
 #include <cerrno>
 #include <cmath>
@@ -17,19 +17,23 @@ struct Entry {
   const char* name;
   std::string Criteria::*text;  // set for a text entry
   Limit Criteria::*limit;       // set for a number
+  GivenText SearchRows::*row;   // set for a search row
 };
 
 const std::vector<Entry>& entries() {
   static const std::vector<Entry> list = {
-      {"title", &Criteria::title, nullptr},
-      {"project", &Criteria::project, nullptr},
-      {"prepared_by", &Criteria::prepared_by, nullptr},
-      {"date", &Criteria::date, nullptr},
-      {"membrane_strength", nullptr, &Criteria::membrane_strength},
-      {"membrane_safety_factor", nullptr, &Criteria::membrane_safety_factor},
-      {"stopper_capacity", nullptr, &Criteria::stopper_capacity},
-      {"max_bag_pressure", nullptr, &Criteria::max_bag_pressure},
-      {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity},
+      {"title", &Criteria::title, nullptr, nullptr},
+      {"project", &Criteria::project, nullptr, nullptr},
+      {"prepared_by", &Criteria::prepared_by, nullptr, nullptr},
+      {"date", &Criteria::date, nullptr, nullptr},
+      {"membrane_strength", nullptr, &Criteria::membrane_strength, nullptr},
+      {"membrane_safety_factor", nullptr, &Criteria::membrane_safety_factor, nullptr},
+      {"stopper_capacity", nullptr, &Criteria::stopper_capacity, nullptr},
+      {"max_bag_pressure", nullptr, &Criteria::max_bag_pressure, nullptr},
+      {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity, nullptr},
+      {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable},
+      {"limit_range", nullptr, nullptr, &SearchRows::limit_range},
+      {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range},
   };
   return list;
 }
@@ -119,6 +123,10 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
     }
     seen.push_back(name);
     seen_lines.push_back(row.line);
+    if (entry->row != nullptr) {
+      criteria.search.*(entry->row) = GivenText{true, row.cells[1], row.line};
+      continue;
+    }
     if (entry->text != nullptr) {
       if (tools::control_byte(row.cells[1]) != std::string::npos) {
         throw tools::InputError(at(source, row.line, 2) + " (" + name + "): " +
@@ -138,6 +146,7 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
     limit.line = row.line;
   }
   check_limits(criteria, source);
+  check_search_rows(criteria.search, source);
   return criteria;
 }
 

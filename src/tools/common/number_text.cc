@@ -1,4 +1,4 @@
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 
 #include <cmath>
 #include <cstdio>

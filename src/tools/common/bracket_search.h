@@ -4,8 +4,8 @@
 //
 // Pure over a callable "value -> outcome", so that any tool (the command
 // line, the report's limit states, the page) can search what it likes.
-#ifndef TQWEIR_TOOLS_SEEK_BRACKET_SEARCH_H_
-#define TQWEIR_TOOLS_SEEK_BRACKET_SEARCH_H_
+#ifndef TQWEIR_TOOLS_COMMON_BRACKET_SEARCH_H_
+#define TQWEIR_TOOLS_COMMON_BRACKET_SEARCH_H_
 
 #include <functional>
 #include <vector>
@@ -92,4 +92,4 @@ const Sample& edge_value(const Edge& edge);
 }  // namespace seek
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_SEEK_BRACKET_SEARCH_H_
+#endif  // TQWEIR_TOOLS_COMMON_BRACKET_SEARCH_H_

@@ -7,13 +7,13 @@
 // While the stopper holds the leaf at the base angle the unknown is the
 // stopper tension; once that tension would fall below 0 the stopper is
 // slack and the unknown is the leaf angle, with tension 0.
-#ifndef TQWEIR_TOOLS_SEEK_SEALED_BAG_H_
-#define TQWEIR_TOOLS_SEEK_SEALED_BAG_H_
+#ifndef TQWEIR_TOOLS_COMMON_SEALED_BAG_H_
+#define TQWEIR_TOOLS_COMMON_SEALED_BAG_H_
 
 #include <string>
 #include <vector>
 
-#include "tools/seek/case_probe.h"
+#include "tools/common/case_probe.h"
 
 namespace tqweir {
 namespace seek {
@@ -56,7 +56,21 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
 // The base case's air, or a stop when the base case does not finish.
 CaseResult sealed_base(const CaseInput& base);
 
+// The states at each of `loads` in order, each search starting from the
+// previous level's state, with the air of the base case.
+struct SealedCurve {
+  CaseResult base;                 // the base case's solve; no states when it stops
+  double air_volume = 0.0;         // m^3/m at atmospheric pressure
+  std::vector<SealedState> states;  // one per load
+  int solves = 0;                   // the base case's included
+};
+
+// REQUIRES: every load finite.
+SealedCurve sealed_curve(const CaseInput& base, const InputField& load_field,
+                         const std::vector<double>& loads,
+                         const SealedSettings& settings = SealedSettings());
+
 }  // namespace seek
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_SEEK_SEALED_BAG_H_
+#endif  // TQWEIR_TOOLS_COMMON_SEALED_BAG_H_

@@ -1,9 +1,9 @@
-#include "tools/report/design_checks.h"
+#include "tools/common/design_checks.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {
@@ -46,10 +46,10 @@ std::vector<Criterion> make_criteria(const Criteria& criteria) {
                  SummaryId::support_force, "kN/m", criteria.floor_anchor_capacity)};
 }
 
-Check check_case(const CaseRun& run, const Criterion& criterion) {
+Check check_printed(const std::string& printed, const Criterion& criterion) {
   Check check;
-  check.value_text = field_text(run, criterion.field);
-  check.value = std::fabs(field_number(run, criterion.field));
+  check.value_text = printed;
+  check.value = std::fabs(std::strtod(printed.c_str(), nullptr));
   if (criterion.field == SummaryId::pressure_at_temperature) {
     // Checked in kPa as shown: the number of the shifted text, which
     // MPa * 1000 in doubles may miss in its last bit.
@@ -63,20 +63,6 @@ Check check_case(const CaseRun& run, const Criterion& criterion) {
   check.ratio = ratio < 1e290 ? std::round(ratio * 1e9) / 1e9 : ratio;
   check.ok = check.ratio <= 1.0;
   return check;
-}
-
-int governing_case(const std::vector<CaseRun>& runs, const Criterion& criterion) {
-  int governing = -1;
-  double largest = 0.0;
-  for (std::size_t i = 0; i < runs.size(); ++i) {
-    if (!runs[i].converged) continue;
-    const double ratio = check_case(runs[i], criterion).ratio;
-    if (governing < 0 || ratio > largest) {
-      governing = static_cast<int>(i);
-      largest = ratio;
-    }
-  }
-  return governing;
 }
 
 }  // namespace report

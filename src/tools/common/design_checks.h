@@ -1,14 +1,13 @@
 // The design checks: each converged case's results against the criteria,
 // and the case that governs each criterion.
-#ifndef TQWEIR_TOOLS_REPORT_DESIGN_CHECKS_H_
-#define TQWEIR_TOOLS_REPORT_DESIGN_CHECKS_H_
+#ifndef TQWEIR_TOOLS_COMMON_DESIGN_CHECKS_H_
+#define TQWEIR_TOOLS_COMMON_DESIGN_CHECKS_H_
 
 #include <string>
 #include <vector>
 
 #include "core/summary_fields.h"
-#include "tools/report/case_run.h"
-#include "tools/report/criteria.h"
+#include "tools/common/criteria.h"
 
 namespace tqweir {
 namespace report {
@@ -43,17 +42,39 @@ struct Check {
   bool ok = false;         // ratio <= 1
 };
 
-// The check of a converged run. The value is the printed field (the bag
-// pressure moved from MPa to kPa without rounding); its magnitude is
-// checked, as a force acts either way on what carries it.
+// The check of a result as printed: `printed` is the text of the summary
+// field criterion.field (the bag pressure is moved from MPa to kPa without
+// rounding); its magnitude is checked, as a force acts either way on what
+// carries it. REQUIRES: criterion.given.
+Check check_printed(const std::string& printed, const Criterion& criterion);
+
+// The check of a converged run: any run with `converged` and `printed`, its
+// summary read back (tools::PrintedSummary).
 // REQUIRES: run.converged, criterion.given.
-Check check_case(const CaseRun& run, const Criterion& criterion);
+template <class Run>
+Check check_case(const Run& run, const Criterion& criterion) {
+  return check_printed(run.printed.text[static_cast<std::size_t>(summary_index(criterion.field))],
+                       criterion);
+}
 
 // The index of the converged run with the largest ratio for `criterion`
 // (the first of equal ones), or -1 when no run converged.
-int governing_case(const std::vector<CaseRun>& runs, const Criterion& criterion);
+template <class Run>
+int governing_case(const std::vector<Run>& runs, const Criterion& criterion) {
+  int governing = -1;
+  double largest = 0.0;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    if (!runs[i].converged) continue;
+    const double ratio = check_case(runs[i], criterion).ratio;
+    if (governing < 0 || ratio > largest) {
+      governing = static_cast<int>(i);
+      largest = ratio;
+    }
+  }
+  return governing;
+}
 
 }  // namespace report
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_REPORT_DESIGN_CHECKS_H_
+#endif  // TQWEIR_TOOLS_COMMON_DESIGN_CHECKS_H_

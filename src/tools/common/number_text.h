@@ -1,8 +1,8 @@
 // Numbers as the report writes them. Results are the program's printed
 // texts; what the report computes itself is written here, each with its
 // rounding stated where it is used.
-#ifndef TQWEIR_TOOLS_REPORT_NUMBER_TEXT_H_
-#define TQWEIR_TOOLS_REPORT_NUMBER_TEXT_H_
+#ifndef TQWEIR_TOOLS_COMMON_NUMBER_TEXT_H_
+#define TQWEIR_TOOLS_COMMON_NUMBER_TEXT_H_
 
 #include <string>
 
@@ -34,4 +34,4 @@ std::string times_thousand(const std::string& text);
 }  // namespace report
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_REPORT_NUMBER_TEXT_H_
+#endif  // TQWEIR_TOOLS_COMMON_NUMBER_TEXT_H_

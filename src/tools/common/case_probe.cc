@@ -1,4 +1,4 @@
-#include "tools/seek/case_probe.h"
+#include "tools/common/case_probe.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "tools/seek/sealed_bag.h"
+#include "tools/common/sealed_bag.h"
 
 #include <algorithm>
 #include <cmath>
@@ -186,6 +186,23 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
   take_state(input, angle, narrowed(by_angle, walk, settings.angle_tolerance, settings, state),
              state);
   return state;
+}
+
+SealedCurve sealed_curve(const CaseInput& base, const InputField& load_field,
+                         const std::vector<double>& loads, const SealedSettings& settings) {
+  SealedCurve curve;
+  curve.base = sealed_base(base);
+  curve.solves = 1;
+  if (!curve.base.finished) return curve;
+  curve.air_volume =
+      curve.base.values[static_cast<std::size_t>(summary_index(SummaryId::air_volume))];
+  for (double load : loads) {
+    const SealedState* previous = curve.states.empty() ? nullptr : &curve.states.back();
+    SealedState state = sealed_state(base, load_field, load, curve.air_volume, settings, previous);
+    curve.solves += state.solves;
+    curve.states.push_back(std::move(state));
+  }
+  return curve;
 }
 
 }  // namespace seek

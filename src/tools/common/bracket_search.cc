@@ -1,4 +1,4 @@
-#include "tools/seek/bracket_search.h"
+#include "tools/common/bracket_search.h"
 
 #include <cmath>
 #include <utility>

@@ -1,7 +1,7 @@
 // One input of a case varied, and what the search watches in each solve:
 // a summary result, unrounded, against its target.
-#ifndef TQWEIR_TOOLS_SEEK_CASE_PROBE_H_
-#define TQWEIR_TOOLS_SEEK_CASE_PROBE_H_
+#ifndef TQWEIR_TOOLS_COMMON_CASE_PROBE_H_
+#define TQWEIR_TOOLS_COMMON_CASE_PROBE_H_
 
 #include <array>
 #include <map>
@@ -11,7 +11,7 @@
 #include "core/messages.h"
 #include "core/run_state.h"
 #include "core/summary_fields.h"
-#include "tools/seek/bracket_search.h"
+#include "tools/common/bracket_search.h"
 
 namespace tqweir {
 namespace seek {
@@ -54,4 +54,4 @@ CaseInput with_value(const CaseInput& base, const InputField& field, double valu
 }  // namespace seek
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_SEEK_CASE_PROBE_H_
+#endif  // TQWEIR_TOOLS_COMMON_CASE_PROBE_H_

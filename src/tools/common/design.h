@@ -1,14 +1,14 @@
 // A design as its folder gives it: the base case, the load cases laid over
 // it, the criteria, and every input file as given.
-#ifndef TQWEIR_TOOLS_REPORT_DESIGN_H_
-#define TQWEIR_TOOLS_REPORT_DESIGN_H_
+#ifndef TQWEIR_TOOLS_COMMON_DESIGN_H_
+#define TQWEIR_TOOLS_COMMON_DESIGN_H_
 
 #include <string>
 #include <vector>
 
 #include "core/input_fields.h"
 #include "tools/common/base_case.h"
-#include "tools/report/criteria.h"
+#include "tools/common/criteria.h"
 
 namespace tqweir {
 namespace report {
@@ -56,4 +56,4 @@ Design read_design(const std::string& dir, const std::vector<std::string>& range
 }  // namespace report
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_REPORT_DESIGN_H_
+#endif  // TQWEIR_TOOLS_COMMON_DESIGN_H_
