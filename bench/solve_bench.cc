@@ -8,12 +8,13 @@
 #include <benchmark/benchmark.h>
 
 #include "driver/case_solver.h"
-#include "input/case_reader.h"
+#include "driver/run_files.h"
 
 namespace {
 
 void solve_example(benchmark::State& st, const std::string& example, tqweir::Evaluation mode) {
-  const tqweir::CaseInput input = tqweir::read_case_folder(std::string(TQWEIR_EXAMPLES_DIR) + "/" + example);
+  tqweir::FolderFiles files(std::string(TQWEIR_EXAMPLES_DIR) + "/" + example);
+  const tqweir::CaseInput input = tqweir::read_case(files);
   long long evaluations = 0;
   for (auto _ : st) {
     tqweir::SolvedCase solved = tqweir::solve_case(input, nullptr, mode);

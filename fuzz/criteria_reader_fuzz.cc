@@ -8,12 +8,12 @@
 #include <string>
 
 #include "fuzz_check.h"
+#include "tools/common/criteria.h"
 #include "tools/common/csv_cells.h"
+#include "tools/common/design_checks.h"
 #include "tools/common/input_error.h"
+#include "tools/common/number_text.h"
 #include "tools/common/text_encoding.h"
-#include "tools/report/criteria.h"
-#include "tools/report/design_checks.h"
-#include "tools/report/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -33,6 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       const std::string shown = tqweir::report::limit_number_text(c.limit);
       TQWEIR_FUZZ_CHECK(std::strtod(shown.c_str(), nullptr) > 0.0, "limit shown as 0");
     }
+    // What the report searches is a real field over a finite range, LO < HI.
+    const tqweir::report::SearchRows& search = criteria.search;
+    TQWEIR_FUZZ_CHECK(search.limit_variable.given == (search.limit_field != nullptr), "variable");
+    if (search.limit_field != nullptr) {
+      TQWEIR_FUZZ_CHECK(std::isfinite(search.limit_lo) && std::isfinite(search.limit_hi) &&
+                            search.limit_lo < search.limit_hi,
+                        "limit range");
+    }
+    TQWEIR_FUZZ_CHECK(search.sealed_levels.size() <= tqweir::report::kMaxSealedLevels,
+                      "sealed levels");
+    TQWEIR_FUZZ_CHECK(search.sealed_range.given == !search.sealed_levels.empty(), "sealed range");
   } catch (const tqweir::tools::InputError&) {
   }
   return 0;

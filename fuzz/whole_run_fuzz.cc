@@ -9,7 +9,7 @@
 #include "driver/case_solver.h"
 #include "core/stop.h"
 #include "fuzz_check.h"
-#include "input/case_reader.h"
+#include "driver/run_files.h"
 #include "split_input.h"
 
 namespace {
@@ -25,7 +25,8 @@ bool is_file_stop(tqweir::Message m) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {
-    const tqweir::CaseInput input = tqweir::read_case_texts(tqweir_fuzz::split_case_input(data, size));
+    tqweir::MemoryFiles files(tqweir_fuzz::split_case_input(data, size));
+    const tqweir::CaseInput input = tqweir::read_case(files);
     const tqweir::SolvedCase solved = tqweir::solve_case(input, tqweir::SurfaceSink{});
     // A solved case has a converged bracket and finite results.
     TQWEIR_FUZZ_CHECK(std::fabs(solved.state.bisection.bracket_width) <= 0.0001,

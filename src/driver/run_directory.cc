@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <new>
+#include <vector>
 
 #include "core/file_io.h"
 #include "core/stop.h"
@@ -15,13 +16,14 @@ void write_outputs(RunFiles& files, const std::vector<NamedBytes>& batch) {
   if (!files.write(batch, failed)) throw StopRun(Message::write_failed, failed);
 }
 
-}  // namespace
-
-RunOutcome run_case(RunFiles& files) {
+// Solves the case that `read` gives and writes its files: every stop, the
+// reading's included, becomes the outcome.
+template <typename Read>
+RunOutcome run_sequence(const Read& read, RunFiles& files) {
   RunOutcome outcome;
   try {
-    const CaseInput input = read_case(
-        [&files](const char* name, std::string& content) { return files.read(name, content); });
+    outcome.input = read();
+    outcome.read = true;
     // The surface file is the same in every trial: written by the first
     // trial that reaches it, so a run stopped by the first trial's checks
     // leaves an earlier file alone.
@@ -31,7 +33,7 @@ RunOutcome run_case(RunFiles& files) {
       write_outputs(files, {{"suimen.csv", &rows}});
       surface_written = true;
     };
-    const SolvedCase solved = solve_case(input, sink);
+    const SolvedCase solved = solve_case(outcome.input, sink);
     write_outputs(files, {{"XYGate.csv", &solved.files.gate},
                           {"XYStopper.csv", &solved.files.stopper},
                           {"XYBalloon.csv", &solved.files.balloon}});
@@ -40,6 +42,7 @@ RunOutcome run_case(RunFiles& files) {
     outcome.message = Message::finished;
     outcome.log_line = message_cp932(Message::finished) + "\r\n";
     outcome.text = message_utf8(Message::finished);
+    outcome.summary = solved.summary;
   } catch (const StopRun& stop) {
     outcome.exit_status = 1;
     outcome.message = stop.message();
@@ -49,8 +52,31 @@ RunOutcome run_case(RunFiles& files) {
   return outcome;
 }
 
+}  // namespace
+
+RunOutcome run_case(RunFiles& files) {
+  return run_sequence([&files] { return read_case(files); }, files);
+}
+
+RunOutcome run_case(const CaseInput& input, RunFiles& files) {
+  return run_sequence(
+      [&input] {
+        check_case_values(input);
+        return input;
+      },
+      files);
+}
+
 int run_in_directory(const std::string& dir, std::ostream& err) {
-  std::FILE* log = std::fopen(join_path(dir, "error.csv").c_str(), "wb");
+  // The log is opened before the inputs are read, and opening truncates:
+  // a log that is one of the inputs, a FIFO or a device is refused first.
+  const std::string log_path = join_path(dir, "error.csv");
+  std::vector<std::string> inputs;
+  for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) {
+    inputs.push_back(join_path(dir, name));
+  }
+  std::FILE* log =
+      output_refusal(log_path, inputs).empty() ? std::fopen(log_path.c_str(), "wb") : nullptr;
   if (log == nullptr) {
     err << "tqweir: cannot create error.csv in " << (dir.empty() ? "." : dir) << "\n";
     return 1;
@@ -72,16 +98,6 @@ int run_in_directory(const std::string& dir, std::ostream& err) {
     return 1;
   }
   return status;
-}
-
-MemoryRun run_in_memory(const CaseTexts& inputs) {
-  MemoryFiles files(inputs);
-  const RunOutcome outcome = run_case(files);
-  MemoryRun run;
-  run.exit_status = outcome.exit_status;
-  run.files = files.written();
-  run.files["error.csv"] = outcome.log_line;
-  return run;
 }
 
 }  // namespace tqweir

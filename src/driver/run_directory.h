@@ -3,12 +3,12 @@
 #ifndef TQWEIR_DRIVER_RUN_DIRECTORY_H_
 #define TQWEIR_DRIVER_RUN_DIRECTORY_H_
 
-#include <map>
 #include <ostream>
 #include <string>
 
 #include "core/messages.h"
 #include "driver/run_files.h"
+#include "output/summary.h"
 
 namespace tqweir {
 
@@ -18,6 +18,9 @@ struct RunOutcome {
   Message message = Message::finished;   // the log line's message
   std::string log_line;                  // as error.csv holds it: CP932 and CR LF
   std::string text;                      // the same message in UTF-8, no line end
+  bool read = false;                     // the case's reading passed its checks
+  CaseInput input;                       // the case as read, when read
+  Summary summary;                       // TQSpec.csv's values unrounded; when finished
 };
 
 // The run's sequence over `files`: reads the case, solves it (suimen.csv is
@@ -27,21 +30,20 @@ struct RunOutcome {
 // out of memory is left to the caller.
 RunOutcome run_case(RunFiles& files);
 
+// The same sequence for a case given as values: no input is read from
+// `files`; check_case_values stops it where the readers would stop the
+// same case written as files (the shortest text of each double reads back
+// as that double, so the files would give exactly these values).
+RunOutcome run_case(const CaseInput& input, RunFiles& files);
+
 // Runs one case in `dir` and returns the exit status: 0 after the success
 // notice, 1 after an error message (or when error.csv itself cannot be
-// created, reported on `err`). error.csv is created before anything else
+// created, reported on `err`: also when it is not a regular file, or is
+// one of the inputs through a link, which opening it would block on or
+// clobber). error.csv is created before anything else
 // and holds the message line at the end; `err` gets the same line in
 // UTF-8, so that a terminal shows how the run ended.
 int run_in_directory(const std::string& dir, std::ostream& err);
-
-// A run without a folder: the three texts in, every file the run writes
-// out, by name, error.csv included. A file the run leaves untouched is
-// absent.
-struct MemoryRun {
-  int exit_status = 1;
-  std::map<std::string, std::string> files;
-};
-MemoryRun run_in_memory(const CaseTexts& inputs);
 
 }  // namespace tqweir
 

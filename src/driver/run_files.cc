@@ -28,17 +28,29 @@ bool FolderFiles::write(const std::vector<NamedBytes>& files, std::string& faile
   return false;
 }
 
-MemoryFiles::MemoryFiles(const CaseTexts& inputs) : inputs_(inputs) {}
+CaseInput read_case(RunFiles& files) {
+  return read_case(
+      [&files](const char* name, std::string& content) { return files.read(name, content); });
+}
+
+MemoryFiles::MemoryFiles(const CaseTexts& inputs, FolderLike folder)
+    : inputs_(inputs), folder_(std::move(folder)) {}
 
 bool MemoryFiles::read(const char* name, std::string& content) {
   const std::string* text = case_text(inputs_, name);
-  if (text == nullptr) return false;
+  if (text == nullptr || folder_.absent.count(name) != 0) return false;
   content = *text;
   return true;
 }
 
-bool MemoryFiles::write(const std::vector<NamedBytes>& files, std::string&) {
-  for (const auto& [name, bytes] : files) written_[name] = *bytes;
+bool MemoryFiles::write(const std::vector<NamedBytes>& files, std::string& failed) {
+  for (const auto& [name, bytes] : files) {
+    if (folder_.blocked.count(name) != 0) {
+      failed = name;
+      return false;
+    }
+    written_[name] = *bytes;
+  }
   return true;
 }
 

@@ -5,6 +5,7 @@
 #define TQWEIR_DRIVER_RUN_FILES_H_
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -41,10 +42,21 @@ class FolderFiles : public RunFiles {
   std::vector<std::string> inputs_;  // the paths read, to keep outputs off them
 };
 
-// Files in memory: the inputs given, the outputs kept by name.
+// What a folder would hold that memory does not: input files that are
+// missing and output names that cannot be written (a folder stands there,
+// the disk is full), so that a run in memory can end every way a run in a
+// folder ends.
+struct FolderLike {
+  std::set<std::string> absent;   // "syogen.csv", ...: read as missing
+  std::set<std::string> blocked;  // outputs, error.csv included, whose writing fails
+};
+
+// Files in memory: the inputs given, the outputs kept by name. A batch is
+// stored in order until its first blocked file, which fails it, as a
+// folder's batch stops at the first file it cannot write.
 class MemoryFiles : public RunFiles {
  public:
-  explicit MemoryFiles(const CaseTexts& inputs);
+  explicit MemoryFiles(const CaseTexts& inputs, FolderLike folder = {});
   bool read(const char* name, std::string& content) override;
   bool write(const std::vector<NamedBytes>& files, std::string& failed) override;
   // The files written so far, by name.
@@ -52,8 +64,13 @@ class MemoryFiles : public RunFiles {
 
  private:
   CaseTexts inputs_;
+  FolderLike folder_;
   std::map<std::string, std::string> written_;
 };
+
+// The case as a run reads it from `files` (read_case: the readers' order
+// and checks).
+CaseInput read_case(RunFiles& files);
 
 }  // namespace tqweir
 

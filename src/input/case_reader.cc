@@ -1,6 +1,9 @@
 #include "input/case_reader.h"
 
+#include <cmath>
+
 #include "core/file_io.h"
+#include "core/input_fields.h"
 #include "core/stop.h"
 #include "input/derived_quantities.h"
 #include "input/parameter_reader.h"
@@ -38,19 +41,17 @@ CaseInput read_case(const CaseSource& source) {
   return input;
 }
 
-CaseInput read_case_folder(const std::string& dir) {
-  return read_case([&dir](const char* name, std::string& content) {
-    return read_file(join_path(dir, name), content);
-  });
-}
-
-CaseInput read_case_texts(const CaseTexts& texts) {
-  return read_case([&texts](const char* name, std::string& content) {
-    const std::string* text = case_text(texts, name);
-    if (text == nullptr) return false;
-    content = *text;
-    return true;
-  });
+void check_case_values(const CaseInput& input) {
+  for (InputFile file : {InputFile::syogen, InputFile::parameter}) {
+    for (const InputField& field : input_fields()) {
+      if (field.file == file && !std::isfinite(field_value(field, input))) {
+        throw StopRun(file == InputFile::syogen ? Message::syogen_invalid
+                                                : Message::parameter_invalid);
+      }
+    }
+  }
+  check_span_and_perimeter(input.syogen, input.parameter);
+  check_profile_points(input.points);
 }
 
 bool read_case_files(const std::string& dir, CaseTexts& texts) {

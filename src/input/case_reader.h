@@ -1,6 +1,5 @@
 // Reading a whole case: the three input files, in the order and with the
-// checks of a run, from a folder or from three texts (a browser or a test
-// has no folder).
+// checks of a run, from wherever the run's files are (driver/run_files.h).
 #ifndef TQWEIR_INPUT_CASE_READER_H_
 #define TQWEIR_INPUT_CASE_READER_H_
 
@@ -32,11 +31,13 @@ using CaseSource = std::function<bool(const char* name, std::string& content)>;
 // StopRun for a missing file and for the readers' checks, in that order.
 CaseInput read_case(const CaseSource& source);
 
-// The same over files in `dir`, read in binary mode.
-CaseInput read_case_folder(const std::string& dir);
-
-// The same over three texts.
-CaseInput read_case_texts(const CaseTexts& texts);
+// Checks a case given as values, not texts (a table's row, a search's
+// trial) as the readers check the files: a value of syogen.csv that is not
+// finite stops the run as syogen_invalid, then one of parameter.csv as
+// parameter_invalid, then span and perimeter, then the profile's points
+// (hitai_bad_coordinate, hitai_zero_segment, hitai_point_count), so that
+// a case stops where the run on its files would stop.
+void check_case_values(const CaseInput& input);
 
 // The three files of `dir` as they are, for a caller that reads them more
 // than once (a file that is missing gives an empty text and false).

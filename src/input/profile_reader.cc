@@ -8,6 +8,21 @@
 #include "input/scan.h"
 
 namespace tqweir {
+namespace {
+
+// The next point of the profile, with the checks of each row in the
+// reader's order: finite coordinates, a segment of some length, room for it.
+void add_point(const ProfilePoint& p, std::vector<ProfilePoint>& points) {
+  const double xy[2] = {p.x, p.y};
+  if (!all_finite(xy, 2)) throw StopRun(Message::hitai_bad_coordinate);
+  if (!points.empty() && p.x == points.back().x && p.y == points.back().y) {
+    throw StopRun(Message::hitai_zero_segment);
+  }
+  if (static_cast<int>(points.size()) == kMaxNodes) throw StopRun(Message::hitai_point_count);
+  points.push_back(p);
+}
+
+}  // namespace
 
 std::vector<ProfilePoint> read_profile_points(const std::string& content) {
   const std::string text = prepare_for_scan(content);
@@ -19,23 +34,20 @@ std::vector<ProfilePoint> read_profile_points(const std::string& content) {
     const int converted =
         std::sscanf(text.c_str() + pos, "%lf,%lf%n", &xy[0], &xy[1], &used);
     if (converted == EOF) break;  // only white space was left
-    if (converted != 2 || !all_finite(xy, 2)) {
-      throw StopRun(Message::hitai_bad_coordinate);
-    }
+    if (converted != 2) throw StopRun(Message::hitai_bad_coordinate);
     pos += static_cast<std::size_t>(used);
     if (pos < text.size() && text[pos] == ',') ++pos;
-
-    const ProfilePoint p{xy[0], xy[1]};
-    if (!points.empty() && p.x == points.back().x && p.y == points.back().y) {
-      throw StopRun(Message::hitai_zero_segment);
-    }
-    if (static_cast<int>(points.size()) == kMaxNodes) {
-      throw StopRun(Message::hitai_point_count);
-    }
-    points.push_back(p);
+    add_point({xy[0], xy[1]}, points);
   }
   if (points.size() < 2) throw StopRun(Message::hitai_point_count);
   return points;
+}
+
+void check_profile_points(const std::vector<ProfilePoint>& points) {
+  std::vector<ProfilePoint> checked;
+  checked.reserve(points.size());
+  for (const ProfilePoint& p : points) add_point(p, checked);
+  if (checked.size() < 2) throw StopRun(Message::hitai_point_count);
 }
 
 LeafProfile lay_out_profile(const std::vector<ProfilePoint>& points,

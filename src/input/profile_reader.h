@@ -18,6 +18,9 @@ namespace tqweir {
 // with fewer than 2 points.
 std::vector<ProfilePoint> read_profile_points(const std::string& content);
 
+// The same checks over points already held (a case given as values).
+void check_profile_points(const std::vector<ProfilePoint>& points);
+
 // Lays the polyline out in the section frame: the first point stays, and the
 // profile is turned about it so that its first segment rises at `theta1`
 // (rad). Only each input segment's slope enters (arc tangent of dy/dx), so a

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "tools/common/design.h"
 #include "tools/common/input_error.h"
 #include "tools/report/case_run.h"
-#include "tools/report/design.h"
 #include "tools/report/report_document.h"
 #include "tools/report/report_sections.h"
 #include "web/field_tables_json.h"
@@ -77,7 +77,7 @@ std::string design_json(const std::map<std::string, std::string>& files,
          json_string(design.cases_from) + ",\"note\":" + json_string(design.note) +
          ",\"cases\":" + json_list(cases) + ",\"criteria\":" + criteria_json(design.criteria) +
          ",\"hasCriteria\":" + json_bool(design.has_criteria) +
-         ",\"checksHtml\":" + json_string(report::checks_section(design, runs)) + "}";
+         ",\"checksHtml\":" + json_string(report::numbered_checks_section(design, runs)) + "}";
 }
 
 }  // namespace web

@@ -11,21 +11,10 @@ PageSection page_section_svg(const std::map<std::string, std::string>& files,
   // The coordinate files and the summary are written together at the end
   // of a finished run; a stop leaves error.csv and at most suimen.csv.
   plot::OutputTexts texts;
-  const std::pair<const char*, std::string*> wanted[] = {
-      {"XYGate.csv", &texts.gate},       {"XYStopper.csv", &texts.stopper},
-      {"XYBalloon.csv", &texts.balloon}, {"suimen.csv", &texts.surface},
-      {"TQSpec.csv", &texts.summary},
-  };
-  for (const auto& [name, text] : wanted) {
-    const auto it = files.find(name);
-    if (it == files.end()) {
-      section.text = "no section: the run wrote no coordinates";
-      return section;
-    }
-    *text = it->second;
+  if (!tools::output_texts(files, texts).empty()) {
+    section.text = "no section: the run wrote no coordinates";
+    return section;
   }
-  const auto syogen = files.find("syogen.csv");
-  if (syogen != files.end()) texts.syogen = syogen->second;
   try {
     section.text = plot::section_svg_from_texts(texts, case_name, id_prefix);
     section.drawn = true;

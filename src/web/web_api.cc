@@ -2,6 +2,7 @@
 // src/web/CMakeLists.txt). Plain C entry points over memory the page reads
 // and frees: no binding library, so the module stays small.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -10,8 +11,9 @@
 #include <utility>
 
 #include "web/field_tables_json.h"
+#include "driver/memory_run.h"
+#include "tools/common/run_results.h"
 #include "web/file_block.h"
-#include "web/page_run.h"
 #include "web/page_section.h"
 
 namespace {
@@ -21,8 +23,33 @@ using tqweir::web::put_u32;
 using tqweir::web::sized_block;
 using tqweir::web::take_files;
 
-void add_input(tqweir::web::PageCase& c, const char* name, const char* bytes, int size) {
-  if (size >= 0) c.inputs[name].assign(bytes, static_cast<std::size_t>(size));
+// Input `name` of a case: its bytes, or absent for a count of -1.
+void add_input(tqweir::CaseTexts& texts, tqweir::FolderLike& folder, const char* name,
+               const char* bytes, int size) {
+  if (size >= 0) {
+    tqweir::case_text(texts, name)->assign(bytes, static_cast<std::size_t>(size));
+  } else {
+    folder.absent.insert(name);
+  }
+}
+
+// TQSpec.csv's fields as JSON, [{"text", "value"}, ...] in file order, or
+// [] for a summary that is not the program's one line of numbers.
+std::string printed_summary_json(const std::string& summary) {
+  tqweir::tools::PrintedSummary printed;
+  try {
+    printed = tqweir::tools::read_printed_summary(summary);
+  } catch (const tqweir::tools::RunFilesError&) {
+    return "[]";
+  }
+  std::string json = "[";
+  for (std::size_t i = 0; i < printed.text.size(); ++i) {
+    char value[32];
+    std::snprintf(value, sizeof value, "%.17g", printed.value[i]);
+    json += std::string(i == 0 ? "" : ",") + "{\"text\":" +
+            tqweir::web::json_string(printed.text[i]) + ",\"value\":" + value + "}";
+  }
+  return json + "]";
 }
 
 }  // namespace
@@ -33,7 +60,7 @@ extern "C" {
 // in a sized block.
 unsigned char* tqweir_field_tables() { return sized_block(tqweir::web::field_tables_json()); }
 
-// Runs a case (web/page_run.h). Each input is its bytes and their count, a
+// Runs a case in memory (driver/memory_run.h). Each input is its bytes and their count, a
 // count of -1 for a missing file; `blocked` lists output names that cannot
 // be written, separated by '/', or is empty. Returns a sized block holding
 // the exit status, the number of files, then for each file the run writes
@@ -43,18 +70,19 @@ unsigned char* tqweir_solve(const char* syogen, int syogen_size, const char* par
                             int parameter_size, const char* hitai, int hitai_size,
                             const char* blocked) {
   try {
-    tqweir::web::PageCase c;
-    add_input(c, "syogen.csv", syogen, syogen_size);
-    add_input(c, "parameter.csv", parameter, parameter_size);
-    add_input(c, "hitai.csv", hitai, hitai_size);
+    tqweir::CaseTexts texts;
+    tqweir::FolderLike folder;
+    add_input(texts, folder, "syogen.csv", syogen, syogen_size);
+    add_input(texts, folder, "parameter.csv", parameter, parameter_size);
+    add_input(texts, folder, "hitai.csv", hitai, hitai_size);
     std::string names = blocked;
     for (std::size_t start = 0; start < names.size();) {
       std::size_t end = names.find('/', start);
       if (end == std::string::npos) end = names.size();
-      if (end > start) c.blocked.insert(names.substr(start, end - start));
+      if (end > start) folder.blocked.insert(names.substr(start, end - start));
       start = end + 1;
     }
-    const tqweir::MemoryRun run = tqweir::web::run_page_case(c);
+    const tqweir::MemoryRun run = tqweir::run_in_memory(texts, folder);
     std::string body;
     put_u32(body, static_cast<std::uint32_t>(run.exit_status));
     put_files(body, run.files);
@@ -78,6 +106,18 @@ unsigned char* tqweir_section_svg(const unsigned char* files, int size, const ch
     put_u32(body, section.drawn ? 1 : 0);
     body += section.text;
     return sized_block(body);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+// TQSpec.csv's fields as the tools read them (`summary`, `size` bytes):
+// a sized block holding the JSON text of printed_summary_json. Null when
+// memory runs out.
+unsigned char* tqweir_printed_summary(const char* summary, int size) {
+  try {
+    return sized_block(
+        printed_summary_json(std::string(summary, size > 0 ? static_cast<std::size_t>(size) : 0)));
   } catch (const std::bad_alloc&) {
     return nullptr;
   }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -205,11 +206,22 @@ TEST(UnwritableOutput, LinkOntoAnInputIsNotWrittenThrough) {
 }
 
 TEST(UnwritableOutput, LogThatCannotBeCreatedGivesStatusOne) {
-  ScratchDir dir;
-  write_standard_case(dir);
-  ASSERT_EQ(mkdir(dir.file("error.csv").c_str(), 0755), 0);
-  EXPECT_EQ(tqweir_test::run_tqweir(dir), 1);
-  EXPECT_FALSE(dir.exists("TQSpec.csv"));
+  // A folder cannot be opened; a FIFO would block the run and a link onto
+  // an input would truncate it before it is read: all are refused.
+  const std::vector<std::pair<const char*, int (*)(const ScratchDir&)>> logs = {
+      {"folder", [](const ScratchDir& d) { return mkdir(d.file("error.csv").c_str(), 0755); }},
+      {"FIFO", [](const ScratchDir& d) { return mkfifo(d.file("error.csv").c_str(), 0644); }},
+      {"link onto an input",
+       [](const ScratchDir& d) { return symlink("hitai.csv", d.file("error.csv").c_str()); }},
+  };
+  for (const auto& [what, make] : logs) {
+    ScratchDir dir;
+    write_standard_case(dir);
+    ASSERT_EQ(make(dir), 0) << what;
+    EXPECT_EQ(tqweir_test::run_tqweir(dir), 1) << what;
+    EXPECT_FALSE(dir.exists("TQSpec.csv")) << what;
+    EXPECT_EQ(dir.read("hitai.csv"), kHitai) << what;
+  }
 }
 
 }  // namespace

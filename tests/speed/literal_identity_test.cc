@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "input/case_reader.h"
+#include "support/test_cases.h"
 #include "speed/case_generator.h"
 #include "speed/solve_outcome.h"
 
@@ -46,7 +47,7 @@ TEST(LiteralIdentity, StoredCasesAndExamplesMatchBitForBit) {
   for (const std::string& dir : case_folders()) {
     tqweir::CaseInput input;
     try {
-      input = tqweir::read_case_folder(dir);
+      input = tqweir_test::case_in_folder(dir);
     } catch (const tqweir::StopRun&) {
       continue;  // stops before any calculation: nothing to compare
     }
@@ -64,7 +65,7 @@ TEST(LiteralIdentity, StoredCasesAndExamplesMatchBitForBit) {
 // the literal 1,220.
 TEST(LiteralIdentity, ExampleNeedsAFifthOfTheIntegrandEvaluationsOrLess) {
   const tqweir::CaseInput input =
-      tqweir::read_case_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard");
+      tqweir_test::case_in_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard");
   const SolveOutcome literal = tqweir_test::solve_with(input, Evaluation::literal);
   const SolveOutcome reuse = tqweir_test::solve_with(input, Evaluation::reuse);
   ASSERT_FALSE(reuse.stopped);
@@ -120,7 +121,7 @@ namespace {
 // The example case with a surface model 3 flow far too deep for the depth
 // search to reach its tolerance (every residual is rounded to more than it).
 tqweir::CaseInput unreachable_surface_case() {
-  tqweir::CaseInput c = tqweir::read_case_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard");
+  tqweir::CaseInput c = tqweir_test::case_in_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard");
   c.parameter.overflow_mode = 3;
   c.parameter.upstream_level = 1e18;
   return c;

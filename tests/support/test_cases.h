@@ -4,13 +4,28 @@
 #define TQWEIR_TESTS_SUPPORT_TEST_CASES_H_
 
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "driver/case_solver.h"
+#include "driver/run_files.h"
 #include "core/run_state.h"
 
 namespace tqweir_test {
+
+// The case in folder `dir` as a run reads it (throws StopRun where the run
+// stops).
+inline tqweir::CaseInput case_in_folder(const std::string& dir) {
+  tqweir::FolderFiles files(dir);
+  return tqweir::read_case(files);
+}
+
+// The case of three texts as a run reads it.
+inline tqweir::CaseInput case_of_texts(const tqweir::CaseTexts& texts) {
+  tqweir::MemoryFiles files(texts);
+  return tqweir::read_case(files);
+}
 
 // A 3 m bag under a leaf of two segments ((0,0), (3,0), (4,0.3)) at 45
 // degrees, water below the crest: a regular case that converges in 23

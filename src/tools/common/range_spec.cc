@@ -144,5 +144,16 @@ CaseTable expand_ranges(const std::vector<RangeSpec>& ranges, std::size_t max_ca
   return table;
 }
 
+std::vector<double> range_values(const InputField& field, const std::vector<std::string>& texts) {
+  std::vector<double> values;
+  for (const std::string& text : texts) {
+    double value = 0.0;
+    std::string why;
+    parse_field_value(field, text, value, why);
+    values.push_back(value);
+  }
+  return values;
+}
+
 }  // namespace tools
 }  // namespace tqweir

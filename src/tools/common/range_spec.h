@@ -34,6 +34,10 @@ RangeSpec parse_range(const std::string& arg);
 CaseTable expand_ranges(const std::vector<RangeSpec>& ranges,
                         std::size_t max_cases = kMaxRangeCases);
 
+// The values of `texts` (a range's texts) as `field` reads them.
+// REQUIRES: each text made by parse_range for `field`.
+std::vector<double> range_values(const InputField& field, const std::vector<std::string>& texts);
+
 }  // namespace tools
 }  // namespace tqweir
 

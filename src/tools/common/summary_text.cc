@@ -15,12 +15,5 @@ std::vector<std::string> summary_field_texts(const std::string& line) {
   }
 }
 
-std::string trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return "";
-  const std::size_t last = text.find_last_not_of(" \t\r\n");
-  return text.substr(first, last - first + 1);
-}
-
 }  // namespace tools
 }  // namespace tqweir

@@ -13,9 +13,6 @@ namespace tools {
 // kSummaryFieldCount fields; an empty line gives none.
 std::vector<std::string> summary_field_texts(const std::string& line);
 
-// A printed field without its padding.
-std::string trimmed(const std::string& text);
-
 }  // namespace tools
 }  // namespace tqweir
 

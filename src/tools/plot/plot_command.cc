@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "tools/common/option_value.h"
+#include "tools/common/command_line.h"
+#include "tools/common/input_error.h"
 #include "tools/plot/run_folder.h"
 #include "tools/plot/section_dxf.h"
 #include "tools/plot/section_svg.h"
@@ -48,29 +49,29 @@ struct Options {
 // False for anything but at most one DIR, one --dxf and one -o FILE, with
 // `why` naming what was refused.
 bool parse_options(int argc, const char* const* argv, Options& options, std::string& why) {
-  bool have_dir = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "-o" || arg == "--output") {
-      // A following option ("-o --dxf") is a forgotten file name.
-      if (!options.output.empty() || i + 1 >= argc || *argv[i + 1] == '\0' ||
-          tools::is_option(argv[i + 1])) {
-        why = "'" + arg + "' needs one file name, given once";
-        return false;
-      }
-      options.output = argv[++i];
-    } else if (arg == "--dxf" && !options.dxf) {
-      options.dxf = true;
-    } else if (arg.empty() || arg[0] == '-' || have_dir) {
-      why = (have_dir && !arg.empty() && arg[0] != '-' ? "unexpected argument '"
-                                                         : "unknown argument '") +
-            arg + "'";
-      return false;
-    } else {
-      options.dir = arg;
-      have_dir = true;
-    }
+  enum { kOutput, kDxf };
+  tools::CommandWords words;
+  try {
+    words = tools::split_command_line(
+        argc, argv, {{kOutput, {"-o", "--output"}, "a file name"}, {kDxf, {"--dxf"}, ""}});
+  } catch (const tools::InputError& error) {
+    why = error.what();
+    return false;
   }
+  for (const tools::GivenOption& option : words.options) {
+    const bool repeated = option.id == kOutput ? !options.output.empty() : options.dxf;
+    if (repeated) {
+      why = option.name + " given twice";
+      return false;
+    }
+    if (option.id == kOutput) options.output = option.value;
+    if (option.id == kDxf) options.dxf = true;
+  }
+  if (words.positional.size() > 1) {
+    why = "unexpected argument " + words.positional[1];
+    return false;
+  }
+  if (words.positional.size() == 1) options.dir = words.positional[0];
   if (options.output.empty()) {
     options.output = join_path(options.dir, options.dxf ? "section.dxf" : "section.svg");
   }

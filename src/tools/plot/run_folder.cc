@@ -53,11 +53,7 @@ OutputTexts read_run_folder(const std::string& dir) {
     throw PlotInputError("the run did not finish normally: " + describe_log(log));
   }
   OutputTexts texts;
-  texts.gate = read_whole(dir, "XYGate.csv");
-  texts.stopper = read_whole(dir, "XYStopper.csv");
-  texts.balloon = read_whole(dir, "XYBalloon.csv");
-  texts.surface = read_whole(dir, "suimen.csv");
-  texts.summary = read_whole(dir, "TQSpec.csv");
+  for (const tools::OutputFile& file : tools::kOutputFiles) texts.*file.text = read_whole(dir, file.name);
   read_file(join_path(dir, "syogen.csv"), texts.syogen);  // needed only for a foot at the hinge
   return texts;
 }

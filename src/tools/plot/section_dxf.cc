@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/format.h"
+#include "tools/common/unit_symbols.h"
 
 namespace tqweir {
 namespace plot {
@@ -130,10 +131,8 @@ std::string build_section_dxf(const RunResults& r, const std::string& case_name)
   for (const SummaryId id : {SummaryId::alpha, SummaryId::pressure_at_temperature,
                              SummaryId::bag_tension, SummaryId::stopper_base_angle_deg}) {
     const SummaryField& f = summary_field(id);
-    const std::string unit = std::string(f.unit) == "degree" ? "%%d"
-                             : *f.unit == '\0'               ? ""
-                                                             : " " + ascii_text(f.unit);
-    lines.push_back(std::string(f.label_en) + " = " + r.text(id) + unit);
+    lines.push_back(std::string(f.label_en) + " = " + r.text(id) +
+                    tools::unit_suffix(ascii_text(f.unit), "%%d"));
   }
   for (std::size_t i = 0; i < lines.size(); ++i) {
     dxf.put(0, "TEXT");

@@ -51,13 +51,6 @@ void find_waters(Drawing& d);
 // the clip path of that side's water.
 std::vector<Point> leaf_side(const Drawing& d, bool upstream);
 
-// The tick spacing in metres: 1, 2 or 5 times a power of ten, the smallest
-// that divides `length` into at most `max_intervals` intervals. 0 when
-// there is none: a length that is not finite and above 0, max_intervals
-// below 1, or a step beyond the range of a double (a subnormal length, one
-// near the largest double).
-double tick_step(double length, int max_intervals);
-
 // A faint dashed grid at every tick, drawn first.
 std::string draw_grid(const Drawing& d);
 

@@ -21,6 +21,7 @@ constexpr double kDrawingTop = 52.0;
 constexpr double kMaxDrawingHeight = 600.0;
 constexpr double kAxisRoom = 50.0;
 constexpr double kMarginBottom = 12.0;
+constexpr double kDrawingWidth = kCanvasWidth - kMarginLeft - kMarginRight;
 
 // Japanese text needs a font with its characters; the generic family is
 // the last resort of viewers that have none of the named ones.
@@ -89,7 +90,7 @@ std::string definitions(const Drawing& d) {
            "><rect " + size + " fill=\"" + p[3] + "\"/>" + p[4] + "</pattern>\n";
   }
   out += "<clipPath " + d.id("view-clip") + ">" +
-         svg_rect(v.left_px, v.top_px, v.width_px(), v.height_px()) + "</clipPath>\n";
+         tools::svg_rect(v.left_px, v.top_px, v.width_px(), v.height_px()) + "</clipPath>\n";
   for (const bool upstream : {true, false}) {
     out += "<clipPath " + d.id(upstream ? "upstream-side" : "downstream-side") +
            "><polygon points=\"" + points_attribute(leaf_side(d, upstream), v) +
@@ -110,19 +111,37 @@ std::string legend(const Drawing& d) {
   std::string out = "<g " + d.id("legend") + " font-size=\"12\">\n";
   double x = kMarginLeft;
   for (const auto& item : items) {
-    out += svg_rect(x, 16, 26, 14,
-                    "fill=\"" + d.url(item.first) + "\" stroke=\"#333\" stroke-width=\"0.8\"") +
-           text_element(x + 32, 27.5, item.second);
-    x += 32.0 + text_width(item.second, 12.0) + 24.0;
+    out +=
+        tools::svg_rect(x, 16, 26, 14,
+                        "fill=\"" + d.url(item.first) + "\" stroke=\"#333\" stroke-width=\"0.8\"") +
+        tools::text_element(x + 32, 27.5, item.second);
+    x += 32.0 + tools::text_width(item.second, 12.0) + 24.0;
   }
   return out + "</g>\n";
+}
+
+// The whole page of drawing `d`, its title block at block_top (px).
+std::string page(const Drawing& d, const std::string& case_name, double block_top) {
+  const double height = block_top + kTitleBlockHeight + kMarginBottom;
+  std::string out;
+  append_format(out,
+                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%g\" height=\"%.0f\" "
+                "viewBox=\"0 0 %g %.0f\" font-family=\"%s\">\n",
+                kCanvasWidth, height, kCanvasWidth, height, kFontFamily);
+  out +=
+      "<title>" + tools::xml_escape(u8"Weir cross-section 堰の断面図: " + case_name) + "</title>\n";
+  out += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  out += definitions(d) + legend(d) + draw_grid(d);
+  out += "<g clip-path=\"" + d.url("view-clip") + "\">\n" + draw_waters(d) + draw_structure(d) +
+         draw_labels(d) + "</g>\n";
+  out += draw_axes(d) + draw_title_block(d, case_name, kMarginLeft, block_top, kDrawingWidth);
+  return out + "</svg>\n";
 }
 
 }  // namespace
 
 std::string build_section_svg(const RunResults& results, const std::string& case_name,
                               const std::string& id_prefix) {
-  const double drawing_width = kCanvasWidth - kMarginLeft - kMarginRight;
   const Bounds extent = section_extent(results);
   // Coordinates near the largest double make the extent itself overflow:
   // no scale maps it onto the page.
@@ -131,7 +150,7 @@ std::string build_section_svg(const RunResults& results, const std::string& case
         "the section is too large to draw: the extent of its coordinates and levels overflows");
   }
   Drawing d{results,
-            fit_viewport(extent, kMarginLeft, kDrawingTop, drawing_width, kMaxDrawingHeight)};
+            fit_viewport(extent, kMarginLeft, kDrawingTop, kDrawingWidth, kMaxDrawingHeight)};
   for (const char c : id_prefix) {
     if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_') d.prefix += c;
   }
@@ -141,20 +160,14 @@ std::string build_section_svg(const RunResults& results, const std::string& case
   find_waters(d);
   d.with_layer = results.value(SummaryId::layer_level) > 0.0 && !d.upstream.area.empty();
   const double block_top = kDrawingTop + d.view.height_px() + kAxisRoom;
-  const double height = block_top + kTitleBlockHeight + kMarginBottom;
 
-  std::string out;
-  append_format(out,
-                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%g\" height=\"%.0f\" "
-                "viewBox=\"0 0 %g %.0f\" font-family=\"%s\">\n",
-                kCanvasWidth, height, kCanvasWidth, height, kFontFamily);
-  out += "<title>" + xml_escape(u8"Weir cross-section 堰の断面図: " + case_name) + "</title>\n";
-  out += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
-  out += definitions(d) + legend(d) + draw_grid(d);
-  out += "<g clip-path=\"" + d.url("view-clip") + "\">\n" + draw_waters(d) + draw_structure(d) +
-         draw_labels(d) + "</g>\n";
-  out += draw_axes(d) + draw_title_block(d, case_name, kMarginLeft, block_top, drawing_width);
-  return out + "</svg>\n";
+  // The extent is finite, yet a level near the largest double can still
+  // overflow on its way to pixels.
+  try {
+    return page(d, case_name, block_top);
+  } catch (const tools::UndrawableValue&) {
+    throw PlotInputError("a point of the run lies too far from the section to draw");
+  }
 }
 
 std::string section_svg_from_texts(const OutputTexts& texts, const std::string& case_name,

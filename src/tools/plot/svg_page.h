@@ -1,11 +1,13 @@
 // The page of an SVG drawing: the true-scale mapping from the section
-// frame (metres, y up) to pixels (y down), and the text of its elements.
+// frame (metres, y up) to pixels (y down). The elements themselves are
+// tools/common/svg_elements.h.
 #ifndef TQWEIR_TOOLS_PLOT_SVG_PAGE_H_
 #define TQWEIR_TOOLS_PLOT_SVG_PAGE_H_
 
 #include <string>
 #include <vector>
 
+#include "tools/common/svg_elements.h"
 #include "tools/plot/run_results.h"
 
 namespace tqweir {
@@ -40,33 +42,9 @@ struct Viewport {
 Viewport fit_viewport(const Bounds& content, double left_px, double top_px,
                       double max_width_px, double max_height_px);
 
-// `text` made safe as XML character data or attribute value: & < > " ' as
-// entities; every byte that is not part of well-formed UTF-8, and every
-// control character XML forbids, replaced by '?'. Any folder name thus
-// yields a well-formed document.
-std::string xml_escape(const std::string& text);
-
-// A pixel value with two decimals (far below what a screen or printer
-// shows), never "-0.00". Throws PlotInputError for a value that is not
-// finite.
-std::string px(double value);
-
-// The "x,y x,y ..." list of an SVG polyline or polygon, in pixels.
+// The "x,y x,y ..." list of an SVG polyline or polygon, in pixels of
+// `view`.
 std::string points_attribute(const std::vector<Point>& points, const Viewport& view);
-
-// A generous estimate of the width in pixels of UTF-8 `text` at
-// `font_size`: ASCII at 0.6 of the size, any other character (Japanese,
-// Greek) at the full size.
-double text_width(const std::string& text, double font_size);
-
-// <line>, <rect> in pixels, with `attrs` written as given.
-std::string svg_line(double x1, double y1, double x2, double y2, const std::string& attrs = "");
-std::string svg_rect(double x, double y, double width, double height,
-                     const std::string& attrs = "");
-
-// <text x=".." y="..">escaped text</text>, with `attrs` written as given.
-std::string text_element(double x, double y, const std::string& text,
-                         const std::string& attrs = "");
 
 }  // namespace plot
 }  // namespace tqweir

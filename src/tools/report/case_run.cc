@@ -1,73 +1,37 @@
 #include "tools/report/case_run.h"
 
-#include <algorithm>
-#include <cstdlib>
-
-#include "core/input_fields.h"
-#include "driver/run_directory.h"
-#include "driver/run_files.h"
-#include "tools/common/summary_text.h"
-#include "tools/report/number_text.h"
+#include "driver/memory_run.h"
+#include "tools/common/case_files.h"
 
 namespace tqweir {
 namespace report {
-namespace {
-
-// The fields of one input file in their order, each value written exactly.
-std::string file_text(const CaseInput& input, InputFile file) {
-  std::vector<const InputField*> fields;
-  for (const InputField& field : input_fields()) {
-    if (field.file == file) fields.push_back(&field);
-  }
-  std::sort(fields.begin(), fields.end(),
-            [](const InputField* a, const InputField* b) { return a->position < b->position; });
-  std::string text;
-  for (const InputField* field : fields) {
-    if (!text.empty()) text += ",";
-    text += exact_text(field_value(*field, input));
-  }
-  return text + "\r\n";
-}
-
-std::string file_of(const MemoryFiles& files, const char* name) {
-  const auto found = files.written().find(name);
-  return found == files.written().end() ? std::string() : found->second;
-}
-
-}  // namespace
 
 CaseTexts case_texts(const CaseInput& input, const std::string& hitai) {
-  return CaseTexts{file_text(input, InputFile::syogen), file_text(input, InputFile::parameter),
-                   hitai};
+  return tools::exact_case_texts(input, hitai);
 }
 
-CaseRun run_case_in_memory(const CaseInput& input, const std::string& hitai) {
-  MemoryFiles files(case_texts(input, hitai));
-  const RunOutcome outcome = run_case(files);
+CaseRun run_case_in_memory(const CaseInput& input) {
+  const MemoryRun outcome = run_in_memory(input);
   CaseRun run;
   run.converged = outcome.exit_status == 0;
   run.message = outcome.message;
   // Memory takes every write, so no message names a file.
   run.message_ja = message_utf8(run.message);
   run.message_en = message_meaning(run.message);
-  run.gate = file_of(files, "XYGate.csv");
-  run.stopper = file_of(files, "XYStopper.csv");
-  run.balloon = file_of(files, "XYBalloon.csv");
-  run.surface = file_of(files, "suimen.csv");
-  if (!run.converged) return run;
-  run.summary = file_of(files, "TQSpec.csv");
-  for (const std::string& printed : tools::summary_field_texts(run.summary)) {
-    run.fields.push_back(tools::trimmed(printed));
-  }
-  run.fields.resize(kSummaryFieldCount);
-  for (int i = 0; i < kSummaryFieldCount; ++i) {
-    run.values[static_cast<std::size_t>(i)] = std::strtod(run.fields[i].c_str(), nullptr);
-  }
+  tools::output_texts(outcome.files, run.files);
+  // The drawing and the self-checks take the floor's direction from it
+  // when the stopper's foot lies at the hinge.
+  run.files.syogen = tools::exact_case_texts(input, "").syogen;
+  if (run.converged) run.printed = tools::read_printed_summary(run.files.summary);
   return run;
 }
 
 const std::string& field_text(const CaseRun& run, SummaryId id) {
-  return run.fields[static_cast<std::size_t>(summary_index(id))];
+  return run.printed.text[static_cast<std::size_t>(summary_index(id))];
+}
+
+double field_number(const CaseRun& run, SummaryId id) {
+  return run.printed.value[static_cast<std::size_t>(summary_index(id))];
 }
 
 }  // namespace report

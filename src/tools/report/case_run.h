@@ -1,16 +1,16 @@
-// The program's run of each case of a design, in memory: every file it
+// The program's run of each case of a design, in memory (driver's
+// run_in_memory), with its printed results read back: every file it
 // writes and the message it ends with, as a run in a folder would leave
 // them.
 #ifndef TQWEIR_TOOLS_REPORT_CASE_RUN_H_
 #define TQWEIR_TOOLS_REPORT_CASE_RUN_H_
 
-#include <array>
 #include <string>
-#include <vector>
 
 #include "core/messages.h"
 #include "core/summary_fields.h"
 #include "input/case_reader.h"
+#include "tools/common/run_results.h"
 
 namespace tqweir {
 namespace report {
@@ -20,10 +20,8 @@ struct CaseRun {
   Message message = Message::finished;
   std::string message_ja;         // the error.csv line in UTF-8
   std::string message_en;         // its meaning
-  // TQSpec.csv's fields as printed, padding dropped; empty unless converged.
-  std::vector<std::string> fields;
-  std::array<double, kSummaryFieldCount> values{};  // the printed fields read back
-  std::string gate, stopper, balloon, surface, summary;  // the output files' texts
+  tools::PrintedSummary printed;  // TQSpec.csv's fields; empty unless converged
+  tools::OutputTexts files;       // the output files' texts and syogen.csv
 };
 
 // The three input files of `input`: syogen.csv and parameter.csv written
@@ -31,11 +29,13 @@ struct CaseRun {
 // double), hitai.csv as given.
 CaseTexts case_texts(const CaseInput& input, const std::string& hitai);
 
-// Runs the program's sequence on the files of `input`.
-CaseRun run_case_in_memory(const CaseInput& input, const std::string& hitai);
+// Runs the program's sequence on the case `input`.
+CaseRun run_case_in_memory(const CaseInput& input);
 
-// The printed text of summary field `id` of a converged run.
+// Summary field `id` of a converged run: its printed text, and the number
+// that text prints.
 const std::string& field_text(const CaseRun& run, SummaryId id);
+double field_number(const CaseRun& run, SummaryId id);
 
 }  // namespace report
 }  // namespace tqweir

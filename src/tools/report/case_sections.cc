@@ -1,10 +1,11 @@
 // Sections 3 and 4 and the appendix: the load cases, their results, and
 // every summary field with the input files as given.
 #include "core/summary_fields.h"
+#include "tools/common/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/key_results.h"
-#include "tools/report/number_text.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -41,9 +42,8 @@ std::string case_label(const Design& design, std::size_t index) {
          esc(design.cases[index].name);
 }
 
-std::string load_case_section(const Design& design) {
-  std::string out = "<section id=\"load-cases\">\n<h2>3. " +
-                    en_ja("Load cases", u8"荷重ケース") + "</h2>\n";
+std::string load_case_section(const Design& design, int number) {
+  std::string out = open_section("load-cases", false, number, en_ja("Load cases", u8"荷重ケース"));
   if (design.fields.empty()) {
     out += "<p>" + en_ja("One case: the base case as given.", u8"基本ケースのみ。") + "</p>\n";
   } else {
@@ -99,9 +99,8 @@ std::string load_case_section(const Design& design) {
   return out + "</section>\n";
 }
 
-std::string results_section(const Design& design, const std::vector<CaseRun>& runs) {
-  std::string out = "<section id=\"results\" class=\"new-page\">\n<h2>4. " +
-                    en_ja("Results", u8"計算結果") + "</h2>\n";
+std::string results_section(const Design& design, const std::vector<CaseRun>& runs, int number) {
+  std::string out = open_section("results", true, number, en_ja("Results", u8"計算結果"));
   CaseColumnsTable table;
   table.cls = "results";
   table.label_heads = {"<th>" + en_ja("Result", u8"項目") + "</th>",

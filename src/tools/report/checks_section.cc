@@ -1,8 +1,10 @@
 // Section 5: the design checks.
-#include "tools/report/design_checks.h"
+#include "tools/common/design_checks.h"
+#include "tools/common/number_text.h"
 #include "tools/report/html.h"
-#include "tools/report/number_text.h"
+#include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -15,30 +17,30 @@ std::string result_cell(const Check& check) {
 std::string criterion_name(const Criterion& c) { return en_ja(c.name_en, c.name_ja); }
 
 std::string criteria_table(const std::vector<Criterion>& criteria) {
-  std::string out = "<table class=\"criteria\"><colgroup><col style=\"width:40%\"><col>"
-                    "<col style=\"width:12%\"></colgroup>\n<thead><tr><th>" +
-                    en_ja("Criterion", u8"照査項目") + "</th><th>" +
-                    en_ja("Limit", u8"許容値") + "</th><th>" + en_ja("Unit", u8"単位") +
-                    "</th></tr></thead>\n<tbody>\n";
+  Table table;
+  table.cls = "criteria";
+  table.columns = widths({"40%", "", "12%"});
+  table.head_rows = {head_cells(
+      {en_ja("Criterion", u8"照査項目"), en_ja("Limit", u8"許容値"), en_ja("Unit", u8"単位")})};
   for (const Criterion& c : criteria) {
-    out += "<tr data-criterion=\"" + std::string(c.key) + "\"><td>" + criterion_name(c) +
-           "</td><td>" +
-           (c.given ? esc(c.limit_text) : en_ja("not checked", u8"照査せず")) + "</td><td>" +
-           esc(c.unit) + "</td></tr>\n";
+    table.rows.push_back({" data-criterion=\"" + std::string(c.key) + "\"",
+                          "<td>" + criterion_name(c) + "</td><td>" +
+                              (c.given ? esc(c.limit_text) : en_ja("not checked", u8"照査せず")) +
+                              "</td><td>" + esc(c.unit) + "</td>"});
   }
-  return out + "</tbody></table>\n";
+  return render_table(table);
 }
 
-std::string check_head(const std::string& first) {
-  return "<thead><tr><th>" + first + "</th><th>" + en_ja("Criterion", u8"照査項目") +
-         "</th><th>" + en_ja("Value", u8"値") + "</th><th>" + en_ja("Limit", u8"許容値") +
-         "</th><th>" + en_ja("Ratio", u8"比") + "</th><th>" + en_ja("Result", u8"判定") +
-         "</th></tr></thead>\n";
+// A table of checks whose first column is `first`, without rows.
+Table check_table(const char* cls, const std::string& first) {
+  Table table;
+  table.cls = cls;
+  table.columns = widths({"27%", "27%", "13%", "13%", "10%", ""});
+  table.head_rows = {
+      head_cells({first, en_ja("Criterion", u8"照査項目"), en_ja("Value", u8"値"),
+                  en_ja("Limit", u8"許容値"), en_ja("Ratio", u8"比"), en_ja("Result", u8"判定")})};
+  return table;
 }
-
-const char* kCheckColumns =
-    "<colgroup><col style=\"width:27%\"><col style=\"width:27%\"><col style=\"width:13%\">"
-    "<col style=\"width:13%\"><col style=\"width:10%\"><col></colgroup>\n";
 
 std::string check_cells(const Check& check, const Criterion& c) {
   return "<td class=\"num value\">" + esc(check.value_text) + " " + esc(c.unit) +
@@ -48,11 +50,12 @@ std::string check_cells(const Check& check, const Criterion& c) {
 
 }  // namespace
 
-std::string checks_section(const Design& design, const std::vector<CaseRun>& runs) {
+std::string checks_section(const Design& design, const std::vector<CaseRun>& runs, int number,
+                           int results_number) {
   const std::vector<Criterion> criteria = make_criteria(design.criteria);
-  std::string out = "<section id=\"checks\" class=\"new-page\">\n<h2>5. " +
-                    en_ja("Design checks", u8"照査") + "</h2>\n";
-  out += "<h3>5.1 " + en_ja("Criteria (criteria.csv)", u8"照査基準") + "</h3>\n";
+  std::string out = open_section("checks", true, number, en_ja("Design checks", u8"照査"));
+  Subsections sub(number);
+  out += sub.next(en_ja("Criteria (criteria.csv)", u8"照査基準"));
   out += criteria_table(criteria);
   bool any = false;
   for (const Criterion& c : criteria) any = any || c.given;
@@ -68,42 +71,44 @@ std::string checks_section(const Design& design, const std::vector<CaseRun>& run
                u8"値はプログラムの出力値 (絶対値で照査、内圧は kPa)。比 = 値 / 許容値 "
                u8"(小数3桁に切上げ)。比が 1 以下で OK。") +
          "</p>\n";
-  out += "<h3>5.2 " + en_ja("Checks per case", u8"ケースごとの照査") + "</h3>\n";
-  out += std::string("<table class=\"checks\">") + kCheckColumns + check_head(en_ja("Case", u8"ケース")) +
-         "<tbody>\n";
+  out += sub.next(en_ja("Checks per case", u8"ケースごとの照査"));
+  Table checks = check_table("checks", en_ja("Case", u8"ケース"));
   for (std::size_t i = 0; i < runs.size(); ++i) {
+    const std::string data_case = " data-case=\"" + std::to_string(i + 1) + "\"";
     if (!runs[i].converged) {
-      out += "<tr data-case=\"" + std::to_string(i + 1) + "\"><td>" + case_label(design, i) +
-             "</td><td colspan=\"5\" class=\"ng\">" +
-             en_ja("stopped: not checked (see 4)", u8"計算停止のため照査不能") + "</td></tr>\n";
+      checks.rows.push_back(
+          {data_case, "<td>" + case_label(design, i) + "</td><td colspan=\"5\" class=\"ng\">" +
+                          en_ja("stopped: not checked (see " + std::to_string(results_number) + ")",
+                                u8"計算停止のため照査不能") +
+                          "</td>"});
       continue;
     }
     for (const Criterion& c : criteria) {
       if (!c.given) continue;
-      out += "<tr data-case=\"" + std::to_string(i + 1) + "\" data-criterion=\"" + c.key +
-             "\"><td>" + case_label(design, i) + "</td><td>" + criterion_name(c) + "</td>" +
-             check_cells(check_case(runs[i], c), c) + "</tr>\n";
+      checks.rows.push_back({data_case + " data-criterion=\"" + c.key + "\"",
+                             "<td>" + case_label(design, i) + "</td><td>" + criterion_name(c) +
+                                 "</td>" + check_cells(check_case(runs[i], c), c)});
     }
   }
-  out += "</tbody></table>\n";
-  out += "<h3>5.3 " + en_ja("Governing case of each criterion", u8"各照査の支配ケース") + "</h3>\n";
-  out += std::string("<table class=\"governing\">") + kCheckColumns +
-         check_head(en_ja("Governing case", u8"支配ケース")) + "<tbody>\n";
+  out += render_table(checks);
+  out += sub.next(en_ja("Governing case of each criterion", u8"各照査の支配ケース"));
+  Table governing = check_table("governing", en_ja("Governing case", u8"支配ケース"));
   for (const Criterion& c : criteria) {
     if (!c.given) continue;
     const int g = governing_case(runs, c);
-    out += "<tr data-criterion=\"" + std::string(c.key) + "\"";
+    const std::string data_criterion = " data-criterion=\"" + std::string(c.key) + "\"";
     if (g < 0) {
-      out += "><td colspan=\"6\">" + criterion_name(c) + ": " +
-             en_ja("no case finished", u8"正常終了したケースなし") + "</td></tr>\n";
+      governing.rows.push_back(
+          {data_criterion, "<td colspan=\"6\">" + criterion_name(c) + ": " +
+                               en_ja("no case finished", u8"正常終了したケースなし") + "</td>"});
       continue;
     }
     const std::size_t index = static_cast<std::size_t>(g);
-    out += " data-case=\"" + std::to_string(index + 1) + "\"><td>" + case_label(design, index) +
-           "</td><td>" + criterion_name(c) + "</td>" + check_cells(check_case(runs[index], c), c) +
-           "</tr>\n";
+    governing.rows.push_back({data_criterion + " data-case=\"" + std::to_string(index + 1) + "\"",
+                              "<td>" + case_label(design, index) + "</td><td>" + criterion_name(c) +
+                                  "</td>" + check_cells(check_case(runs[index], c), c)});
   }
-  return out + "</tbody></table>\n</section>\n";
+  return out + render_table(governing) + "</section>\n";
 }
 
 }  // namespace report

@@ -8,6 +8,7 @@
 #include "tools/report/key_results.h"
 #include "tools/report/line_chart.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -16,10 +17,8 @@ namespace {
 // The plot tool's drawing of a converged run, from the run's files; its ids
 // get a prefix per case, as they share the page's one name space.
 std::string section_drawing(const Design& design, const CaseRun& run, std::size_t index) {
-  const std::string syogen = case_texts(design.cases[index].input, design.base.texts.hitai).syogen;
-  return plot::section_svg_from_texts(
-      {run.gate, run.stopper, run.balloon, run.surface, run.summary, syogen},
-      design.cases[index].name, "d" + std::to_string(index + 1) + "-");
+  return plot::section_svg_from_texts(run.files, design.cases[index].name,
+                                      "d" + std::to_string(index + 1) + "-");
 }
 
 // The one field that varies over the cases, when it takes three or more
@@ -38,9 +37,8 @@ const InputField* varied_field(const Design& design) {
 
 }  // namespace
 
-std::string drawings_section(const Design& design, const std::vector<CaseRun>& runs) {
-  std::string out = "<section id=\"drawings\" class=\"new-page\">\n<h2>6. " +
-                    en_ja("Section drawings", u8"断面図") + "</h2>\n";
+std::string drawings_section(const Design& design, const std::vector<CaseRun>& runs, int number) {
+  std::string out = open_section("drawings", true, number, en_ja("Section drawings", u8"断面図"));
   for (std::size_t i = 0; i < runs.size(); ++i) {
     out += "<figure class=\"drawing\" data-case=\"" + std::to_string(i + 1) + "\">\n";
     if (!runs[i].converged) {
@@ -59,7 +57,7 @@ std::string drawings_section(const Design& design, const std::vector<CaseRun>& r
   return out + "</section>\n";
 }
 
-std::string charts_section(const Design& design, const std::vector<CaseRun>& runs) {
+std::string charts_section(const Design& design, const std::vector<CaseRun>& runs, int number) {
   const InputField* field = varied_field(design);
   if (field == nullptr) return "";
   std::vector<std::pair<double, std::size_t>> points;  // x and case index
@@ -80,7 +78,7 @@ std::string charts_section(const Design& design, const std::vector<CaseRun>& run
     series.x_label = x_label;
     for (const auto& p : points) {
       series.x.push_back(p.first);
-      series.y.push_back(std::strtod(key_result_text(runs[p.second], key).c_str(), nullptr));
+      series.y.push_back(key_result_number(runs[p.second], key));
     }
     // A result that does not change with the input says nothing as a curve.
     if (std::all_of(series.y.begin(), series.y.end(),
@@ -99,16 +97,15 @@ std::string charts_section(const Design& design, const std::vector<CaseRun>& run
               "</p>" + chart + "</div>\n";
   }
   if (charts.empty()) return "";
-  std::string out = "<section id=\"charts\" class=\"new-page\">\n<h2>7. " +
-                    en_ja("Operating curves", u8"特性曲線") + "</h2>\n<p>" +
-                    en_ja("Key results of the finished cases against " + x_label + ".",
-                          u8"正常終了したケースの主要結果と " + x_label + u8" の関係。") +
-                    (points.size() < runs.size()
-                         ? " " + en_ja(std::to_string(runs.size() - points.size()) +
-                                           " stopped case(s) are left out.",
-                                       u8"停止したケースは含まない。")
-                         : std::string()) +
-                    "</p>\n<div class=\"charts\">\n";
+  std::string out =
+      open_section("charts", true, number, en_ja("Operating curves", u8"特性曲線")) + "<p>" +
+      en_ja("Key results of the finished cases against " + x_label + ".",
+            u8"正常終了したケースの主要結果と " + x_label + u8" の関係。") +
+      (points.size() < runs.size() ? " " + en_ja(std::to_string(runs.size() - points.size()) +
+                                                     " stopped case(s) are left out.",
+                                                 u8"停止したケースは含まない。")
+                                   : std::string()) +
+      "</p>\n<div class=\"charts\">\n";
   return out + charts + "</div>\n</section>\n";
 }
 

@@ -2,10 +2,13 @@
 #include "core/constants.h"
 #include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
-#include "tools/report/design_checks.h"
+#include "tools/common/count_text.h"
+#include "tools/common/design_checks.h"
+#include "tools/common/number_text.h"
 #include "tools/report/html.h"
-#include "tools/report/number_text.h"
+#include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
@@ -35,9 +38,8 @@ std::string verdict(const Design& design, const std::vector<CaseRun>& runs) {
   const bool good = stopped == 0 && failed == 0;
   std::string out = "<p class=\"verdict " + std::string(good ? "ok" : "ng") + "\">";
   out += std::to_string(runs.size()) + u8" ケース (正常終了 " + std::to_string(finished) +
-         u8", 停止 " + std::to_string(stopped) + ") / " + std::to_string(runs.size()) +
-         " cases (" + std::to_string(finished) + " finished, " + std::to_string(stopped) +
-         " stopped). ";
+         u8", 停止 " + std::to_string(stopped) + ") / " + tools::count_of(runs.size(), "case") +
+         " (" + std::to_string(finished) + " finished, " + std::to_string(stopped) + " stopped). ";
   if (checks == 0) {
     out += u8"照査なし / No criterion checked.";
   } else {
@@ -47,10 +49,10 @@ std::string verdict(const Design& design, const std::vector<CaseRun>& runs) {
   return out + "</p>\n";
 }
 
-std::string constant_row(const char* en, const char* ja, const char* symbol, double value,
-                         const char* unit) {
-  return "<tr><td>" + en_ja(en, ja) + "</td><td>" + esc(symbol) + "</td><td class=\"num\">" +
-         esc(exact_text(value)) + "</td><td>" + esc(unit) + "</td></tr>\n";
+Table::Row constant_row(const char* en, const char* ja, const char* symbol, double value,
+                        const char* unit) {
+  return {"", "<td>" + en_ja(en, ja) + "</td><td>" + esc(symbol) + "</td><td class=\"num\">" +
+                  esc(exact_text(value)) + "</td><td>" + esc(unit) + "</td>"};
 }
 
 }  // namespace
@@ -79,8 +81,8 @@ std::string title_block(const Design& design, const std::vector<CaseRun>& runs,
   return out;
 }
 
-std::string method_section() {
-  std::string out = "<section id=\"method\">\n<h2>1. " + en_ja("Method", u8"計算方法") + "</h2>\n";
+std::string method_section(int number) {
+  std::string out = open_section("method", false, number, en_ja("Method", u8"計算方法"));
   out += u8"<p class=\"ja\">各荷重ケースについて、ヒンジ回りのモーメントが釣り合う袋体内圧を求める。"
          u8"袋体膜の形状は膜理論により、下流水面より上を円弧、下を弾性曲線 (エラスティカ、"
          u8"楕円積分で表す) とし、実寸は与えた袋体周長から定める。内圧パラメータ α "
@@ -97,19 +99,22 @@ std::string method_section() {
          "of " +
          exact_text(kKernelTolerance) +
          ". The results are the program's printed values (TQSpec.csv, three decimals).</p>\n";
-  out += "<table class=\"constants\"><colgroup><col style=\"width:50%\"><col style=\"width:14%\">"
-         "<col style=\"width:20%\"><col></colgroup>\n<thead><tr><th>" +
-         en_ja("Constant", u8"定数") + "</th><th>" + en_ja("Symbol", u8"記号") + "</th><th>" +
-         en_ja("Value", u8"値") + "</th><th>" + en_ja("Unit", u8"単位") +
-         "</th></tr></thead>\n<tbody>\n";
-  out += constant_row("pi as used in every formula", u8"円周率", u8"π", kPi, "");
-  out += constant_row("gravity", u8"重力加速度", "g", kGravity, u8"m/s²");
-  out += constant_row("density of water", u8"水の密度", u8"ρ", kWaterDensity, u8"kg/m³");
-  out += constant_row("atmospheric pressure", u8"大気圧", "p0", kAtmosphericPressure, "Pa");
-  out += constant_row("reference air temperature", u8"基準空気温度", "T0", kReferenceTemperature,
-                      "K");
-  out += constant_row("0 °C in kelvin", u8"0 °C の絶対温度", "", kCelsiusToKelvin, "K");
-  return out + "</tbody></table>\n</section>\n";
+  Table constants;
+  constants.cls = "constants";
+  constants.columns = widths({"50%", "14%", "20%", ""});
+  constants.head_rows = {head_cells({en_ja("Constant", u8"定数"), en_ja("Symbol", u8"記号"),
+                                     en_ja("Value", u8"値"), en_ja("Unit", u8"単位")})};
+  constants.rows.push_back(constant_row("pi as used in every formula", u8"円周率", u8"π", kPi, ""));
+  constants.rows.push_back(constant_row("gravity", u8"重力加速度", "g", kGravity, u8"m/s²"));
+  constants.rows.push_back(
+      constant_row("density of water", u8"水の密度", u8"ρ", kWaterDensity, u8"kg/m³"));
+  constants.rows.push_back(
+      constant_row("atmospheric pressure", u8"大気圧", "p0", kAtmosphericPressure, "Pa"));
+  constants.rows.push_back(constant_row("reference air temperature", u8"基準空気温度", "T0",
+                                        kReferenceTemperature, "K"));
+  constants.rows.push_back(
+      constant_row("0 °C in kelvin", u8"0 °C の絶対温度", "", kCelsiusToKelvin, "K"));
+  return out + render_table(constants) + "</section>\n";
 }
 
 }  // namespace report

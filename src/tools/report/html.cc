@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "tools/plot/svg_page.h"
+#include "tools/common/svg_elements.h"
+#include "tools/report/html_table.h"
 
 namespace tqweir {
 namespace report {
 
-std::string esc(const std::string& text) { return plot::xml_escape(text); }
+std::string esc(const std::string& text) { return tools::xml_escape(text); }
 
 std::string en_ja(const std::string& en, const std::string& ja) {
   return esc(en) + " <span class=\"ja\">" + esc(ja) + "</span>";
@@ -18,26 +19,25 @@ std::string render_case_columns(const CaseColumnsTable& table, std::size_t per_t
   const std::size_t cases = table.case_heads.size();
   for (std::size_t first = 0; first < std::max<std::size_t>(cases, 1); first += per_table) {
     const std::size_t last = std::min(cases, first + per_table);
-    out += "<table class=\"" + table.cls + "\"><colgroup>";
-    for (const std::string& width : table.label_widths) {
-      out += "<col style=\"width:" + width + "\">";
-    }
-    for (std::size_t c = first; c < last; ++c) out += "<col>";
+    Table part;
+    part.cls = table.cls;
+    part.columns = widths(table.label_widths);
+    for (std::size_t c = first; c < last; ++c) part.columns.push_back({});
     // The last, shorter part keeps the column widths of the full ones.
     for (std::size_t c = last; c < first + per_table && cases > per_table; ++c) {
-      out += "<col class=\"spare\">";
+      part.columns.push_back({"", "spare"});
     }
-    out += "</colgroup>\n<thead><tr>";
-    for (const std::string& head : table.label_heads) out += head;
-    for (std::size_t c = first; c < last; ++c) out += table.case_heads[c];
-    out += "</tr></thead>\n<tbody>\n";
+    std::string head;
+    for (const std::string& label : table.label_heads) head += label;
+    for (std::size_t c = first; c < last; ++c) head += table.case_heads[c];
+    part.head_rows = {head};
     for (const CaseColumnsTable::Row& row : table.rows) {
-      out += "<tr>";
-      for (const std::string& label : row.labels) out += label;
-      for (std::size_t c = first; c < last; ++c) out += row.cells[c];
-      out += "</tr>\n";
+      std::string cells;
+      for (const std::string& label : row.labels) cells += label;
+      for (std::size_t c = first; c < last; ++c) cells += row.cells[c];
+      part.rows.push_back({"", cells});
     }
-    out += "</tbody></table>\n";
+    out += render_table(part);
   }
   return out;
 }

@@ -2,79 +2,86 @@
 #include "core/input_fields.h"
 #include "input/derived_quantities.h"
 #include "input/profile_reader.h"
+#include "tools/common/number_text.h"
 #include "tools/report/html.h"
-#include "tools/report/number_text.h"
+#include "tools/report/html_table.h"
 #include "tools/report/plausibility.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/section_heading.h"
 
 namespace tqweir {
 namespace report {
 namespace {
 
 std::string field_table(const CaseInput& input, InputFile file) {
-  std::string out =
-      "<table class=\"fields\"><colgroup><col style=\"width:5%\"><col style=\"width:24%\">"
-      "<col><col style=\"width:10%\"><col style=\"width:13%\"></colgroup>\n<thead><tr><th>#</th><th>" +
-      en_ja("Field", u8"項目") + "</th><th>" + en_ja("Meaning", u8"内容") + "</th><th>" +
-      en_ja("Unit", u8"単位") + "</th><th>" + en_ja("Value", u8"値") +
-      "</th></tr></thead>\n<tbody>\n";
+  Table table;
+  table.cls = "fields";
+  table.columns = widths({"5%", "24%", "", "10%", "13%"});
+  table.head_rows = {head_cells({"#", en_ja("Field", u8"項目"), en_ja("Meaning", u8"内容"),
+                                 en_ja("Unit", u8"単位"), en_ja("Value", u8"値")})};
   for (int position = 1; position <= 12; ++position) {
     for (const InputField& field : input_fields()) {
       if (field.file != file || field.position != position) continue;
       std::string meaning = esc(field.meaning_en);
       if (*field.rule_en != '\0') meaning += " <i>(" + esc(field.rule_en) + ")</i>";
-      out += "<tr><td class=\"num\">" + std::to_string(position) + "</td><td><code>" +
-             esc(field.name) + "</code><br><span class=\"ja\">" + esc(field.meaning_ja) +
-             "</span></td><td>" + meaning + "</td><td>" + esc(field.unit) +
-             "</td><td class=\"num\" data-field=\"" + field.name + "\">" +
-             esc(exact_text(field_value(field, input))) + "</td></tr>\n";
+      table.rows.push_back({"", "<td class=\"num\">" + std::to_string(position) +
+                                    "</td><td><code>" + esc(field.name) +
+                                    "</code><br><span class=\"ja\">" + esc(field.meaning_ja) +
+                                    "</span></td><td>" + meaning + "</td><td>" + esc(field.unit) +
+                                    "</td><td class=\"num\" data-field=\"" + field.name + "\">" +
+                                    esc(exact_text(field_value(field, input))) + "</td>"});
     }
   }
-  return out + "</tbody></table>\n";
+  return render_table(table);
 }
 
 std::string profile_table(const CaseInput& input, const LeafProfile& profile) {
-  std::string out =
-      "<table class=\"profile\"><thead><tr><th rowspan=\"2\">#</th><th colspan=\"2\">" +
-      en_ja("hitai.csv as given", u8"入力値") + "</th><th colspan=\"2\">" +
-      en_ja("laid out at the leaf angle (m, 3 decimals)", u8"扉体角度に配置 (m)") +
-      "</th></tr><tr><th>x</th><th>y</th><th>x</th><th>y</th></tr></thead>\n<tbody>\n";
+  Table table;
+  table.cls = "profile";
+  table.head_rows = {
+      "<th rowspan=\"2\">#</th><th colspan=\"2\">" + en_ja("hitai.csv as given", u8"入力値") +
+          "</th><th colspan=\"2\">" +
+          en_ja("laid out at the leaf angle (m, 3 decimals)", u8"扉体角度に配置 (m)") + "</th>",
+      head_cells({"x", "y", "x", "y"})};
   for (std::size_t i = 0; i < input.points.size(); ++i) {
-    out += "<tr><td class=\"num\">" + std::to_string(i + 1) + "</td><td class=\"num\">" +
-           esc(exact_text(input.points[i].x)) + "</td><td class=\"num\">" +
-           esc(exact_text(input.points[i].y)) + "</td><td class=\"num\">" +
-           fixed_text(profile.node_x[i], 3) + "</td><td class=\"num\">" +
-           fixed_text(profile.node_y[i], 3) + "</td></tr>\n";
+    table.rows.push_back({"", "<td class=\"num\">" + std::to_string(i + 1) +
+                                  "</td><td class=\"num\">" + esc(exact_text(input.points[i].x)) +
+                                  "</td><td class=\"num\">" + esc(exact_text(input.points[i].y)) +
+                                  "</td><td class=\"num\">" + fixed_text(profile.node_x[i], 3) +
+                                  "</td><td class=\"num\">" + fixed_text(profile.node_y[i], 3) +
+                                  "</td>"});
   }
-  return out + "</tbody></table>\n";
+  return render_table(table);
 }
 
-std::string derived_row(const char* en, const char* ja, const char* unit, double value) {
-  return "<tr><td>" + en_ja(en, ja) + "</td><td>" + esc(unit) + "</td><td class=\"num\">" +
-         esc(exact_text(value)) + "</td></tr>\n";
+Table::Row derived_row(const char* en, const char* ja, const char* unit, double value) {
+  return {"", "<td>" + en_ja(en, ja) + "</td><td>" + esc(unit) + "</td><td class=\"num\">" +
+                  esc(exact_text(value)) + "</td>"};
 }
 
 std::string derived_table(const CaseInput& input, const DerivedInput& d,
                           const LeafProfile& profile) {
-  std::string out = "<table class=\"derived\"><colgroup><col><col style=\"width:12%\">"
-                    "<col style=\"width:26%\"></colgroup>\n<thead><tr><th>" +
-                    en_ja("Quantity", u8"項目") + "</th><th>" + en_ja("Unit", u8"単位") +
-                    "</th><th>" + en_ja("Value", u8"値") + "</th></tr></thead>\n<tbody>\n";
-  out += derived_row("leaf angle θ1", u8"扉体角度", "rad", d.theta1);
-  out += derived_row("floor angle θ2", u8"床版角度", "rad", d.theta2);
-  out += derived_row("wedge bisector angle", u8"二等分線角度", "degree", d.bisector_angle_deg);
-  out += derived_row("leaf angle after its clamp to 1°", u8"扉体角度 (下限 1°)", "degree",
-                     d.theta1_deg);
-  out += derived_row("hd_nd after its floor at 1e-05", u8"下流水深比 (下限 1e-05)", "",
-                     d.hd_nd);
-  out += derived_row("tip moment", u8"先端モーメント", u8"N·m/m", d.tip_moment_nm);
-  out += derived_row("stopper tension", u8"ストッパー張力", "N", d.stopper_tension_n);
-  out += derived_row("stopper force per metre of span", u8"単位幅あたりストッパー力", "N/m",
-                     d.stopper_force);
-  out += derived_row("air temperature", u8"空気温度", "K", d.air_temperature_k);
-  out += derived_row("crest height H (highest leaf node)", u8"堰高 H", "m", profile.crest_height);
-  out += derived_row("leaf length along its profile", u8"扉体長", "m", leaf_length(input.points));
-  return out + "</tbody></table>\n";
+  Table table;
+  table.cls = "derived";
+  table.columns = widths({"", "12%", "26%"});
+  table.head_rows = {
+      head_cells({en_ja("Quantity", u8"項目"), en_ja("Unit", u8"単位"), en_ja("Value", u8"値")})};
+  table.rows = {
+      derived_row("leaf angle θ1", u8"扉体角度", "rad", d.theta1),
+      derived_row("floor angle θ2", u8"床版角度", "rad", d.theta2),
+      derived_row("wedge bisector angle", u8"二等分線角度", "degree", d.bisector_angle_deg),
+      derived_row("leaf angle after its clamp to 1°", u8"扉体角度 (下限 1°)", "degree",
+                  d.theta1_deg),
+      derived_row("hd_nd after its floor at 1e-05", u8"下流水深比 (下限 1e-05)", "", d.hd_nd),
+      derived_row("tip moment", u8"先端モーメント", u8"N·m/m", d.tip_moment_nm),
+      derived_row("stopper tension", u8"ストッパー張力", "N", d.stopper_tension_n),
+      derived_row("stopper force per metre of span", u8"単位幅あたりストッパー力", "N/m",
+                  d.stopper_force),
+      derived_row("air temperature", u8"空気温度", "K", d.air_temperature_k),
+      derived_row("crest height H (highest leaf node)", u8"堰高 H", "m", profile.crest_height),
+      derived_row("leaf length along its profile", u8"扉体長", "m", leaf_length(input.points)),
+  };
+  return render_table(table);
 }
 
 }  // namespace
@@ -86,21 +93,22 @@ std::string warning_list(const std::vector<Warning>& warnings) {
   return out + "</ul>\n";
 }
 
-std::string input_section(const Design& design) {
+std::string input_section(const Design& design, int number) {
   const CaseInput& input = design.base.input;
   const DerivedInput derived = derive_quantities(input.syogen, input.parameter);
   const LeafProfile profile = lay_out_profile(input.points, derived.theta1);
-  std::string out = "<section id=\"input\" class=\"new-page\">\n<h2>2. " +
-                    en_ja("Input data of the base case", u8"入力データ (基本ケース)") + "</h2>\n";
-  out += "<h3>2.1 " + en_ja("syogen.csv: structure", u8"構造諸元") + "</h3>\n";
+  std::string out = open_section("input", true, number,
+                                 en_ja("Input data of the base case", u8"入力データ (基本ケース)"));
+  Subsections sub(number);
+  out += sub.next(en_ja("syogen.csv: structure", u8"構造諸元"));
   out += field_table(input, InputFile::syogen);
-  out += "<h3>2.2 " + en_ja("parameter.csv: design case", u8"設計条件") + "</h3>\n";
+  out += sub.next(en_ja("parameter.csv: design case", u8"設計条件"));
   out += field_table(input, InputFile::parameter);
-  out += "<h3>2.3 " + en_ja("hitai.csv: leaf profile", u8"扉体形状") + "</h3>\n";
+  out += sub.next(en_ja("hitai.csv: leaf profile", u8"扉体形状"));
   out += profile_table(input, profile);
-  out += "<h3>2.4 " + en_ja("Derived quantities", u8"誘導量") + "</h3>\n";
+  out += sub.next(en_ja("Derived quantities", u8"誘導量"));
   out += derived_table(input, derived, profile);
-  out += "<h3>2.5 " + en_ja("Plausibility notes", u8"入力値の確認事項") + "</h3>\n";
+  out += sub.next(en_ja("Plausibility notes", u8"入力値の確認事項"));
   out += "<p class=\"small\">" +
          en_ja("Notes only: the program computes with the values as given.",
                u8"注記のみ。計算は入力値のまま行う。") +

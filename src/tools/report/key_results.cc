@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tools/report/number_text.h"
+#include "tools/common/number_text.h"
 
 namespace tqweir {
 namespace report {
@@ -11,6 +11,14 @@ namespace {
 KeyResult from_summary(SummaryId id, bool charted) {
   const SummaryField& f = summary_field(id);
   return {f.name, f.label_en, f.label_ja, f.unit, id, false, charted};
+}
+
+// Both printed with three decimals: the difference in thousandths is exact,
+// and k / 1000 is the double nearest the decimal that "%.3f" prints of it.
+double overflow_depth(const CaseRun& run) {
+  const long long level = std::llround(field_number(run, SummaryId::upstream_level) * 1000);
+  const long long crest = std::llround(field_number(run, SummaryId::crest_height) * 1000);
+  return level > crest ? static_cast<double>(level - crest) / 1000.0 : 0.0;
 }
 
 }  // namespace
@@ -40,10 +48,11 @@ const std::vector<KeyResult>& key_results() {
 
 std::string key_result_text(const CaseRun& run, const KeyResult& key) {
   if (!key.overflow_depth) return field_text(run, key.field);
-  // Both printed with three decimals: the difference in thousandths is exact.
-  const long long level = std::llround(run.values[summary_index(SummaryId::upstream_level)] * 1000);
-  const long long crest = std::llround(run.values[summary_index(SummaryId::crest_height)] * 1000);
-  return fixed_text(level > crest ? static_cast<double>(level - crest) / 1000.0 : 0.0, 3);
+  return fixed_text(overflow_depth(run), 3);
+}
+
+double key_result_number(const CaseRun& run, const KeyResult& key) {
+  return key.overflow_depth ? overflow_depth(run) : field_number(run, key.field);
 }
 
 }  // namespace report

@@ -31,6 +31,9 @@ const std::vector<KeyResult>& key_results();
 // exact as both are).
 std::string key_result_text(const CaseRun& run, const KeyResult& key);
 
+// The number that text prints.
+double key_result_number(const CaseRun& run, const KeyResult& key);
+
 }  // namespace report
 }  // namespace tqweir
 

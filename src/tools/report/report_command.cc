@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "tools/common/base_case.h"
+#include "tools/common/count_text.h"
 #include "tools/common/input_error.h"
 #include "tools/report/pdf_print.h"
 #include "tools/report/report_document.h"
@@ -59,7 +60,7 @@ void check_outputs(const ReportOptions& options) {
 std::string closing_line(const std::vector<CaseRun>& runs, const std::string& path) {
   std::size_t finished = 0;
   for (const CaseRun& run : runs) finished += run.converged ? 1 : 0;
-  return "tqweir-report: " + std::to_string(runs.size()) + " cases, " +
+  return "tqweir-report: " + tools::count_of(runs.size(), "case") + ", " +
          std::to_string(finished) + " finished, " + std::to_string(runs.size() - finished) +
          " stopped; report in " + path + "\n";
 }

@@ -1,10 +1,23 @@
 #include "tools/report/report_document.h"
 
 #include "tools/report/html.h"
+#include "tools/report/search_sections.h"
 #include "tools/report/self_check_section.h"
 
 namespace tqweir {
 namespace report {
+namespace {
+
+// The sections every report has, in their order; the optional ones
+// (charts, limit states, the sealed curve) follow, numbered as they come.
+constexpr int kMethod = 1;
+constexpr int kInput = 2;
+constexpr int kLoadCases = 3;
+constexpr int kResults = 4;
+constexpr int kChecks = 5;
+constexpr int kDrawings = 6;
+
+}  // namespace
 namespace {
 
 // A4 with 15 mm side margins leaves 180 mm of text width; the body is that
@@ -68,9 +81,13 @@ std::vector<CaseRun> run_design(const Design& design) {
   std::vector<CaseRun> runs;
   runs.reserve(design.cases.size());
   for (const LoadCase& c : design.cases) {
-    runs.push_back(run_case_in_memory(c.input, design.base.texts.hitai));
+    runs.push_back(run_case_in_memory(c.input));
   }
   return runs;
+}
+
+std::string numbered_checks_section(const Design& design, const std::vector<CaseRun>& runs) {
+  return checks_section(design, runs, kChecks, kResults);
 }
 
 std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
@@ -80,13 +97,24 @@ std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
   std::string out = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
                     esc(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
   out += title_block(design, runs, context);
-  out += method_section();
-  out += input_section(design);
-  out += load_case_section(design);
-  out += results_section(design, runs);
-  out += checks_section(design, runs);
-  out += drawings_section(design, runs);
-  out += charts_section(design, runs);
+  // The numbered sections, numbered here in the order they stand.
+  out += method_section(kMethod);
+  out += input_section(design, kInput);
+  out += load_case_section(design, kLoadCases);
+  out += results_section(design, runs, kResults);
+  out += checks_section(design, runs, kChecks, kResults);
+  out += drawings_section(design, runs, kDrawings);
+  int number = kDrawings;
+  // A design without operating curves has no such section and no number for it.
+  const std::string charts = charts_section(design, runs, number + 1);
+  if (!charts.empty()) ++number;
+  out += charts;
+  const std::string limits = limit_states_section(design, number + 1);
+  if (!limits.empty()) ++number;
+  out += limits;
+  const std::string sealed = sealed_section(design, number + 1);
+  if (!sealed.empty()) ++number;
+  out += sealed;
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
   return out + "</body>\n</html>\n";

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/design.h"
 #include "tools/report/case_run.h"
-#include "tools/report/design.h"
 #include "tools/report/plausibility.h"
 
 namespace tqweir {
@@ -25,31 +25,34 @@ struct ReportContext {
 std::string title_block(const Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context);
 
-// 1. The method: membrane theory, bisection, constants.
-std::string method_section();
+// The numbered sections, each given its `number` (report_html numbers
+// them in order). The method: membrane theory, bisection, constants.
+std::string method_section(int number);
 
-// 2. The base case's input: every field, the leaf profile, the derived
+// The base case's input: every field, the leaf profile, the derived
 // quantities and the plausibility notes.
-std::string input_section(const Design& design);
+std::string input_section(const Design& design, int number);
 
 // The plausibility notes as a list, or a line saying there are none.
 std::string warning_list(const std::vector<Warning>& warnings);
 
-// 3. What each load case changes; notes that a case adds to the base's.
-std::string load_case_section(const Design& design);
+// What each load case changes; notes that a case adds to the base's.
+std::string load_case_section(const Design& design, int number);
 
-// 4. The key results of every case, or the message of one that stopped.
-std::string results_section(const Design& design, const std::vector<CaseRun>& runs);
+// The key results of every case, or the message of one that stopped.
+std::string results_section(const Design& design, const std::vector<CaseRun>& runs, int number);
 
-// 5. The criteria, each case's checks and the governing case per criterion.
-std::string checks_section(const Design& design, const std::vector<CaseRun>& runs);
+// The criteria, each case's checks and the governing case per criterion;
+// a stopped case refers to the results, section `results_number`.
+std::string checks_section(const Design& design, const std::vector<CaseRun>& runs, int number,
+                           int results_number);
 
-// 6. The section drawing of every converged case.
-std::string drawings_section(const Design& design, const std::vector<CaseRun>& runs);
+// The section drawing of every converged case.
+std::string drawings_section(const Design& design, const std::vector<CaseRun>& runs, int number);
 
-// 7. Operating curves when the cases vary one input over three or more
+// Operating curves when the cases vary one input over three or more
 // values and at least two cases converged; "" otherwise.
-std::string charts_section(const Design& design, const std::vector<CaseRun>& runs);
+std::string charts_section(const Design& design, const std::vector<CaseRun>& runs, int number);
 
 // Appendix: the 27 summary fields of every case, and the input files.
 std::string appendix_section(const Design& design, const std::vector<CaseRun>& runs);

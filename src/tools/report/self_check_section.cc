@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "tools/report/html.h"
+#include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
 #include "tools/verify/self_check.h"
 
@@ -17,21 +18,25 @@ std::string number(const char* format, double v) {
 }
 
 std::string case_table(const std::vector<verify::SelfCheck>& checks) {
-  std::string out = "<table class=\"self-check\">\n<colgroup><col style=\"width:40%\"><col><col><col>"
-                    "<col><col style=\"width:8%\"></colgroup>\n<thead><tr><th>" +
-                    en_ja("Check", u8"検証項目") + "</th><th>" + en_ja("From the files", u8"再計算値") +
-                    "</th><th>" + en_ja("Expected", u8"期待値") + "</th><th>" +
-                    en_ja("Difference", u8"差") + "</th><th>" + en_ja("Tolerance", u8"許容差") +
-                    "</th><th></th></tr></thead>\n<tbody>\n";
+  Table table;
+  table.cls = "self-check";
+  table.own_lines = true;
+  table.columns = widths({"40%", "", "", "", "", "8%"});
+  table.head_rows = {
+      head_cells({en_ja("Check", u8"検証項目"), en_ja("From the files", u8"再計算値"),
+                  en_ja("Expected", u8"期待値"), en_ja("Difference", u8"差"),
+                  en_ja("Tolerance", u8"許容差"), ""})};
   for (const verify::SelfCheck& c : checks) {
     const std::string unit = c.unit.empty() ? "" : " " + c.unit;
-    out += "<tr><td>" + en_ja(c.what_en, c.what_ja) + "</td><td class=\"num\">" +
-           esc(number("%.6g", c.value) + unit) + "</td><td class=\"num\">" +
-           esc(number("%.6g", c.expected) + unit) + "</td><td class=\"num\">" +
-           number("%.1e", c.difference) + "</td><td class=\"num\">" + number("%.1e", c.tolerance) +
-           "</td><td class=\"result " + (c.ok() ? "ok\">OK" : "ng\">NOOK") + "</td></tr>\n";
+    table.rows.push_back({"", "<td>" + en_ja(c.what_en, c.what_ja) + "</td><td class=\"num\">" +
+                                  esc(number("%.6g", c.value) + unit) + "</td><td class=\"num\">" +
+                                  esc(number("%.6g", c.expected) + unit) +
+                                  "</td><td class=\"num\">" + number("%.1e", c.difference) +
+                                  "</td><td class=\"num\">" + number("%.1e", c.tolerance) +
+                                  "</td><td class=\"result " + (c.ok() ? "ok\">OK" : "ng\">NOOK") +
+                                  "</td>"});
   }
-  return out + "</tbody>\n</table>\n";
+  return render_table(table);
 }
 
 }  // namespace
@@ -47,9 +52,8 @@ std::string self_check_section(const Design& design, const std::vector<CaseRun>&
   for (std::size_t i = 0; i < runs.size() && i < design.cases.size(); ++i) {
     if (!runs[i].converged) continue;
     const CaseRun& r = runs[i];
-    const verify::RunTexts texts{r.gate, r.stopper, r.balloon, r.surface, r.summary};
     out += "<h3>" + case_label(design, i) + "</h3>\n" +
-           case_table(verify::self_checks(design.cases[i].input, texts));
+           case_table(verify::self_checks(design.cases[i].input, r.files));
   }
   return out + "</section>\n";
 }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/design.h"
 #include "tools/report/case_run.h"
-#include "tools/report/design.h"
 
 namespace tqweir {
 namespace report {

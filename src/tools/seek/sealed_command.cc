@@ -6,10 +6,9 @@
 #include "tools/common/base_case.h"
 #include "tools/common/csv_cells.h"
 #include "tools/common/input_error.h"
+#include "tools/common/number_text.h"
 #include "tools/common/range_spec.h"
-#include "tools/report/number_text.h"
-#include "tools/seek/output_guard.h"
-#include "tools/seek/sealed_bag.h"
+#include "tools/common/sealed_bag.h"
 #include "tools/seek/seek_command.h"
 #include "tools/sweep/result_table.h"
 
@@ -67,29 +66,20 @@ int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err)
   }
   const tools::BaseCase base = tools::read_base_case(options.dir);
   const std::string output = options.output.empty() ? "sealed.csv" : options.output;
-  check_output_file(output, {join_path(options.dir, "syogen.csv"),
-                             join_path(options.dir, "parameter.csv"),
-                             join_path(options.dir, "hitai.csv")});
-  const CaseResult sealed = sealed_base(base.input);
-  if (!sealed.finished) {
-    throw tools::InputError("the base case stops, so it puts no air in the bag: " +
-                            message_utf8(sealed.message));
-  }
-  const double air_volume = sealed.values[static_cast<std::size_t>(summary_index(SummaryId::air_volume))];
-
+  const std::string refusal = output_refusal(output, tools::base_case_paths(options.dir));
+  if (!refusal.empty()) throw tools::InputError(refusal);
   const auto start = std::chrono::steady_clock::now();
-  std::vector<SealedState> states;
-  int solves = 1;
+  const SealedCurve curve = sealed_curve(base.input, load, tools::range_values(load, range.texts));
+  if (!curve.base.finished) {
+    throw tools::InputError("the base case stops, so it puts no air in the bag: " +
+                            message_utf8(curve.base.message));
+  }
+  const std::vector<SealedState>& states = curve.states;
+  const double air_volume = curve.air_volume;
+  const int solves = curve.solves;
   int counts[3] = {0, 0, 0};
-  for (const std::string& text : range.texts) {
-    double value = 0.0;
-    std::string why;
-    parse_field_value(load, text, value, why);
-    const SealedState* previous = states.empty() ? nullptr : &states.back();
-    const SealedState state = sealed_state(base.input, load, value, air_volume, SealedSettings(), previous);
-    states.push_back(state);
-    solves += states.back().solves;
-    ++counts[states.back().regime == "stopper" ? 0 : states.back().regime == "slack" ? 1 : 2];
+  for (const SealedState& s : states) {
+    ++counts[s.regime == "stopper" ? 0 : s.regime == "slack" ? 1 : 2];
   }
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

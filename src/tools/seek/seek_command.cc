@@ -4,12 +4,12 @@
 #include <filesystem>
 
 #include "core/file_io.h"
-#include "driver/run_directory.h"
+#include "driver/memory_run.h"
+#include "tools/common/base_case.h"
+#include "tools/common/case_files.h"
 #include "tools/common/input_error.h"
-#include "tools/common/summary_text.h"
-#include "tools/report/case_run.h"
-#include "tools/report/number_text.h"
-#include "tools/seek/output_guard.h"
+#include "tools/common/number_text.h"
+#include "tools/common/run_results.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -46,6 +46,25 @@ const std::vector<std::string> kCaseFileNames = {
     "syogen.csv", "parameter.csv", "hitai.csv", "error.csv", "suimen.csv",
     "XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"};
 
+// OUT_DIR: a folder (created when missing) other than the case's own, and
+// each of the nine names in it a file an output may replace as any -o may
+// (never an input of the command, also through a link, nor anything but a
+// regular file).
+void check_output_folder(const std::string& dir, const std::string& input_dir) {
+  std::error_code error;
+  if (std::filesystem::equivalent(dir, input_dir, error) && !error) {
+    throw tools::InputError("-o " + dir + " is the folder of the input case; give another folder");
+  }
+  const std::filesystem::file_status status = std::filesystem::status(dir, error);
+  if (!std::filesystem::exists(status)) return;
+  if (!std::filesystem::is_directory(status)) throw tools::InputError("-o " + dir + " is not a folder");
+  const std::vector<std::string> inputs = tools::base_case_paths(input_dir);
+  for (const std::string& name : kCaseFileNames) {
+    const std::string refusal = output_refusal(join_path(dir, name), inputs);
+    if (!refusal.empty()) throw tools::InputError("-o " + dir + ": " + refusal);
+  }
+}
+
 std::string stop_text(const Sample& s) {
   return "\"" + message_utf8(static_cast<Message>(s.stop)) + "\"";
 }
@@ -77,7 +96,7 @@ struct FoundCase {
 
 FoundCase found_case(const SeekPlan& plan, double value) {
   FoundCase found;
-  found.texts = report::case_texts(with_value(plan.input, *plan.field, value), plan.hitai);
+  found.texts = tools::exact_case_texts(with_value(plan.input, *plan.field, value), plan.hitai);
   found.run = run_in_memory(found.texts);
   return found;
 }
@@ -103,15 +122,13 @@ void print_found(const SeekPlan& plan, const Edge& edge, const FoundCase& found,
   const std::string name = plan.field->name;
   out << "  value found: " << name << " = " << exact_text(value.x) << "\n";
   if (plan.kind != SeekKind::stop) {
-    const std::string printed = tools::trimmed(tools::summary_field_texts(
-        found.run.files.at("TQSpec.csv"))[static_cast<std::size_t>(summary_index(plan.goal.field))]);
+    const std::string printed = tools::read_printed_summary(found.run.file("TQSpec.csv"))
+                                    .text[static_cast<std::size_t>(summary_index(plan.goal.field))];
     out << "  result reached: " << quantity_name(plan) << " = "
         << exact_text(value.excess + plan.goal.target) << " unrounded; "
         << summary_field(plan.goal.field).column << " " << printed << " as printed";
     if (plan.kind == SeekKind::criterion) {
-      const report::CaseRun run = report::run_case_in_memory(
-          with_value(plan.input, *plan.field, value.x), plan.hitai);
-      out << ", ratio " << report::ratio_text(report::check_case(run, plan.criterion).ratio)
+      out << ", ratio " << report::ratio_text(report::check_printed(printed, plan.criterion).ratio)
           << " as tqweir-report checks it (limit " << plan.criterion.limit_text << " "
           << plan.criterion.unit << ")";
     }
@@ -233,7 +250,7 @@ int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
     }
     if (!options.sealed.empty()) return run_sealed(options, out, err);
     plan = make_seek_plan(options);
-    if (!options.output.empty()) check_output_folder(options.output, options.dir, kCaseFileNames);
+    if (!options.output.empty()) check_output_folder(options.output, options.dir);
   } catch (const tools::InputError& error) {
     err << "tqweir-seek: " << error.what() << "\n";
     if (options.dir.empty()) err << kSeekUsage;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tools/common/command_line.h"
 #include "tools/common/input_error.h"
 
 namespace tqweir {
@@ -34,51 +35,39 @@ double tolerance_value(const std::string& text) {
 }  // namespace
 
 SeekOptions parse_seek_options(int argc, const char* const* argv) {
+  enum { kHelp, kVersion, kOutput, kVary, kUntil, kCase, kSealed, kPick, kScan, kTolerance };
+  const tools::CommandWords words = tools::split_command_line(
+      argc, argv,
+      {{kHelp, {"-h", "--help"}, ""},
+       {kVersion, {"--version"}, ""},
+       {kOutput, {"-o", "--output"}, "a name"},
+       {kVary, {"--vary"}, "FIELD=LO:HI"},
+       {kUntil, {"--until"}, "RESULT=VALUE, a criterion or stop"},
+       {kCase, {"--case"}, "a load case's name"},
+       {kSealed, {"--sealed"}, "FIELD=FROM:TO:STEP"},
+       {kPick, {"--pick"}, "a whole number"},
+       {kScan, {"--scan"}, "a whole number"},
+       {kTolerance, {"--tol"}, "a number"}});
   SeekOptions options;
-  std::vector<std::string> positional;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    std::string inline_value;
-    bool has_inline = false;
-    const std::size_t eq = arg.find('=');
-    if (arg.compare(0, 2, "--") == 0 && eq != std::string::npos) {
-      inline_value = arg.substr(eq + 1);
-      arg = arg.substr(0, eq);
-      has_inline = true;
-    }
-    const auto value = [&]() -> std::string {
-      if (has_inline) return inline_value;
-      if (i + 1 >= argc) throw tools::InputError(arg + " needs a value");
-      return argv[++i];
-    };
-    if (arg == "-h" || arg == "--help") {
-      options.help = true;
-    } else if (arg == "--version") {
-      options.version = true;
-    } else if (arg == "-o" || arg == "--output") {
-      options.output = value();
-      if (options.output.empty()) throw tools::InputError(arg + " needs a name");
-    } else if (arg == "--vary") {
-      options.vary = value();
-    } else if (arg == "--until") {
-      options.until = value();
-    } else if (arg == "--case") {
-      options.case_name = value();
-      options.has_case = true;
-    } else if (arg == "--sealed") {
-      options.sealed = value();
-    } else if (arg == "--pick") {
-      options.pick = whole_number(arg, value(), 1, kMaxScanIntervals);
-    } else if (arg == "--scan") {
-      options.scan = whole_number(arg, value(), 1, kMaxScanIntervals);
-    } else if (arg == "--tol") {
-      options.tolerance = tolerance_value(value());
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      throw tools::InputError("unknown option " + arg);
-    } else {
-      positional.push_back(arg);
+  for (const tools::GivenOption& option : words.options) {
+    const std::string& value = option.value;
+    switch (option.id) {
+      case kHelp: options.help = true; break;
+      case kVersion: options.version = true; break;
+      case kOutput: options.output = value; break;
+      case kVary: options.vary = value; break;
+      case kUntil: options.until = value; break;
+      case kCase:
+        options.case_name = value;
+        options.has_case = true;
+        break;
+      case kSealed: options.sealed = value; break;
+      case kPick: options.pick = whole_number(option.name, value, 1, kMaxScanIntervals); break;
+      case kScan: options.scan = whole_number(option.name, value, 1, kMaxScanIntervals); break;
+      case kTolerance: options.tolerance = tolerance_value(value); break;
     }
   }
+  const std::vector<std::string>& positional = words.positional;
   if (options.help || options.version) return options;
   if (positional.empty()) throw tools::InputError("no CASE_DIR given");
   if (positional.size() > 1) throw tools::InputError("unexpected argument " + positional[1]);

@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "tools/common/base_case.h"
+#include "tools/common/design.h"
 #include "tools/common/input_error.h"
-#include "tools/report/design.h"
+#include "tools/common/limit_states.h"
 
 namespace tqweir {
 namespace seek {
@@ -31,15 +32,6 @@ std::string result_list() {
   return list;
 }
 
-// The criterion's unit per printed unit, as the report converts it: the
-// report's check of a run whose printed fields all read 1.
-double unit_scale(const report::Criterion& criterion) {
-  report::CaseRun one;
-  one.converged = true;
-  one.fields.assign(kSummaryFieldCount, "1.000");
-  return report::check_case(one, criterion).value;
-}
-
 void resolve_criterion(const SeekOptions& options, int index, SeekPlan& plan) {
   const report::Design design = report::read_design(options.dir, {});
   if (options.has_case) {
@@ -60,10 +52,7 @@ void resolve_criterion(const SeekOptions& options, int index, SeekPlan& plan) {
   if (!plan.criterion.given) {
     throw InputError(options.dir + "/criteria.csv does not give " + plan.until);
   }
-  plan.goal.field = plan.criterion.field;
-  plan.goal.magnitude = true;
-  plan.goal.scale = unit_scale(plan.criterion) / plan.criterion.limit;
-  plan.goal.target = 1.0;
+  plan.goal = report::criterion_goal(plan.criterion);
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tools/report/design_checks.h"
-#include "tools/seek/case_probe.h"
+#include "tools/common/case_probe.h"
+#include "tools/common/design_checks.h"
 #include "tools/seek/seek_options.h"
 
 namespace tqweir {

@@ -3,32 +3,17 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <new>
 #include <system_error>
 #include <thread>
 
-#include "core/stop.h"
+#include "driver/memory_run.h"
 
 namespace tqweir {
 namespace sweep {
 namespace {
-
-// The readers refuse a file with a value that is not finite; a value
-// written in a table reaches the case without that reader, so the same
-// refusal is made here, syogen.csv first as it is read first.
-void refuse_non_finite(const CaseInput& input) {
-  for (InputFile file : {InputFile::syogen, InputFile::parameter}) {
-    for (const InputField& field : input_fields()) {
-      if (field.file == file && !std::isfinite(field_value(field, input))) {
-        throw StopRun(file == InputFile::syogen ? Message::syogen_invalid
-                                                : Message::parameter_invalid);
-      }
-    }
-  }
-}
 
 CaseOutcome stopped(Message message) {
   CaseOutcome outcome;
@@ -38,23 +23,20 @@ CaseOutcome stopped(Message message) {
 }
 
 CaseOutcome solved_outcome(const CaseInput& input) {
-  refuse_non_finite(input);
-  const SolvedCase solved = solve_case(input, SurfaceSink());
-  CaseOutcome outcome = stopped(Message::finished);
-  outcome.ok = true;
-  outcome.summary = solved.summary.text;
+  const MemoryRun run = run_in_memory(input);
+  CaseOutcome outcome = stopped(run.message);
+  outcome.ok = run.exit_status == 0;
+  if (outcome.ok) outcome.summary = run.summary.text;
   return outcome;
 }
 
 // Runs `solve` and turns anything it throws into the case's outcome, so
 // that one case never ends the others. A failed allocation leaves an empty
-// log, as the program's run does.
+// log, as the program's run does; a stop is already the run's outcome.
 template <typename Solve>
 CaseOutcome guarded(const Solve& solve) {
   try {
     return solve();
-  } catch (const StopRun& stop) {
-    return stopped(stop.message());
   } catch (const std::bad_alloc&) {
     CaseOutcome outcome;
     outcome.status = "out_of_memory";

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/case_solver.h"
+#include "core/run_state.h"
 #include "tools/common/case_table.h"
 
 namespace tqweir {
@@ -21,10 +21,8 @@ struct CaseOutcome {
 };
 
 // Solves a case whose inputs are in memory exactly as the program would
-// solve them read from files: a non-finite syogen value stops it as
-// syogen_invalid, then a non-finite parameter value as parameter_invalid
-// (the readers' refusals, in the order the files are read), then
-// solve_case with its own checks. Never throws: a stop is the outcome, and
+// solve them read from files (run_in_memory: the readers' checks in their
+// order, then the solve's). Never throws: a stop is the outcome, and
 // so is a failed allocation ("out_of_memory", with the empty log that run
 // leaves) or any other exception ("internal_error", empty message).
 CaseOutcome solve_one(const CaseInput& input);

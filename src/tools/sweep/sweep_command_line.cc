@@ -8,6 +8,7 @@
 
 #include "core/file_io.h"
 #include "tools/common/base_case.h"
+#include "tools/common/count_text.h"
 #include "tools/common/input_error.h"
 #include "tools/common/range_spec.h"
 #include "tools/sweep/case_outcome.h"
@@ -81,11 +82,6 @@ std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const tools:
   return outcomes;
 }
 
-// "1 case", "36 cases".
-std::string count_of(std::size_t n, const char* thing) {
-  return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
-}
-
 // "tqweir-sweep: 36 cases, 35 ok, 1 stopped, in 0.53 s on 2 threads; ..."
 std::string closing_line(const std::vector<CaseOutcome>& outcomes, double seconds, int threads,
                          const std::string& output) {
@@ -94,9 +90,9 @@ std::string closing_line(const std::vector<CaseOutcome>& outcomes, double second
   const std::size_t used = std::min(static_cast<std::size_t>(threads), outcomes.size());
   char time[32];
   std::snprintf(time, sizeof time, "%.2f s", seconds);
-  return "tqweir-sweep: " + count_of(outcomes.size(), "case") + ", " + std::to_string(ok) +
+  return "tqweir-sweep: " + tools::count_of(outcomes.size(), "case") + ", " + std::to_string(ok) +
          " ok, " + std::to_string(outcomes.size() - ok) + " stopped, in " + time + " on " +
-         count_of(used, "thread") + "; results in " + output + "\n";
+         tools::count_of(used, "thread") + "; results in " + output + "\n";
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "tools/common/input_error.h"
-#include "tools/common/option_value.h"
+#include "tools/common/command_line.h"
 
 namespace tqweir {
 namespace sweep {
@@ -25,28 +25,25 @@ int parse_threads(const std::string& text) {
 }  // namespace
 
 SweepOptions parse_sweep_options(int argc, const char* const* argv) {
+  enum { kHelp, kVersion, kOutput, kThreads, kRange };
+  const tools::CommandWords words = tools::split_command_line(
+      argc, argv,
+      {{kHelp, {"-h", "--help"}, ""},
+       {kVersion, {"--version"}, ""},
+       {kOutput, {"-o", "--output"}, "a file name"},
+       {kThreads, {"-j", "--jobs"}, threads_wanted()},
+       {kRange, {"--range"}, "NAME=FROM:TO:STEP"}});
   SweepOptions options;
-  std::vector<std::string> positional;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "-h" || arg == "--help") {
-      options.help = true;
-    } else if (arg == "--version") {
-      options.version = true;
-    } else if (arg == "-o" || arg == "--output") {
-      options.output = tools::option_value(argc, argv, i, "a file name");
-    } else if (arg == "-j" || arg == "--jobs") {
-      options.threads = parse_threads(tools::option_value(argc, argv, i, threads_wanted()));
-    } else if (arg == "--range") {
-      options.ranges.push_back(tools::option_value(argc, argv, i, "NAME=FROM:TO:STEP"));
-    } else if (arg.compare(0, 8, "--range=") == 0) {
-      options.ranges.push_back(arg.substr(8));
-    } else if (tools::is_option(arg)) {
-      throw tools::InputError("unknown option " + arg);
-    } else {
-      positional.push_back(arg);
+  for (const tools::GivenOption& option : words.options) {
+    switch (option.id) {
+      case kHelp: options.help = true; break;
+      case kVersion: options.version = true; break;
+      case kOutput: options.output = option.value; break;
+      case kThreads: options.threads = parse_threads(option.value); break;
+      case kRange: options.ranges.push_back(option.value); break;
     }
   }
+  const std::vector<std::string>& positional = words.positional;
   if (options.help || options.version) return options;
   if (positional.empty()) throw tools::InputError("no BASE_DIR given");
   options.base_dir = positional[0];

@@ -1,75 +1,39 @@
 #include "tools/verify/run_geometry.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <sstream>
 
 #include "core/stop.h"
 #include "driver/case_solver.h"
-#include "tools/common/summary_text.h"
+#include "tools/common/plane_distance.h"
 
 namespace tqweir {
 namespace verify {
-namespace {
-
-// Rows of comma-separated numbers; false when a row has fewer than `n`.
-bool read_rows(const std::string& text, std::size_t n, std::vector<std::vector<double>>& rows) {
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    std::vector<double> row;
-    const char* p = line.c_str();
-    for (;;) {
-      char* end = nullptr;
-      const double v = std::strtod(p, &end);
-      if (end == p || !std::isfinite(v)) return false;
-      row.push_back(v);
-      if (*end != ',') break;
-      p = end + 1;
-    }
-    if (row.size() < n) return false;
-    rows.push_back(row);
-  }
-  return true;
-}
-
-bool read_points(const std::string& text, std::vector<Point>& points) {
-  std::vector<std::vector<double>> rows;
-  if (!read_rows(text, 2, rows)) return false;
-  for (const auto& r : rows) points.push_back({r[0], r[1]});
-  return true;
-}
-
-}  // namespace
 
 double RunGeometry::summary_value(SummaryId id) const {
-  return summary[static_cast<std::size_t>(summary_index(id))];
+  return summary.value[static_cast<std::size_t>(summary_index(id))];
 }
 
 double polyline_length(const std::vector<Point>& points, std::size_t begin, std::size_t end) {
   double length = 0.0;
   for (std::size_t i = begin + 1; i < end; ++i) {
-    length += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
+    length += tools::plane_distance(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
   }
   return length;
 }
 
 RunGeometry read_run_geometry(const CaseInput& input, const RunTexts& files) {
   RunGeometry g;
-  std::vector<Point> gate;
-  std::vector<std::vector<double>> surface;
-  if (!read_points(files.gate, gate) || gate.size() < 3) return g;
-  if (!read_points(files.stopper, g.stopper) || g.stopper.size() != 2) return g;
-  if (!read_points(files.balloon, g.outline)) return g;
-  if (!read_rows(files.surface, 4, surface)) return g;
-  g.leaf.assign(gate.begin() + 1, gate.end());
-  for (const auto& r : surface) g.surface.push_back({r[0], r[2], r[3]});
-  for (const std::string& field : tools::summary_field_texts(files.summary)) {
-    g.summary.push_back(std::strtod(field.c_str(), nullptr));
+  tools::RunResults results;
+  try {
+    results = tools::parse_outputs(files);
+  } catch (const tools::RunFilesError&) {
+    return g;
   }
-  if (g.summary.size() != static_cast<std::size_t>(kSummaryFieldCount)) return g;
+  g.leaf = results.leaf;
+  g.stopper = {results.stopper_anchor, results.stopper_foot};
+  g.outline = results.bag;
+  g.surface = results.surface;
+  g.summary = results.summary;
   try {
     const RunState state = prepare_run_state(input);
     g.theta1 = state.derived.theta1;

@@ -4,14 +4,12 @@
 #include <cstdlib>
 #include <map>
 
-#include "core/stop.h"
 #include "core/summary_fields.h"
 #include "driver/case_solver.h"
-#include "driver/run_directory.h"
-#include "driver/run_files.h"
+#include "driver/memory_run.h"
 #include "input/case_reader.h"
+#include "tools/common/run_results.h"
 #include "tools/verify/problem.h"
-#include "tools/common/summary_text.h"
 #include "tools/verify/run_geometry.h"
 #include "tools/verify/self_check.h"
 
@@ -20,11 +18,6 @@ namespace verify {
 namespace {
 
 const char kGroup[] = "Self-checks of finished runs";
-
-std::string written(const MemoryFiles& files, const char* name) {
-  const auto found = files.written().find(name);
-  return found == files.written().end() ? std::string() : found->second;
-}
 
 std::string base_name(const std::string& dir) {
   const std::size_t slash = dir.find_last_of('/');
@@ -49,7 +42,7 @@ void discharge_problem(std::ostream& out, const std::string& name, const CaseInp
   const double crest = prepare_run_state(input).profile.crest_height;
   const double h = input.parameter.upstream_level - crest;
   if (h <= 0) return;
-  const std::vector<std::string> fields = tools::summary_field_texts(summary);
+  const tools::PrintedSummary printed = tools::read_printed_summary(summary);
   Problem p;
   p.group = "Section: overflow discharge";
   p.id = name + " discharge";
@@ -57,7 +50,7 @@ void discharge_problem(std::ostream& out, const std::string& name, const CaseInp
   p.reference = "weir formula with the case's C and h";
   p.kind = "analytical";
   p.reference_value = input.syogen.discharge_coefficient * std::pow(h, 1.5);
-  p.value = std::strtod(fields[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))].c_str(), nullptr);
+  p.value = printed.value[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))];
   p.tolerance = 0.5e-3;
   print_problem(out, p);
 }
@@ -73,21 +66,15 @@ void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) 
       print_problem(out, failed(name, "the case's input files read"));
       continue;
     }
-    CaseInput input;
-    try {
-      input = read_case_texts(texts);
-    } catch (const StopRun&) {
-      print_problem(out, failed(name, "the case's input files read"));
+    const MemoryRun outcome = run_in_memory(texts);
+    if (outcome.exit_status != 0) {
+      print_problem(out, failed(name, outcome.read ? "the case finishes" : "the case's input files read"));
       continue;
     }
-    MemoryFiles files(texts);
-    if (run_case(files).exit_status != 0) {
-      print_problem(out, failed(name, "the case finishes"));
-      continue;
-    }
-    const RunTexts run{written(files, "XYGate.csv"), written(files, "XYStopper.csv"),
-                       written(files, "XYBalloon.csv"), written(files, "suimen.csv"),
-                       written(files, "TQSpec.csv")};
+    const CaseInput& input = outcome.input;
+    RunTexts run;
+    tools::output_texts(outcome.files, run);
+    run.syogen = texts.syogen;
     for (const SelfCheck& c : self_checks(input, run)) {
       Problem p;
       p.group = kGroup;

@@ -11,18 +11,13 @@
 #include <vector>
 
 #include "core/run_state.h"
+#include "tools/common/run_results.h"
 
 namespace tqweir {
 namespace verify {
 
-// The texts of a finished run's files.
-struct RunTexts {
-  std::string gate;     // XYGate.csv
-  std::string stopper;  // XYStopper.csv
-  std::string balloon;  // XYBalloon.csv
-  std::string surface;  // suimen.csv
-  std::string summary;  // TQSpec.csv
-};
+// The texts of a finished run's files (syogen.csv unused).
+using RunTexts = tools::OutputTexts;
 
 struct SelfCheck {
   std::string id;       // short key, e.g. "outline-closed"

@@ -160,8 +160,6 @@
   }
 
   // ---- solving and showing -------------------------------------------------
-  const latin1 = new TextDecoder('latin1');
-
   function showMessage(run) {
     const log = run.files['error.csv'];
     const line = log ? new TextDecoder('shift_jis').decode(log).replace(/\r?\n$/, '') : '';
@@ -177,7 +175,7 @@
   function showResults(run) {
     const tbody = $('results-rows');
     tbody.textContent = '';
-    const printed = run.files['TQSpec.csv'] ? latin1.decode(run.files['TQSpec.csv']).split(',') : [];
+    const printed = run.files['TQSpec.csv'] ? window.tqweir.printedSummary(run.files['TQSpec.csv']) : [];
     window.tqweir.tables.summary.forEach((f, i) => {
       const row = make('tr');
       row.appendChild(make('td', {class: 'pos'}, String(i + 1)));
@@ -186,7 +184,7 @@
       label.appendChild(make('span', {class: 'ja', lang: 'ja'}, f.label_ja));
       row.appendChild(label);
       row.appendChild(make('td', {class: 'value', 'data-field': f.name},
-        printed[i] !== undefined ? printed[i].trim() : '–'));
+        printed[i] !== undefined ? printed[i].text : '–'));
       row.appendChild(make('td', {class: 'unit'}, f.unit));
       tbody.appendChild(row);
     });

@@ -128,7 +128,16 @@
     return drawn ? {svg: text, note: ''} : {svg: null, note: text};
   }
 
-  const api = {solve, sectionSvg, tables: null};
+  // TQSpec.csv's fields as the tools read them (bytes or text): an array
+  // of {text, value} in file order, empty for a summary that is not the
+  // program's one line of numbers.
+  function printedSummary(summary) {
+    const bytes = bytesOf(summary);
+    return JSON.parse(new TextDecoder('utf-8').decode(
+      call('_tqweir_printed_summary', (place) => [place(bytes), bytes.length])));
+  }
+
+  const api = {solve, sectionSvg, printedSummary, tables: null};
   // For the design desk's calls (desk-api.js).
   api.internal = {call, fileBlock, cString, bytesOf};
   api.ready = createTqweirModule().then((instance) => {

@@ -169,7 +169,7 @@ TEST(PlotCommand, HelpDocumentsTheCommandAndBadUsageIsStatusTwo) {
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;
   }
-  EXPECT_NE(run_plot(dir, "--bogus").err.find("unknown argument '--bogus'"), std::string::npos);
+  EXPECT_NE(run_plot(dir, "--bogus").err.find("unknown option --bogus"), std::string::npos);
   EXPECT_TRUE(dir.files().empty());
 }
 

@@ -8,6 +8,7 @@
 #include "core/messages.h"
 #include "driver/case_solver.h"
 #include "input/case_reader.h"
+#include "support/test_cases.h"
 #include "tools/plot/run_folder.h"
 #include "tools/plot/run_results.h"
 #include "standard_run.h"
@@ -38,7 +39,7 @@ TEST(RunResults, ReadsBackWhatTheProgramWritesForTheStandardExample) {
   EXPECT_NEAR(r.floor_slope, -std::tan(5.0 * kPi / 180.0), 1e-7);
   // Every summary field by its id, as the program computed it.
   const SolvedCase solved = solve_case(
-      read_case_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard"),
+      tqweir_test::case_in_folder(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard"),
       [](const std::string&) {});
   for (const SummaryField& f : summary_fields()) {
     EXPECT_NEAR(r.value(f.id), solved.summary.value(f.id), 5e-4) << f.name;

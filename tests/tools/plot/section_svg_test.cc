@@ -54,8 +54,8 @@ RunResults section(double upstream_level, double downstream_level, double floor_
   r.leaf = {{0, 0}, {2, 2}, {3, 2}};
   r.bag = {{0, 0}, {0.5, 0.5}, {1.0, 0.5}, {1.0, -0.1}, {0, 0}};
   r.surface = {{0.0, upstream_level, upstream_level, 0.0}, {2.0, upstream_level, 0.0, 2.0}};
-  r.summary[summary_index(SummaryId::upstream_level)] = upstream_level;
-  r.summary[summary_index(SummaryId::hd_rel)] = downstream_level;
+  r.summary.value[summary_index(SummaryId::upstream_level)] = upstream_level;
+  r.summary.value[summary_index(SummaryId::hd_rel)] = downstream_level;
   r.floor_slope = floor_slope;
   return r;
 }
@@ -102,7 +102,7 @@ TEST(SectionDrawings, APointGetsAMetreFrameAndASectionBeyondAnyScaleIsRefused) {
   far.leaf.back().x = std::numeric_limits<double>::max();  // the extent overflows
   far.floor_point.y = -far.leaf.back().x;  // and so does the DXF's text below it
   RunResults layer = section(1.5, 0.2, -0.1);
-  layer.summary[summary_index(SummaryId::layer_level)] = 1e308;  // outside the extent
+  layer.summary.value[summary_index(SummaryId::layer_level)] = 1e308;  // outside the extent
   const std::pair<const RunResults*, const char*> refused[] = {
       {&far, "the section is too large to draw"}, {&layer, "lies too far from the section"}};
   for (const auto& [r, expected] : refused) {

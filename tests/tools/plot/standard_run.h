@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "driver/run_directory.h"
+#include "driver/memory_run.h"
 #include "input/case_reader.h"
 #include "tools/plot/run_results.h"
 
@@ -15,13 +15,8 @@ namespace plot {
 inline OutputTexts standard_run_texts() {
   CaseTexts inputs;
   read_case_files(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard", inputs);
-  MemoryRun run = run_in_memory(inputs);
   OutputTexts t;
-  t.gate = run.files["XYGate.csv"];
-  t.stopper = run.files["XYStopper.csv"];
-  t.balloon = run.files["XYBalloon.csv"];
-  t.surface = run.files["suimen.csv"];
-  t.summary = run.files["TQSpec.csv"];
+  tools::output_texts(run_in_memory(inputs).files, t);
   t.syogen = inputs.syogen;
   return t;
 }

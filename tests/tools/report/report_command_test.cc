@@ -1,7 +1,7 @@
 // tqweir-report as a command on design folders: bad input is refused with
 // the file, line and column, exit status 2 and the older report left as it
 // was; a spreadsheet's CP932 files read as their UTF-8 text; --pdf without
-// a browser says how to get one.
+// a browser says how to get one; the sections are numbered in order.
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -57,6 +57,8 @@ TEST(ReportCommand, BadInputIsRefusedAndTheOlderReportStays) {
       {"criteria.csv", "title,x\nsafety,3\n", "criteria.csv line 2, column 1: unknown name"},
       {"criteria.csv", "title,\x80\n", "criteria.csv line 1: bytes that are neither"},
       {"criteria.csv", "stopper_capacity,-5\n", "criteria.csv line 1, column 2"},
+      {"criteria.csv", "limit_range,0.5:4.0\n",
+       "criteria.csv line 1, column 1 (limit_range): limit_range needs limit_variable too"},
       {"syogen.csv", "0,10,0\n", "base case: "},
   };
   for (const auto& b : bad) {
@@ -134,6 +136,24 @@ TEST(ReportCommand, SpreadsheetCp932FilesReadAsTheirText) {
   EXPECT_NE(html.find("\xE5\xB9\xB3\xE5\xB8\xB8"), std::string::npos);
   EXPECT_EQ(html.find("\x8D\x5E"), std::string::npos);
   EXPECT_NE(outcome.out.find("2 cases, 2 finished, 0 stopped"), std::string::npos);
+}
+
+TEST(ReportCommand, SectionsAreNumberedInOrderWithNoneForAnAbsentSection) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  // One case: no operating curves, and the closing line counts one case.
+  const Outcome outcome = run_report({dir.path(), "-o", dir.file("out.html")});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_NE(outcome.out.find("tqweir-report: 1 case, 1 finished"), std::string::npos);
+  const std::string html = dir.read("out.html");
+  std::string numbers;
+  for (std::size_t at = html.find("<h2>"); at != std::string::npos;
+       at = html.find("<h2>", at + 1)) {
+    numbers += html.substr(at + 4, html.find(' ', at) - at - 4) + " ";
+  }
+  EXPECT_EQ(numbers, "1. 2. 3. 4. 5. 6. Appendix Self-check ");
+  EXPECT_NE(html.find("<h3>2.5 "), std::string::npos);
+  EXPECT_EQ(html.find("id=\"charts\""), std::string::npos);
 }
 
 TEST(ReportCommand, PdfWithoutABrowserSaysHowToGetOne) {

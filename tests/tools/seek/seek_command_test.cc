@@ -4,16 +4,18 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "input/case_reader.h"
+#include "support/test_cases.h"
 #include "support/case_runner.h"
+#include "tools/common/case_probe.h"
 #include "tools/common/csv_cells.h"
-#include "tools/common/summary_text.h"
-#include "tools/seek/case_probe.h"
+#include "tools/common/run_results.h"
 
 namespace tqweir_test {
 namespace {
@@ -38,7 +40,7 @@ std::string printed_after(const std::string& out, const std::string& key) {
 }
 
 CaseResult standard_at(double level) {
-  tqweir::CaseInput input = tqweir::read_case_folder(kStandard);
+  tqweir::CaseInput input = tqweir_test::case_in_folder(kStandard);
   input.parameter.upstream_level = level;
   return solve_unrounded(input);
 }
@@ -65,7 +67,7 @@ TEST(SeekCommand, AMonotoneResultComesBackBracketedAndWrittenAsTqweirWritesIt) {
   for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) {
     check.write(name, read_file(dir.file("found/") + name));
   }
-  EXPECT_EQ(tqweir::read_case_folder(check.path()).parameter.upstream_level, x);
+  EXPECT_EQ(tqweir_test::case_in_folder(check.path()).parameter.upstream_level, x);
   ASSERT_EQ(run_tqweir(check), 0);
   const auto expected = check.files();
   for (const auto& file : expected) {
@@ -89,7 +91,7 @@ TEST(SeekCommand, ARangeThatStopsPartWayGivesTheBoundaryAndTheMessageBeyond) {
   const ProgramRun run = seek(dir, kStandard + " --vary hd_nd=0:3 --until stop");
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   const double x = std::strtod(printed_after(run.out, "value found: hd_nd =").c_str(), nullptr);
-  tqweir::CaseInput input = tqweir::read_case_folder(kStandard);
+  tqweir::CaseInput input = tqweir_test::case_in_folder(kStandard);
   input.parameter.hd_nd = x;
   EXPECT_TRUE(solve_unrounded(input).finished);
   input.parameter.hd_nd = std::nextafter(x, 3.0);
@@ -109,21 +111,19 @@ TEST(SeekCommand, ASealedCurveHoldsTheAirAndPassesFromStopperToSlack) {
   ASSERT_EQ(rows[0].cells[2], "regime");
   ASSERT_EQ(rows[0].cells[25], "air_volume_m3_per_m");
   const CaseResult base = standard_at(2.5);
-  const std::string air = tqweir::tools::trimmed(tqweir::tools::summary_field_texts(base.summary)[18]);
+  const std::string air = tqweir::tools::read_printed_summary(base.summary).text[18];
   const char* regimes[] = {"stopper", "stopper", "slack"};
   for (int i = 1; i <= 3; ++i) {
     EXPECT_EQ(rows[i].cells[2], regimes[i - 1]);
     EXPECT_EQ(rows[i].cells[25], air) << "level " << rows[i].cells[1];
     // The row is the solve at its own inputs.
-    tqweir::CaseInput input = tqweir::read_case_folder(kStandard);
+    tqweir::CaseInput input = tqweir_test::case_in_folder(kStandard);
     input.parameter.upstream_level = std::strtod(rows[i].cells[1].c_str(), nullptr);
     input.parameter.theta1_deg = std::strtod(rows[i].cells[3].c_str(), nullptr);
     input.parameter.stopper_tension = std::strtod(rows[i].cells[4].c_str(), nullptr);
-    std::vector<std::string> printed;
-    for (const std::string& f : tqweir::tools::summary_field_texts(solve_unrounded(input).summary)) {
-      printed.push_back(tqweir::tools::trimmed(f));
-    }
-    EXPECT_EQ(std::vector<std::string>(rows[i].cells.begin() + 7, rows[i].cells.end()), printed);
+    const auto printed = tqweir::tools::read_printed_summary(solve_unrounded(input).summary).text;
+    EXPECT_EQ(std::vector<std::string>(rows[i].cells.begin() + 7, rows[i].cells.end()),
+              std::vector<std::string>(printed.begin(), printed.end()));
   }
   EXPECT_GT(std::strtod(rows[1].cells[4].c_str(), nullptr), 10.0);  // below the base level: pulls more
   EXPECT_LT(std::strtod(rows[3].cells[3].c_str(), nullptr), 45.0);  // above it: the leaf goes down
@@ -155,6 +155,13 @@ TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
   // -o never names the input's own folder or one of its files.
   EXPECT_EQ(seek(dir, ". --vary upstream_level=0:4 --until alpha=20 -o .").status, 2);
   EXPECT_EQ(seek(dir, ". --sealed upstream_level=1:2:1 -o parameter.csv").status, 2);
+  // Nor, in OUT_DIR, a link onto one of the case's files.
+  ScratchDir out_dir;
+  std::filesystem::create_symlink(dir.file("hitai.csv"), out_dir.file("syogen.csv"));
+  const ProgramRun linked = seek(dir, ". --vary upstream_level=0:4 --until alpha=20 -o " + out_dir.path());
+  EXPECT_EQ(linked.status, 2);
+  EXPECT_NE(linked.err.find("cannot write " + out_dir.file("syogen.csv")), std::string::npos)
+      << linked.err;
   std::map<std::string, std::string> before;
   for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) before[name] = read_file(kStandard + "/" + name);
   EXPECT_EQ(dir.files(), before);

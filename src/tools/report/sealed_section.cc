@@ -1,0 +1,126 @@
+// Section 9: the sealed bag's operating curve over the upstream level.
+#include <cstdlib>
+
+#include "core/messages.h"
+#include "tools/common/number_text.h"
+#include "tools/common/range_spec.h"
+#include "tools/common/sealed_bag.h"
+#include "tools/common/run_results.h"
+#include "tools/report/html.h"
+#include "tools/report/line_chart.h"
+#include "tools/report/search_sections.h"
+#include "tools/report/section_heading.h"
+
+namespace tqweir {
+namespace report {
+namespace {
+
+// The printed fields of a held state's solve.
+tools::PrintedSummary printed_fields(const seek::SealedState& state) {
+  return tools::read_printed_summary(state.result.summary);
+}
+
+const std::string& printed(const tools::PrintedSummary& fields, SummaryId id) {
+  return fields.text[static_cast<std::size_t>(summary_index(id))];
+}
+
+constexpr SummaryId kCharted[] = {SummaryId::theta1_deg, SummaryId::pressure_at_temperature,
+                                  SummaryId::overflow_discharge};
+
+std::string charts(const std::vector<std::string>& levels,
+                   const std::vector<seek::SealedState>& states) {
+  std::string out;
+  for (SummaryId id : kCharted) {
+    const SummaryField& f = summary_field(id);
+    ChartSeries series;
+    series.title = std::string(f.label_en) + " " + f.label_ja;
+    series.x_label = "upstream_level (m)";
+    for (std::size_t i = 0; i < states.size(); ++i) {
+      if (!states[i].held) continue;
+      series.x.push_back(std::strtod(levels[i].c_str(), nullptr));
+      series.y.push_back(printed_fields(states[i]).value[static_cast<std::size_t>(summary_index(id))]);
+    }
+    if (series.x.empty()) continue;
+    std::string chart = line_chart_svg(series, 330, 170);
+    if (chart.empty()) {
+      chart = "<p class=\"ng\">" +
+              en_ja("No chart: the values span more than its axes can show.",
+                    u8"値の範囲が軸に表示できないためグラフなし。") + "</p>";
+    }
+    out += "<div class=\"chart\" data-field=\"sealed-" + std::string(f.name) +
+           "\"><p class=\"chart-title\">" + en_ja(f.label_en, f.label_ja) +
+           (*f.unit != '\0' ? " (" + esc(f.unit) + ")" : std::string()) + "</p>" + chart + "</div>\n";
+  }
+  return out;
+}
+
+// A row per level; its cells name their field, the row its level.
+std::string state_row(const std::string& level, const seek::SealedState& s) {
+  std::string row = "<tr data-level=\"" + esc(level) + "\"><td class=\"num\">" + esc(level) +
+                    "</td><td class=\"status\" data-field=\"regime\">" + esc(s.regime) + "</td>";
+  if (!s.held) {
+    std::string why = s.reason;
+    if (s.stop != Message::finished) why += ": " + message_utf8(s.stop);
+    return row + "<td class=\"none\" colspan=\"4\">" + esc(why) + "</td></tr>\n";
+  }
+  const tools::PrintedSummary fields = printed_fields(s);
+  for (SummaryId id : {SummaryId::theta1_deg, SummaryId::stopper_tension,
+                       SummaryId::pressure_at_temperature, SummaryId::overflow_discharge}) {
+    row += "<td class=\"num\" data-field=\"" + std::string(summary_field(id).name) + "\">" +
+           esc(printed(fields, id)) + "</td>";
+  }
+  return row + "</tr>\n";
+}
+
+}  // namespace
+
+std::string sealed_section(const Design& design, int number) {
+  const SearchRows& search = design.criteria.search;
+  if (!search.sealed_range.given) return "";
+  const InputField& level = *find_input_field("upstream_level");
+  const seek::SealedCurve curve = seek::sealed_curve(
+      design.base.input, level, tools::range_values(level, search.sealed_levels));
+
+  std::string out = open_section("sealed", true, number, en_ja("Sealed bag: operating curve", u8"袋体密閉時の特性曲線")) + "<p>" +
+                    en_ja("With the air valve closed, the air the base case puts in the bag "
+                          "stays in it as the river rises or falls. For each upstream level of " +
+                              search.sealed_range.text +
+                              " m, the state that holds the same air: while the stopper holds the "
+                              "leaf at the base angle, its tension (regime stopper); where that "
+                              "tension would fall below 0, the leaf angle with the stopper slack "
+                              "(regime slack). Assumptions: the air is isothermal (as the summary's "
+                              "volume at atmospheric pressure assumes); the stopper only pulls and "
+                              "is slack whenever the leaf is below its raised angle; each state is "
+                              "quasi-static; there is no hysteresis (each level is solved on its "
+                              "own). As tqweir-seek --sealed computes it.",
+                          u8"空気弁を閉じた状態で基本ケースの空気量を保つ状態を水位ごとに求める。"
+                          u8"仮定: 等温、倒伏時ストッパーは緩む、準静的、履歴なし。") +
+                    "</p>\n";
+  if (!curve.base.finished) {
+    return out + "<p class=\"ng\">" +
+           en_ja("The base case stops, so it puts no air in the bag",
+                 u8"基本ケースが停止するため空気量が定まらない") +
+           ": " + esc(message_utf8(curve.base.message)) + "</p>\n</section>\n";
+  }
+  std::size_t held = 0;
+  for (const seek::SealedState& s : curve.states) held += s.held ? 1 : 0;
+  out += "<p>" + en_ja("Sealed air", u8"封入空気量") + ": <span data-field=\"sealed-air\">" +
+         esc(fixed_text(curve.air_volume, 3)) + "</span> m³/m " +
+         en_ja("(at atmospheric pressure, from the base case); " + std::to_string(held) + " of " +
+                   std::to_string(curve.states.size()) + " levels hold it.",
+               u8"(大気圧換算、基本ケース)") +
+         "</p>\n<div class=\"charts\">\n" + charts(search.sealed_levels, curve.states) + "</div>\n";
+  out += "<table class=\"sealed\"><thead><tr><th>" + en_ja("Upstream level (m)", u8"上流水位") +
+         "</th><th>" + en_ja("Regime", u8"状態") + "</th><th>" +
+         en_ja("Leaf angle (degree)", u8"扉体角度") + "</th><th>" +
+         en_ja("Stopper tension (kN)", u8"ストッパー張力") + "</th><th>" +
+         en_ja("Bag pressure (MPa)", u8"袋体内圧") + "</th><th>" +
+         en_ja("Overflow discharge", u8"越流量") + "</th></tr></thead>\n<tbody>\n";
+  for (std::size_t i = 0; i < curve.states.size(); ++i) {
+    out += state_row(search.sealed_levels[i], curve.states[i]);
+  }
+  return out + "</tbody></table>\n</section>\n";
+}
+
+}  // namespace report
+}  // namespace tqweir
