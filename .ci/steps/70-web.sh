@@ -4,7 +4,9 @@
 # one; tqweir-node.js on the case sets with the case
 # comparisons; the page in headless Chromium (every case through
 # window.tqweir.solve, the form, the downloads, the drawing against
-# tqweir-plot's, no network request, size and solve and draw time).
+# tqweir-plot's, the design desk against tqweir-report and tqweir-seek, no
+# network request, size and the times of a solve and draw, an edit of a
+# design, the report tab and a seek).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 BUILD=build-web
@@ -59,9 +61,13 @@ program="node $PWD/$BUILD/tqweir-node.js"
 [ -x build/tqweir ] && program="$PWD/build/tqweir"
 # The page's drawing against the native tqweir-plot, where the native build
 # (the README's test command) has made it.
-plot=()
-[ -x build/tqweir-plot ] && plot=(--plot "$PWD/build/tqweir-plot")
-/usr/bin/python3 tests/web/browser_test.py --web "$BUILD/web" --program "$program" "${plot[@]}" \
+# The desk's checks, report and "solve for" against the native tqweir-report
+# and tqweir-seek, likewise.
+native=()
+[ -x build/tqweir-plot ] && native+=(--plot "$PWD/build/tqweir-plot")
+[ -x build/tqweir-report ] && native+=(--report "$PWD/build/tqweir-report")
+[ -x build/tqweir-seek ] && native+=(--seek "$PWD/build/tqweir-seek")
+/usr/bin/python3 tests/web/browser_test.py --web "$BUILD/web" --program "$program" "${native[@]}" \
   "${sets[@]}"
 lap "page in headless Chromium"
 echo "-- web step: $((SECONDS - step_start)) s in all"

@@ -13,65 +13,15 @@
 #include "web/field_tables_json.h"
 #include "driver/memory_run.h"
 #include "tools/common/run_results.h"
+#include "web/file_block.h"
 #include "web/page_section.h"
 
 namespace {
 
-void put_u32(std::string& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
-}
-
-// A block the page owns and frees with free(): the 32-bit little-endian
-// size of what follows, then `body`. Null when memory runs out.
-unsigned char* sized_block(const std::string& body) {
-  auto* block = static_cast<unsigned char*>(std::malloc(body.size() + 4));
-  if (block == nullptr) return nullptr;
-  std::string size;
-  put_u32(size, static_cast<std::uint32_t>(body.size()));
-  std::memcpy(block, size.data(), 4);
-  std::memcpy(block + 4, body.data(), body.size());
-  return block;
-}
-
-// Named files as the page and the module hand them to each other: their
-// count, then per file its name's length and name and its content's length
-// and bytes (counts 32-bit little-endian).
-void put_files(std::string& out, const std::map<std::string, std::string>& files) {
-  put_u32(out, static_cast<std::uint32_t>(files.size()));
-  for (const auto& file : files) {
-    put_u32(out, static_cast<std::uint32_t>(file.first.size()));
-    out += file.first;
-    put_u32(out, static_cast<std::uint32_t>(file.second.size()));
-    out += file.second;
-  }
-}
-
-// The files of a block laid out as put_files lays it out; reading stops at
-// the first count that runs past the block's `size` bytes.
-std::map<std::string, std::string> take_files(const unsigned char* block, std::size_t size) {
-  std::size_t at = 0;
-  std::uint32_t value = 0;
-  const auto u32 = [&] {
-    if (size - at < 4) return false;
-    value = 0;
-    for (int i = 0; i < 4; ++i) value |= static_cast<std::uint32_t>(block[at++]) << (8 * i);
-    return true;
-  };
-  const auto bytes = [&](std::string& out) {
-    if (!u32() || size - at < value) return false;
-    out.assign(reinterpret_cast<const char*>(block + at), value);
-    at += value;
-    return true;
-  };
-  std::map<std::string, std::string> files;
-  if (!u32()) return files;
-  for (std::uint32_t count = value; count > 0; --count) {
-    std::string name, content;
-    if (!bytes(name) || !bytes(content)) break;
-    files[name] = std::move(content);
-  }
-  return files;
-}
+using tqweir::web::put_files;
+using tqweir::web::put_u32;
+using tqweir::web::sized_block;
+using tqweir::web::take_files;
 
 // Input `name` of a case: its bytes, or absent for a count of -1.
 void add_input(tqweir::CaseTexts& texts, tqweir::FolderLike& folder, const char* name,

@@ -18,6 +18,10 @@ Usage: /usr/bin/python3 tests/web/browser_test.py [--web DIR] [--program CMD]
   run's alpha) at the panel's width; a run that stops shows a note instead;
   with --plot (the native tqweir-plot), the module's SVG of every case that
   finishes is byte for byte the one tqweir-plot draws from the same files;
+- the design desk (desk_test.py): a design folder, its checks and report
+  against tqweir-report's (--report), "solve for" against tqweir-seek's
+  (--seek), the design kept across a reload, a refused loadcases.csv, and
+  the times of an edit, the report tab and a seek;
 - the page asks for nothing over the network; page and assets under 2 MB;
 - the median solve and draw times of the standard example, printed.
 
@@ -41,6 +45,9 @@ from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desk_test import check_desk  # noqa: E402
 
 INPUTS = ('syogen.csv', 'parameter.csv', 'hitai.csv')
 OUTPUTS = ('error.csv', 'suimen.csv', 'XYGate.csv', 'XYStopper.csv', 'XYBalloon.csv',
@@ -358,6 +365,9 @@ def main():
     parser.add_argument('--examples', default='examples')
     parser.add_argument('--plot', help='the native tqweir-plot, to compare drawings with')
     parser.add_argument('--screenshot')
+    parser.add_argument('--report', help='the native tqweir-report, to compare the desk with')
+    parser.add_argument('--seek', help='the native tqweir-seek, to compare "solve for" with')
+    parser.add_argument('--desk-screenshot')
     parser.add_argument('sets', nargs='*', help='CASES:EXPECTED folder pairs')
     args = parser.parse_args()
     index = os.path.join(args.web, 'index.html')
@@ -387,6 +397,8 @@ def main():
             check_case_set(driver, checks, cases_dir, expected_dir, args.plot)
         open_page(driver, index)
         check_form(driver, checks, args.program, args.examples)
+        check_desk(checks, driver, args.examples, {'report': args.report, 'seek': args.seek},
+                   lambda: open_page(driver, index), args.desk_screenshot)
         outside = [u for u in network_requests(driver)
                    if not u.startswith(('file:', 'data:', 'blob:'))]
         checks.check(not outside, 'network requests: %s' % outside[:5])

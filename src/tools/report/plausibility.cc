@@ -4,6 +4,7 @@
 
 #include "core/constants.h"
 #include "tools/common/number_text.h"
+#include "tools/common/plane_distance.h"
 
 namespace tqweir {
 namespace report {
@@ -11,7 +12,7 @@ namespace report {
 double leaf_length(const std::vector<ProfilePoint>& points) {
   double length = 0.0;
   for (std::size_t i = 1; i < points.size(); ++i) {
-    length += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
+    length += tools::plane_distance(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
   }
   return length;
 }

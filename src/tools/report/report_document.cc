@@ -8,6 +8,18 @@ namespace tqweir {
 namespace report {
 namespace {
 
+// The sections every report has, in their order; the optional ones
+// (charts, limit states, the sealed curve) follow, numbered as they come.
+constexpr int kMethod = 1;
+constexpr int kInput = 2;
+constexpr int kLoadCases = 3;
+constexpr int kResults = 4;
+constexpr int kChecks = 5;
+constexpr int kDrawings = 6;
+
+}  // namespace
+namespace {
+
 // A4 with 15 mm side margins leaves 180 mm of text width; the body is that
 // wide on screen too. Tables are laid out fixed at 100 %, and long words
 // wrap anywhere, so no table can grow wider than the text.
@@ -74,6 +86,10 @@ std::vector<CaseRun> run_design(const Design& design) {
   return runs;
 }
 
+std::string numbered_checks_section(const Design& design, const std::vector<CaseRun>& runs) {
+  return checks_section(design, runs, kChecks, kResults);
+}
+
 std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context) {
   const std::string title =
@@ -82,14 +98,13 @@ std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
                     esc(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
   out += title_block(design, runs, context);
   // The numbered sections, numbered here in the order they stand.
-  int number = 0;
-  out += method_section(++number);
-  out += input_section(design, ++number);
-  out += load_case_section(design, ++number);
-  const int results = ++number;
-  out += results_section(design, runs, results);
-  out += checks_section(design, runs, ++number, results);
-  out += drawings_section(design, runs, ++number);
+  out += method_section(kMethod);
+  out += input_section(design, kInput);
+  out += load_case_section(design, kLoadCases);
+  out += results_section(design, runs, kResults);
+  out += checks_section(design, runs, kChecks, kResults);
+  out += drawings_section(design, runs, kDrawings);
+  int number = kDrawings;
   // A design without operating curves has no such section and no number for it.
   const std::string charts = charts_section(design, runs, number + 1);
   if (!charts.empty()) ++number;

@@ -15,6 +15,10 @@ namespace report {
 // Runs every case of `design` with the program's sequence, in case order.
 std::vector<CaseRun> run_design(const Design& design);
 
+// The design checks section alone, numbered as the report numbers it (a
+// page that shows the checks beside the design).
+std::string numbered_checks_section(const Design& design, const std::vector<CaseRun>& runs);
+
 // The whole page (UTF-8): inline style and SVG, no script, no reference to
 // any other file. The page's body is as wide as the A4 text, on screen as
 // in print, so what a browser window shows is what the paper gets.

@@ -8,8 +8,8 @@
 #include "membrane/abscissa.h"
 #include "membrane/arc_length.h"
 #include "membrane/contact.h"
-#include "membrane/tension.h"
 #include "membrane/kernel_bisection.h"
+#include "membrane/tension.h"
 #include "tools/verify/membrane_ode.h"
 #include "tools/verify/problem.h"
 

@@ -4,6 +4,7 @@
 
 #include "core/stop.h"
 #include "driver/case_solver.h"
+#include "tools/common/plane_distance.h"
 
 namespace tqweir {
 namespace verify {
@@ -15,7 +16,7 @@ double RunGeometry::summary_value(SummaryId id) const {
 double polyline_length(const std::vector<Point>& points, std::size_t begin, std::size_t end) {
   double length = 0.0;
   for (std::size_t i = begin + 1; i < end; ++i) {
-    length += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
+    length += tools::plane_distance(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
   }
   return length;
 }

@@ -8,8 +8,8 @@
 #include "driver/case_solver.h"
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
-#include "tools/verify/problem.h"
 #include "tools/common/run_results.h"
+#include "tools/verify/problem.h"
 #include "tools/verify/run_geometry.h"
 #include "tools/verify/self_check.h"
 

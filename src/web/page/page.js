@@ -235,6 +235,7 @@
     showSection(run);
     const drawn = performance.now() - drawStarted;
     $('solve-time').textContent = `solved in ${elapsed.toFixed(1)} ms, drawn in ${drawn.toFixed(1)} ms`;
+    if (window.tqweirDesk) window.tqweirDesk.caseChanged();
   }
 
   // ---- loading files -------------------------------------------------------
@@ -247,20 +248,46 @@
       known.push(name);
     }
     if (known.length) state.caseName = 'opened files';
+    const design = window.tqweirDesk ? await window.tqweirDesk.takeFiles(fileList) : null;
+    if (design && window.tqweirDesk.loadDesign(design)) known.push(...Object.keys(design));
     $('load-note').textContent = known.length ? `loaded ${known.join(', ')}` :
-      'no syogen.csv, parameter.csv or hitai.csv among the files';
+      'no syogen.csv, parameter.csv, hitai.csv, loadcases.csv or criteria.csv among the files';
     buildProfileTable();
     refreshForm();
     solveNow();
   }
 
+  // Opens `files` (syogen.csv, parameter.csv, and hitai.csv when given)
+  // in the form as case `name`, and solves it.
+  function openCase(files, name) {
+    for (const file of INPUTS) if (files[file]) setCase(file, files[file]);
+    state.caseName = name;
+    buildProfileTable();
+    refreshForm();
+    solveNow();
+  }
+
+  window.tqweirPage = {
+    openCase,
+    openExample: () => openCase(window.TQWEIR_EXAMPLE, 'examples/standard'),
+    caseFiles: () => Object.assign({}, state.bytes),
+    caseValues: () => Object.assign({}, state.values),
+  };
+
   function start() {
     buildFieldTable('syogen.csv', $('syogen-rows'));
     buildFieldTable('parameter.csv', $('parameter-rows'));
     buildSliders();
-    const example = window.TQWEIR_EXAMPLE;
+    // A design kept from an earlier visit opens as it was left.
+    const kept = window.tqweirDesk ? window.tqweirDesk.stored() : null;
+    const example = kept || window.TQWEIR_EXAMPLE;
     for (const file of INPUTS) setCase(file, example[file]);
-    state.caseName = 'examples/standard';
+    state.caseName = kept ? 'kept design' : 'examples/standard';
+    if (window.tqweirDesk) {
+      window.tqweirDesk.start();
+      window.tqweirReportTab.start();
+      if (kept) window.tqweirDesk.adoptStored(kept);
+    }
     buildProfileTable();
     $('add-point').addEventListener('click', () => {
       const last = state.profile[state.profile.length - 1] || ['0', '0'];
@@ -274,7 +301,8 @@
     document.addEventListener('drop', (e) => {
       e.preventDefault();
       document.body.classList.remove('dropping');
-      loadFiles(e.dataTransfer.files);
+      if (window.tqweirDesk) window.tqweirDesk.droppedFiles(e.dataTransfer).then(loadFiles);
+      else loadFiles(e.dataTransfer.files);
     });
     refreshForm();
     solveNow();

@@ -80,6 +80,25 @@
 
   const cString = (text) => encoder.encode(String(text) + '\0');
 
+  // Named files (name -> text or bytes; null and undefined left out) as
+  // one block: the count, then each name and content with its 32-bit size.
+  function fileBlock(files) {
+    const named = Object.entries(files).filter(([, content]) => content !== null &&
+      content !== undefined).map(([name, content]) => [encoder.encode(name), bytesOf(content)]);
+    const length = named.reduce((n, [name, content]) => n + 8 + name.length + content.length, 4);
+    const block = new Uint8Array(length);
+    const view = new DataView(block.buffer);
+    let at = 4;
+    const put = (bytes) => {
+      view.setUint32(at, bytes.length, true);
+      block.set(bytes, at + 4);
+      at += 4 + bytes.length;
+    };
+    view.setUint32(0, named.length, true);
+    named.forEach(([name, content]) => { put(name); put(content); });
+    return block;
+  }
+
   function solve(syogen, parameter, hitai, options) {
     const inputs = [syogen, parameter, hitai].map(bytesOf);
     const blocked = cString(((options && options.blocked) || []).join('/'));
@@ -100,19 +119,7 @@
   // wrote no coordinates or the plot refuses them (a malformed file, a
   // section too large to draw), and then note says why.
   function sectionSvg(files, options) {
-    const named = Object.entries(files).filter(([, content]) => content !== null &&
-      content !== undefined).map(([name, content]) => [encoder.encode(name), bytesOf(content)]);
-    const length = named.reduce((n, [name, content]) => n + 8 + name.length + content.length, 4);
-    const block = new Uint8Array(length);
-    const view = new DataView(block.buffer);
-    let at = 4;
-    const put = (bytes) => {
-      view.setUint32(at, bytes.length, true);
-      block.set(bytes, at + 4);
-      at += 4 + bytes.length;
-    };
-    view.setUint32(0, named.length, true);
-    named.forEach(([name, content]) => { put(name); put(content); });
+    const block = fileBlock(files);
     const result = call('_tqweir_section_svg', (place) => [place(block), block.length,
       place(cString((options && options.caseName) || '')),
       place(cString((options && options.idPrefix) || ''))]);
@@ -131,6 +138,8 @@
   }
 
   const api = {solve, sectionSvg, printedSummary, tables: null};
+  // For the design desk's calls (desk-api.js).
+  api.internal = {call, fileBlock, cString, bytesOf};
   api.ready = createTqweirModule().then((instance) => {
     wasm = instance;
     api.tables = JSON.parse(new TextDecoder('utf-8').decode(takeBlock(wasm._tqweir_field_tables())));

@@ -1,0 +1,84 @@
+#include "web/design_desk.h"
+
+#include <vector>
+
+#include "tools/common/design.h"
+#include "tools/common/input_error.h"
+#include "tools/report/case_run.h"
+#include "tools/report/report_document.h"
+#include "tools/report/report_sections.h"
+#include "web/field_tables_json.h"
+#include "web/memory_folder.h"
+
+namespace tqweir {
+namespace web {
+namespace {
+
+std::string json_list(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "" : ",") + item;
+  return "[" + out + "]";
+}
+
+std::string json_bool(bool value) { return value ? "true" : "false"; }
+
+std::string limit_json(const report::Limit& limit) {
+  return limit.given ? json_string(limit.text) : "null";
+}
+
+std::string criteria_json(const report::Criteria& c) {
+  const std::vector<std::pair<const char*, std::string>> items = {
+      {"title", json_string(c.title)},
+      {"project", json_string(c.project)},
+      {"prepared_by", json_string(c.prepared_by)},
+      {"date", json_string(c.date)},
+      {"membrane_strength", limit_json(c.membrane_strength)},
+      {"membrane_safety_factor", limit_json(c.membrane_safety_factor)},
+      {"stopper_capacity", limit_json(c.stopper_capacity)},
+      {"max_bag_pressure", limit_json(c.max_bag_pressure)},
+      {"floor_anchor_capacity", limit_json(c.floor_anchor_capacity)}};
+  std::string out;
+  for (const auto& [key, value] : items) out += (out.empty() ? "" : ",") + json_string(key) + ":" + value;
+  return "{" + out + "}";
+}
+
+std::string case_json(const report::Design& design, std::size_t i, const report::CaseRun& run) {
+  const report::LoadCase& lc = design.cases[i];
+  std::vector<std::string> values;
+  for (const std::string& v : lc.values) values.push_back(json_string(v));
+  const CaseTexts texts = report::case_texts(lc.input, design.base.texts.hitai);
+  return "{\"name\":" + json_string(lc.name) + ",\"values\":" + json_list(values) +
+         ",\"converged\":" + json_bool(run.converged) + ",\"messageJa\":" +
+         json_string(run.message_ja) + ",\"messageEn\":" + json_string(run.message_en) +
+         ",\"syogen\":" + json_string(texts.syogen) + ",\"parameter\":" +
+         json_string(texts.parameter) + "}";
+}
+
+}  // namespace
+
+std::string design_json(const std::map<std::string, std::string>& files,
+                        const std::string& folder) {
+  const MemoryFolder dir(files, folder);
+  report::Design design;
+  try {
+    // Read from the parent, so that a message names the folder as the
+    // command run beside it does.
+    const WorkingFolder here(dir.parent());
+    if (!here.ok()) throw tools::InputError("the page's folder cannot be opened");
+    design = report::read_design(dir.name(), {});
+  } catch (const tools::InputError& error) {
+    return "{\"ok\":false,\"message\":" + json_string(error.what()) + "}";
+  }
+  const std::vector<report::CaseRun> runs = report::run_design(design);
+  std::vector<std::string> fields, cases;
+  for (const InputField* field : design.fields) fields.push_back(json_string(field->name));
+  for (std::size_t i = 0; i < runs.size(); ++i) cases.push_back(case_json(design, i, runs[i]));
+  return "{\"ok\":true,\"fields\":" + json_list(fields) + ",\"casesFrom\":" +
+         json_string(design.cases_from) + ",\"note\":" + json_string(design.note) +
+         ",\"cases\":" + json_list(cases) + ",\"criteria\":" + criteria_json(design.criteria) +
+         ",\"hasCriteria\":" + json_bool(design.has_criteria) +
+         ",\"checksHtml\":" + json_string(report::numbered_checks_section(design, runs)) + "}";
+}
+
+}  // namespace web
+}  // namespace tqweir

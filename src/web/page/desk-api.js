@@ -1,0 +1,122 @@
+// window.tqweir for a design: tqweir-report's checks and report and
+// tqweir-seek's search, the tools' own code in the module (desk_api.cc).
+//
+//   window.tqweir.design(files)    // {ok, fields, cases, criteria, checksHtml}
+//                                  // or {ok: false, message}
+//   window.tqweir.report(files, {date: 'YYYY-MM-DD'})
+//                                  // {exitStatus, html, message}
+//   window.tqweir.seek({syogen, parameter, hitai}, {vary, lo, hi, until, value})
+//                                  // what tqweir-seek prints, as an object
+//
+// `files` is {name: text or bytes} for a design folder's files
+// (syogen.csv, parameter.csv, hitai.csv, loadcases.csv, criteria.csv).
+(function () {
+  'use strict';
+
+  const api = window.tqweir;
+  const utf8 = new TextDecoder('utf-8');
+
+  // The folder a design or case is named as in what the tools print.
+  const FOLDER = 'design';
+
+  function design(files) {
+    const {call, fileBlock, cString} = api.internal;
+    const block = fileBlock(files);
+    return JSON.parse(utf8.decode(call('_tqweir_design', (place) => [place(block), block.length,
+      place(cString(FOLDER))])));
+  }
+
+  // Runs `tool` with `args` (one per entry; "{dir}" is the folder of
+  // `files`, "{out}" an empty folder whose files come back).
+  function runTool(tool, files, args, today, folder) {
+    const {call, fileBlock, cString} = api.internal;
+    const block = fileBlock(files);
+    const bytes = call('_tqweir_tool', (place) => [place(cString(tool)), place(block), block.length,
+      place(cString(folder || FOLDER)), place(cString(args.join('\n'))), place(cString(today || ''))]);
+    const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+    let at = 0;
+    const next = () => { const v = view.getUint32(at, true); at += 4; return v; };
+    const take = () => { const n = next(); const b = bytes.subarray(at, at + n); at += n; return b; };
+    const exitStatus = next() | 0;
+    const out = utf8.decode(take());
+    const err = utf8.decode(take());
+    const outputs = {};
+    for (let count = next(); count > 0; count--) {
+      const name = utf8.decode(take());
+      outputs[name] = take().slice();
+    }
+    return {exitStatus, out, err, files: outputs};
+  }
+
+  // Today in the browser's time zone, as the command writes it.
+  function today() {
+    const d = new Date();
+    const two = (n) => String(n).padStart(2, '0');
+    return `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
+  }
+
+  // tqweir-report on the design, as `tqweir-report FOLDER -o ...` beside a
+  // folder named options.folder (default "design"): exitStatus as the
+  // command's (0 written, 2 refused), html the report's text (null unless
+  // written), message what the command says (its note and closing line, or
+  // why it refuses).
+  function report(files, options) {
+    const date = (options && options.date) || today();
+    const run = runTool('tqweir-report', files, ['{dir}', '-o', '{out}/report.html'], date,
+      options && options.folder);
+    const html = run.files['report.html'] ? utf8.decode(run.files['report.html']) : null;
+    return {exitStatus: run.exitStatus, html, message: (run.err || run.out).trim()};
+  }
+
+  // The printed lines of tqweir-seek taken apart: the value found, the
+  // result reached, the bracket, the solves, and the other crossings.
+  function readSeekPrint(text) {
+    const lines = text.split('\n').filter((l) => l !== '');
+    const found = {summary: lines[0] || '', others: []};
+    for (const line of lines.slice(1)) {
+      let m;
+      if ((m = /^ {2}value found: (\S+) = (\S+)$/.exec(line))) {
+        found.field = m[1];
+        found.value = m[2];
+      } else if ((m = /^ {2}result reached: .* = (\S+) unrounded; (\S+) (\S+) as printed/.exec(line))) {
+        found.reached = {unrounded: m[1], column: m[2], printed: m[3]};
+      } else if ((m = /^ {2}bracket: (.*)$/.exec(line))) {
+        found.bracket = m[1];
+      } else if ((m = /^ {2}solves: (\d+)/.exec(line))) {
+        found.solves = Number(m[1]);
+      } else if (/^ {2}(crossing|boundary) \d+:/.test(line)) {
+        found.others.push(line.trim());
+      } else if ((m = /^ {2}closest reached: (\S+) at (\S+) = (\S+)$/.exec(line))) {
+        found.closest = {reached: m[1], field: m[2], value: m[3]};
+      }
+    }
+    return found;
+  }
+
+  // tqweir-seek CASE --vary VARY=LO:HI --until UNTIL[=VALUE]. `inputs` has
+  // syogen, parameter, hitai (text or bytes) and, for a criterion, criteria
+  // and loadcases; `options` vary, lo, hi, until (a result's column, a
+  // criterion, or "stop"), value (the result's target), and optionally
+  // caseName, pick, tol, scan. Returns {exitStatus, output (the printed
+  // text), message (stderr), found (exitStatus 0), field, value, reached,
+  // bracket, solves, others, closest, files (the case found: its three
+  // inputs and tqweir's files for them)}.
+  function seek(inputs, options) {
+    const files = {'syogen.csv': inputs.syogen, 'parameter.csv': inputs.parameter,
+      'hitai.csv': inputs.hitai, 'criteria.csv': inputs.criteria, 'loadcases.csv': inputs.loadcases};
+    const until = options.value === undefined || options.value === null || options.value === ''
+      ? String(options.until) : `${options.until}=${options.value}`;
+    const args = ['{dir}', '--vary', `${options.vary}=${options.lo}:${options.hi}`, '--until', until,
+      '-o', '{out}'];
+    if (options.caseName !== undefined) args.push('--case', String(options.caseName));
+    for (const key of ['pick', 'tol', 'scan']) {
+      if (options[key] !== undefined) args.push(`--${key}`, String(options[key]));
+    }
+    const run = runTool('tqweir-seek', files, args, '');
+    const output = run.out.split('\n').filter((l) => !/^ {2}written: /.test(l)).join('\n');
+    return Object.assign({exitStatus: run.exitStatus, output, message: run.err.trim(),
+      found: run.exitStatus === 0, files: run.files}, readSeekPrint(output));
+  }
+
+  Object.assign(api, {design, report, seek});
+})();

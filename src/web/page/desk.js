@@ -1,0 +1,338 @@
+// The design desk: the base case in the form plus a load-case table and
+// the criteria, run on every edit by tqweir-report's own code in the
+// module (window.tqweir.design), with its checks section; the design is
+// kept in the browser's storage until cleared.
+(function () {
+  'use strict';
+
+  const $ = (id) => document.getElementById(id);
+  // The rows of criteria.csv the form offers, in the order written. Rows the
+  // report learns later (the limit states' and the sealed curve's) belong
+  // here and in criteria_json (design_desk.cc); the report tab shows their
+  // sections as soon as the report's code draws them.
+  const CRITERIA = [
+    {key: 'title', en: 'title', ja: '表題'},
+    {key: 'project', en: 'project', ja: '工事名'},
+    {key: 'prepared_by', en: 'prepared by', ja: '作成'},
+    {key: 'date', en: 'date', ja: '日付', hint: 'empty: today'},
+    {key: 'membrane_strength', en: 'membrane strength', ja: '膜材引張強度', unit: 'kN/m'},
+    {key: 'membrane_safety_factor', en: 'membrane safety factor', ja: '安全率', unit: '-'},
+    {key: 'stopper_capacity', en: 'stopper capacity', ja: 'ストッパー耐力', unit: 'kN'},
+    {key: 'max_bag_pressure', en: 'max bag pressure', ja: '許容内圧', unit: 'kPa'},
+    {key: 'floor_anchor_capacity', en: 'floor anchor capacity', ja: '床版アンカー耐力', unit: 'kN/m'},
+  ];
+
+  // bytes: a file as loaded, used until the table or the form edits it.
+  const desk = {
+    table: null, tableBytes: null, criteria: null, criteriaBytes: null,
+    result: null, listeners: [],
+    refusal: '',  // why the last file loaded was refused, shown until the next change
+    viewing: null,  // {name, base}: the form shows a load case; `base` is the design's base case
+  };
+
+  function make(tag, attributes, text) {
+    const e = document.createElement(tag);
+    for (const [k, v] of Object.entries(attributes || {})) e.setAttribute(k, v);
+    if (text !== undefined) e.textContent = text;
+    return e;
+  }
+
+  function tableText(table) {
+    const line = (cells) => cells.join(',') + '\r\n';
+    return line(['case'].concat(table.fields)) +
+      table.rows.map((r) => line([r.name].concat(r.values))).join('');
+  }
+
+  function criteriaText(criteria) {
+    return 'name,value\r\n' + CRITERIA.filter((c) => (criteria[c.key] || '') !== '')
+      .map((c) => `${c.key},${criteria[c.key]}\r\n`).join('');
+  }
+
+  // The design folder's files as the desk holds them.
+  function files() {
+    const out = Object.assign({}, desk.viewing ? desk.viewing.base : window.tqweirPage.caseFiles());
+    if (desk.table) out['loadcases.csv'] = desk.tableBytes || tableText(desk.table);
+    if (desk.criteria) out['criteria.csv'] = desk.criteriaBytes || criteriaText(desk.criteria);
+    return out;
+  }
+
+  function hasDesign() { return desk.table !== null || desk.criteria !== null; }
+
+  const {asBytes} = window.tqweirDeskFiles;
+  function save() {
+    if (!hasDesign()) return;
+    const failed = window.tqweirDeskFiles.keep(files());
+    if (failed) $('desk-message').textContent = `not kept in the browser: ${failed}`;
+  }
+
+  // --- the run and what it shows
+  function refresh() {
+    if (!hasDesign()) {
+      desk.result = null;
+      $('desk-checks').textContent = '';
+      $('desk-message').className = desk.refusal ? 'refused' : 'note';
+      $('desk-message').textContent = desk.refusal ? `refused: ${desk.refusal}` :
+        'No load cases or criteria yet: open a design folder (loadcases.csv, criteria.csv ' +
+        'with the base case), or add a case or the criteria.';
+      showDownloads();
+      desk.listeners.forEach((f) => f());
+      return;
+    }
+    const started = performance.now();
+    const result = window.tqweir.design(files());
+    desk.result = result;
+    $('desk-message').textContent = desk.refusal ? `refused: ${desk.refusal}` :
+      (result.ok ? (result.note || '') : result.message);
+    $('desk-message').className = result.ok && !desk.refusal ? 'note' : 'refused';
+    if (result.ok) {
+      $('desk-checks').innerHTML = result.checksHtml;
+      showStatus(result);
+    }
+    showDownloads();
+    save();
+    $('desk-time').textContent = `checked in ${(performance.now() - started).toFixed(0)} ms`;
+    desk.listeners.forEach((f) => f());
+  }
+
+  function showStatus(result) {
+    const rows = document.querySelectorAll('#loadcase-rows tr');
+    result.cases.forEach((c, i) => {
+      const cell = rows[i] && rows[i].querySelector('.status');
+      if (!cell) return;
+      cell.textContent = c.converged ? 'finished / 正常終了' : `stopped: ${c.messageJa}`;
+      cell.title = c.converged ? '' : c.messageEn;
+      if (!c.converged) cell.appendChild(make('div', {class: 'meaning'}, c.messageEn));
+      cell.className = `status ${c.converged ? 'ok' : 'stopped'}`;
+    });
+  }
+
+  function showDownloads() {
+    const box = $('design-downloads');
+    for (const a of box.querySelectorAll('a')) URL.revokeObjectURL(a.href);
+    box.textContent = '';
+    for (const [name, content] of Object.entries(files())) {
+      if (!content) continue;
+      const link = make('a', {download: name, class: 'file', 'data-file': name}, name);
+      link.href = URL.createObjectURL(new Blob([asBytes(content)], {type: 'text/csv'}));
+      box.appendChild(link);
+    }
+  }
+
+  // --- the load-case table
+  function tableEdited() {
+    desk.tableBytes = null;
+    desk.refusal = '';
+    refresh();
+  }
+
+  function buildTable() {
+    const head = $('loadcase-head');
+    const body = $('loadcase-rows');
+    head.textContent = '';
+    body.textContent = '';
+    if (!desk.table) return;
+    const t = desk.table;
+    const hr = make('tr');
+    hr.appendChild(make('th', {}, 'case'));
+    t.fields.forEach((name, k) => {
+      const th = make('th', {'data-field': name}, name);
+      const remove = make('button', {type: 'button', title: `remove the column ${name}`}, '×');
+      remove.addEventListener('click', () => {
+        t.fields.splice(k, 1);
+        t.rows.forEach((r) => r.values.splice(k, 1));
+        buildTable();
+        tableEdited();
+      });
+      th.appendChild(remove);
+      hr.appendChild(th);
+    });
+    hr.appendChild(make('th', {}, 'run / 計算'));
+    hr.appendChild(make('th'));
+    head.appendChild(hr);
+    t.rows.forEach((r, i) => {
+      const row = make('tr', {'data-case': String(i + 1)});
+      const cellInput = (value, label, onInput) => {
+        const td = make('td');
+        const input = make('input', {type: 'text', spellcheck: 'false', 'aria-label': label});
+        input.value = value;
+        input.addEventListener('input', () => { onInput(input.value.trim()); tableEdited(); });
+        td.appendChild(input);
+        row.appendChild(td);
+      };
+      cellInput(r.name, `name of case ${i + 1}`, (v) => { r.name = v; });
+      t.fields.forEach((name, k) => cellInput(r.values[k], `${name} of case ${i + 1}`,
+        (v) => { r.values[k] = v; }));
+      row.appendChild(make('td', {class: 'status'}));
+      const actions = make('td', {class: 'actions'});
+      const open = make('button', {type: 'button', class: 'open',
+        title: 'open this case in the form / フォームで開く'}, 'open');
+      open.addEventListener('click', () => openLoadCase(i));
+      const remove = make('button', {type: 'button', title: 'remove this case / 削除'}, '×');
+      remove.addEventListener('click', () => { t.rows.splice(i, 1); buildTable(); tableEdited(); });
+      actions.append(open, remove);
+      row.appendChild(actions);
+      body.appendChild(row);
+    });
+    const add = $('add-column');
+    add.textContent = '';
+    const choose = make('option', {value: ''}, 'add a column…');
+    add.appendChild(choose);
+    window.tqweir.tables.inputs.filter((f) => !t.fields.includes(f.name))
+      .forEach((f) => add.appendChild(make('option', {value: f.name}, f.name)));
+  }
+
+  // Shows load case i in the form (its drawing and results) as the report
+  // runs it; the design keeps its base case until "back".
+  function openLoadCase(i) {
+    const c = desk.result && desk.result.ok && desk.result.cases[i];
+    if (!c) return;
+    if (!desk.viewing) desk.viewing = {base: window.tqweirPage.caseFiles()};
+    desk.viewing.name = c.name;
+    $('desk-viewing').hidden = false;
+    $('desk-viewing-name').textContent = c.name;
+    window.tqweirPage.openCase({'syogen.csv': c.syogen, 'parameter.csv': c.parameter,
+      'hitai.csv': desk.viewing.base['hitai.csv']}, `load case ${c.name}`);
+  }
+
+  function stopViewing(reopen) {
+    const viewing = desk.viewing;
+    desk.viewing = null;
+    $('desk-viewing').hidden = true;
+    if (viewing && reopen) window.tqweirPage.openCase(viewing.base, 'base case');
+  }
+
+  function addColumn(name) {
+    const t = desk.table;
+    const base = window.tqweirPage.caseValues();
+    t.fields.push(name);
+    t.rows.forEach((r) => r.values.push(base[name] || ''));
+    buildTable();
+    tableEdited();
+  }
+
+  function addRow() {
+    if (!desk.table) desk.table = {fields: ['upstream_level'], rows: []};
+    const t = desk.table;
+    const base = window.tqweirPage.caseValues();
+    const last = t.rows[t.rows.length - 1];
+    t.rows.push({name: `case ${t.rows.length + 1}`,
+      values: last ? last.values.slice() : t.fields.map((f) => base[f] || '')});
+    buildTable();
+    tableEdited();
+  }
+
+  // --- the criteria
+  function buildCriteria() {
+    $('new-criteria').hidden = desk.criteria !== null;
+    $('criteria-rows').hidden = desk.criteria === null;
+    const body = $('criteria-rows');
+    body.textContent = '';
+    for (const c of CRITERIA) {
+      const row = make('tr');
+      const label = make('td');
+      label.appendChild(make('label', {for: `criterion-${c.key}`, class: 'name'}, c.en));
+      label.appendChild(make('div', {class: 'meaning', lang: 'ja'}, c.ja));
+      row.appendChild(label);
+      const td = make('td');
+      const input = make('input', {id: `criterion-${c.key}`, type: 'text', spellcheck: 'false',
+        'data-criterion': c.key, placeholder: c.hint || (c.unit ? 'not checked' : '')});
+      input.value = (desk.criteria && desk.criteria[c.key]) || '';
+      input.addEventListener('input', () => {
+        desk.criteria = desk.criteria || {};
+        desk.criteria[c.key] = input.value.trim();
+        desk.criteriaBytes = null;
+        desk.refusal = '';
+        refresh();
+      });
+      td.appendChild(input);
+      row.appendChild(td);
+      row.appendChild(make('td', {class: 'unit'}, c.unit || ''));
+      body.appendChild(row);
+    }
+  }
+
+  // --- loading: the model from the module's reading of the files
+  // Replaces the load cases and the criteria that `bytes` holds by the
+  // module's reading of them (`result`); the others stay.
+  function adopt(result, bytes) {
+    if (bytes['loadcases.csv']) {
+      desk.table = {fields: result.fields.slice(),
+        rows: result.cases.map((c) => ({name: c.name, values: c.values.slice()}))};
+      desk.tableBytes = bytes['loadcases.csv'];
+    }
+    if (bytes['criteria.csv']) {
+      desk.criteria = {};
+      for (const c of CRITERIA) desk.criteria[c.key] = result.criteria[c.key] || '';
+      desk.criteriaBytes = bytes['criteria.csv'];
+    }
+    buildTable();
+    buildCriteria();
+  }
+
+  // Takes loadcases.csv and criteria.csv among `fileList` (the page takes
+  // the base case). A design the report refuses leaves the desk as it was.
+  async function takeFiles(fileList) {
+    // New base case files end the view of a load case (the page has taken them).
+    if ([...fileList].some((f) => ['syogen.csv', 'parameter.csv', 'hitai.csv']
+      .includes(f.name.toLowerCase()))) stopViewing(false);
+    const bytes = {};
+    for (const file of fileList) {
+      const name = ['loadcases.csv', 'criteria.csv']
+        .find((n) => n === file.name.toLowerCase());
+      if (name) bytes[name] = new Uint8Array(await file.arrayBuffer());
+    }
+    return Object.keys(bytes).length ? bytes : null;
+  }
+
+  // After the page has taken the base case of the same files.
+  function loadDesign(bytes) {
+    const trial = Object.assign(files(), bytes);
+    const result = window.tqweir.design(trial);
+    if (!result.ok) {
+      desk.refusal = result.message;
+      refresh();
+      return false;
+    }
+    desk.refusal = '';
+    adopt(result, bytes);
+    refresh();
+    return true;
+  }
+
+  function clear() {
+    stopViewing(false);
+    window.tqweirDeskFiles.forget();
+    desk.table = desk.tableBytes = desk.criteria = desk.criteriaBytes = null;
+    buildTable();
+    buildCriteria();
+    refresh();
+    window.tqweirPage.openExample();
+  }
+
+  function start() {
+    $('add-case').addEventListener('click', addRow);
+    $('add-column').addEventListener('change', (e) => { if (e.target.value) addColumn(e.target.value); });
+    $('new-criteria').addEventListener('click', () => {
+      desk.criteria = desk.criteria || {};
+      buildCriteria();
+      refresh();
+    });
+    $('clear-design').addEventListener('click', clear);
+    $('desk-back').addEventListener('click', () => stopViewing(true));
+    buildCriteria();
+  }
+
+  window.tqweirDesk = {
+    files, takeFiles, loadDesign, hasDesign, start,
+    droppedFiles: window.tqweirDeskFiles.droppedFiles,
+    stored: window.tqweirDeskFiles.kept,
+    caseChanged: refresh,
+    onChange: (f) => desk.listeners.push(f),
+    adoptStored: (bytes) => {
+      const result = window.tqweir.design(bytes);
+      if (result.ok) adopt(result, bytes);
+      else $('desk-message').textContent = `the kept design is refused: ${result.message}`;
+    },
+    lastResult: () => desk.result,
+  };
+})();

@@ -1,0 +1,62 @@
+#include "web/tool_command.h"
+
+#include <sstream>
+
+#include "tools/report/report_command.h"
+#include "tools/seek/seek_command.h"
+#include "web/memory_folder.h"
+
+namespace tqweir {
+namespace web {
+namespace {
+
+void replace_all(std::string& text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+}
+
+}  // namespace
+
+ToolRun run_tool(const std::string& tool, const std::map<std::string, std::string>& files,
+                 const std::string& folder, const std::vector<std::string>& args,
+                 const std::string& today) {
+  ToolRun run;
+  if (tool != "tqweir-report" && tool != "tqweir-seek") {
+    run.err = "unknown tool " + tool + "\n";
+    return run;
+  }
+  const MemoryFolder dir(files, folder);
+  const MemoryFolder out({}, "out");
+  const WorkingFolder here(dir.parent());
+  if (!here.ok()) {
+    run.err = "the page's folder cannot be opened\n";
+    return run;
+  }
+  const std::string name = dir.name();
+  std::vector<std::string> words = {tool};
+  for (std::string arg : args) {
+    replace_all(arg, "{dir}", name);
+    replace_all(arg, "{out}", out.path());
+    words.push_back(arg);
+  }
+  std::vector<const char*> argv;
+  for (const std::string& word : words) argv.push_back(word.c_str());
+  argv.push_back(nullptr);
+  std::ostringstream printed, errors;
+  const int argc = static_cast<int>(words.size());
+  run.exit_status = tool == "tqweir-report"
+                        ? report::run_report_command_line(argc, argv.data(), printed, errors, today)
+                        : seek::run_seek_command_line(argc, argv.data(), printed, errors);
+  run.out = printed.str();
+  run.err = errors.str();
+  for (std::string* text : {&run.out, &run.err}) {
+    replace_all(*text, out.path() + "/", "");
+    replace_all(*text, out.path(), ".");
+  }
+  run.files = out.files();
+  return run;
+}
+
+}  // namespace web
+}  // namespace tqweir
