@@ -21,16 +21,18 @@ std::string case_table(const std::vector<verify::SelfCheck>& checks) {
   Table table;
   table.cls = "self-check";
   table.own_lines = true;
-  table.columns = widths({"40%", "", "", "", "", "8%"});
+  table.columns = widths({"36%", "", "", "", "", "8%"});
   table.head_rows = {
       head_cells({en_ja("Check", u8"検証項目"), en_ja("From the files", u8"再計算値"),
                   en_ja("Expected", u8"期待値"), en_ja("Difference", u8"差"),
                   en_ja("Tolerance", u8"許容差"), ""})};
   for (const verify::SelfCheck& c : checks) {
-    const std::string unit = c.unit.empty() ? "" : " " + c.unit;
-    table.rows.push_back({"", "<td>" + en_ja(c.what_en, c.what_ja) + "</td><td class=\"num\">" +
-                                  esc(number("%.6g", c.value) + unit) + "</td><td class=\"num\">" +
-                                  esc(number("%.6g", c.expected) + unit) +
+    // The unit goes with the check's name, so that the number columns hold
+    // only numbers (a residual such as -4.63332e-09 fills its column).
+    const std::string unit = c.unit.empty() ? "" : " (" + esc(c.unit) + ")";
+    table.rows.push_back({"", "<td>" + en_ja(c.what_en, c.what_ja) + unit +
+                                  "</td><td class=\"num\">" + esc(number("%.6g", c.value)) +
+                                  "</td><td class=\"num\">" + esc(number("%.6g", c.expected)) +
                                   "</td><td class=\"num\">" + number("%.1e", c.difference) +
                                   "</td><td class=\"num\">" + number("%.1e", c.tolerance) +
                                   "</td><td class=\"result " + (c.ok() ? "ok\">OK" : "ng\">NOOK") +
