@@ -26,6 +26,10 @@ std::string limit_json(const report::Limit& limit) {
   return limit.given ? json_string(limit.text) : "null";
 }
 
+std::string text_json(const report::GivenText& text) {
+  return text.given ? json_string(text.text) : "null";
+}
+
 std::string criteria_json(const report::Criteria& c) {
   const std::vector<std::pair<const char*, std::string>> items = {
       {"title", json_string(c.title)},
@@ -36,7 +40,10 @@ std::string criteria_json(const report::Criteria& c) {
       {"membrane_safety_factor", limit_json(c.membrane_safety_factor)},
       {"stopper_capacity", limit_json(c.stopper_capacity)},
       {"max_bag_pressure", limit_json(c.max_bag_pressure)},
-      {"floor_anchor_capacity", limit_json(c.floor_anchor_capacity)}};
+      {"floor_anchor_capacity", limit_json(c.floor_anchor_capacity)},
+      {"limit_variable", text_json(c.search.limit_variable)},
+      {"limit_range", text_json(c.search.limit_range)},
+      {"sealed_range", text_json(c.search.sealed_range)}};
   std::string out;
   for (const auto& [key, value] : items) out += (out.empty() ? "" : ",") + json_string(key) + ":" + value;
   return "{" + out + "}";

@@ -5,7 +5,7 @@ namespace report {
 
 std::string render_table(const Table& table) {
   const char* line = table.own_lines ? "\n" : "";
-  std::string out = "<table class=\"" + table.cls + "\">" + line;
+  std::string out = "<table class=\"" + table.cls + "\"" + table.attrs + ">" + line;
   if (!table.columns.empty()) {
     out += "<colgroup>";
     for (const Table::Column& column : table.columns) {

@@ -24,6 +24,7 @@ struct Table {
   };
 
   std::string cls;                     // class of the <table>
+  std::string attrs;                   // its further attributes (" data-case=\"1\""), or empty
   std::vector<Column> columns;         // none: no <colgroup>
   std::vector<std::string> head_rows;  // the <th> cells of each head row
   std::vector<Row> rows;

@@ -3,6 +3,7 @@
 #include "tools/common/limit_states.h"
 #include "tools/common/number_text.h"
 #include "tools/report/html.h"
+#include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
 #include "tools/report/search_sections.h"
 #include "tools/report/section_heading.h"
@@ -22,7 +23,7 @@ std::string num(const std::string& text, std::size_t case_number, const std::str
 }
 
 std::string check_row(const Criterion& c, const CheckLimit& limit, std::size_t case_number) {
-  std::string row = "<tr><td>" + en_ja(c.name_en, c.name_ja) + "</td>";
+  std::string row = "<td>" + en_ja(c.name_en, c.name_ja) + "</td>";
   const std::string field = std::string("limit-") + c.key;
   if (limit.found) {
     std::string note = limit.rising ? en_ja("the ratio rises through 1", u8"比が 1 を上回る")
@@ -43,28 +44,27 @@ std::string check_row(const Criterion& c, const CheckLimit& limit, std::size_t c
     row += "<td class=\"none\">-</td><td class=\"none\">-</td><td>" +
            en_ja("within the limit over the whole range", u8"範囲全体で許容値以内") + "</td>";
   }
-  return row + "</tr>\n";
+  return row;
 }
 
 std::string stop_row(const StopLimit& stop, const InputField& field, std::size_t case_number) {
-  std::string row = "<tr><td>" + en_ja("the run stops", u8"計算停止") + "</td>";
+  std::string row = "<td>" + en_ja("the run stops", u8"計算停止") + "</td>";
   if (stop.whole_range) {
     return row + num(value_text(stop.value), case_number, "limit-stop") +
            "<td class=\"none\">-</td><td class=\"ng\">" +
            en_ja("stops over the whole range", u8"範囲全体で停止") + ": " +
-           esc(message_utf8(stop.message)) + " " + esc(message_meaning(stop.message)) +
-           "</td></tr>\n";
+           esc(message_utf8(stop.message)) + " " + esc(message_meaning(stop.message)) + "</td>";
   }
   if (!stop.found) {
     return row + "<td class=\"none\">-</td><td class=\"none\">-</td><td>" +
-           en_ja("no stop in the range", u8"範囲内で停止なし") + "</td></tr>\n";
+           en_ja("no stop in the range", u8"範囲内で停止なし") + "</td>";
   }
   const std::string side = stop.begins ? en_ja("stops above it", u8"これより上で停止")
                                        : en_ja("stops below it", u8"これより下で停止");
   return row + num(value_text(stop.value), case_number, "limit-stop") +
          "<td class=\"none\">-</td><td>" + side + " (" + esc(field.name) + " = " +
          esc(exact_text(stop.beyond)) + "): " + esc(message_utf8(stop.message)) + " " +
-         esc(message_meaning(stop.message)) + "</td></tr>\n";
+         esc(message_meaning(stop.message)) + "</td>";
 }
 
 std::string governing_text(const CaseLimits& limits, const std::vector<Criterion>& criteria,
@@ -110,16 +110,17 @@ std::string limit_states_section(const Design& design, int number) {
                               u8" を範囲内で変化させ、各照査の比が 1 となる値と計算が停止し始める値を求める。") +
                     "</p>\n";
   for (std::size_t i = 0; i < design.cases.size(); ++i) {
-    out += "<h3>" + case_label(design, i) + "</h3>\n<table class=\"limits\" data-case=\"" +
-           std::to_string(i + 1) + "\"><colgroup><col style=\"width:28%\"><col style=\"width:16%\">"
-           "<col style=\"width:12%\"><col></colgroup>\n<thead><tr><th>" +
-           en_ja("Check", u8"照査項目") + "</th><th>" + esc(field.name) + esc(unit) + "</th><th>" +
-           en_ja("Ratio there", u8"比") + "</th><th>" + en_ja("Note", u8"備考") +
-           "</th></tr></thead>\n<tbody>\n";
+    Table table;
+    table.cls = "limits";
+    table.attrs = " data-case=\"" + std::to_string(i + 1) + "\"";
+    table.columns = widths({"28%", "16%", "12%", ""});
+    table.head_rows = {head_cells({en_ja("Check", u8"照査項目"), esc(field.name) + esc(unit),
+                                   en_ja("Ratio there", u8"比"), en_ja("Note", u8"備考")})};
     for (std::size_t k = 0; k < criteria.size(); ++k) {
-      if (criteria[k].given) out += check_row(criteria[k], limits[i].checks[k], i + 1);
+      if (criteria[k].given) table.rows.push_back({"", check_row(criteria[k], limits[i].checks[k], i + 1)});
     }
-    out += stop_row(limits[i].stop, field, i + 1) + "</tbody></table>\n<p>" +
+    table.rows.push_back({"", stop_row(limits[i].stop, field, i + 1)});
+    out += "<h3>" + case_label(design, i) + "</h3>\n" + render_table(table) + "<p>" +
            governing_text(limits[i], criteria, field_value(field, design.cases[i].input), esc(unit)) +
            "</p>\n";
   }

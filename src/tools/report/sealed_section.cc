@@ -7,6 +7,7 @@
 #include "tools/common/sealed_bag.h"
 #include "tools/common/run_results.h"
 #include "tools/report/html.h"
+#include "tools/report/html_table.h"
 #include "tools/report/line_chart.h"
 #include "tools/report/search_sections.h"
 #include "tools/report/section_heading.h"
@@ -55,13 +56,14 @@ std::string charts(const std::vector<std::string>& levels,
 }
 
 // A row per level; its cells name their field, the row its level.
-std::string state_row(const std::string& level, const seek::SealedState& s) {
-  std::string row = "<tr data-level=\"" + esc(level) + "\"><td class=\"num\">" + esc(level) +
+Table::Row state_row(const std::string& level, const seek::SealedState& s) {
+  const std::string attrs = " data-level=\"" + esc(level) + "\"";
+  std::string row = "<td class=\"num\">" + esc(level) +
                     "</td><td class=\"status\" data-field=\"regime\">" + esc(s.regime) + "</td>";
   if (!s.held) {
     std::string why = s.reason;
     if (s.stop != Message::finished) why += ": " + message_utf8(s.stop);
-    return row + "<td class=\"none\" colspan=\"4\">" + esc(why) + "</td></tr>\n";
+    return {attrs, row + "<td class=\"none\" colspan=\"4\">" + esc(why) + "</td>"};
   }
   const tools::PrintedSummary fields = printed_fields(s);
   for (SummaryId id : {SummaryId::theta1_deg, SummaryId::stopper_tension,
@@ -69,7 +71,7 @@ std::string state_row(const std::string& level, const seek::SealedState& s) {
     row += "<td class=\"num\" data-field=\"" + std::string(summary_field(id).name) + "\">" +
            esc(printed(fields, id)) + "</td>";
   }
-  return row + "</tr>\n";
+  return {attrs, row};
 }
 
 }  // namespace
@@ -110,16 +112,17 @@ std::string sealed_section(const Design& design, int number) {
                    std::to_string(curve.states.size()) + " levels hold it.",
                u8"(大気圧換算、基本ケース)") +
          "</p>\n<div class=\"charts\">\n" + charts(search.sealed_levels, curve.states) + "</div>\n";
-  out += "<table class=\"sealed\"><thead><tr><th>" + en_ja("Upstream level (m)", u8"上流水位") +
-         "</th><th>" + en_ja("Regime", u8"状態") + "</th><th>" +
-         en_ja("Leaf angle (degree)", u8"扉体角度") + "</th><th>" +
-         en_ja("Stopper tension (kN)", u8"ストッパー張力") + "</th><th>" +
-         en_ja("Bag pressure (MPa)", u8"袋体内圧") + "</th><th>" +
-         en_ja("Overflow discharge", u8"越流量") + "</th></tr></thead>\n<tbody>\n";
+  Table table;
+  table.cls = "sealed";
+  table.head_rows = {head_cells({en_ja("Upstream level (m)", u8"上流水位"), en_ja("Regime", u8"状態"),
+                                 en_ja("Leaf angle (degree)", u8"扉体角度"),
+                                 en_ja("Stopper tension (kN)", u8"ストッパー張力"),
+                                 en_ja("Bag pressure (MPa)", u8"袋体内圧"),
+                                 en_ja("Overflow discharge", u8"越流量")})};
   for (std::size_t i = 0; i < curve.states.size(); ++i) {
-    out += state_row(search.sealed_levels[i], curve.states[i]);
+    table.rows.push_back(state_row(search.sealed_levels[i], curve.states[i]));
   }
-  return out + "</tbody></table>\n</section>\n";
+  return out + render_table(table) + "</section>\n";
 }
 
 }  // namespace report

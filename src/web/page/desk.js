@@ -20,6 +20,11 @@
     {key: 'stopper_capacity', en: 'stopper capacity', ja: 'ストッパー耐力', unit: 'kN'},
     {key: 'max_bag_pressure', en: 'max bag pressure', ja: '許容内圧', unit: 'kPa'},
     {key: 'floor_anchor_capacity', en: 'floor anchor capacity', ja: '床版アンカー耐力', unit: 'kN/m'},
+    // The report's searches, shown in its tab: the limit states over one
+    // load variable, and the sealed bag's operating curve.
+    {key: 'limit_variable', en: 'limit-state variable', ja: '限界状態の変数', hint: 'e.g. upstream_level'},
+    {key: 'limit_range', en: 'limit-state range', ja: '限界状態の範囲', hint: 'LO:HI'},
+    {key: 'sealed_range', en: 'sealed curve levels', ja: '密閉時の上流水位', hint: 'FROM:TO:STEP'},
   ];
 
   // bytes: a file as loaded, used until the table or the form edits it.
