@@ -5,7 +5,7 @@
 # FUZZ_TIMEOUT seconds or a process above FUZZ_RSS_MB of memory.
 #
 # Usage: fuzz/run.sh [TARGET...]        (default: every target of targets.sh)
-# Environment: FUZZ_READER_SECONDS (20), FUZZ_RUN_SECONDS (60),
+# Environment: FUZZ_READER_SECONDS (15), FUZZ_RUN_SECONDS (60),
 #   FUZZ_TIMEOUT (10), FUZZ_RSS_MB (2048), FUZZ_MAX_LEN (16384),
 #   FUZZ_SEED (random when unset).
 # The growing corpus stays in build-fuzz/corpus/<target> between runs;
@@ -13,7 +13,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="$ROOT/build-fuzz"
-READER_SECONDS="${FUZZ_READER_SECONDS:-20}"
+READER_SECONDS="${FUZZ_READER_SECONDS:-15}"
 RUN_SECONDS="${FUZZ_RUN_SECONDS:-60}"
 
 source "$ROOT/fuzz/targets.sh"
