@@ -8,16 +8,9 @@
 #
 #   bench/report_bench.sh [REPEAT]      REPEAT: runs (default 10)
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
 repeat="${1:-10}"
-build="$root/build"
-
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build "$build" -j2 --target tqweir-report >/dev/null
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/tool_build.sh"
+tool_build tqweir-report
 
 cp "$root"/examples/design_standard/{syogen,parameter,hitai,criteria}.csv "$work"/
 {

@@ -8,16 +8,9 @@
 #
 #   bench/report_search_bench.sh [REPEAT]      REPEAT: runs (default 5)
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
 repeat="${1:-5}"
-build="$root/build"
-
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build "$build" -j2 --target tqweir-report >/dev/null
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/tool_build.sh"
+tool_build tqweir-report
 
 example="$root/examples/design_limits"
 make_design() {  # NAME, then the search rows of criteria.csv to keep

@@ -3,12 +3,10 @@
 # standard example and a sealed curve of 31 levels, best of 3 wall times.
 # Usage: bench/seek_bench.sh [BUILD_DIR]   (default build/)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build}
+build=${1:-}
+. "$(dirname "$0")/tool_build.sh"
+tool_build tqweir-seek
 seek=$build/tqweir-seek
-[ -x "$seek" ] || cmake --build "$build" --target tqweir-seek -j2 >/dev/null
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 best() {  # best of 3 wall times of "$@", in seconds
   local b=999

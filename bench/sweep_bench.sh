@@ -11,17 +11,10 @@
 #
 #   bench/sweep_bench.sh [REPEAT]      REPEAT: runs per thread count (default 3)
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
 repeat="${1:-3}"
-build="$root/build"
-
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-fi
-cmake --build "$build" -j2 --target tqweir-sweep >/dev/null
+. "$(dirname "$0")/tool_build.sh"
+tool_build tqweir-sweep
 sweep="$build/tqweir-sweep"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
 
 cases=1000
 range="upstream_level=0:3.4965:0.0035"

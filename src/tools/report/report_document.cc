@@ -17,9 +17,6 @@ constexpr int kResults = 4;
 constexpr int kChecks = 5;
 constexpr int kDrawings = 6;
 
-}  // namespace
-namespace {
-
 // A4 with 15 mm side margins leaves 180 mm of text width; the body is that
 // wide on screen too. Tables are laid out fixed at 100 %, and long words
 // wrap anywhere, so no table can grow wider than the text.
