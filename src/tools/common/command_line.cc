@@ -56,5 +56,15 @@ CommandWords split_command_line(int argc, const char* const* argv,
   return words;
 }
 
+bool answer_help_or_version(bool help, bool version, const std::string& help_text,
+                            const std::string& version_line, std::ostream& out) {
+  if (help) {
+    out << help_text;
+  } else if (version) {
+    out << version_line << "\n";
+  }
+  return help || version;
+}
+
 }  // namespace tools
 }  // namespace tqweir

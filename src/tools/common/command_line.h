@@ -4,6 +4,7 @@
 #ifndef TQWEIR_TOOLS_COMMON_COMMAND_LINE_H_
 #define TQWEIR_TOOLS_COMMON_COMMAND_LINE_H_
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,12 @@ bool is_option(const std::string& word);
 // "--range -o out.csv" is a forgotten range, not the range "-o".
 CommandWords split_command_line(int argc, const char* const* argv,
                                 const std::vector<OptionSpec>& specs);
+
+// For --help prints `help` (the tool's text and usage), for --version
+// `version_line` and a line end; true when it printed one of them, and the
+// command is then done (the help wins when both are given).
+bool answer_help_or_version(bool help, bool version, const std::string& help_text,
+                            const std::string& version_line, std::ostream& out);
 
 }  // namespace tools
 }  // namespace tqweir

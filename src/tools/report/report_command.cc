@@ -3,6 +3,7 @@
 #include "core/file_io.h"
 #include "tools/common/base_case.h"
 #include "tools/common/count_text.h"
+#include "tools/common/command_line.h"
 #include "tools/common/input_error.h"
 #include "tools/report/pdf_print.h"
 #include "tools/report/report_document.h"
@@ -73,12 +74,9 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
   Design design;
   try {
     options = parse_report_options(argc, argv);
-    if (options.help) {
-      out << kHelp << "\n" << kReportUsage;
-      return 0;
-    }
-    if (options.version) {
-      out << "tqweir-report " << TQWEIR_VERSION << "\n";
+    if (tools::answer_help_or_version(options.help, options.version,
+                                      std::string(kHelp) + "\n" + kReportUsage,
+                                      std::string("tqweir-report ") + TQWEIR_VERSION, out)) {
       return 0;
     }
     check_outputs(options);

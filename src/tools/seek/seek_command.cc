@@ -7,6 +7,7 @@
 #include "driver/memory_run.h"
 #include "tools/common/base_case.h"
 #include "tools/common/case_files.h"
+#include "tools/common/command_line.h"
 #include "tools/common/input_error.h"
 #include "tools/common/number_text.h"
 #include "tools/common/run_results.h"
@@ -240,12 +241,9 @@ int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
   SeekPlan plan;
   try {
     options = parse_seek_options(argc, argv);
-    if (options.help) {
-      out << kHelp << "\n" << kSeekUsage;
-      return 0;
-    }
-    if (options.version) {
-      out << "tqweir-seek " << TQWEIR_VERSION << "\n";
+    if (tools::answer_help_or_version(options.help, options.version,
+                                      std::string(kHelp) + "\n" + kSeekUsage,
+                                      std::string("tqweir-seek ") + TQWEIR_VERSION, out)) {
       return 0;
     }
     if (!options.sealed.empty()) return run_sealed(options, out, err);

@@ -9,6 +9,7 @@
 #include "core/file_io.h"
 #include "tools/common/base_case.h"
 #include "tools/common/count_text.h"
+#include "tools/common/command_line.h"
 #include "tools/common/input_error.h"
 #include "tools/common/range_spec.h"
 #include "tools/sweep/case_outcome.h"
@@ -104,12 +105,9 @@ int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
   tools::CaseTable table;
   try {
     options = parse_sweep_options(argc, argv);
-    if (options.help) {
-      out << kHelp << "\n" << kSweepUsage;
-      return 0;
-    }
-    if (options.version) {
-      out << "tqweir-sweep " << TQWEIR_VERSION << "\n";
+    if (tools::answer_help_or_version(options.help, options.version,
+                                      std::string(kHelp) + "\n" + kSweepUsage,
+                                      std::string("tqweir-sweep ") + TQWEIR_VERSION, out)) {
       return 0;
     }
     check_output(options);
