@@ -7,20 +7,20 @@
 
 #include "core/run_state.h"
 #include "fuzz_check.h"
-#include "tools/common/case_table.h"
-#include "tools/common/input_error.h"
+#include "cases/case_table.h"
+#include "text/input_error.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   try {
-    const tqweir::tools::CaseTable table = tqweir::tools::read_case_table(bytes, "CASES.csv");
+    const tqweir::cases::CaseTable table = tqweir::cases::read_case_table(bytes, "CASES.csv");
     TQWEIR_FUZZ_CHECK(!table.fields.empty() && !table.rows.empty(), "empty table accepted");
     TQWEIR_FUZZ_CHECK(table.names.empty(), "names in a table without them");
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
       TQWEIR_FUZZ_CHECK(table.rows[r].size() == table.fields.size(), "a value per field");
-      tqweir::tools::case_input(tqweir::CaseInput(), table, r);
+      tqweir::cases::case_input(tqweir::CaseInput(), table, r);
     }
-  } catch (const tqweir::tools::InputError&) {
+  } catch (const tqweir::text::InputError&) {
   }
   return 0;
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "tools/common/input_error.h"
-#include "tools/common/range_spec.h"
+#include "text/input_error.h"
+#include "cases/range_spec.h"
 
 namespace {
 
@@ -40,10 +40,10 @@ void bounds_of(const std::string& arg, double& from, double& to) {
   to = std::strtod(spec.substr(colon + 1, spec.find(':', colon + 1) - colon - 1).c_str(), nullptr);
 }
 
-void check_range(const std::string& arg, const tqweir::tools::RangeSpec& range) {
+void check_range(const std::string& arg, const tqweir::cases::RangeSpec& range) {
   TQWEIR_FUZZ_CHECK(range.field != nullptr, "range without a field");
   TQWEIR_FUZZ_CHECK(!range.texts.empty(), "range without values");
-  TQWEIR_FUZZ_CHECK(range.texts.size() <= tqweir::tools::kMaxRangeCases, "range above the limit");
+  TQWEIR_FUZZ_CHECK(range.texts.size() <= tqweir::cases::kMaxRangeCases, "range above the limit");
   double from = 0.0, to = 0.0;
   bounds_of(arg, from, to);
   // At most 15 significant digits: distinct decimals stay distinct doubles.
@@ -61,20 +61,20 @@ void check_range(const std::string& arg, const tqweir::tools::RangeSpec& range) 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::string> args = split_arguments(data, size);
-  std::vector<tqweir::tools::RangeSpec> ranges;
+  std::vector<tqweir::cases::RangeSpec> ranges;
   try {
     for (const std::string& arg : args) {
-      ranges.push_back(tqweir::tools::parse_range(arg));
+      ranges.push_back(tqweir::cases::parse_range(arg));
       check_range(arg, ranges.back());
     }
-    const tqweir::tools::CaseTable table = tqweir::tools::expand_ranges(ranges, kFuzzMaxCases);
+    const tqweir::cases::CaseTable table = tqweir::cases::expand_ranges(ranges, kFuzzMaxCases);
     std::size_t count = 1;
     for (const auto& range : ranges) count *= range.texts.size();
     TQWEIR_FUZZ_CHECK(table.rows.size() == count && count <= kFuzzMaxCases, "wrong case count");
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
       TQWEIR_FUZZ_CHECK(table.rows[r].size() == ranges.size(), "row of the wrong width");
     }
-  } catch (const tqweir::tools::InputError&) {
+  } catch (const tqweir::text::InputError&) {
   }
   return 0;
 }

@@ -1,25 +1,15 @@
 #!/usr/bin/env bash
 # Checks the include view each layer's library compiles with: a file of
 # layer L that includes a header of layer M must compile exactly when M is L
-# or lies below it,
-#   core <- membrane, input <- section <- output <- driver
-# (membrane and input do not see each other). The rule is written here, not
+# or lies below it in scripts/layer_rules.sh (membrane and input do not see
+# each other, nor text and drawing). The rule is read from that file, not
 # taken from the build, so a wrong link or include directory fails.
 #   layer_views.sh CXX VIEWS_FILE SRC_DIR
 # VIEWS_FILE: one line per layer, "<layer> <include dir> <include dir> ...".
 set -euo pipefail
 cxx=$1 views=$2 src=$3
-layers=(core membrane input section output driver)
-
-below() {
-  case "$1" in
-    core) echo "" ;;
-    membrane|input) echo "core" ;;
-    section) echo "core membrane input" ;;
-    output) echo "core membrane input section" ;;
-    driver) echo "core membrane input section output" ;;
-  esac
-}
+source "$(dirname "$0")/../scripts/layer_rules.sh"
+layers=("${LAYERS[@]}")
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -30,7 +20,7 @@ while read -r layer dirs; do
   for other in "${layers[@]}"; do
     header=$(cd "$src" && ls "$other"/*.h | head -n 1)
     expect=fails
-    case " $layer $(below "$layer") " in *" $other "*) expect=compiles ;; esac
+    case " $layer $(layer_below "$layer") " in *" $other "*) expect=compiles ;; esac
     printf '#include "%s"\n' "$header" >"$scratch/probe.cc"
     if "$cxx" -std=c++17 -E "${flags[@]}" "$scratch/probe.cc" >/dev/null 2>"$scratch/err"; then
       got=compiles

@@ -99,6 +99,10 @@ const std::vector<InputField>& input_fields() {
   return fields;
 }
 
+const InputField& input_field(InputId id) {
+  return input_fields()[static_cast<std::size_t>(id)];
+}
+
 const InputField* find_input_field(const std::string& name) {
   for (const InputField& field : input_fields()) {
     if (name == field.name) return &field;

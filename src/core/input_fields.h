@@ -35,9 +35,22 @@ struct InputField {
   double ParameterInput::*parameter_member;
 };
 
+// The fields by name, in the table's order, so that code names a field
+// (`input_field(InputId::upstream_level)`) instead of looking up a string.
+enum class InputId : int {
+  overflow_mode, upstream_level, hd_nd, layer_level, air_temperature, theta1_deg, tip_moment,
+  perimeter, stopper_tension,
+  reserved_1, span, reserved_3, leaf_weight, leaf_weight_arm, stopper_multiplier,
+  anchor_distance, base_distance, theta2_deg, discharge_coefficient, water_unit_weight,
+  layer_unit_weight,
+};
+
 // Every field: the nine of parameter.csv, then the twelve of syogen.csv,
 // each in file order.
 const std::vector<InputField>& input_fields();
+
+// The field `id` names.
+const InputField& input_field(InputId id);
 
 // The field of that name, or nullptr.
 const InputField* find_input_field(const std::string& name);

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "tools/common/design.h"
-#include "tools/common/input_error.h"
+#include "design/design.h"
+#include "text/input_error.h"
 #include "tools/report/case_run.h"
 #include "tools/report/report_document.h"
 #include "tools/report/report_sections.h"
@@ -22,15 +22,15 @@ std::string json_list(const std::vector<std::string>& items) {
 
 std::string json_bool(bool value) { return value ? "true" : "false"; }
 
-std::string limit_json(const report::Limit& limit) {
+std::string limit_json(const design::Limit& limit) {
   return limit.given ? json_string(limit.text) : "null";
 }
 
-std::string text_json(const report::GivenText& text) {
+std::string text_json(const design::GivenText& text) {
   return text.given ? json_string(text.text) : "null";
 }
 
-std::string criteria_json(const report::Criteria& c) {
+std::string criteria_json(const design::Criteria& c) {
   const std::vector<std::pair<const char*, std::string>> items = {
       {"title", json_string(c.title)},
       {"project", json_string(c.project)},
@@ -49,8 +49,8 @@ std::string criteria_json(const report::Criteria& c) {
   return "{" + out + "}";
 }
 
-std::string case_json(const report::Design& design, std::size_t i, const report::CaseRun& run) {
-  const report::LoadCase& lc = design.cases[i];
+std::string case_json(const design::Design& design, std::size_t i, const report::CaseRun& run) {
+  const design::LoadCase& lc = design.cases[i];
   std::vector<std::string> values;
   for (const std::string& v : lc.values) values.push_back(json_string(v));
   const CaseTexts texts = report::case_texts(lc.input, design.base.texts.hitai);
@@ -66,14 +66,14 @@ std::string case_json(const report::Design& design, std::size_t i, const report:
 std::string design_json(const std::map<std::string, std::string>& files,
                         const std::string& folder) {
   const MemoryFolder dir(files, folder);
-  report::Design design;
+  design::Design design;
   try {
     // Read from the parent, so that a message names the folder as the
     // command run beside it does.
     const WorkingFolder here(dir.parent());
-    if (!here.ok()) throw tools::InputError("the page's folder cannot be opened");
-    design = report::read_design(dir.name(), {});
-  } catch (const tools::InputError& error) {
+    if (!here.ok()) throw text::InputError("the page's folder cannot be opened");
+    design = design::read_design(dir.name(), {});
+  } catch (const text::InputError& error) {
     return "{\"ok\":false,\"message\":" + json_string(error.what()) + "}";
   }
   const std::vector<report::CaseRun> runs = report::run_design(design);

@@ -11,7 +11,7 @@ PageSection page_section_svg(const std::map<std::string, std::string>& files,
   // The coordinate files and the summary are written together at the end
   // of a finished run; a stop leaves error.csv and at most suimen.csv.
   plot::OutputTexts texts;
-  if (!tools::output_texts(files, texts).empty()) {
+  if (!text::output_texts(files, texts).empty()) {
     section.text = "no section: the run wrote no coordinates";
     return section;
   }

@@ -12,7 +12,7 @@
 
 #include "web/field_tables_json.h"
 #include "driver/memory_run.h"
-#include "tools/common/run_results.h"
+#include "text/run_results.h"
 #include "web/file_block.h"
 #include "web/page_section.h"
 
@@ -36,10 +36,10 @@ void add_input(tqweir::CaseTexts& texts, tqweir::FolderLike& folder, const char*
 // TQSpec.csv's fields as JSON, [{"text", "value"}, ...] in file order, or
 // [] for a summary that is not the program's one line of numbers.
 std::string printed_summary_json(const std::string& summary) {
-  tqweir::tools::PrintedSummary printed;
+  tqweir::text::PrintedSummary printed;
   try {
-    printed = tqweir::tools::read_printed_summary(summary);
-  } catch (const tqweir::tools::RunFilesError&) {
+    printed = tqweir::text::read_printed_summary(summary);
+  } catch (const tqweir::text::RunFilesError&) {
     return "[]";
   }
   std::string json = "[";

@@ -63,3 +63,21 @@ TEST(InputFields, ReadmeTablesListEveryFieldAsTheTableDoes) {
 }
 
 }  // namespace
+
+namespace {
+
+// A field named in code must be the field of that name: the enumeration is
+// a second list of the table's order.
+TEST(InputFields, EachIdNamesItsField) {
+  using tqweir::InputId;
+  const std::pair<InputId, const char*> named[] = {
+      {InputId::overflow_mode, "overflow_mode"},     {InputId::upstream_level, "upstream_level"},
+      {InputId::theta1_deg, "theta1_deg"},           {InputId::stopper_tension, "stopper_tension"},
+      {InputId::reserved_1, "reserved_1"},           {InputId::leaf_weight, "leaf_weight"},
+      {InputId::anchor_distance, "anchor_distance"}, {InputId::layer_unit_weight, "layer_unit_weight"},
+  };
+  for (const auto& [id, name] : named) EXPECT_STREQ(tqweir::input_field(id).name, name);
+  EXPECT_EQ(static_cast<std::size_t>(InputId::layer_unit_weight) + 1, tqweir::input_fields().size());
+}
+
+}  // namespace

@@ -34,7 +34,7 @@ void LabelPlacer::avoid_line(const std::vector<double>& xs, const std::vector<do
 }
 
 Box LabelPlacer::box_of(const std::string& text, const LabelSpot& spot) const {
-  const double width = tools::text_width(text, font_size_);
+  const double width = drawing::text_width(text, font_size_);
   const double x0 = spot.x - (std::strcmp(spot.anchor, "end") == 0      ? width
                               : std::strcmp(spot.anchor, "middle") == 0 ? width / 2.0
                                                                         : 0.0);
@@ -65,7 +65,7 @@ std::string LabelPlacer::place(const std::string& text, const std::vector<LabelS
     if (cost == 0) break;
   }
   taken_.push_back(box_of(text, chosen));
-  return tools::text_element(chosen.x, chosen.y, text,
+  return drawing::text_element(chosen.x, chosen.y, text,
                              std::string("text-anchor=\"") + chosen.anchor + "\"");
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "tools/common/command_line.h"
-#include "tools/common/input_error.h"
+#include "tools/cli/command_line.h"
+#include "text/input_error.h"
 #include "tools/plot/run_folder.h"
 #include "tools/plot/section_dxf.h"
 #include "tools/plot/section_svg.h"
@@ -50,15 +50,15 @@ struct Options {
 // `why` naming what was refused.
 bool parse_options(int argc, const char* const* argv, Options& options, std::string& why) {
   enum { kOutput, kDxf };
-  tools::CommandWords words;
+  cli::CommandWords words;
   try {
-    words = tools::split_command_line(
+    words = cli::split_command_line(
         argc, argv, {{kOutput, {"-o", "--output"}, "a file name"}, {kDxf, {"--dxf"}, ""}});
-  } catch (const tools::InputError& error) {
+  } catch (const text::InputError& error) {
     why = error.what();
     return false;
   }
-  for (const tools::GivenOption& option : words.options) {
+  for (const cli::GivenOption& option : words.options) {
     const bool repeated = option.id == kOutput ? !options.output.empty() : options.dxf;
     if (repeated) {
       why = option.name + " given twice";

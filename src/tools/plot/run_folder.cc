@@ -53,7 +53,7 @@ OutputTexts read_run_folder(const std::string& dir) {
     throw PlotInputError("the run did not finish normally: " + describe_log(log));
   }
   OutputTexts texts;
-  for (const tools::OutputFile& file : tools::kOutputFiles) texts.*file.text = read_whole(dir, file.name);
+  for (const text::OutputFile& file : text::kOutputFiles) texts.*file.text = read_whole(dir, file.name);
   read_file(join_path(dir, "syogen.csv"), texts.syogen);  // needed only for a foot at the hinge
   return texts;
 }

@@ -1,18 +1,18 @@
-// The plot's names for the run results it draws (tools/common/run_results.h).
+// The plot's names for the run results it draws (text/run_results.h).
 #ifndef TQWEIR_TOOLS_PLOT_RUN_RESULTS_H_
 #define TQWEIR_TOOLS_PLOT_RUN_RESULTS_H_
 
-#include "tools/common/run_results.h"
+#include "text/run_results.h"
 
 namespace tqweir {
 namespace plot {
 
-using PlotInputError = tools::RunFilesError;
-using tools::OutputTexts;
-using tools::parse_outputs;
-using tools::Point;
-using tools::RunResults;
-using tools::SurfaceRow;
+using PlotInputError = text::RunFilesError;
+using text::OutputTexts;
+using text::parse_outputs;
+using text::Point;
+using text::RunResults;
+using text::SurfaceRow;
 
 }  // namespace plot
 }  // namespace tqweir

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "output/format.h"
-#include "tools/common/unit_symbols.h"
+#include "drawing/unit_symbols.h"
 
 namespace tqweir {
 namespace plot {
@@ -132,7 +132,7 @@ std::string build_section_dxf(const RunResults& r, const std::string& case_name)
                              SummaryId::bag_tension, SummaryId::stopper_base_angle_deg}) {
     const SummaryField& f = summary_field(id);
     lines.push_back(std::string(f.label_en) + " = " + r.text(id) +
-                    tools::unit_suffix(ascii_text(f.unit), "%%d"));
+                    drawing::unit_suffix(ascii_text(f.unit), "%%d"));
   }
   for (std::size_t i = 0; i < lines.size(); ++i) {
     dxf.put(0, "TEXT");

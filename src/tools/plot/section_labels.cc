@@ -143,7 +143,7 @@ std::string draw_labels(const Drawing& d) {
   // The floor's name under an end of the floor, the higher end first, clear
   // of the ground band all along the label.
   const char* floor_name = u8"Floor 床面";
-  const double reach = (tools::text_width(floor_name, kFontSize) + 8.0) / v.px_per_m;
+  const double reach = (drawing::text_width(floor_name, kFontSize) + 8.0) / v.px_per_m;
   const auto under_floor = [&](const Point& end, double toward) {
     const double lowest = std::min(end.y, end.y + toward * reach * r.floor_slope);
     return LabelSpot{v.x_px(end.x) + toward * 8.0, v.y_px(lowest) + kGroundBand + 16.0,

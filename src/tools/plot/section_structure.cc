@@ -14,8 +14,8 @@ std::string shape(const char* element, const Drawing& d, const char* id,
 }
 
 std::string circle(const Viewport& view, const Point& p, double r, const std::string& attrs) {
-  return "<circle " + tools::xy_attributes("cx", "cy", view.x_px(p.x), view.y_px(p.y)) + " r=\"" +
-         tools::px(r) + "\" " + attrs + "/>\n";
+  return "<circle " + drawing::xy_attributes("cx", "cy", view.x_px(p.x), view.y_px(p.y)) + " r=\"" +
+         drawing::px(r) + "\" " + attrs + "/>\n";
 }
 
 }  // namespace
@@ -76,9 +76,9 @@ std::string draw_waters(const Drawing& d) {
   if (d.with_layer) {
     // Dots from the layer's top down, inside the upstream water.
     const double top = v.y_px(d.results.value(SummaryId::layer_level));
-    out += tools::svg_rect(v.left_px, top, v.width_px(), v.height_px(),
+    out += drawing::svg_rect(v.left_px, top, v.width_px(), v.height_px(),
                            "fill=\"" + d.url("layer-dots") + "\"") +
-           tools::svg_line(v.left_px, top, v.left_px + v.width_px(), top,
+           drawing::svg_line(v.left_px, top, v.left_px + v.width_px(), top,
                            d.id("layer-top") +
                                " stroke=\"#5a4220\" stroke-width=\"1.6\" "
                                "stroke-dasharray=\"1 3.5\" stroke-linecap=\"round\"");

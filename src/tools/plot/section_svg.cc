@@ -90,7 +90,7 @@ std::string definitions(const Drawing& d) {
            "><rect " + size + " fill=\"" + p[3] + "\"/>" + p[4] + "</pattern>\n";
   }
   out += "<clipPath " + d.id("view-clip") + ">" +
-         tools::svg_rect(v.left_px, v.top_px, v.width_px(), v.height_px()) + "</clipPath>\n";
+         drawing::svg_rect(v.left_px, v.top_px, v.width_px(), v.height_px()) + "</clipPath>\n";
   for (const bool upstream : {true, false}) {
     out += "<clipPath " + d.id(upstream ? "upstream-side" : "downstream-side") +
            "><polygon points=\"" + points_attribute(leaf_side(d, upstream), v) +
@@ -112,10 +112,10 @@ std::string legend(const Drawing& d) {
   double x = kMarginLeft;
   for (const auto& item : items) {
     out +=
-        tools::svg_rect(x, 16, 26, 14,
+        drawing::svg_rect(x, 16, 26, 14,
                         "fill=\"" + d.url(item.first) + "\" stroke=\"#333\" stroke-width=\"0.8\"") +
-        tools::text_element(x + 32, 27.5, item.second);
-    x += 32.0 + tools::text_width(item.second, 12.0) + 24.0;
+        drawing::text_element(x + 32, 27.5, item.second);
+    x += 32.0 + drawing::text_width(item.second, 12.0) + 24.0;
   }
   return out + "</g>\n";
 }
@@ -129,7 +129,7 @@ std::string page(const Drawing& d, const std::string& case_name, double block_to
                 "viewBox=\"0 0 %g %.0f\" font-family=\"%s\">\n",
                 kCanvasWidth, height, kCanvasWidth, height, kFontFamily);
   out +=
-      "<title>" + tools::xml_escape(u8"Weir cross-section 堰の断面図: " + case_name) + "</title>\n";
+      "<title>" + drawing::xml_escape(u8"Weir cross-section 堰の断面図: " + case_name) + "</title>\n";
   out += "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
   out += definitions(d) + legend(d) + draw_grid(d);
   out += "<g clip-path=\"" + d.url("view-clip") + "\">\n" + draw_waters(d) + draw_structure(d) +
@@ -165,7 +165,7 @@ std::string build_section_svg(const RunResults& results, const std::string& case
   // overflow on its way to pixels.
   try {
     return page(d, case_name, block_top);
-  } catch (const tools::UndrawableValue&) {
+  } catch (const drawing::UndrawableValue&) {
     throw PlotInputError("a point of the run lies too far from the section to draw");
   }
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/common/svg_elements.h"
+#include "drawing/svg_elements.h"
 
 namespace tqweir {
 namespace plot {
@@ -36,7 +36,7 @@ Viewport fit_viewport(const Bounds& content, double left_px, double top_px,
 
 std::string points_attribute(const std::vector<Point>& points, const Viewport& view) {
   std::string out;
-  for (const Point& p : points) tools::append_point(out, view.x_px(p.x), view.y_px(p.y));
+  for (const Point& p : points) drawing::append_point(out, view.x_px(p.x), view.y_px(p.y));
   return out;
 }
 

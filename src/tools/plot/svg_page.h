@@ -1,13 +1,13 @@
 // The page of an SVG drawing: the true-scale mapping from the section
 // frame (metres, y up) to pixels (y down). The elements themselves are
-// tools/common/svg_elements.h.
+// drawing/svg_elements.h.
 #ifndef TQWEIR_TOOLS_PLOT_SVG_PAGE_H_
 #define TQWEIR_TOOLS_PLOT_SVG_PAGE_H_
 
 #include <string>
 #include <vector>
 
-#include "tools/common/svg_elements.h"
+#include "drawing/svg_elements.h"
 #include "tools/plot/run_results.h"
 
 namespace tqweir {

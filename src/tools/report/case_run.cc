@@ -1,13 +1,13 @@
 #include "tools/report/case_run.h"
 
 #include "driver/memory_run.h"
-#include "tools/common/case_files.h"
+#include "cases/case_files.h"
 
 namespace tqweir {
 namespace report {
 
 CaseTexts case_texts(const CaseInput& input, const std::string& hitai) {
-  return tools::exact_case_texts(input, hitai);
+  return cases::exact_case_texts(input, hitai);
 }
 
 CaseRun run_case_in_memory(const CaseInput& input) {
@@ -18,11 +18,11 @@ CaseRun run_case_in_memory(const CaseInput& input) {
   // Memory takes every write, so no message names a file.
   run.message_ja = message_utf8(run.message);
   run.message_en = message_meaning(run.message);
-  tools::output_texts(outcome.files, run.files);
+  text::output_texts(outcome.files, run.files);
   // The drawing and the self-checks take the floor's direction from it
   // when the stopper's foot lies at the hinge.
-  run.files.syogen = tools::exact_case_texts(input, "").syogen;
-  if (run.converged) run.printed = tools::read_printed_summary(run.files.summary);
+  run.files.syogen = cases::exact_case_texts(input, "").syogen;
+  if (run.converged) run.printed = text::read_printed_summary(run.files.summary);
   return run;
 }
 

@@ -10,7 +10,7 @@
 #include "core/messages.h"
 #include "core/summary_fields.h"
 #include "input/case_reader.h"
-#include "tools/common/run_results.h"
+#include "text/run_results.h"
 
 namespace tqweir {
 namespace report {
@@ -20,8 +20,8 @@ struct CaseRun {
   Message message = Message::finished;
   std::string message_ja;         // the error.csv line in UTF-8
   std::string message_en;         // its meaning
-  tools::PrintedSummary printed;  // TQSpec.csv's fields; empty unless converged
-  tools::OutputTexts files;       // the output files' texts and syogen.csv
+  text::PrintedSummary printed;  // TQSpec.csv's fields; empty unless converged
+  text::OutputTexts files;       // the output files' texts and syogen.csv
 };
 
 // The three input files of `input`: syogen.csv and parameter.csv written

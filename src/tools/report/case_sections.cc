@@ -1,7 +1,7 @@
 // Sections 3 and 4 and the appendix: the load cases, their results, and
 // every summary field with the input files as given.
 #include "core/summary_fields.h"
-#include "tools/common/number_text.h"
+#include "text/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/key_results.h"
 #include "tools/report/report_sections.h"
@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kCasesPerTable = 4;
 constexpr std::size_t kFieldsPerTable = 5;
 
-std::vector<std::string> case_heads(const Design& design) {
+std::vector<std::string> case_heads(const design::Design& design) {
   std::vector<std::string> heads;
   for (std::size_t i = 0; i < design.cases.size(); ++i) {
     heads.push_back("<th class=\"case\">" + case_label(design, i) + "</th>");
@@ -23,7 +23,7 @@ std::vector<std::string> case_heads(const Design& design) {
   return heads;
 }
 
-std::string stop_notes(const Design& design, const std::vector<CaseRun>& runs) {
+std::string stop_notes(const design::Design& design, const std::vector<CaseRun>& runs) {
   std::string out;
   for (std::size_t i = 0; i < runs.size(); ++i) {
     if (runs[i].converged) continue;
@@ -37,12 +37,12 @@ std::string stop_notes(const Design& design, const std::vector<CaseRun>& runs) {
 
 }  // namespace
 
-std::string case_label(const Design& design, std::size_t index) {
+std::string case_label(const design::Design& design, std::size_t index) {
   return "<span class=\"no\">" + std::to_string(index + 1) + "</span> " +
          esc(design.cases[index].name);
 }
 
-std::string load_case_section(const Design& design, int number) {
+std::string load_case_section(const design::Design& design, int number) {
   std::string out = open_section("load-cases", false, number, en_ja("Load cases", u8"荷重ケース"));
   if (design.fields.empty()) {
     out += "<p>" + en_ja("One case: the base case as given.", u8"基本ケースのみ。") + "</p>\n";
@@ -65,7 +65,7 @@ std::string load_case_section(const Design& design, int number) {
     base.labels = {"<td></td>", "<td><i>" + en_ja("base case", u8"基本ケース") + "</i></td>"};
     for (const InputField* field : design.fields) {
       base.cells.push_back("<td class=\"num base\">" +
-                           esc(exact_text(field_value(*field, design.base.input))) + "</td>");
+                           esc(text::exact_text(field_value(*field, design.base.input))) + "</td>");
     }
     table.rows.push_back(base);
     for (std::size_t i = 0; i < design.cases.size(); ++i) {
@@ -99,7 +99,7 @@ std::string load_case_section(const Design& design, int number) {
   return out + "</section>\n";
 }
 
-std::string results_section(const Design& design, const std::vector<CaseRun>& runs, int number) {
+std::string results_section(const design::Design& design, const std::vector<CaseRun>& runs, int number) {
   std::string out = open_section("results", true, number, en_ja("Results", u8"計算結果"));
   CaseColumnsTable table;
   table.cls = "results";
@@ -137,7 +137,7 @@ std::string results_section(const Design& design, const std::vector<CaseRun>& ru
   return out + stop_notes(design, runs) + "</section>\n";
 }
 
-std::string appendix_section(const Design& design, const std::vector<CaseRun>& runs) {
+std::string appendix_section(const design::Design& design, const std::vector<CaseRun>& runs) {
   std::string out = "<section id=\"appendix\" class=\"new-page\">\n<h2>" +
                     en_ja("Appendix", u8"付録") + "</h2>\n<h3>A. " +
                     en_ja("The 27 summary fields (TQSpec.csv) of every case",
@@ -165,7 +165,7 @@ std::string appendix_section(const Design& design, const std::vector<CaseRun>& r
   }
   out += render_case_columns(table, kCasesPerTable + 1);
   out += "<h3>B. " + en_ja("Input files as given", u8"入力ファイル (原文)") + "</h3>\n";
-  for (const GivenFile& file : design.files) {
+  for (const design::GivenFile& file : design.files) {
     out += "<p class=\"file-name\"><code>" + esc(file.name) + "</code></p>\n<pre class=\"file\">" +
            esc(file.text) + "</pre>\n";
   }

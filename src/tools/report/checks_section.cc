@@ -1,6 +1,6 @@
 // Section 5: the design checks.
-#include "tools/common/design_checks.h"
-#include "tools/common/number_text.h"
+#include "design/design_checks.h"
+#include "text/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
@@ -10,19 +10,19 @@ namespace tqweir {
 namespace report {
 namespace {
 
-std::string result_cell(const Check& check) {
+std::string result_cell(const design::Check& check) {
   return check.ok ? "<td class=\"result ok\">OK</td>" : "<td class=\"result ng\">NG</td>";
 }
 
-std::string criterion_name(const Criterion& c) { return en_ja(c.name_en, c.name_ja); }
+std::string criterion_name(const design::Criterion& c) { return en_ja(c.name_en, c.name_ja); }
 
-std::string criteria_table(const std::vector<Criterion>& criteria) {
+std::string criteria_table(const std::vector<design::Criterion>& criteria) {
   Table table;
   table.cls = "criteria";
   table.columns = widths({"40%", "", "12%"});
   table.head_rows = {head_cells(
       {en_ja("Criterion", u8"照査項目"), en_ja("Limit", u8"許容値"), en_ja("Unit", u8"単位")})};
-  for (const Criterion& c : criteria) {
+  for (const design::Criterion& c : criteria) {
     table.rows.push_back({" data-criterion=\"" + std::string(c.key) + "\"",
                           "<td>" + criterion_name(c) + "</td><td>" +
                               (c.given ? esc(c.limit_text) : en_ja("not checked", u8"照査せず")) +
@@ -42,23 +42,23 @@ Table check_table(const char* cls, const std::string& first) {
   return table;
 }
 
-std::string check_cells(const Check& check, const Criterion& c) {
+std::string check_cells(const design::Check& check, const design::Criterion& c) {
   return "<td class=\"num value\">" + esc(check.value_text) + " " + esc(c.unit) +
-         "</td><td class=\"num limit\">" + esc(limit_number_text(c.limit)) +
-         "</td><td class=\"num ratio\">" + ratio_text(check.ratio) + "</td>" + result_cell(check);
+         "</td><td class=\"num limit\">" + esc(text::limit_number_text(c.limit)) +
+         "</td><td class=\"num ratio\">" + text::ratio_text(check.ratio) + "</td>" + result_cell(check);
 }
 
 }  // namespace
 
-std::string checks_section(const Design& design, const std::vector<CaseRun>& runs, int number,
+std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
                            int results_number) {
-  const std::vector<Criterion> criteria = make_criteria(design.criteria);
+  const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
   std::string out = open_section("checks", true, number, en_ja("Design checks", u8"照査"));
   Subsections sub(number);
   out += sub.next(en_ja("Criteria (criteria.csv)", u8"照査基準"));
   out += criteria_table(criteria);
   bool any = false;
-  for (const Criterion& c : criteria) any = any || c.given;
+  for (const design::Criterion& c : criteria) any = any || c.given;
   if (!any) {
     return out + "<p>" + en_ja("No criterion is given: nothing is checked.",
                                u8"照査基準の指定がないため照査しない。") +
@@ -83,7 +83,7 @@ std::string checks_section(const Design& design, const std::vector<CaseRun>& run
                           "</td>"});
       continue;
     }
-    for (const Criterion& c : criteria) {
+    for (const design::Criterion& c : criteria) {
       if (!c.given) continue;
       checks.rows.push_back({data_case + " data-criterion=\"" + c.key + "\"",
                              "<td>" + case_label(design, i) + "</td><td>" + criterion_name(c) +
@@ -93,7 +93,7 @@ std::string checks_section(const Design& design, const std::vector<CaseRun>& run
   out += render_table(checks);
   out += sub.next(en_ja("Governing case of each criterion", u8"各照査の支配ケース"));
   Table governing = check_table("governing", en_ja("Governing case", u8"支配ケース"));
-  for (const Criterion& c : criteria) {
+  for (const design::Criterion& c : criteria) {
     if (!c.given) continue;
     const int g = governing_case(runs, c);
     const std::string data_criterion = " data-criterion=\"" + std::string(c.key) + "\"";

@@ -16,18 +16,18 @@ namespace {
 
 // The plot tool's drawing of a converged run, from the run's files; its ids
 // get a prefix per case, as they share the page's one name space.
-std::string section_drawing(const Design& design, const CaseRun& run, std::size_t index) {
+std::string section_drawing(const design::Design& design, const CaseRun& run, std::size_t index) {
   return plot::section_svg_from_texts(run.files, design.cases[index].name,
                                       "d" + std::to_string(index + 1) + "-");
 }
 
 // The one field that varies over the cases, when it takes three or more
 // values and every other field keeps one; nullptr otherwise.
-const InputField* varied_field(const Design& design) {
+const InputField* varied_field(const design::Design& design) {
   const InputField* varied = nullptr;
   for (const InputField* field : design.fields) {
     std::set<double> values;
-    for (const LoadCase& c : design.cases) values.insert(field_value(*field, c.input));
+    for (const design::LoadCase& c : design.cases) values.insert(field_value(*field, c.input));
     if (values.size() < 2) continue;
     if (varied != nullptr || values.size() < 3) return nullptr;
     varied = field;
@@ -37,7 +37,7 @@ const InputField* varied_field(const Design& design) {
 
 }  // namespace
 
-std::string drawings_section(const Design& design, const std::vector<CaseRun>& runs, int number) {
+std::string drawings_section(const design::Design& design, const std::vector<CaseRun>& runs, int number) {
   std::string out = open_section("drawings", true, number, en_ja("Section drawings", u8"断面図"));
   for (std::size_t i = 0; i < runs.size(); ++i) {
     out += "<figure class=\"drawing\" data-case=\"" + std::to_string(i + 1) + "\">\n";
@@ -57,7 +57,7 @@ std::string drawings_section(const Design& design, const std::vector<CaseRun>& r
   return out + "</section>\n";
 }
 
-std::string charts_section(const Design& design, const std::vector<CaseRun>& runs, int number) {
+std::string charts_section(const design::Design& design, const std::vector<CaseRun>& runs, int number) {
   const InputField* field = varied_field(design);
   if (field == nullptr) return "";
   std::vector<std::pair<double, std::size_t>> points;  // x and case index

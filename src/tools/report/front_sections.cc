@@ -2,9 +2,9 @@
 #include "core/constants.h"
 #include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
-#include "tools/common/count_text.h"
-#include "tools/common/design_checks.h"
-#include "tools/common/number_text.h"
+#include "text/count_text.h"
+#include "design/design_checks.h"
+#include "text/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
@@ -21,13 +21,13 @@ std::string row(const std::string& head, const std::string& value_html) {
 std::string or_dash(const std::string& text) { return text.empty() ? "&#8212;" : esc(text); }
 
 // "4 cases: 3 finished, 1 stopped. Checks: 1 of 9 NG."
-std::string verdict(const Design& design, const std::vector<CaseRun>& runs) {
+std::string verdict(const design::Design& design, const std::vector<CaseRun>& runs) {
   std::size_t finished = 0;
   for (const CaseRun& run : runs) finished += run.converged ? 1 : 0;
   const std::size_t stopped = runs.size() - finished;
   std::size_t checks = 0;
   std::size_t failed = 0;
-  for (const Criterion& criterion : make_criteria(design.criteria)) {
+  for (const design::Criterion& criterion : make_criteria(design.criteria)) {
     if (!criterion.given) continue;
     for (const CaseRun& run : runs) {
       if (!run.converged) continue;
@@ -38,7 +38,7 @@ std::string verdict(const Design& design, const std::vector<CaseRun>& runs) {
   const bool good = stopped == 0 && failed == 0;
   std::string out = "<p class=\"verdict " + std::string(good ? "ok" : "ng") + "\">";
   out += std::to_string(runs.size()) + u8" ケース (正常終了 " + std::to_string(finished) +
-         u8", 停止 " + std::to_string(stopped) + ") / " + tools::count_of(runs.size(), "case") +
+         u8", 停止 " + std::to_string(stopped) + ") / " + text::count_of(runs.size(), "case") +
          " (" + std::to_string(finished) + " finished, " + std::to_string(stopped) + " stopped). ";
   if (checks == 0) {
     out += u8"照査なし / No criterion checked.";
@@ -52,16 +52,16 @@ std::string verdict(const Design& design, const std::vector<CaseRun>& runs) {
 Table::Row constant_row(const char* en, const char* ja, const char* symbol, double value,
                         const char* unit) {
   return {"", "<td>" + en_ja(en, ja) + "</td><td>" + esc(symbol) + "</td><td class=\"num\">" +
-                  esc(exact_text(value)) + "</td><td>" + esc(unit) + "</td>"};
+                  esc(text::exact_text(value)) + "</td><td>" + esc(unit) + "</td>"};
 }
 
 }  // namespace
 
-std::string title_block(const Design& design, const std::vector<CaseRun>& runs,
+std::string title_block(const design::Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context) {
-  const Criteria& c = design.criteria;
+  const design::Criteria& c = design.criteria;
   std::string files;
-  for (const GivenFile& file : design.files) files += (files.empty() ? "" : ", ") + file.name;
+  for (const design::GivenFile& file : design.files) files += (files.empty() ? "" : ", ") + file.name;
   std::string out = "<header class=\"title-block\">\n";
   out += u8"<p class=\"kind\">設計計算書 Design calculation report</p>\n";
   out += "<h1>" + (c.title.empty() ? en_ja("Cross-section of the weir", u8"堰の断面計算")
@@ -97,7 +97,7 @@ std::string method_section(int number) {
          "&#945; (the internal pressure head in bag heights) is found by bisection in [2, 500] "
          "until the bracket is at most 1e-4 wide; the membrane's own searches end at a residual "
          "of " +
-         exact_text(kKernelTolerance) +
+         text::exact_text(kKernelTolerance) +
          ". The results are the program's printed values (TQSpec.csv, three decimals).</p>\n";
   Table constants;
   constants.cls = "constants";

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "tools/common/svg_elements.h"
+#include "drawing/svg_elements.h"
 #include "tools/report/html_table.h"
 
 namespace tqweir {
 namespace report {
 
-std::string esc(const std::string& text) { return tools::xml_escape(text); }
+std::string esc(const std::string& text) { return drawing::xml_escape(text); }
 
 std::string en_ja(const std::string& en, const std::string& ja) {
   return esc(en) + " <span class=\"ja\">" + esc(ja) + "</span>";

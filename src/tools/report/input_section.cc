@@ -2,7 +2,7 @@
 #include "core/input_fields.h"
 #include "input/derived_quantities.h"
 #include "input/profile_reader.h"
-#include "tools/common/number_text.h"
+#include "text/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/plausibility.h"
@@ -29,7 +29,7 @@ std::string field_table(const CaseInput& input, InputFile file) {
                                     "</code><br><span class=\"ja\">" + esc(field.meaning_ja) +
                                     "</span></td><td>" + meaning + "</td><td>" + esc(field.unit) +
                                     "</td><td class=\"num\" data-field=\"" + field.name + "\">" +
-                                    esc(exact_text(field_value(field, input))) + "</td>"});
+                                    esc(text::exact_text(field_value(field, input))) + "</td>"});
     }
   }
   return render_table(table);
@@ -45,10 +45,10 @@ std::string profile_table(const CaseInput& input, const LeafProfile& profile) {
       head_cells({"x", "y", "x", "y"})};
   for (std::size_t i = 0; i < input.points.size(); ++i) {
     table.rows.push_back({"", "<td class=\"num\">" + std::to_string(i + 1) +
-                                  "</td><td class=\"num\">" + esc(exact_text(input.points[i].x)) +
-                                  "</td><td class=\"num\">" + esc(exact_text(input.points[i].y)) +
-                                  "</td><td class=\"num\">" + fixed_text(profile.node_x[i], 3) +
-                                  "</td><td class=\"num\">" + fixed_text(profile.node_y[i], 3) +
+                                  "</td><td class=\"num\">" + esc(text::exact_text(input.points[i].x)) +
+                                  "</td><td class=\"num\">" + esc(text::exact_text(input.points[i].y)) +
+                                  "</td><td class=\"num\">" + text::fixed_text(profile.node_x[i], 3) +
+                                  "</td><td class=\"num\">" + text::fixed_text(profile.node_y[i], 3) +
                                   "</td>"});
   }
   return render_table(table);
@@ -56,7 +56,7 @@ std::string profile_table(const CaseInput& input, const LeafProfile& profile) {
 
 Table::Row derived_row(const char* en, const char* ja, const char* unit, double value) {
   return {"", "<td>" + en_ja(en, ja) + "</td><td>" + esc(unit) + "</td><td class=\"num\">" +
-                  esc(exact_text(value)) + "</td>"};
+                  esc(text::exact_text(value)) + "</td>"};
 }
 
 std::string derived_table(const CaseInput& input, const DerivedInput& d,
@@ -93,7 +93,7 @@ std::string warning_list(const std::vector<Warning>& warnings) {
   return out + "</ul>\n";
 }
 
-std::string input_section(const Design& design, int number) {
+std::string input_section(const design::Design& design, int number) {
   const CaseInput& input = design.base.input;
   const DerivedInput derived = derive_quantities(input.syogen, input.parameter);
   const LeafProfile profile = lay_out_profile(input.points, derived.theta1);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tools/common/number_text.h"
+#include "text/number_text.h"
 
 namespace tqweir {
 namespace report {
@@ -48,7 +48,7 @@ const std::vector<KeyResult>& key_results() {
 
 std::string key_result_text(const CaseRun& run, const KeyResult& key) {
   if (!key.overflow_depth) return field_text(run, key.field);
-  return fixed_text(overflow_depth(run), 3);
+  return text::fixed_text(overflow_depth(run), 3);
 }
 
 double key_result_number(const CaseRun& run, const KeyResult& key) {

@@ -1,7 +1,7 @@
 // Section 8: the limit states of the load cases over one load variable.
 #include "core/messages.h"
-#include "tools/common/limit_states.h"
-#include "tools/common/number_text.h"
+#include "design/limit_states.h"
+#include "text/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
@@ -16,13 +16,13 @@ namespace {
 // ten-millionth of the range, far inside the last digit shown.
 constexpr int kLimitDecimals = 4;
 
-std::string value_text(double value) { return fixed_text(value, kLimitDecimals); }
+std::string value_text(double value) { return text::fixed_text(value, kLimitDecimals); }
 
 std::string num(const std::string& text, std::size_t case_number, const std::string& field) {
   return data_cell("num", case_number, field, text);
 }
 
-std::string check_row(const Criterion& c, const CheckLimit& limit, std::size_t case_number) {
+std::string check_row(const design::Criterion& c, const design::CheckLimit& limit, std::size_t case_number) {
   std::string row = "<td>" + en_ja(c.name_en, c.name_ja) + "</td>";
   const std::string field = std::string("limit-") + c.key;
   if (limit.found) {
@@ -47,7 +47,7 @@ std::string check_row(const Criterion& c, const CheckLimit& limit, std::size_t c
   return row;
 }
 
-std::string stop_row(const StopLimit& stop, const InputField& field, std::size_t case_number) {
+std::string stop_row(const design::StopLimit& stop, const InputField& field, std::size_t case_number) {
   std::string row = "<td>" + en_ja("the run stops", u8"計算停止") + "</td>";
   if (stop.whole_range) {
     return row + num(value_text(stop.value), case_number, "limit-stop") +
@@ -63,11 +63,11 @@ std::string stop_row(const StopLimit& stop, const InputField& field, std::size_t
                                        : en_ja("stops below it", u8"これより下で停止");
   return row + num(value_text(stop.value), case_number, "limit-stop") +
          "<td class=\"none\">-</td><td>" + side + " (" + esc(field.name) + " = " +
-         esc(exact_text(stop.beyond)) + "): " + esc(message_utf8(stop.message)) + " " +
+         esc(text::exact_text(stop.beyond)) + "): " + esc(message_utf8(stop.message)) + " " +
          esc(message_meaning(stop.message)) + "</td>";
 }
 
-std::string governing_text(const CaseLimits& limits, const std::vector<Criterion>& criteria,
+std::string governing_text(const design::CaseLimits& limits, const std::vector<design::Criterion>& criteria,
                            double own, const std::string& unit) {
   if (!limits.governing_found) {
     return en_ja("No limit in the range.", u8"範囲内に限界なし。");
@@ -80,25 +80,25 @@ std::string governing_text(const CaseLimits& limits, const std::vector<Criterion
   const double margin = limits.governing - own;
   return en_ja("Governing limit", u8"支配的な限界") + ": " + what + " " +
          value_text(limits.governing) + unit + "; " + en_ja("the case's own value", u8"本ケースの値") +
-         " " + esc(exact_text(own)) + unit + "; " + en_ja("margin", u8"余裕") + " <span class=\"" +
+         " " + esc(text::exact_text(own)) + unit + "; " + en_ja("margin", u8"余裕") + " <span class=\"" +
          (margin >= 0.0 ? "ok" : "ng") + "\" data-field=\"limit-margin\">" + value_text(margin) +
          "</span>" + unit + ".";
 }
 
 }  // namespace
 
-std::string limit_states_section(const Design& design, int number) {
-  const SearchRows& search = design.criteria.search;
+std::string limit_states_section(const design::Design& design, int number) {
+  const design::SearchRows& search = design.criteria.search;
   if (search.limit_field == nullptr) return "";
   const InputField& field = *search.limit_field;
   const std::string unit = *field.unit != '\0' ? std::string(" ") + field.unit : "";
-  const std::vector<Criterion> criteria = make_criteria(design.criteria);
-  const std::vector<CaseLimits> limits = find_limits(design, criteria, LimitSettings());
+  const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
+  const std::vector<design::CaseLimits> limits = design::find_limits(design, criteria, design::LimitSettings());
 
   std::string out = open_section("limit-states", true, number, en_ja("Limit states", u8"限界状態")) + "<p>" +
                     en_ja("For each load case, " + std::string(field.name) + " is varied from " +
                               search.limit_range.text + " (" + field.name + " " +
-                              exact_text(search.limit_lo) + " to " + exact_text(search.limit_hi) +
+                              text::exact_text(search.limit_lo) + " to " + text::exact_text(search.limit_hi) +
                               unit + ") with every other input kept: the value at which each "
                               "check's ratio reaches 1 and the value at which the run begins to "
                               "stop. Found by tqweir-seek's search: a scan of 8 equal intervals, "
@@ -125,7 +125,7 @@ std::string limit_states_section(const Design& design, int number) {
            "</p>\n";
   }
   int solves = 0;
-  for (const CaseLimits& l : limits) solves += l.solves;
+  for (const design::CaseLimits& l : limits) solves += l.solves;
   return out + "<p class=\"small\">" +
          en_ja("Solves: " + std::to_string(solves) + " in all.", u8"計算回数: " +
                    std::to_string(solves)) +

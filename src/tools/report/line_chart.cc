@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/common/axis_ticks.h"
-#include "tools/common/number_text.h"
-#include "tools/common/svg_elements.h"
+#include "drawing/axis_ticks.h"
+#include "text/number_text.h"
+#include "drawing/svg_elements.h"
 
 namespace tqweir {
 namespace report {
@@ -41,11 +41,11 @@ bool make_axis(const std::vector<double>& values, Axis& axis) {
     lo -= half;
     hi += half;
   }
-  axis.step = tools::tick_step(hi - lo, kMaxIntervals);
+  axis.step = drawing::tick_step(hi - lo, kMaxIntervals);
   if (!(axis.step > 0.0)) return false;
   axis.lo = std::floor(lo / axis.step + 1e-9) * axis.step;
   axis.hi = std::ceil(hi / axis.step - 1e-9) * axis.step;
-  axis.decimals = tools::tick_decimals(axis.step);
+  axis.decimals = drawing::tick_decimals(axis.step);
   return std::fabs(axis.lo) < kMaxLabelMagnitude && std::fabs(axis.hi) < kMaxLabelMagnitude &&
          axis.decimals <= kMaxDecimals;
 }
@@ -61,30 +61,30 @@ std::string line_chart_svg(const ChartSeries& series, double width, double heigh
   const auto px_y = [&](double y) { return kTop + (ay.hi - y) / (ay.hi - ay.lo) * plot_h; };
 
   std::string out = "<svg class=\"chart\" xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " +
-                    tools::px(width) + " " + tools::px(height) + "\" font-size=\"11\">\n";
-  out += "<title>" + tools::xml_escape(series.title) + "</title>\n";
+                    drawing::px(width) + " " + drawing::px(height) + "\" font-size=\"11\">\n";
+  out += "<title>" + drawing::xml_escape(series.title) + "</title>\n";
   std::string grid = "<g stroke=\"#000\" stroke-opacity=\"0.15\" stroke-width=\"0.6\">";
   std::string labels;
-  for (double v : tools::tick_values(ax.lo, ax.hi, ax.step)) {
-    grid += "<line " + tools::line_attributes(px_x(v), kTop, px_x(v), kTop + plot_h) + "/>";
-    labels += tools::text_element(px_x(v), kTop + plot_h + 13, fixed_text(v, ax.decimals),
+  for (double v : drawing::tick_values(ax.lo, ax.hi, ax.step)) {
+    grid += "<line " + drawing::line_attributes(px_x(v), kTop, px_x(v), kTop + plot_h) + "/>";
+    labels += drawing::text_element(px_x(v), kTop + plot_h + 13, text::fixed_text(v, ax.decimals),
                                   "text-anchor=\"middle\"");
   }
-  for (double v : tools::tick_values(ay.lo, ay.hi, ay.step)) {
-    grid += "<line " + tools::line_attributes(kLeft, px_y(v), kLeft + plot_w, px_y(v)) + "/>";
-    labels += tools::text_element(kLeft - 4, px_y(v) + 4, fixed_text(v, ay.decimals),
+  for (double v : drawing::tick_values(ay.lo, ay.hi, ay.step)) {
+    grid += "<line " + drawing::line_attributes(kLeft, px_y(v), kLeft + plot_w, px_y(v)) + "/>";
+    labels += drawing::text_element(kLeft - 4, px_y(v) + 4, text::fixed_text(v, ay.decimals),
                                   "text-anchor=\"end\"");
   }
   out += grid + "</g>\n" + labels + "\n";
-  out += tools::svg_rect(kLeft, kTop, plot_w, plot_h,
+  out += drawing::svg_rect(kLeft, kTop, plot_w, plot_h,
                          "fill=\"none\" stroke=\"#333\" stroke-width=\"0.8\"");
   out +=
-      tools::text_element(kLeft + plot_w / 2, height - 6, series.x_label, "text-anchor=\"middle\"");
+      drawing::text_element(kLeft + plot_w / 2, height - 6, series.x_label, "text-anchor=\"middle\"");
   std::string points;
   std::string marks;
   for (std::size_t i = 0; i < series.x.size(); ++i) {
-    tools::append_point(points, px_x(series.x[i]), px_y(series.y[i]));
-    marks += "<circle " + tools::xy_attributes("cx", "cy", px_x(series.x[i]), px_y(series.y[i])) +
+    drawing::append_point(points, px_x(series.x[i]), px_y(series.y[i]));
+    marks += "<circle " + drawing::xy_attributes("cx", "cy", px_x(series.x[i]), px_y(series.y[i])) +
              " r=\"2.4\"/>";
   }
   out += "<polyline class=\"curve\" points=\"" + points +

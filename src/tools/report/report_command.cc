@@ -1,10 +1,10 @@
 #include "tools/report/report_command.h"
 
 #include "core/file_io.h"
-#include "tools/common/base_case.h"
-#include "tools/common/count_text.h"
-#include "tools/common/command_line.h"
-#include "tools/common/input_error.h"
+#include "cases/base_case.h"
+#include "text/count_text.h"
+#include "tools/cli/command_line.h"
+#include "text/input_error.h"
 #include "tools/report/pdf_print.h"
 #include "tools/report/report_document.h"
 #include "tools/report/report_options.h"
@@ -46,7 +46,7 @@ std::string pdf_path_of(const std::string& html) {
 // a folder or a device, before a case is run. The PDF may not replace the
 // report either, since the browser prints from it.
 void check_outputs(const ReportOptions& options) {
-  std::vector<std::string> inputs = tools::base_case_paths(options.design_dir);
+  std::vector<std::string> inputs = cases::base_case_paths(options.design_dir);
   inputs.push_back(join_path(options.design_dir, "loadcases.csv"));
   inputs.push_back(join_path(options.design_dir, "criteria.csv"));
   const std::string html = report_path(options);
@@ -55,13 +55,13 @@ void check_outputs(const ReportOptions& options) {
     inputs.push_back(html);
     refusal = output_refusal(pdf_path_of(html), inputs);
   }
-  if (!refusal.empty()) throw tools::InputError(refusal);
+  if (!refusal.empty()) throw text::InputError(refusal);
 }
 
 std::string closing_line(const std::vector<CaseRun>& runs, const std::string& path) {
   std::size_t finished = 0;
   for (const CaseRun& run : runs) finished += run.converged ? 1 : 0;
-  return "tqweir-report: " + tools::count_of(runs.size(), "case") + ", " +
+  return "tqweir-report: " + text::count_of(runs.size(), "case") + ", " +
          std::to_string(finished) + " finished, " + std::to_string(runs.size() - finished) +
          " stopped; report in " + path + "\n";
 }
@@ -71,17 +71,17 @@ std::string closing_line(const std::vector<CaseRun>& runs, const std::string& pa
 int run_report_command_line(int argc, const char* const* argv, std::ostream& out,
                             std::ostream& err, const std::string& today) {
   ReportOptions options;
-  Design design;
+  design::Design design;
   try {
     options = parse_report_options(argc, argv);
-    if (tools::answer_help_or_version(options.help, options.version,
+    if (cli::answer_help_or_version(options.help, options.version,
                                       std::string(kHelp) + "\n" + kReportUsage,
                                       std::string("tqweir-report ") + TQWEIR_VERSION, out)) {
       return 0;
     }
     check_outputs(options);
-    design = read_design(options.design_dir, options.ranges);
-  } catch (const tools::InputError& error) {
+    design = design::read_design(options.design_dir, options.ranges);
+  } catch (const text::InputError& error) {
     err << "tqweir-report: " << error.what() << "\n";
     if (options.design_dir.empty()) err << kReportUsage;
     return 2;

@@ -74,20 +74,20 @@ p.file-name { margin: 2mm 0 0.5mm; }
 
 }  // namespace
 
-std::vector<CaseRun> run_design(const Design& design) {
+std::vector<CaseRun> run_design(const design::Design& design) {
   std::vector<CaseRun> runs;
   runs.reserve(design.cases.size());
-  for (const LoadCase& c : design.cases) {
+  for (const design::LoadCase& c : design.cases) {
     runs.push_back(run_case_in_memory(c.input));
   }
   return runs;
 }
 
-std::string numbered_checks_section(const Design& design, const std::vector<CaseRun>& runs) {
+std::string numbered_checks_section(const design::Design& design, const std::vector<CaseRun>& runs) {
   return checks_section(design, runs, kChecks, kResults);
 }
 
-std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
+std::string report_html(const design::Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context) {
   const std::string title =
       design.criteria.title.empty() ? u8"設計計算書 Design calculation report" : design.criteria.title;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/design.h"
+#include "design/design.h"
 #include "tools/report/case_run.h"
 #include "tools/report/report_sections.h"
 
@@ -13,16 +13,16 @@ namespace tqweir {
 namespace report {
 
 // Runs every case of `design` with the program's sequence, in case order.
-std::vector<CaseRun> run_design(const Design& design);
+std::vector<CaseRun> run_design(const design::Design& design);
 
 // The design checks section alone, numbered as the report numbers it (a
 // page that shows the checks beside the design).
-std::string numbered_checks_section(const Design& design, const std::vector<CaseRun>& runs);
+std::string numbered_checks_section(const design::Design& design, const std::vector<CaseRun>& runs);
 
 // The whole page (UTF-8): inline style and SVG, no script, no reference to
 // any other file. The page's body is as wide as the A4 text, on screen as
 // in print, so what a browser window shows is what the paper gets.
-std::string report_html(const Design& design, const std::vector<CaseRun>& runs,
+std::string report_html(const design::Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context);
 
 }  // namespace report

@@ -1,15 +1,15 @@
 #include "tools/report/report_options.h"
 
 #include "core/file_io.h"
-#include "tools/common/input_error.h"
-#include "tools/common/command_line.h"
+#include "text/input_error.h"
+#include "tools/cli/command_line.h"
 
 namespace tqweir {
 namespace report {
 
 ReportOptions parse_report_options(int argc, const char* const* argv) {
   enum { kHelp, kVersion, kOutput, kPdf, kRange };
-  const tools::CommandWords words = tools::split_command_line(
+  const cli::CommandWords words = cli::split_command_line(
       argc, argv,
       {{kHelp, {"-h", "--help"}, ""},
        {kVersion, {"--version"}, ""},
@@ -17,7 +17,7 @@ ReportOptions parse_report_options(int argc, const char* const* argv) {
        {kPdf, {"--pdf"}, ""},
        {kRange, {"--range"}, "NAME=FROM:TO:STEP"}});
   ReportOptions options;
-  for (const tools::GivenOption& option : words.options) {
+  for (const cli::GivenOption& option : words.options) {
     switch (option.id) {
       case kHelp: options.help = true; break;
       case kVersion: options.version = true; break;
@@ -28,8 +28,8 @@ ReportOptions parse_report_options(int argc, const char* const* argv) {
   }
   const std::vector<std::string>& positional = words.positional;
   if (options.help || options.version) return options;
-  if (positional.empty()) throw tools::InputError("no DESIGN_DIR given");
-  if (positional.size() > 1) throw tools::InputError("unexpected argument " + positional[1]);
+  if (positional.empty()) throw text::InputError("no DESIGN_DIR given");
+  if (positional.size() > 1) throw text::InputError("unexpected argument " + positional[1]);
   options.design_dir = positional[0];
   return options;
 }

@@ -22,7 +22,7 @@ struct ReportOptions {
 
 // Parses argv[1..]: DESIGN_DIR, "-o FILE", "--pdf", "--range
 // NAME=FROM:TO:STEP" (also "--range=..."; may repeat), "-h"/"--help",
-// "--version". Throws tools::InputError saying what is wrong.
+// "--version". Throws text::InputError saying what is wrong.
 ReportOptions parse_report_options(int argc, const char* const* argv);
 
 // The report's path: the -o FILE, or report.html in the design folder.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/design.h"
+#include "design/design.h"
 #include "tools/report/case_run.h"
 #include "tools/report/plausibility.h"
 
@@ -22,7 +22,7 @@ struct ReportContext {
 
 // The title block: title, project, author, date, version, input files, and
 // the verdict in one line (cases that stopped, checks that fail).
-std::string title_block(const Design& design, const std::vector<CaseRun>& runs,
+std::string title_block(const design::Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context);
 
 // The numbered sections, each given its `number` (report_html numbers
@@ -31,34 +31,34 @@ std::string method_section(int number);
 
 // The base case's input: every field, the leaf profile, the derived
 // quantities and the plausibility notes.
-std::string input_section(const Design& design, int number);
+std::string input_section(const design::Design& design, int number);
 
 // The plausibility notes as a list, or a line saying there are none.
 std::string warning_list(const std::vector<Warning>& warnings);
 
 // What each load case changes; notes that a case adds to the base's.
-std::string load_case_section(const Design& design, int number);
+std::string load_case_section(const design::Design& design, int number);
 
 // The key results of every case, or the message of one that stopped.
-std::string results_section(const Design& design, const std::vector<CaseRun>& runs, int number);
+std::string results_section(const design::Design& design, const std::vector<CaseRun>& runs, int number);
 
 // The criteria, each case's checks and the governing case per criterion;
 // a stopped case refers to the results, section `results_number`.
-std::string checks_section(const Design& design, const std::vector<CaseRun>& runs, int number,
+std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
                            int results_number);
 
 // The section drawing of every converged case.
-std::string drawings_section(const Design& design, const std::vector<CaseRun>& runs, int number);
+std::string drawings_section(const design::Design& design, const std::vector<CaseRun>& runs, int number);
 
 // Operating curves when the cases vary one input over three or more
 // values and at least two cases converged; "" otherwise.
-std::string charts_section(const Design& design, const std::vector<CaseRun>& runs, int number);
+std::string charts_section(const design::Design& design, const std::vector<CaseRun>& runs, int number);
 
 // Appendix: the 27 summary fields of every case, and the input files.
-std::string appendix_section(const Design& design, const std::vector<CaseRun>& runs);
+std::string appendix_section(const design::Design& design, const std::vector<CaseRun>& runs);
 
 // "N name" of case `index` (0-based) as a table head or caption, escaped.
-std::string case_label(const Design& design, std::size_t index);
+std::string case_label(const design::Design& design, std::size_t index);
 
 }  // namespace report
 }  // namespace tqweir

@@ -2,10 +2,10 @@
 #include <cstdlib>
 
 #include "core/messages.h"
-#include "tools/common/number_text.h"
-#include "tools/common/range_spec.h"
-#include "tools/common/sealed_bag.h"
-#include "tools/common/run_results.h"
+#include "text/number_text.h"
+#include "cases/range_spec.h"
+#include "search/sealed_bag.h"
+#include "text/run_results.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/line_chart.h"
@@ -17,11 +17,11 @@ namespace report {
 namespace {
 
 // The printed fields of a held state's solve.
-tools::PrintedSummary printed_fields(const seek::SealedState& state) {
-  return tools::read_printed_summary(state.result.summary);
+text::PrintedSummary printed_fields(const search::SealedState& state) {
+  return text::read_printed_summary(state.result.summary);
 }
 
-const std::string& printed(const tools::PrintedSummary& fields, SummaryId id) {
+const std::string& printed(const text::PrintedSummary& fields, SummaryId id) {
   return fields.text[static_cast<std::size_t>(summary_index(id))];
 }
 
@@ -29,7 +29,7 @@ constexpr SummaryId kCharted[] = {SummaryId::theta1_deg, SummaryId::pressure_at_
                                   SummaryId::overflow_discharge};
 
 std::string charts(const std::vector<std::string>& levels,
-                   const std::vector<seek::SealedState>& states) {
+                   const std::vector<search::SealedState>& states) {
   std::string out;
   for (SummaryId id : kCharted) {
     const SummaryField& f = summary_field(id);
@@ -56,7 +56,7 @@ std::string charts(const std::vector<std::string>& levels,
 }
 
 // A row per level; its cells name their field, the row its level.
-Table::Row state_row(const std::string& level, const seek::SealedState& s) {
+Table::Row state_row(const std::string& level, const search::SealedState& s) {
   const std::string attrs = " data-level=\"" + esc(level) + "\"";
   std::string row = "<td class=\"num\">" + esc(level) +
                     "</td><td class=\"status\" data-field=\"regime\">" + esc(s.regime) + "</td>";
@@ -65,7 +65,7 @@ Table::Row state_row(const std::string& level, const seek::SealedState& s) {
     if (s.stop != Message::finished) why += ": " + message_utf8(s.stop);
     return {attrs, row + "<td class=\"none\" colspan=\"4\">" + esc(why) + "</td>"};
   }
-  const tools::PrintedSummary fields = printed_fields(s);
+  const text::PrintedSummary fields = printed_fields(s);
   for (SummaryId id : {SummaryId::theta1_deg, SummaryId::stopper_tension,
                        SummaryId::pressure_at_temperature, SummaryId::overflow_discharge}) {
     row += "<td class=\"num\" data-field=\"" + std::string(summary_field(id).name) + "\">" +
@@ -76,12 +76,12 @@ Table::Row state_row(const std::string& level, const seek::SealedState& s) {
 
 }  // namespace
 
-std::string sealed_section(const Design& design, int number) {
-  const SearchRows& search = design.criteria.search;
+std::string sealed_section(const design::Design& design, int number) {
+  const design::SearchRows& search = design.criteria.search;
   if (!search.sealed_range.given) return "";
-  const InputField& level = *find_input_field("upstream_level");
-  const seek::SealedCurve curve = seek::sealed_curve(
-      design.base.input, level, tools::range_values(level, search.sealed_levels));
+  const InputField& level = input_field(InputId::upstream_level);
+  const search::SealedCurve curve = search::sealed_curve(
+      design.base.input, level, cases::range_values(level, search.sealed_levels));
 
   std::string out = open_section("sealed", true, number, en_ja("Sealed bag: operating curve", u8"袋体密閉時の特性曲線")) + "<p>" +
                     en_ja("With the air valve closed, the air the base case puts in the bag "
@@ -105,9 +105,9 @@ std::string sealed_section(const Design& design, int number) {
            ": " + esc(message_utf8(curve.base.message)) + "</p>\n</section>\n";
   }
   std::size_t held = 0;
-  for (const seek::SealedState& s : curve.states) held += s.held ? 1 : 0;
+  for (const search::SealedState& s : curve.states) held += s.held ? 1 : 0;
   out += "<p>" + en_ja("Sealed air", u8"封入空気量") + ": <span data-field=\"sealed-air\">" +
-         esc(fixed_text(curve.air_volume, 3)) + "</span> m³/m " +
+         esc(text::fixed_text(curve.air_volume, 3)) + "</span> m³/m " +
          en_ja("(at atmospheric pressure, from the base case); " + std::to_string(held) + " of " +
                    std::to_string(curve.states.size()) + " levels hold it.",
                u8"(大気圧換算、基本ケース)") +

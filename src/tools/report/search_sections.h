@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tools/common/design.h"
+#include "design/design.h"
 
 namespace tqweir {
 namespace report {
@@ -14,12 +14,12 @@ namespace report {
 // criteria.csv's limit_variable goes over limit_range, where the run
 // begins to stop, and the governing limit with the case's margin to it;
 // "" unless criteria.csv names limit_variable.
-std::string limit_states_section(const Design& design, int number);
+std::string limit_states_section(const design::Design& design, int number);
 
 // The sealed bag section: the sealed bag's leaf angle, bag pressure and overflow discharge over
 // criteria.csv's sealed_range of upstream levels, with the table of its
 // states and its assumptions; "" unless criteria.csv gives sealed_range.
-std::string sealed_section(const Design& design, int number);
+std::string sealed_section(const design::Design& design, int number);
 
 }  // namespace report
 }  // namespace tqweir

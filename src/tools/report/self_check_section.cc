@@ -43,7 +43,7 @@ std::string case_table(const std::vector<verify::SelfCheck>& checks) {
 
 }  // namespace
 
-std::string self_check_section(const Design& design, const std::vector<CaseRun>& runs) {
+std::string self_check_section(const design::Design& design, const std::vector<CaseRun>& runs) {
   std::string out = "<section id=\"self-check\" class=\"new-page\">\n<h2>" +
                     en_ja("Self-check", u8"検証") + "</h2>\n<p>" +
                     en_ja("Each finished case's files recomputed with the physics of the section: "

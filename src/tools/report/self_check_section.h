@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/common/design.h"
+#include "design/design.h"
 #include "tools/report/case_run.h"
 
 namespace tqweir {
@@ -14,7 +14,7 @@ namespace report {
 // 検証 Self-check: per finished case, whether its files hang together
 // physically (closed outline, length and area, contacts, membrane
 // equilibrium, stopper, moment balance), each with OK or NOOK.
-std::string self_check_section(const Design& design, const std::vector<CaseRun>& runs);
+std::string self_check_section(const design::Design& design, const std::vector<CaseRun>& runs);
 
 }  // namespace report
 }  // namespace tqweir

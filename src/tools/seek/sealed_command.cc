@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "core/file_io.h"
-#include "tools/common/base_case.h"
-#include "tools/common/csv_cells.h"
-#include "tools/common/input_error.h"
-#include "tools/common/number_text.h"
-#include "tools/common/range_spec.h"
-#include "tools/common/sealed_bag.h"
+#include "cases/base_case.h"
+#include "text/csv_cells.h"
+#include "text/input_error.h"
+#include "text/number_text.h"
+#include "cases/range_spec.h"
+#include "search/sealed_bag.h"
 #include "tools/seek/seek_command.h"
 #include "tools/sweep/result_table.h"
 
@@ -16,12 +16,12 @@ namespace tqweir {
 namespace seek {
 namespace {
 
-const InputField& tension_field() { return *find_input_field("stopper_tension"); }
-const InputField& angle_field() { return *find_input_field("theta1_deg"); }
+const InputField& tension_field() { return input_field(InputId::stopper_tension); }
+const InputField& angle_field() { return input_field(InputId::theta1_deg); }
 
 // A state as a row of the sweep's outcome columns: a state found is the
 // run that holds the air; a level without one says why.
-sweep::CaseOutcome outcome_of(const SealedState& state) {
+sweep::CaseOutcome outcome_of(const search::SealedState& state) {
   sweep::CaseOutcome outcome;
   if (state.held) {
     outcome.ok = true;
@@ -36,20 +36,20 @@ sweep::CaseOutcome outcome_of(const SealedState& state) {
   return outcome;
 }
 
-std::string sealed_table(const InputField& load, const tools::RangeSpec& range,
-                         const std::vector<SealedState>& states) {
+std::string sealed_table(const InputField& load, const cases::RangeSpec& range,
+                         const std::vector<search::SealedState>& states) {
   std::vector<std::string> header{"case", sweep::input_column_name(load), "regime",
                                   sweep::input_column_name(angle_field()),
                                   sweep::input_column_name(tension_field())};
   for (const std::string& column : sweep::outcome_columns()) header.push_back(column);
-  std::string text = tools::csv_line(header);
+  std::string text = text::csv_line(header);
   for (std::size_t i = 0; i < states.size(); ++i) {
-    const SealedState& s = states[i];
+    const search::SealedState& s = states[i];
     std::vector<std::string> cells{std::to_string(i + 1), range.texts[i], s.regime,
-                                   s.held ? report::exact_text(s.theta1_deg) : "",
-                                   s.held ? report::exact_text(s.stopper_tension) : ""};
+                                   s.held ? text::exact_text(s.theta1_deg) : "",
+                                   s.held ? text::exact_text(s.stopper_tension) : ""};
     sweep::append_outcome_cells(outcome_of(s), cells);
-    text += tools::csv_line(cells);
+    text += text::csv_line(cells);
   }
   return text;
 }
@@ -57,28 +57,28 @@ std::string sealed_table(const InputField& load, const tools::RangeSpec& range,
 }  // namespace
 
 int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err) {
-  const tools::RangeSpec range = tools::parse_range(options.sealed);
+  const cases::RangeSpec range = cases::parse_range(options.sealed);
   const InputField& load = *range.field;
   if (&load == &tension_field() || &load == &angle_field() || is_integer_field(load)) {
-    throw tools::InputError(std::string("--sealed ") + load.name +
+    throw text::InputError(std::string("--sealed ") + load.name +
                             ": the load must be a real field other than the unknowns "
                             "theta1_deg and stopper_tension");
   }
-  const tools::BaseCase base = tools::read_base_case(options.dir);
+  const cases::BaseCase base = cases::read_base_case(options.dir);
   const std::string output = options.output.empty() ? "sealed.csv" : options.output;
-  const std::string refusal = output_refusal(output, tools::base_case_paths(options.dir));
-  if (!refusal.empty()) throw tools::InputError(refusal);
+  const std::string refusal = output_refusal(output, cases::base_case_paths(options.dir));
+  if (!refusal.empty()) throw text::InputError(refusal);
   const auto start = std::chrono::steady_clock::now();
-  const SealedCurve curve = sealed_curve(base.input, load, tools::range_values(load, range.texts));
+  const search::SealedCurve curve = search::sealed_curve(base.input, load, cases::range_values(load, range.texts));
   if (!curve.base.finished) {
-    throw tools::InputError("the base case stops, so it puts no air in the bag: " +
+    throw text::InputError("the base case stops, so it puts no air in the bag: " +
                             message_utf8(curve.base.message));
   }
-  const std::vector<SealedState>& states = curve.states;
+  const std::vector<search::SealedState>& states = curve.states;
   const double air_volume = curve.air_volume;
   const int solves = curve.solves;
   int counts[3] = {0, 0, 0};
-  for (const SealedState& s : states) {
+  for (const search::SealedState& s : states) {
     ++counts[s.regime == "stopper" ? 0 : s.regime == "slack" ? 1 : 2];
   }
   const double seconds =
@@ -89,7 +89,7 @@ int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err)
   }
   char time[32];
   std::snprintf(time, sizeof time, "%.2f s", seconds);
-  out << "tqweir-seek: sealed air " << report::exact_text(air_volume) << " m3/m (at atmospheric "
+  out << "tqweir-seek: sealed air " << text::exact_text(air_volume) << " m3/m (at atmospheric "
       << "pressure, from the base case); " << states.size() << " values of " << load.name << ": "
       << counts[0] << " stopper, " << counts[1] << " slack, " << counts[2] << " without a state; "
       << solves << " solves in " << time << "; table in " << output << "\n";

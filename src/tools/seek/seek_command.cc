@@ -5,12 +5,12 @@
 
 #include "core/file_io.h"
 #include "driver/memory_run.h"
-#include "tools/common/base_case.h"
-#include "tools/common/case_files.h"
-#include "tools/common/command_line.h"
-#include "tools/common/input_error.h"
-#include "tools/common/number_text.h"
-#include "tools/common/run_results.h"
+#include "cases/base_case.h"
+#include "cases/case_files.h"
+#include "tools/cli/command_line.h"
+#include "text/input_error.h"
+#include "text/number_text.h"
+#include "text/run_results.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -20,7 +20,7 @@ namespace tqweir {
 namespace seek {
 namespace {
 
-using report::exact_text;
+using text::exact_text;
 
 const char kHelp[] =
     "tqweir-seek: solve for one input of a tqweir case\n"
@@ -54,29 +54,29 @@ const std::vector<std::string> kCaseFileNames = {
 void check_output_folder(const std::string& dir, const std::string& input_dir) {
   std::error_code error;
   if (std::filesystem::equivalent(dir, input_dir, error) && !error) {
-    throw tools::InputError("-o " + dir + " is the folder of the input case; give another folder");
+    throw text::InputError("-o " + dir + " is the folder of the input case; give another folder");
   }
   const std::filesystem::file_status status = std::filesystem::status(dir, error);
   if (!std::filesystem::exists(status)) return;
-  if (!std::filesystem::is_directory(status)) throw tools::InputError("-o " + dir + " is not a folder");
-  const std::vector<std::string> inputs = tools::base_case_paths(input_dir);
+  if (!std::filesystem::is_directory(status)) throw text::InputError("-o " + dir + " is not a folder");
+  const std::vector<std::string> inputs = cases::base_case_paths(input_dir);
   for (const std::string& name : kCaseFileNames) {
     const std::string refusal = output_refusal(join_path(dir, name), inputs);
-    if (!refusal.empty()) throw tools::InputError("-o " + dir + ": " + refusal);
+    if (!refusal.empty()) throw text::InputError("-o " + dir + ": " + refusal);
   }
 }
 
-std::string stop_text(const Sample& s) {
+std::string stop_text(const search::Sample& s) {
   return "\"" + message_utf8(static_cast<Message>(s.stop)) + "\"";
 }
 
-std::string side_text(const Sample& s, const SeekPlan& plan) {
+std::string side_text(const search::Sample& s, const SeekPlan& plan) {
   if (!s.finished) return "stops " + stop_text(s);
   if (plan.kind == SeekKind::stop) return "finishes";
   return exact_text(s.excess + plan.goal.target);
 }
 
-std::string bracket_text(const Edge& edge, const SeekPlan& plan) {
+std::string bracket_text(const search::Edge& edge, const SeekPlan& plan) {
   std::string text = "[" + exact_text(edge.lo.x) + ", " + exact_text(edge.hi.x) + "]";
   text += edge.refined ? (std::nextafter(edge.lo.x, edge.hi.x) >= edge.hi.x ? " (adjacent doubles)"
                                                                            : " (within --tol)")
@@ -97,7 +97,7 @@ struct FoundCase {
 
 FoundCase found_case(const SeekPlan& plan, double value) {
   FoundCase found;
-  found.texts = tools::exact_case_texts(with_value(plan.input, *plan.field, value), plan.hitai);
+  found.texts = cases::exact_case_texts(search::with_value(plan.input, *plan.field, value), plan.hitai);
   found.run = run_in_memory(found.texts);
   return found;
 }
@@ -118,24 +118,24 @@ bool write_found(const std::string& dir, const FoundCase& found, std::ostream& e
   return false;
 }
 
-void print_found(const SeekPlan& plan, const Edge& edge, const FoundCase& found, std::ostream& out) {
-  const Sample& value = edge_value(edge);
+void print_found(const SeekPlan& plan, const search::Edge& edge, const FoundCase& found, std::ostream& out) {
+  const search::Sample& value = edge_value(edge);
   const std::string name = plan.field->name;
   out << "  value found: " << name << " = " << exact_text(value.x) << "\n";
   if (plan.kind != SeekKind::stop) {
-    const std::string printed = tools::read_printed_summary(found.run.file("TQSpec.csv"))
+    const std::string printed = text::read_printed_summary(found.run.file("TQSpec.csv"))
                                     .text[static_cast<std::size_t>(summary_index(plan.goal.field))];
     out << "  result reached: " << quantity_name(plan) << " = "
         << exact_text(value.excess + plan.goal.target) << " unrounded; "
         << summary_field(plan.goal.field).column << " " << printed << " as printed";
     if (plan.kind == SeekKind::criterion) {
-      out << ", ratio " << report::ratio_text(report::check_printed(printed, plan.criterion).ratio)
+      out << ", ratio " << text::ratio_text(design::check_printed(printed, plan.criterion).ratio)
           << " as tqweir-report checks it (limit " << plan.criterion.limit_text << " "
           << plan.criterion.unit << ")";
     }
     out << "\n";
   } else {
-    const Sample& far = edge.lo.finished ? edge.hi : edge.lo;
+    const search::Sample& far = edge.lo.finished ? edge.hi : edge.lo;
     out << "  beyond it, at " << name << " = " << exact_text(far.x) << ", the run stops: "
         << stop_text(far) << "\n";
   }
@@ -146,19 +146,19 @@ void print_found(const SeekPlan& plan, const Edge& edge, const FoundCase& found,
   }
 }
 
-void print_others(const SeekPlan& plan, const SearchResult& result, std::size_t picked,
+void print_others(const SeekPlan& plan, const search::SearchResult& result, std::size_t picked,
                   std::ostream& out) {
   for (std::size_t i = 0; i < result.edges.size(); ++i) {
     if (i == picked) continue;
-    const Edge& e = result.edges[i];
-    out << "  " << (e.kind == EdgeKind::crossing ? "crossing " : "boundary ") << i + 1 << ": "
+    const search::Edge& e = result.edges[i];
+    out << "  " << (e.kind == search::EdgeKind::crossing ? "crossing " : "boundary ") << i + 1 << ": "
         << plan.field->name << " in " << bracket_text(e, plan);
     if (e.interrupted) out << "; the run at " << exact_text(e.inside.x) << " stops " << stop_text(e.inside);
     out << "\n";
   }
 }
 
-int report_none(const SeekPlan& plan, const SearchResult& result, std::ostream& out) {
+int report_none(const SeekPlan& plan, const search::SearchResult& result, std::ostream& out) {
   const std::string range = std::string(plan.field->name) + " from " + exact_text(plan.lo) +
                             " to " + exact_text(plan.hi);
   out << "tqweir-seek: no " << (plan.kind == SeekKind::stop ? "boundary between finishing and "
@@ -183,13 +183,13 @@ int report_none(const SeekPlan& plan, const SearchResult& result, std::ostream& 
 
 int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out,
              std::ostream& err) {
-  SearchSettings settings;
+  search::SearchSettings settings;
   settings.scan_intervals = options.scan;
   settings.tolerance = options.tolerance;
-  const Target target = plan.kind == SeekKind::stop ? Target::boundaries : Target::crossings;
-  const EdgeKind wanted = plan.kind == SeekKind::stop ? EdgeKind::boundary : EdgeKind::crossing;
-  SummaryLog log;
-  const SearchResult result = search_range(case_probe(plan.input, *plan.field, plan.goal, &log),
+  const search::Target target = plan.kind == SeekKind::stop ? search::Target::boundaries : search::Target::crossings;
+  const search::EdgeKind wanted = plan.kind == SeekKind::stop ? search::EdgeKind::boundary : search::EdgeKind::crossing;
+  search::SummaryLog log;
+  const search::SearchResult result = search_range(case_probe(plan.input, *plan.field, plan.goal, &log),
                                            plan.lo, plan.hi, target, settings);
 
   std::vector<std::size_t> picks;
@@ -205,9 +205,9 @@ int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out
     return 1;
   }
   const std::size_t picked = picks[static_cast<std::size_t>(options.pick - 1)];
-  const Edge& edge = result.edges[picked];
+  const search::Edge& edge = result.edges[picked];
 
-  const FoundCase found = found_case(plan, edge_value(edge).x);
+  const FoundCase found = found_case(plan, search::edge_value(edge).x);
   // The files come from the texts as written; they must be the solve the
   // search saw, or the texts did not read back to the same values.
   const auto spec = found.run.files.find("TQSpec.csv");
@@ -241,7 +241,7 @@ int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
   SeekPlan plan;
   try {
     options = parse_seek_options(argc, argv);
-    if (tools::answer_help_or_version(options.help, options.version,
+    if (cli::answer_help_or_version(options.help, options.version,
                                       std::string(kHelp) + "\n" + kSeekUsage,
                                       std::string("tqweir-seek ") + TQWEIR_VERSION, out)) {
       return 0;
@@ -249,7 +249,7 @@ int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
     if (!options.sealed.empty()) return run_sealed(options, out, err);
     plan = make_seek_plan(options);
     if (!options.output.empty()) check_output_folder(options.output, options.dir);
-  } catch (const tools::InputError& error) {
+  } catch (const text::InputError& error) {
     err << "tqweir-seek: " << error.what() << "\n";
     if (options.dir.empty()) err << kSeekUsage;
     return 2;

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tools/common/command_line.h"
-#include "tools/common/input_error.h"
+#include "tools/cli/command_line.h"
+#include "text/input_error.h"
 
 namespace tqweir {
 namespace seek {
@@ -17,7 +17,7 @@ int whole_number(const std::string& option, const std::string& text, int lo, int
   errno = 0;
   const long n = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || errno != 0 || n < lo || n > hi) {
-    throw tools::InputError(option + " " + text + ": give a whole number from " +
+    throw text::InputError(option + " " + text + ": give a whole number from " +
                             std::to_string(lo) + " to " + std::to_string(hi));
   }
   return static_cast<int>(n);
@@ -27,7 +27,7 @@ double tolerance_value(const std::string& text) {
   char* end = nullptr;
   const double t = std::strtod(text.c_str(), &end);
   if (text.empty() || *end != '\0' || !std::isfinite(t) || t < 0.0) {
-    throw tools::InputError("--tol " + text + ": give a finite number >= 0");
+    throw text::InputError("--tol " + text + ": give a finite number >= 0");
   }
   return t;
 }
@@ -36,7 +36,7 @@ double tolerance_value(const std::string& text) {
 
 SeekOptions parse_seek_options(int argc, const char* const* argv) {
   enum { kHelp, kVersion, kOutput, kVary, kUntil, kCase, kSealed, kPick, kScan, kTolerance };
-  const tools::CommandWords words = tools::split_command_line(
+  const cli::CommandWords words = cli::split_command_line(
       argc, argv,
       {{kHelp, {"-h", "--help"}, ""},
        {kVersion, {"--version"}, ""},
@@ -49,7 +49,7 @@ SeekOptions parse_seek_options(int argc, const char* const* argv) {
        {kScan, {"--scan"}, "a whole number"},
        {kTolerance, {"--tol"}, "a number"}});
   SeekOptions options;
-  for (const tools::GivenOption& option : words.options) {
+  for (const cli::GivenOption& option : words.options) {
     const std::string& value = option.value;
     switch (option.id) {
       case kHelp: options.help = true; break;
@@ -69,17 +69,17 @@ SeekOptions parse_seek_options(int argc, const char* const* argv) {
   }
   const std::vector<std::string>& positional = words.positional;
   if (options.help || options.version) return options;
-  if (positional.empty()) throw tools::InputError("no CASE_DIR given");
-  if (positional.size() > 1) throw tools::InputError("unexpected argument " + positional[1]);
+  if (positional.empty()) throw text::InputError("no CASE_DIR given");
+  if (positional.size() > 1) throw text::InputError("unexpected argument " + positional[1]);
   options.dir = positional[0];
   if (!options.sealed.empty()) {
     if (!options.vary.empty() || !options.until.empty()) {
-      throw tools::InputError("--sealed makes its own search: give it without --vary and --until");
+      throw text::InputError("--sealed makes its own search: give it without --vary and --until");
     }
     return options;
   }
-  if (options.vary.empty()) throw tools::InputError("no --vary FIELD=LO:HI given");
-  if (options.until.empty()) throw tools::InputError("no --until given");
+  if (options.vary.empty()) throw text::InputError("no --vary FIELD=LO:HI given");
+  if (options.until.empty()) throw text::InputError("no --until given");
   return options;
 }
 

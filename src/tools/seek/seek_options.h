@@ -33,7 +33,7 @@ struct SeekOptions {
 };
 
 // Parses argv[1..]. Each option also takes its value after "=" (--vary=...).
-// Throws tools::InputError saying what is wrong: an unknown option, a
+// Throws text::InputError saying what is wrong: an unknown option, a
 // missing value, --pick or --scan not a whole number in range, --tol not a
 // finite number >= 0, --sealed together with --vary/--until, or one of the
 // two missing.

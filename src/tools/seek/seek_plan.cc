@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "tools/common/base_case.h"
-#include "tools/common/design.h"
-#include "tools/common/input_error.h"
-#include "tools/common/limit_states.h"
+#include "cases/base_case.h"
+#include "design/design.h"
+#include "text/input_error.h"
+#include "design/limit_states.h"
 
 namespace tqweir {
 namespace seek {
 namespace {
 
-using tools::InputError;
+using text::InputError;
 
 // The criteria by their names in criteria.csv, in make_criteria's order.
 constexpr const char* kCriterionNames[] = {"membrane_strength", "stopper_capacity",
@@ -33,10 +33,10 @@ std::string result_list() {
 }
 
 void resolve_criterion(const SeekOptions& options, int index, SeekPlan& plan) {
-  const report::Design design = report::read_design(options.dir, {});
+  const design::Design design = design::read_design(options.dir, {});
   if (options.has_case) {
-    const report::LoadCase* found = nullptr;
-    for (const report::LoadCase& c : design.cases) {
+    const design::LoadCase* found = nullptr;
+    for (const design::LoadCase& c : design.cases) {
       if (design.cases_from == "loadcases.csv" && c.name == options.case_name) found = &c;
     }
     if (found == nullptr) {
@@ -48,11 +48,11 @@ void resolve_criterion(const SeekOptions& options, int index, SeekPlan& plan) {
   }
   if (index < 0) return;
   if (!design.has_criteria) throw InputError(options.dir + " has no criteria.csv for --until " + plan.until);
-  plan.criterion = report::make_criteria(design.criteria)[static_cast<std::size_t>(index)];
+  plan.criterion = design::make_criteria(design.criteria)[static_cast<std::size_t>(index)];
   if (!plan.criterion.given) {
     throw InputError(options.dir + "/criteria.csv does not give " + plan.until);
   }
-  plan.goal = report::criterion_goal(plan.criterion);
+  plan.goal = design::criterion_goal(plan.criterion);
 }
 
 }  // namespace
@@ -121,7 +121,7 @@ SeekPlan make_seek_plan(const SeekOptions& options) {
     plan.until = options.until;
   }
 
-  const tools::BaseCase base = tools::read_base_case(options.dir);
+  const cases::BaseCase base = cases::read_base_case(options.dir);
   plan.input = base.input;
   plan.hitai = base.texts.hitai;
   if (options.has_case || criterion >= 0) resolve_criterion(options, criterion, plan);

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tools/common/case_probe.h"
-#include "tools/common/design_checks.h"
+#include "search/case_probe.h"
+#include "design/design_checks.h"
 #include "tools/seek/seek_options.h"
 
 namespace tqweir {
@@ -23,20 +23,20 @@ struct SeekPlan {
   double lo = 0.0, hi = 0.0;
   SeekKind kind = SeekKind::result;
   std::string until;      // the result's column or the criterion's name
-  Goal goal;
-  report::Criterion criterion;  // for SeekKind::criterion
+  search::Goal goal;
+  design::Criterion criterion;  // for SeekKind::criterion
 };
 
 // The summary field whose sweep column (or name) is `name`, or nullptr.
 const SummaryField* find_result(const std::string& name);
 
-// A real input field by name. Throws tools::InputError for an unknown
+// A real input field by name. Throws text::InputError for an unknown
 // field and for overflow_mode (a whole number has no crossing between
 // values), naming the choices.
 const InputField& real_field(const std::string& name);
 
 // Reads the case (and, for a criterion or --case, the design) and checks
-// every argument. Throws tools::InputError naming what is wrong: unknown
+// every argument. Throws text::InputError naming what is wrong: unknown
 // field, result or criterion, LO >= HI, a value that is not a finite
 // number, a criterion criteria.csv does not give, an unknown load case.
 SeekPlan make_seek_plan(const SeekOptions& options);

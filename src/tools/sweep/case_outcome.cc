@@ -54,7 +54,7 @@ CaseOutcome solve_one(const CaseInput& input) {
   return guarded([&] { return solved_outcome(input); });
 }
 
-std::vector<CaseOutcome> solve_all(const CaseInput& base, const tools::CaseTable& table, int threads,
+std::vector<CaseOutcome> solve_all(const CaseInput& base, const cases::CaseTable& table, int threads,
                                    const ProgressReport& report) {
   const std::size_t count = table.rows.size();
   std::vector<CaseOutcome> outcomes(count);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/run_state.h"
-#include "tools/common/case_table.h"
+#include "cases/case_table.h"
 
 namespace tqweir {
 namespace sweep {
@@ -37,7 +37,7 @@ using ProgressReport = std::function<void(std::size_t done)>;
 // Outcomes are in row order whatever the number of threads. The core keeps
 // no state between calls, so the workers share nothing but the next row's
 // index.
-std::vector<CaseOutcome> solve_all(const CaseInput& base, const tools::CaseTable& table, int threads,
+std::vector<CaseOutcome> solve_all(const CaseInput& base, const cases::CaseTable& table, int threads,
                                    const ProgressReport& report);
 
 }  // namespace sweep

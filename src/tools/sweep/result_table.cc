@@ -1,14 +1,14 @@
 #include "tools/sweep/result_table.h"
 
 #include "core/summary_fields.h"
-#include "tools/common/csv_cells.h"
-#include "tools/common/summary_text.h"
+#include "text/csv_cells.h"
+#include "text/summary_text.h"
 
 namespace tqweir {
 namespace sweep {
 namespace {
 
-std::vector<std::string> header(const tools::CaseTable& table) {
+std::vector<std::string> header(const cases::CaseTable& table) {
   std::vector<std::string> cells{"case"};
   for (const InputField* field : table.fields) cells.push_back(input_column_name(*field));
   for (const std::string& column : outcome_columns()) cells.push_back(column);
@@ -22,7 +22,7 @@ void append_summary(const std::string& summary, std::vector<std::string>& cells)
     cells.resize(cells.size() + kSummaryFieldCount);
     return;
   }
-  for (const std::string& field : tools::summary_field_texts(summary)) cells.push_back(field);
+  for (const std::string& field : text::summary_field_texts(summary)) cells.push_back(field);
 }
 
 }  // namespace
@@ -45,13 +45,13 @@ void append_outcome_cells(const CaseOutcome& outcome, std::vector<std::string>& 
   append_summary(outcome.summary, cells);
 }
 
-std::string result_table(const tools::CaseTable& table, const std::vector<CaseOutcome>& outcomes) {
-  std::string text = tools::csv_line(header(table));
+std::string result_table(const cases::CaseTable& table, const std::vector<CaseOutcome>& outcomes) {
+  std::string text = text::csv_line(header(table));
   for (std::size_t row = 0; row < outcomes.size(); ++row) {
     std::vector<std::string> cells{std::to_string(row + 1)};
-    for (const tools::FieldValue& value : table.rows[row]) cells.push_back(value.text);
+    for (const cases::FieldValue& value : table.rows[row]) cells.push_back(value.text);
     append_outcome_cells(outcomes[row], cells);
-    text += tools::csv_line(cells);
+    text += text::csv_line(cells);
   }
   return text;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tools/sweep/case_outcome.h"
-#include "tools/common/case_table.h"
+#include "cases/case_table.h"
 
 namespace tqweir {
 namespace sweep {
@@ -18,7 +18,7 @@ namespace sweep {
 // line end) and the fields of its TQSpec.csv line exactly as printed there
 // (empty when the case stopped). Lines end in CR LF.
 // REQUIRES: outcomes.size() == table.rows.size().
-std::string result_table(const tools::CaseTable& table, const std::vector<CaseOutcome>& outcomes);
+std::string result_table(const cases::CaseTable& table, const std::vector<CaseOutcome>& outcomes);
 
 // The pieces of a row, for tables that put their own columns before the
 // outcome (tqweir-seek's sealed curve): the column of an input field

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "tools/common/base_case.h"
-#include "tools/common/count_text.h"
-#include "tools/common/command_line.h"
-#include "tools/common/input_error.h"
-#include "tools/common/range_spec.h"
+#include "cases/base_case.h"
+#include "text/count_text.h"
+#include "tools/cli/command_line.h"
+#include "text/input_error.h"
+#include "cases/range_spec.h"
 #include "tools/sweep/case_outcome.h"
 #include "tools/sweep/progress_bar.h"
 #include "tools/sweep/result_table.h"
@@ -40,26 +40,26 @@ const char kHelp[] =
 
 using Clock = std::chrono::steady_clock;
 
-tools::CaseTable read_cases(const SweepOptions& options) {
+cases::CaseTable read_cases(const SweepOptions& options) {
   if (options.cases_file.empty()) {
-    std::vector<tools::RangeSpec> ranges;
-    for (const std::string& arg : options.ranges) ranges.push_back(tools::parse_range(arg));
-    return tools::expand_ranges(ranges);
+    std::vector<cases::RangeSpec> ranges;
+    for (const std::string& arg : options.ranges) ranges.push_back(cases::parse_range(arg));
+    return cases::expand_ranges(ranges);
   }
   std::string text;
   if (!read_file(options.cases_file, text)) {
-    throw tools::InputError("cannot read " + options.cases_file);
+    throw text::InputError("cannot read " + options.cases_file);
   }
-  return tools::read_case_table(text, options.cases_file);
+  return cases::read_case_table(text, options.cases_file);
 }
 
 // Refuses a result path that would replace the base case's files, the
 // CASES file, a folder or a device, before a case is solved.
 void check_output(const SweepOptions& options) {
-  std::vector<std::string> inputs = tools::base_case_paths(options.base_dir);
+  std::vector<std::string> inputs = cases::base_case_paths(options.base_dir);
   if (!options.cases_file.empty()) inputs.push_back(options.cases_file);
   const std::string refusal = output_refusal(options.output, inputs);
-  if (!refusal.empty()) throw tools::InputError(refusal);
+  if (!refusal.empty()) throw text::InputError(refusal);
 }
 
 int default_threads() {
@@ -68,7 +68,7 @@ int default_threads() {
 }
 
 // Solves the cases, drawing the progress bar on `err` when asked to.
-std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const tools::CaseTable& table,
+std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const cases::CaseTable& table,
                                              int threads, std::ostream& err, bool draw_bar) {
   const Clock::time_point start = Clock::now();
   ProgressReport report;
@@ -91,9 +91,9 @@ std::string closing_line(const std::vector<CaseOutcome>& outcomes, double second
   const std::size_t used = std::min(static_cast<std::size_t>(threads), outcomes.size());
   char time[32];
   std::snprintf(time, sizeof time, "%.2f s", seconds);
-  return "tqweir-sweep: " + tools::count_of(outcomes.size(), "case") + ", " + std::to_string(ok) +
+  return "tqweir-sweep: " + text::count_of(outcomes.size(), "case") + ", " + std::to_string(ok) +
          " ok, " + std::to_string(outcomes.size() - ok) + " stopped, in " + time + " on " +
-         tools::count_of(used, "thread") + "; results in " + output + "\n";
+         text::count_of(used, "thread") + "; results in " + output + "\n";
 }
 
 }  // namespace
@@ -102,18 +102,18 @@ int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
                            std::ostream& err, bool err_is_terminal) {
   SweepOptions options;
   CaseInput base;
-  tools::CaseTable table;
+  cases::CaseTable table;
   try {
     options = parse_sweep_options(argc, argv);
-    if (tools::answer_help_or_version(options.help, options.version,
+    if (cli::answer_help_or_version(options.help, options.version,
                                       std::string(kHelp) + "\n" + kSweepUsage,
                                       std::string("tqweir-sweep ") + TQWEIR_VERSION, out)) {
       return 0;
     }
     check_output(options);
-    base = tools::read_base_case(options.base_dir).input;
+    base = cases::read_base_case(options.base_dir).input;
     table = read_cases(options);
-  } catch (const tools::InputError& error) {
+  } catch (const text::InputError& error) {
     err << "tqweir-sweep: " << error.what() << "\n";
     if (options.base_dir.empty()) err << kSweepUsage;
     return 2;

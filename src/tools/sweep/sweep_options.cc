@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "tools/common/input_error.h"
-#include "tools/common/command_line.h"
+#include "text/input_error.h"
+#include "tools/cli/command_line.h"
 
 namespace tqweir {
 namespace sweep {
@@ -17,7 +17,7 @@ int parse_threads(const std::string& text) {
   char* end = nullptr;
   const long n = std::strtol(text.c_str(), &end, 10);
   if (text.empty() || *end != '\0' || n < 1 || n > kMaxThreads) {
-    throw tools::InputError("-j " + text + ": " + threads_wanted());
+    throw text::InputError("-j " + text + ": " + threads_wanted());
   }
   return static_cast<int>(n);
 }
@@ -26,7 +26,7 @@ int parse_threads(const std::string& text) {
 
 SweepOptions parse_sweep_options(int argc, const char* const* argv) {
   enum { kHelp, kVersion, kOutput, kThreads, kRange };
-  const tools::CommandWords words = tools::split_command_line(
+  const cli::CommandWords words = cli::split_command_line(
       argc, argv,
       {{kHelp, {"-h", "--help"}, ""},
        {kVersion, {"--version"}, ""},
@@ -34,7 +34,7 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
        {kThreads, {"-j", "--jobs"}, threads_wanted()},
        {kRange, {"--range"}, "NAME=FROM:TO:STEP"}});
   SweepOptions options;
-  for (const tools::GivenOption& option : words.options) {
+  for (const cli::GivenOption& option : words.options) {
     switch (option.id) {
       case kHelp: options.help = true; break;
       case kVersion: options.version = true; break;
@@ -45,15 +45,15 @@ SweepOptions parse_sweep_options(int argc, const char* const* argv) {
   }
   const std::vector<std::string>& positional = words.positional;
   if (options.help || options.version) return options;
-  if (positional.empty()) throw tools::InputError("no BASE_DIR given");
+  if (positional.empty()) throw text::InputError("no BASE_DIR given");
   options.base_dir = positional[0];
-  if (positional.size() > 2) throw tools::InputError("unexpected argument " + positional[2]);
+  if (positional.size() > 2) throw text::InputError("unexpected argument " + positional[2]);
   if (positional.size() == 2) options.cases_file = positional[1];
   if (options.cases_file.empty() && options.ranges.empty()) {
-    throw tools::InputError("give either CASES.csv or at least one --range");
+    throw text::InputError("give either CASES.csv or at least one --range");
   }
   if (!options.cases_file.empty() && !options.ranges.empty()) {
-    throw tools::InputError("give either CASES.csv or --range, not both");
+    throw text::InputError("give either CASES.csv or --range, not both");
   }
   return options;
 }

@@ -28,7 +28,7 @@ struct SweepOptions {
 
 // Parses argv[1..]: BASE_DIR, then either CASES.csv or one or more
 // "--range NAME=FROM:TO:STEP" (also "--range=..."), "-o FILE", "-j N" (1 to
-// kMaxThreads), "-h"/"--help", "--version". Throws tools::InputError saying
+// kMaxThreads), "-h"/"--help", "--version". Throws text::InputError saying
 // what is wrong.
 SweepOptions parse_sweep_options(int argc, const char* const* argv);
 

@@ -10,7 +10,7 @@
 #include "membrane/kernel_bisection.h"
 #include "membrane/tension.h"
 #include "section/level_load.h"
-#include "tools/common/plane_distance.h"
+#include "drawing/plane_distance.h"
 #include "tools/verify/membrane_ode.h"
 #include "tools/verify/problem.h"
 
@@ -125,7 +125,7 @@ void straight_leaf(std::ostream& out) {
     leaf.node_x[1] = length * std::cos(theta);
     leaf.node_y[1] = length * std::sin(theta);
     const Load load = level_load(leaf, depth, gamma, gamma);
-    const double force = tools::plane_distance(load.load_v, load.load_h);
+    const double force = drawing::plane_distance(load.load_v, load.load_h);
     const double moment = load.load_v * load.arm_x + load.load_h * load.arm_y;
     const std::string at = ", leaf at " + fmt_g(deg, 3) + " deg, depth 2.5 m";
     const double s = std::sin(theta);
@@ -177,7 +177,7 @@ void convergence_tables(std::ostream& out) {
       for (int k = 1; k <= n; ++k) {
         const double z = static_cast<double>(k) / n;
         const double x = k == n ? bottom.x : integrate_to_depth(m, z).x;
-        length += tools::plane_distance(x - x0, z - z0);
+        length += drawing::plane_distance(x - x0, z - z0);
         area += (x + x0) / 2 * (z - z0);
         x0 = x;
         z0 = z;

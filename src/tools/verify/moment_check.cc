@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/common/plane_distance.h"
+#include "drawing/plane_distance.h"
 #include "tools/verify/run_geometry.h"
 
 namespace tqweir {
@@ -46,7 +46,7 @@ Moment still_water(const std::vector<Point>& leaf, double level, double from,
   for (std::size_t i = 1; i < leaf.size(); ++i) {
     Point a = leaf[i - 1];
     Point b = leaf[i];
-    const double len = tools::plane_distance(b.x - a.x, b.y - a.y);
+    const double len = drawing::plane_distance(b.x - a.x, b.y - a.y);
     if (b.y < whole_above) {
       start += len;
       continue;
@@ -79,7 +79,7 @@ Moment surface_water(const std::vector<SurfaceRow>& rows) {
 Point point_along(const std::vector<Point>& leaf, double distance) {
   double start = 0.0;
   for (std::size_t i = 1; i < leaf.size(); ++i) {
-    const double len = tools::plane_distance(leaf[i].x - leaf[i - 1].x, leaf[i].y - leaf[i - 1].y);
+    const double len = drawing::plane_distance(leaf[i].x - leaf[i - 1].x, leaf[i].y - leaf[i - 1].y);
     if (distance <= start + len || i + 1 == leaf.size()) {
       return along_segment(leaf[i - 1], leaf[i], (distance - start) / len);
     }
@@ -112,7 +112,7 @@ Balance balance(const CaseInput& input, const RunGeometry& g, bool method) {
   // Downstream water on the leaf where the bag does not cover it, above
   // the bag's contact point P1.
   const Point& p1 = g.outline[static_cast<std::size_t>(g.arc1_begin)];
-  const double contact = g.arc2_begin > g.arc1_begin ? tools::plane_distance(p1.x, p1.y) : 0.0;
+  const double contact = g.arc2_begin > g.arc1_begin ? drawing::plane_distance(p1.x, p1.y) : 0.0;
   const Point& top = g.outline[static_cast<std::size_t>(g.arc2_begin)];
   const double water_line = top.y - h + g.hd_nd * h;
   const double contact_height = std::sin(g.theta1) * contact;
@@ -138,9 +138,9 @@ Balance balance(const CaseInput& input, const RunGeometry& g, bool method) {
   // from the hinge.
   const Point& a = g.stopper[0];
   const Point& f = g.stopper[1];
-  const double run = tools::plane_distance(f.x - a.x, f.y - a.y);
+  const double run = drawing::plane_distance(f.x - a.x, f.y - a.y);
   double stopper = -g.stopper_force * (a.x * (f.y - a.y) - a.y * (f.x - a.x)) / run;
-  if (method) stopper *= s.anchor_distance / tools::plane_distance(a.x, a.y);
+  if (method) stopper *= s.anchor_distance / drawing::plane_distance(a.x, a.y);
   Balance b;
   b.loads = water + weight;
   b.bag = bag;

@@ -4,7 +4,7 @@
 
 #include "core/stop.h"
 #include "driver/case_solver.h"
-#include "tools/common/plane_distance.h"
+#include "drawing/plane_distance.h"
 
 namespace tqweir {
 namespace verify {
@@ -16,17 +16,17 @@ double RunGeometry::summary_value(SummaryId id) const {
 double polyline_length(const std::vector<Point>& points, std::size_t begin, std::size_t end) {
   double length = 0.0;
   for (std::size_t i = begin + 1; i < end; ++i) {
-    length += tools::plane_distance(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
+    length += drawing::plane_distance(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
   }
   return length;
 }
 
 RunGeometry read_run_geometry(const CaseInput& input, const RunTexts& files) {
   RunGeometry g;
-  tools::RunResults results;
+  text::RunResults results;
   try {
-    results = tools::parse_outputs(files);
-  } catch (const tools::RunFilesError&) {
+    results = text::parse_outputs(files);
+  } catch (const text::RunFilesError&) {
     return g;
   }
   g.leaf = results.leaf;

@@ -7,14 +7,14 @@
 
 #include "core/run_state.h"
 #include "core/summary_fields.h"
-#include "tools/common/run_results.h"
+#include "text/run_results.h"
 #include "tools/verify/self_check.h"
 
 namespace tqweir {
 namespace verify {
 
-using tools::Point;
-using tools::SurfaceRow;
+using text::Point;
+using text::SurfaceRow;
 
 struct RunGeometry {
   bool ok = false;             // every file read as the run writes it
@@ -22,7 +22,7 @@ struct RunGeometry {
   std::vector<Point> stopper;  // attachment, foot
   std::vector<Point> outline;  // XYBalloon.csv, closing points included
   std::vector<SurfaceRow> surface;
-  tools::PrintedSummary summary;  // the 27 fields as printed
+  text::PrintedSummary summary;  // the 27 fields as printed
   // Where the outline's three arcs lie (indices into `outline`).
   int arc1_begin = 0, arc2_begin = 0, arc3_begin = 0, arc3_end = 0;
   double theta1 = 0.0, theta2 = 0.0;  // rad, as the run converts them

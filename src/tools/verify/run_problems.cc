@@ -8,7 +8,7 @@
 #include "driver/case_solver.h"
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
-#include "tools/common/run_results.h"
+#include "text/run_results.h"
 #include "tools/verify/problem.h"
 #include "tools/verify/run_geometry.h"
 #include "tools/verify/self_check.h"
@@ -42,7 +42,7 @@ void discharge_problem(std::ostream& out, const std::string& name, const CaseInp
   const double crest = prepare_run_state(input).profile.crest_height;
   const double h = input.parameter.upstream_level - crest;
   if (h <= 0) return;
-  const tools::PrintedSummary printed = tools::read_printed_summary(summary);
+  const text::PrintedSummary printed = text::read_printed_summary(summary);
   Problem p;
   p.group = "Section: overflow discharge";
   p.id = name + " discharge";
@@ -73,7 +73,7 @@ void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) 
     }
     const CaseInput& input = outcome.input;
     RunTexts run;
-    tools::output_texts(outcome.files, run);
+    text::output_texts(outcome.files, run);
     run.syogen = texts.syogen;
     for (const SelfCheck& c : self_checks(input, run)) {
       Problem p;

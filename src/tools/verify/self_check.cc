@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/common/plane_distance.h"
+#include "drawing/plane_distance.h"
 #include "tools/verify/run_geometry.h"
 
 namespace tqweir {
@@ -15,7 +15,7 @@ namespace {
 constexpr double kCoordinateRounding = 0.5e-8;
 constexpr double kSummaryRounding = 0.5e-3;
 
-double distance(const Point& a, const Point& b) { return tools::plane_distance(a.x - b.x, a.y - b.y); }
+double distance(const Point& a, const Point& b) { return drawing::plane_distance(a.x - b.x, a.y - b.y); }
 
 // Twice the signed area of a closed polygon (shoelace).
 double polygon_area(const std::vector<Point>& p) {
@@ -38,11 +38,11 @@ void place_on_leaf(const std::vector<Point>& leaf, const Point& q, double& along
   for (std::size_t i = 1; i < leaf.size(); ++i) {
     const double lx = leaf[i].x - leaf[i - 1].x;
     const double ly = leaf[i].y - leaf[i - 1].y;
-    const double len = tools::plane_distance(lx, ly);
+    const double len = drawing::plane_distance(lx, ly);
     double t = ((q.x - leaf[i - 1].x) * lx + (q.y - leaf[i - 1].y) * ly) / len;
     if (i > 1) t = std::max(t, 0.0);
     if (i + 1 < leaf.size()) t = std::min(t, len);
-    const double d = tools::plane_distance(leaf[i - 1].x + lx * t / len - q.x, leaf[i - 1].y + ly * t / len - q.y);
+    const double d = drawing::plane_distance(leaf[i - 1].x + lx * t / len - q.x, leaf[i - 1].y + ly * t / len - q.y);
     if (d < off) {
       off = d;
       along = start + t;
@@ -151,7 +151,7 @@ void stopper_checks(const CaseInput& input, const RunGeometry& g, std::vector<Se
                            u8"ストッパー取付位置 = 取付距離", "m", along, anchor, 1e-7));
   const Point& foot = g.stopper[1];
   const double base = input.syogen.base_distance;
-  const double off_floor = tools::plane_distance(foot.x - base, foot.y + std::tan(g.theta2) * base);
+  const double off_floor = drawing::plane_distance(foot.x - base, foot.y + std::tan(g.theta2) * base);
   out.push_back(make_check("stopper-foot", "the stopper's foot on the floor at the base distance",
                            u8"ストッパー基部が床上の基部距離にある", "m", off_floor, 0.0,
                            4 * kCoordinateRounding));

@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "core/run_state.h"
-#include "tools/common/run_results.h"
+#include "text/run_results.h"
 
 namespace tqweir {
 namespace verify {
 
 // The texts of a finished run's files (syogen.csv unused).
-using RunTexts = tools::OutputTexts;
+using RunTexts = text::OutputTexts;
 
 struct SelfCheck {
   std::string id;       // short key, e.g. "outline-closed"

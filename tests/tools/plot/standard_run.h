@@ -16,7 +16,7 @@ inline OutputTexts standard_run_texts() {
   CaseTexts inputs;
   read_case_files(std::string(TQWEIR_SOURCE_DIR) + "/examples/standard", inputs);
   OutputTexts t;
-  tools::output_texts(run_in_memory(inputs).files, t);
+  text::output_texts(run_in_memory(inputs).files, t);
   t.syogen = inputs.syogen;
   return t;
 }

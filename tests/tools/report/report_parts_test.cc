@@ -15,7 +15,7 @@
 #include "core/input_fields.h"
 #include "input/case_reader.h"
 #include "support/test_cases.h"
-#include "tools/common/input_error.h"
+#include "text/input_error.h"
 #include "tools/report/case_run.h"
 #include "tools/report/key_results.h"
 #include "tools/report/plausibility.h"

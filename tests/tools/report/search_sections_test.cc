@@ -7,14 +7,15 @@
 #include <gtest/gtest.h>
 
 #include "support/case_runner.h"
-#include "tools/common/design.h"
-#include "tools/common/limit_states.h"
+#include "design/design.h"
+#include "design/limit_states.h"
 #include "tools/report/search_sections.h"
 
 namespace {
 
 using tqweir_test::ScratchDir;
 namespace report = tqweir::report;
+namespace design = tqweir::design;
 
 const std::string kExamples = std::string(TQWEIR_SOURCE_DIR) + "/examples/";
 
@@ -31,21 +32,21 @@ TEST(LimitStates, TheMembraneLimitComesBackBetweenItsBracket) {
   ScratchDir dir;
   dir.copy_from(kExamples + "design_limits");
   dir.write("loadcases.csv", "case,upstream_level,hd_nd\nnormal,2.5,0.3\n");
-  const report::Design design = report::read_design(dir.path(), {});
-  const std::vector<report::Criterion> criteria = report::make_criteria(design.criteria);
-  const std::vector<report::CaseLimits> limits =
-      report::find_limits(design, criteria, report::LimitSettings());
+  const design::Design folder = design::read_design(dir.path(), {});
+  const std::vector<design::Criterion> criteria = design::make_criteria(folder.criteria);
+  const std::vector<design::CaseLimits> limits =
+      design::find_limits(folder, criteria, design::LimitSettings());
   ASSERT_EQ(limits.size(), 1u);
-  const report::CheckLimit& membrane = limits[0].checks[0];
+  const design::CheckLimit& membrane = limits[0].checks[0];
   ASSERT_TRUE(membrane.found);
   EXPECT_TRUE(membrane.rising);
   EXPECT_NEAR(membrane.value, 3.425377711803793, 4e-7);
   EXPECT_EQ(membrane.ratio_text, "1.000");
-  const tqweir::seek::Goal goal = report::criterion_goal(criteria[0]);
-  const tqweir::InputField& level = *design.criteria.search.limit_field;
+  const tqweir::search::Goal goal = design::criterion_goal(criteria[0]);
+  const tqweir::InputField& level = *folder.criteria.search.limit_field;
   const auto ratio_at = [&](double x) {
-    return tqweir::seek::goal_quantity(
-        goal, tqweir::seek::solve_unrounded(tqweir::seek::with_value(design.cases[0].input, level, x)));
+    return tqweir::search::goal_quantity(
+        goal, tqweir::search::solve_unrounded(tqweir::search::with_value(folder.cases[0].input, level, x)));
   };
   EXPECT_LT(ratio_at(membrane.lo), 1.0);
   EXPECT_GE(ratio_at(membrane.hi), 1.0);
@@ -61,14 +62,14 @@ TEST(LimitStates, TheEdgeOfTheRunsThatStopIsARowWithItsMessage) {
   ScratchDir dir;
   dir.copy_from(kExamples + "standard");
   dir.write("criteria.csv", "limit_variable,hd_nd\nlimit_range,0:3\n");
-  const std::string html = report::limit_states_section(report::read_design(dir.path(), {}), 8);
+  const std::string html = report::limit_states_section(design::read_design(dir.path(), {}), 8);
   EXPECT_NE(html.find("data-field=\"limit-stop\">1.9029</td>"), std::string::npos) << html;
   EXPECT_NE(html.find(u8"膜形状の計算が収束しません"), std::string::npos);
   EXPECT_NE(html.find("data-field=\"limit-margin\">1.6029</span>"), std::string::npos);
   // Where no run finishes, the whole range stops: that is the limit, not
   // "no stop".
   dir.write("criteria.csv", "stopper_capacity,20\nlimit_variable,hd_nd\nlimit_range,2:3\n");
-  const std::string stops = report::limit_states_section(report::read_design(dir.path(), {}), 8);
+  const std::string stops = report::limit_states_section(design::read_design(dir.path(), {}), 8);
   EXPECT_NE(stops.find("data-field=\"limit-stop\">2.0000</td>"), std::string::npos) << stops;
   EXPECT_NE(stops.find("stops over the whole range"), std::string::npos);
   EXPECT_NE(stops.find("no run finishes in the range"), std::string::npos);
@@ -79,7 +80,7 @@ TEST(SealedSection, TheCurveIsDrawnAndPassesFromStopperToSlack) {
   ScratchDir dir;
   dir.copy_from(kExamples + "standard");
   dir.write("criteria.csv", "sealed_range,2.0:3.0:0.5\n");
-  const std::string html = report::sealed_section(report::read_design(dir.path(), {}), 9);
+  const std::string html = report::sealed_section(design::read_design(dir.path(), {}), 9);
   EXPECT_EQ(count_of(html, "<svg"), 3u);  // angle, pressure, discharge
   const std::size_t stopper = html.find("data-field=\"regime\">stopper<");
   const std::size_t slack = html.find("data-field=\"regime\">slack<");
@@ -87,7 +88,7 @@ TEST(SealedSection, TheCurveIsDrawnAndPassesFromStopperToSlack) {
   ASSERT_NE(slack, std::string::npos);
   EXPECT_LT(stopper, slack);
   EXPECT_NE(html.find("isothermal"), std::string::npos);
-  EXPECT_EQ(report::sealed_section(report::read_design(kExamples + "design_standard", {}), 9), "");
+  EXPECT_EQ(report::sealed_section(design::read_design(kExamples + "design_standard", {}), 9), "");
 }
 
 }  // namespace

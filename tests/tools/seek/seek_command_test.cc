@@ -13,15 +13,15 @@
 #include "input/case_reader.h"
 #include "support/test_cases.h"
 #include "support/case_runner.h"
-#include "tools/common/case_probe.h"
-#include "tools/common/csv_cells.h"
-#include "tools/common/run_results.h"
+#include "search/case_probe.h"
+#include "text/csv_cells.h"
+#include "text/run_results.h"
 
 namespace tqweir_test {
 namespace {
 
-using tqweir::seek::CaseResult;
-using tqweir::seek::solve_unrounded;
+using tqweir::search::CaseResult;
+using tqweir::search::solve_unrounded;
 
 const std::string kStandard = TQWEIR_SOURCE_DIR "/examples/standard";
 
@@ -105,13 +105,13 @@ TEST(SeekCommand, ASealedCurveHoldsTheAirAndPassesFromStopperToSlack) {
   const ProgramRun run =
       seek(dir, kStandard + " --sealed upstream_level=2.0:3.0:0.5 -o " + dir.file("curve.csv"));
   ASSERT_EQ(run.status, 0) << run.err;
-  const std::vector<tqweir::tools::CsvRow> rows =
-      tqweir::tools::split_csv(dir.read("curve.csv"), "curve.csv");
+  const std::vector<tqweir::text::CsvRow> rows =
+      tqweir::text::split_csv(dir.read("curve.csv"), "curve.csv");
   ASSERT_EQ(rows.size(), 4u);
   ASSERT_EQ(rows[0].cells[2], "regime");
   ASSERT_EQ(rows[0].cells[25], "air_volume_m3_per_m");
   const CaseResult base = standard_at(2.5);
-  const std::string air = tqweir::tools::read_printed_summary(base.summary).text[18];
+  const std::string air = tqweir::text::read_printed_summary(base.summary).text[18];
   const char* regimes[] = {"stopper", "stopper", "slack"};
   for (int i = 1; i <= 3; ++i) {
     EXPECT_EQ(rows[i].cells[2], regimes[i - 1]);
@@ -121,7 +121,7 @@ TEST(SeekCommand, ASealedCurveHoldsTheAirAndPassesFromStopperToSlack) {
     input.parameter.upstream_level = std::strtod(rows[i].cells[1].c_str(), nullptr);
     input.parameter.theta1_deg = std::strtod(rows[i].cells[3].c_str(), nullptr);
     input.parameter.stopper_tension = std::strtod(rows[i].cells[4].c_str(), nullptr);
-    const auto printed = tqweir::tools::read_printed_summary(solve_unrounded(input).summary).text;
+    const auto printed = tqweir::text::read_printed_summary(solve_unrounded(input).summary).text;
     EXPECT_EQ(std::vector<std::string>(rows[i].cells.begin() + 7, rows[i].cells.end()),
               std::vector<std::string>(printed.begin(), printed.end()));
   }

@@ -12,7 +12,7 @@
 #include "input/profile_reader.h"
 #include "input/syogen_reader.h"
 #include "output/summary.h"
-#include "tools/common/csv_cells.h"
+#include "text/csv_cells.h"
 #include "tools/sweep/case_outcome.h"
 #include "tools/sweep/result_table.h"
 
@@ -21,7 +21,7 @@ namespace {
 using tqweir::CaseInput;
 using tqweir::Message;
 using tqweir::sweep::CaseOutcome;
-using tqweir::tools::CaseTable;
+using tqweir::cases::CaseTable;
 
 CaseInput standard_case() {
   const std::string syogen = "0,10,0,5000,1,1,2,2.5,5,1,9800,9800\n";
@@ -41,7 +41,7 @@ const char kStandardSummary[] =
     "     0.000, 1.000";
 
 CaseTable table_of(const std::string& text) {
-  return tqweir::tools::read_case_table(text, "CASES.csv");
+  return tqweir::cases::read_case_table(text, "CASES.csv");
 }
 
 TEST(SolveOne, StandardCaseGivesTheProgramsSummary) {
@@ -68,7 +68,7 @@ TEST(SolveOne, StopsComeInTheOrderOfTheRun) {
                               Message::overflow_mode_invalid, Message::finished};
   for (std::size_t row = 0; row < table.rows.size(); ++row) {
     const CaseOutcome outcome =
-        tqweir::sweep::solve_one(tqweir::tools::case_input(standard_case(), table, row));
+        tqweir::sweep::solve_one(tqweir::cases::case_input(standard_case(), table, row));
     EXPECT_EQ(outcome.status, tqweir::message_key(expected[row])) << "row " << row + 1;
     EXPECT_EQ(outcome.message, tqweir::message_cp932(expected[row])) << "row " << row + 1;
     EXPECT_EQ(outcome.ok, expected[row] == Message::finished);
@@ -98,7 +98,7 @@ TEST(SolveAll, ResultsAreInRowOrderWhateverTheThreads) {
   ASSERT_EQ(many.size(), table.rows.size());
   for (std::size_t row = 0; row < table.rows.size(); ++row) {
     const CaseOutcome alone =
-        tqweir::sweep::solve_one(tqweir::tools::case_input(standard_case(), table, row));
+        tqweir::sweep::solve_one(tqweir::cases::case_input(standard_case(), table, row));
     EXPECT_EQ(one[row].status, (row % 7 == 3) ? "parameter_invalid" : "ok") << row;
     EXPECT_EQ(one[row].summary, alone.summary) << row;
     EXPECT_EQ(many[row].summary, alone.summary) << row;
@@ -111,7 +111,7 @@ TEST(ResultTable, EveryColumnIsNamedAndFilled) {
   const std::vector<CaseOutcome> outcomes =
       tqweir::sweep::solve_all(standard_case(), table, 2, {});
   const std::string text = tqweir::sweep::result_table(table, outcomes);
-  const std::vector<tqweir::tools::CsvRow> rows = tqweir::tools::split_csv(text, "result");
+  const std::vector<tqweir::text::CsvRow> rows = tqweir::text::split_csv(text, "result");
   ASSERT_EQ(rows.size(), 3u);
   const std::size_t columns = 1 + 2 + 2 + tqweir::kSummaryFieldCount;
   for (const auto& row : rows) EXPECT_EQ(row.cells.size(), columns);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/common/input_error.h"
+#include "text/input_error.h"
 #include "tools/sweep/progress_bar.h"
 #include "tools/sweep/sweep_options.h"
 
@@ -20,7 +20,7 @@ SweepOptions parse(std::vector<const char*> args) {
 std::string error_of(std::vector<const char*> args) {
   try {
     parse(args);
-  } catch (const tqweir::tools::InputError& e) {
+  } catch (const tqweir::text::InputError& e) {
     return e.what();
   }
   return "";

@@ -1,0 +1,154 @@
+#include "design/criteria.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "text/csv_cells.h"
+#include "text/input_error.h"
+
+namespace tqweir {
+namespace design {
+namespace {
+
+struct Entry {
+  const char* name;
+  std::string Criteria::*text;  // set for a text entry
+  Limit Criteria::*limit;       // set for a number
+  GivenText SearchRows::*row;   // set for a search row
+};
+
+const std::vector<Entry>& entries() {
+  static const std::vector<Entry> list = {
+      {"title", &Criteria::title, nullptr, nullptr},
+      {"project", &Criteria::project, nullptr, nullptr},
+      {"prepared_by", &Criteria::prepared_by, nullptr, nullptr},
+      {"date", &Criteria::date, nullptr, nullptr},
+      {"membrane_strength", nullptr, &Criteria::membrane_strength, nullptr},
+      {"membrane_safety_factor", nullptr, &Criteria::membrane_safety_factor, nullptr},
+      {"stopper_capacity", nullptr, &Criteria::stopper_capacity, nullptr},
+      {"max_bag_pressure", nullptr, &Criteria::max_bag_pressure, nullptr},
+      {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity, nullptr},
+      {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable},
+      {"limit_range", nullptr, nullptr, &SearchRows::limit_range},
+      {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range},
+  };
+  return list;
+}
+
+std::string at(const std::string& source, int line, int column) {
+  return source + " line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The whole cell as a finite number above 0.
+bool positive_number(const std::string& cell, double& value) {
+  if (cell.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  value = std::strtod(cell.c_str(), &end);
+  // The whole cell: a NUL would end the C string before the rest of it.
+  return end == cell.c_str() + cell.size() && errno != ERANGE && std::isfinite(value) && value > 0.0;
+}
+
+std::string exponent_text(double value) {
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%g", value);
+  return buffer;
+}
+
+// Refuses a limit, as given or derived, outside kSmallestLimit..kLargestLimit.
+void check_limit_range(double limit, const std::string& place, const std::string& what) {
+  if (limit >= kSmallestLimit && limit <= kLargestLimit) return;
+  throw text::InputError(place + ": " + what + " is not a limit from " +
+                          exponent_text(kSmallestLimit) + " to " + exponent_text(kLargestLimit));
+}
+
+void check_limits(const Criteria& c, const std::string& source) {
+  const Limit* limits[] = {&c.membrane_strength, &c.stopper_capacity, &c.max_bag_pressure,
+                           &c.floor_anchor_capacity};
+  const char* names[] = {"membrane_strength", "stopper_capacity", "max_bag_pressure",
+                         "floor_anchor_capacity"};
+  for (int k = 0; k < 4; ++k) {
+    if (!limits[k]->given) continue;
+    check_limit_range(limits[k]->value, at(source, limits[k]->line, 2) + " (" + names[k] + ")",
+                      text::shown_cell(limits[k]->text));
+  }
+  const Limit& factor = c.membrane_safety_factor;
+  if (c.membrane_strength.given && factor.given) {
+    check_limit_range(c.membrane_strength.value / factor.value,
+                      source + " lines " + std::to_string(c.membrane_strength.line) + " and " +
+                          std::to_string(factor.line),
+                      "membrane_strength / membrane_safety_factor = " +
+                          c.membrane_strength.text + " / " + factor.text + " = " +
+                          exponent_text(c.membrane_strength.value / factor.value));
+  }
+}
+
+}  // namespace
+
+std::string criterion_names() {
+  std::string names;
+  for (const Entry& entry : entries()) names += (names.empty() ? "" : ", ") + std::string(entry.name);
+  return names;
+}
+
+Criteria read_criteria(const std::string& text, const std::string& source) {
+  Criteria criteria;
+  std::vector<std::string> seen;
+  std::vector<int> seen_lines;
+  const std::vector<text::CsvRow> rows = text::split_csv(text, source);
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const text::CsvRow& row = rows[r];
+    if (row.cells.size() != 2) {
+      throw text::InputError(source + " line " + std::to_string(row.line) + ": " +
+                              std::to_string(row.cells.size()) +
+                              " cells; each row is name,value");
+    }
+    const std::string& name = row.cells[0];
+    if (r == 0 && name == "name" && row.cells[1] == "value") continue;
+    const Entry* entry = nullptr;
+    for (const Entry& e : entries()) entry = name == e.name ? &e : entry;
+    if (entry == nullptr) {
+      throw text::InputError(at(source, row.line, 1) + ": unknown name " +
+                              text::shown_cell(name) + " (known names: " + criterion_names() +
+                              ")");
+    }
+    for (std::size_t k = 0; k < seen.size(); ++k) {
+      if (seen[k] == name) {
+        throw text::InputError(at(source, row.line, 1) + ": '" + name +
+                                "' is already given on line " + std::to_string(seen_lines[k]));
+      }
+    }
+    seen.push_back(name);
+    seen_lines.push_back(row.line);
+    if (entry->row != nullptr) {
+      criteria.search.*(entry->row) = GivenText{true, row.cells[1], row.line};
+      continue;
+    }
+    if (entry->text != nullptr) {
+      if (text::control_byte(row.cells[1]) != std::string::npos) {
+        throw text::InputError(at(source, row.line, 2) + " (" + name + "): " +
+                                text::shown_cell(row.cells[1]) + " holds a control byte");
+      }
+      criteria.*(entry->text) = row.cells[1];
+      continue;
+    }
+    Limit& limit = criteria.*(entry->limit);
+    if (!positive_number(row.cells[1], limit.value)) {
+      throw text::InputError(at(source, row.line, 2) + " (" + name + "): " +
+                              text::shown_cell(row.cells[1]) +
+                              " is not a finite number greater than 0");
+    }
+    limit.given = true;
+    limit.text = row.cells[1];
+    limit.line = row.line;
+  }
+  check_limits(criteria, source);
+  check_search_rows(criteria.search, source);
+  return criteria;
+}
+
+}  // namespace design
+}  // namespace tqweir

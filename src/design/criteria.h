@@ -1,0 +1,89 @@
+// criteria.csv: the report's title texts and the limits the results are
+// checked against.
+#ifndef TQWEIR_DESIGN_CRITERIA_H_
+#define TQWEIR_DESIGN_CRITERIA_H_
+
+#include <string>
+#include <vector>
+
+#include "core/input_fields.h"
+
+namespace tqweir {
+namespace design {
+
+// A number of criteria.csv; absent unless `given`.
+struct Limit {
+  bool given = false;
+  double value = 0.0;
+  std::string text;  // as written
+  int line = 0;      // of criteria.csv
+};
+
+// The range a limit must lie in, in its unit (kN/m, kN, kPa), as given or
+// as derived (strength / safety factor). No real capacity lies outside;
+// one that does is a slip of the exponent, and a ratio against it would be
+// beyond the digits the checks print (or overflow to infinity, or be 0).
+constexpr double kSmallestLimit = 1e-6;
+constexpr double kLargestLimit = 1e12;
+
+// A text row of criteria.csv with its line; absent unless `given`.
+struct GivenText {
+  bool given = false;
+  std::string text;
+  int line = 0;
+};
+
+// What the report searches (criteria.csv's limit_variable, limit_range and
+// sealed_range), checked as criteria.csv is read.
+struct SearchRows {
+  GivenText limit_variable;  // a real input field
+  GivenText limit_range;     // "LO:HI", finite, LO < HI
+  GivenText sealed_range;    // "FROM:TO:STEP" of upstream_level
+  const InputField* limit_field = nullptr;  // set with limit_variable
+  double limit_lo = 0.0, limit_hi = 0.0;
+  std::vector<std::string> sealed_levels;   // the levels as decimal texts, in order
+};
+
+// Most levels of a sealed curve in a report.
+constexpr std::size_t kMaxSealedLevels = 200;
+
+struct Criteria {
+  // Texts for the title block (UTF-8); empty when not given.
+  std::string title;
+  std::string project;
+  std::string prepared_by;
+  std::string date;  // empty: the day the report is made
+  Limit membrane_strength;       // kN/m, the membrane's tensile strength
+  Limit membrane_safety_factor;  // -, strength / allowed tension
+  Limit stopper_capacity;        // kN
+  Limit max_bag_pressure;        // kPa, gauge, at the air temperature
+  Limit floor_anchor_capacity;   // kN/m
+  SearchRows search;
+};
+
+// "title, project, prepared_by, date, membrane_strength, ...": for messages.
+std::string criterion_names();
+
+// Reads criteria.csv, already in UTF-8: rows "name,value", optionally after
+// a header row "name,value". The texts take any value without a control
+// byte; the numbers must be finite and greater than 0, and each limit
+// (membrane_strength divided by membrane_safety_factor, or 1 without one)
+// from kSmallestLimit to kLargestLimit. Throws text::InputError naming
+// `source`, the line and the column for an unknown or repeated name, a
+// number that does not convert (all of the cell) or is not above 0, a
+// limit out of range (naming the lines it comes from), a control byte in a
+// text, and a row that is not two cells; and for the search rows (see
+// check_search_rows) what that refuses.
+Criteria read_criteria(const std::string& text, const std::string& source);
+
+// Checks and resolves criteria.search: limit_variable a real input field;
+// limit_range "LO:HI" with both finite and LO < HI; each of them needing
+// the other; sealed_range as tqweir-sweep's --range of upstream_level, at
+// most kMaxSealedLevels levels. Throws text::InputError naming `source`,
+// the line and the column.
+void check_search_rows(SearchRows& search, const std::string& source);
+
+}  // namespace design
+}  // namespace tqweir
+
+#endif  // TQWEIR_DESIGN_CRITERIA_H_

@@ -1,0 +1,97 @@
+// criteria.csv's rows of what the report searches: the load variable of the
+// limit states and its range, and the levels of the sealed bag's curve.
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "design/criteria.h"
+#include "text/csv_cells.h"
+#include "text/input_error.h"
+#include "cases/range_spec.h"
+
+namespace tqweir {
+namespace design {
+namespace {
+
+std::string at(const std::string& source, const GivenText& row, int column, const char* name) {
+  return source + " line " + std::to_string(row.line) + ", column " + std::to_string(column) +
+         " (" + name + ")";
+}
+
+// The whole text as a finite number.
+bool finite_number(const std::string& text, double& value) {
+  if (text.empty()) return false;
+  errno = 0;
+  char* end = nullptr;
+  value = std::strtod(text.c_str(), &end);
+  return end == text.c_str() + text.size() && errno != ERANGE && std::isfinite(value);
+}
+
+void resolve_limit_range(SearchRows& search, const std::string& source) {
+  const GivenText& row = search.limit_range;
+  const std::string place = at(source, row, 2, "limit_range");
+  const std::size_t colon = row.text.find(':');
+  if (colon == std::string::npos) {
+    throw text::InputError(place + ": " + text::shown_cell(row.text) + " is not LO:HI");
+  }
+  const std::string lo = row.text.substr(0, colon), hi = row.text.substr(colon + 1);
+  for (const std::string* end : {&lo, &hi}) {
+    double value = 0.0;
+    if (!finite_number(*end, value)) {
+      throw text::InputError(place + ": " + text::shown_cell(*end) + " in " +
+                              text::shown_cell(row.text) + " is not a finite number");
+    }
+    (end == &lo ? search.limit_lo : search.limit_hi) = value;
+  }
+  if (!(search.limit_lo < search.limit_hi)) {
+    throw text::InputError(place + ": " + text::shown_cell(row.text) +
+                            ": LO must be below HI");
+  }
+}
+
+}  // namespace
+
+void check_search_rows(SearchRows& search, const std::string& source) {
+  if (search.limit_variable.given != search.limit_range.given) {
+    const GivenText& row = search.limit_variable.given ? search.limit_variable : search.limit_range;
+    const char* name = search.limit_variable.given ? "limit_variable" : "limit_range";
+    throw text::InputError(at(source, row, 1, name) + ": " + name + " needs " +
+                            (search.limit_variable.given ? "limit_range" : "limit_variable") +
+                            " too");
+  }
+  if (search.limit_variable.given) {
+    const GivenText& row = search.limit_variable;
+    const InputField* field = find_input_field(row.text);
+    if (field == nullptr || is_integer_field(*field)) {
+      throw text::InputError(at(source, row, 2, "limit_variable") + ": " +
+                              text::shown_cell(row.text) + " is not a real input field (fields: " +
+                              input_field_list() + ")");
+    }
+    search.limit_field = field;
+    resolve_limit_range(search, source);
+  }
+  if (search.sealed_range.given) {
+    const GivenText& row = search.sealed_range;
+    cases::RangeSpec range;
+    const std::string arg = "upstream_level=" + row.text;
+    try {
+      range = cases::parse_range(arg);
+    } catch (const text::InputError& e) {
+      // The reason without the option's name, which the place replaces.
+      std::string why = e.what();
+      const std::string prefix = "--range " + arg + ": ";
+      if (why.compare(0, prefix.size(), prefix) == 0) why = why.substr(prefix.size());
+      throw text::InputError(at(source, row, 2, "sealed_range") + ": " +
+                              text::shown_cell(row.text) + ": " + why);
+    }
+    if (range.texts.size() > kMaxSealedLevels) {
+      throw text::InputError(at(source, row, 2, "sealed_range") + ": " +
+                              std::to_string(range.texts.size()) + " levels, at most " +
+                              std::to_string(kMaxSealedLevels));
+    }
+    search.sealed_levels = range.texts;
+  }
+}
+
+}  // namespace design
+}  // namespace tqweir

@@ -1,0 +1,69 @@
+#include "design/design_checks.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "text/number_text.h"
+
+namespace tqweir {
+namespace design {
+namespace {
+
+Criterion simple(const char* key, const char* en, const char* ja, SummaryId field,
+                 const char* unit, const Limit& limit) {
+  Criterion c;
+  c.key = key;
+  c.name_en = en;
+  c.name_ja = ja;
+  c.field = field;
+  c.unit = unit;
+  c.given = limit.given;
+  c.limit = limit.value;
+  c.limit_text = limit.text;
+  return c;
+}
+
+}  // namespace
+
+std::vector<Criterion> make_criteria(const Criteria& criteria) {
+  Criterion membrane = simple("membrane", "membrane tension", u8"袋体膜の張力",
+                              SummaryId::bag_tension, "kN/m", criteria.membrane_strength);
+  if (membrane.given) {
+    const Limit& factor = criteria.membrane_safety_factor;
+    const double f = factor.given ? factor.value : 1.0;
+    membrane.limit = criteria.membrane_strength.value / f;
+    membrane.limit_text = criteria.membrane_strength.text + " / " +
+                          (factor.given ? factor.text : "1 (no safety factor given)") + " = " +
+                          text::limit_number_text(membrane.limit);
+  }
+  return {membrane,
+          simple("stopper", "stopper tension", u8"ストッパー張力", SummaryId::stopper_tension,
+                 "kN", criteria.stopper_capacity),
+          simple("bag_pressure", "bag pressure at the air temperature",
+                 u8"袋体内圧 (空気温度)", SummaryId::pressure_at_temperature, "kPa",
+                 criteria.max_bag_pressure),
+          simple("floor_anchor", "floor anchorage (support force)", u8"床版アンカー (支点反力)",
+                 SummaryId::support_force, "kN/m", criteria.floor_anchor_capacity)};
+}
+
+Check check_printed(const std::string& printed, const Criterion& criterion) {
+  Check check;
+  check.value_text = printed;
+  check.value = std::fabs(std::strtod(printed.c_str(), nullptr));
+  if (criterion.field == SummaryId::pressure_at_temperature) {
+    // Checked in kPa as shown: the number of the shifted text, which
+    // MPa * 1000 in doubles may miss in its last bit.
+    check.value_text = text::times_thousand(check.value_text);
+    check.value = std::fabs(std::strtod(check.value_text.c_str(), nullptr));
+  }
+  // Rounded to nine decimals first, so that a quotient such as
+  // 1.1 / 0.1 = 11.000000000000002 counts as the 11 it stands for.
+  // (Beyond 1e290 the product would overflow; such a ratio is far from 1.)
+  const double ratio = check.value / criterion.limit;
+  check.ratio = ratio < 1e290 ? std::round(ratio * 1e9) / 1e9 : ratio;
+  check.ok = check.ratio <= 1.0;
+  return check;
+}
+
+}  // namespace design
+}  // namespace tqweir

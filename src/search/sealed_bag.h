@@ -1,0 +1,76 @@
+// The bag with its air valve closed: for each value of a load (the upstream
+// level), the state that holds the air the base case put in the bag.
+//
+// The air's amount is the base case's air volume at atmospheric pressure;
+// it stays as the load changes (isothermal, as the summary's volume
+// assumes; quasi-static, no hysteresis: each level is solved on its own).
+// While the stopper holds the leaf at the base angle the unknown is the
+// stopper tension; once that tension would fall below 0 the stopper is
+// slack and the unknown is the leaf angle, with tension 0.
+#ifndef TQWEIR_SEARCH_SEALED_BAG_H_
+#define TQWEIR_SEARCH_SEALED_BAG_H_
+
+#include <string>
+#include <vector>
+
+#include "search/case_probe.h"
+
+namespace tqweir {
+namespace search {
+
+struct SealedSettings {
+  // Narrowing of the tension (kN) and of the angle (degree), a tenth of
+  // their printed 0.001. Finer would not tell more: a solve's alpha ends on
+  // its bisection's grid, so the air volume is a fine staircase in either
+  // unknown, whose steps are far below its printed 0.001 m^3/m but about
+  // 0.1 kN wide in the tension. Each row is the solve at the value in its
+  // input columns, so the row is what tqweir prints for that value.
+  double tension_tolerance = 1e-4;
+  double angle_tolerance = 1e-4;
+  double lowest_angle_deg = 1.0;  // the leaf angle the summary clamps to
+  int max_expansions = 64;        // doublings of a bracket's step
+  int max_refine_solves = 200;
+};
+
+struct SealedState {
+  double load = 0.0;
+  bool held = false;      // a state holds the air
+  std::string regime;     // "stopper", "slack", or "none"
+  double theta1_deg = 0.0;
+  double stopper_tension = 0.0;  // kN
+  CaseResult result;             // the state's solve, when held
+  // When not held: why, in English, and the stop met (finished when none).
+  std::string reason;
+  Message stop = Message::finished;
+  int solves = 0;
+};
+
+// The state at `load` (set in `load_field` of `base`) that holds
+// `air_volume` (m^3/m at atmospheric pressure). `base` gives the raised
+// angle (theta1_deg) and the stopper's tension step. `previous` (the state
+// of a neighbouring load, or nullptr) only gives the search a first guess.
+SealedState sealed_state(const CaseInput& base, const InputField& load_field, double load,
+                         double air_volume, const SealedSettings& settings,
+                         const SealedState* previous = nullptr);
+
+// The base case's air, or a stop when the base case does not finish.
+CaseResult sealed_base(const CaseInput& base);
+
+// The states at each of `loads` in order, each search starting from the
+// previous level's state, with the air of the base case.
+struct SealedCurve {
+  CaseResult base;                 // the base case's solve; no states when it stops
+  double air_volume = 0.0;         // m^3/m at atmospheric pressure
+  std::vector<SealedState> states;  // one per load
+  int solves = 0;                   // the base case's included
+};
+
+// REQUIRES: every load finite.
+SealedCurve sealed_curve(const CaseInput& base, const InputField& load_field,
+                         const std::vector<double>& loads,
+                         const SealedSettings& settings = SealedSettings());
+
+}  // namespace search
+}  // namespace tqweir
+
+#endif  // TQWEIR_SEARCH_SEALED_BAG_H_

@@ -1,0 +1,195 @@
+// The design checks the tools share: criteria.csv and its messages, the
+// checks and their governing case, the numbers they are written with.
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/summary_fields.h"
+#include "text/run_results.h"
+#include "design/criteria.h"
+#include "design/design_checks.h"
+#include "text/input_error.h"
+#include "text/number_text.h"
+
+namespace {
+
+using tqweir::design::Criteria;
+
+// What the checks read of a run.
+struct PrintedRun {
+  bool converged = false;
+  tqweir::text::PrintedSummary printed;
+};
+
+std::string error_of(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const tqweir::text::InputError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+TEST(Criteria, TextsAndLimitsAreReadWithOrWithoutAHeader) {
+  const Criteria c = tqweir::design::read_criteria(
+      "name,value\r\ntitle,\"Weir, stage 2\"\r\nmembrane_strength,400\r\nstopper_capacity, 2.5e1\r\n",
+      "criteria.csv");
+  EXPECT_EQ(c.title, "Weir, stage 2");
+  EXPECT_TRUE(c.membrane_strength.given);
+  EXPECT_EQ(c.stopper_capacity.value, 25.0);
+  EXPECT_EQ(c.stopper_capacity.text, "2.5e1");
+  EXPECT_FALSE(c.max_bag_pressure.given);
+}
+
+TEST(Criteria, BadRowsAreRefusedNamingLineAndColumn) {
+  const struct {
+    const char* text;
+    const char* expected;
+  } bad[] = {
+      {"title,x\nstrength,3\n", "criteria.csv line 2, column 1: unknown name 'strength'"},
+      {"stopper_capacity,abc\n", "criteria.csv line 1, column 2 (stopper_capacity): 'abc' is not"},
+      {"stopper_capacity,nan\n", "line 1, column 2 (stopper_capacity): 'nan' is not"},
+      {"stopper_capacity,0\n", "line 1, column 2 (stopper_capacity): '0' is not"},
+      {"max_bag_pressure,1e999\n", "column 2 (max_bag_pressure): '1e999' is not"},
+      {"title,a\n\ntitle,b\n", "line 3, column 1: 'title' is already given on line 1"},
+      {"title,a,b\n", "criteria.csv line 1: 3 cells; each row is name,value"},
+      {"title,a\x1B]0;x\n", "line 1, column 2 (title): 'a\\x1B]0;x' holds a control byte"},
+      // Limits a ratio could not be formed against, named where they come from.
+      {"stopper_capacity,1e-300\n", "line 1, column 2 (stopper_capacity): '1e-300' is not a limit"},
+      {"floor_anchor_capacity,2e12\n", "(floor_anchor_capacity): '2e12' is not a limit from 1e-06"},
+      {"membrane_strength,400\nmembrane_safety_factor,1e-300\n",
+       "criteria.csv lines 1 and 2: membrane_strength / membrane_safety_factor = 400 / 1e-300 = "
+       "4e+302 is not a limit"},
+  };
+  for (const auto& b : bad) {
+    const std::string message =
+        error_of([&] { tqweir::design::read_criteria(b.text, "criteria.csv"); });
+    EXPECT_NE(message.find(b.expected), std::string::npos) << b.text << "\n" << message;
+  }
+  // The whole cell is the number: a NUL does not end it.
+  const std::string nul("stopper_capacity,20\0abc\n", 24);
+  EXPECT_NE(error_of([&] { tqweir::design::read_criteria(nul, "c.csv"); })
+                .find("c.csv line 1, column 2 (stopper_capacity): '20\\x00abc' is not"),
+            std::string::npos);
+}
+
+// The rows of what the report searches: each bad value refused at its
+// line and column; good ones resolved.
+TEST(Criteria, BadSearchRowsAreRefusedNamingLineAndColumn) {
+  const struct {
+    const char* text;
+    const char* expected;
+  } bad[] = {
+      {"limit_variable,upstream_lvl\nlimit_range,0:4\n",
+       "criteria.csv line 1, column 2 (limit_variable): 'upstream_lvl' is not a real input field"},
+      {"limit_variable,overflow_mode\nlimit_range,1:3\n", "'overflow_mode' is not a real input"},
+      {"title,x\nlimit_range,0.5:4.0\n",
+       "criteria.csv line 2, column 1 (limit_range): limit_range needs limit_variable too"},
+      {"limit_variable,hd_nd\n", "line 1, column 1 (limit_variable): limit_variable needs limit_range"},
+      {"limit_variable,hd_nd\nlimit_range,4:0.5\n",
+       "line 2, column 2 (limit_range): '4:0.5': LO must be below HI"},
+      {"limit_variable,hd_nd\nlimit_range,1:1\n", "'1:1': LO must be below HI"},
+      {"limit_variable,hd_nd\nlimit_range,0:inf\n",
+       "line 2, column 2 (limit_range): 'inf' in '0:inf' is not a finite number"},
+      {"limit_variable,hd_nd\nlimit_range,0:1e999\n", "'1e999' in '0:1e999' is not a finite"},
+      {"limit_variable,hd_nd\nlimit_range,2\n", "(limit_range): '2' is not LO:HI"},
+      {"sealed_range,4:1:0.1\n", "line 1, column 2 (sealed_range): '4:1:0.1': TO must not be less"},
+      {"sealed_range,1:4\n", "(sealed_range): '1:4': write it as NAME=FROM:TO:STEP"},
+      {"sealed_range,0:100:0.1\n", "(sealed_range): 1001 levels, at most 200"},
+  };
+  for (const auto& b : bad) {
+    const std::string message =
+        error_of([&] { tqweir::design::read_criteria(b.text, "criteria.csv"); });
+    EXPECT_NE(message.find(b.expected), std::string::npos) << b.text << "\n" << message;
+  }
+  const Criteria c = tqweir::design::read_criteria(
+      "limit_variable,upstream_level\nlimit_range,0.5:4.0\nsealed_range,1.0:2.0:0.5\n", "c.csv");
+  ASSERT_NE(c.search.limit_field, nullptr);
+  EXPECT_STREQ(c.search.limit_field->name, "upstream_level");
+  EXPECT_EQ(c.search.limit_lo, 0.5);
+  EXPECT_EQ(c.search.limit_hi, 4.0);
+  EXPECT_EQ(c.search.sealed_levels, (std::vector<std::string>{"1.0", "1.5", "2.0"}));
+}
+
+// A converged run with the given printed fields (the others 0.000).
+PrintedRun run_with(tqweir::SummaryId id, const std::string& printed) {
+  PrintedRun run;
+  run.converged = true;
+  run.printed.text.fill("0.000");
+  run.printed.text[static_cast<std::size_t>(tqweir::summary_index(id))] = printed;
+  return run;
+}
+
+TEST(DesignChecks, RatioIsPrintedValueOverLimitAndOneIsStillOk) {
+  Criteria criteria;
+  criteria.membrane_strength = {true, 400.0, "400"};
+  criteria.membrane_safety_factor = {true, 4.0, "4"};
+  criteria.max_bag_pressure = {true, 206.0, "206"};
+  criteria.floor_anchor_capacity = {true, 0.1, "0.1"};
+  const auto list = tqweir::design::make_criteria(criteria);
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[0].limit_text, "400 / 4 = 100.000");
+  EXPECT_FALSE(list[1].given);
+
+  using tqweir::SummaryId;
+  const auto at_limit = check_case(run_with(SummaryId::bag_tension, "100.000"), list[0]);
+  EXPECT_TRUE(at_limit.ok);
+  EXPECT_EQ(tqweir::text::ratio_text(at_limit.ratio), "1.000");
+  const auto above = check_case(run_with(SummaryId::bag_tension, "100.001"), list[0]);
+  EXPECT_FALSE(above.ok);
+  EXPECT_EQ(tqweir::text::ratio_text(above.ratio), "1.001");  // rounded up, never down to 1
+  // The pressure is printed in MPa and checked in kPa without rounding.
+  const auto pressure = check_case(run_with(SummaryId::pressure_at_temperature, "0.206"), list[2]);
+  EXPECT_EQ(pressure.value_text, "206");
+  EXPECT_TRUE(pressure.ok);
+  // A force pointing the other way loads its support all the same; a
+  // quotient such as 1.1 / 0.1 is the 11 it stands for.
+  const auto anchor = check_case(run_with(SummaryId::support_force, "-1.100"), list[3]);
+  EXPECT_EQ(tqweir::text::ratio_text(anchor.ratio), "11.000");
+}
+
+TEST(DesignChecks, GoverningCaseIsTheLargestRatioOfTheFinishedCases) {
+  Criteria criteria;
+  criteria.stopper_capacity = {true, 20.0, "20"};
+  const auto stopper = tqweir::design::make_criteria(criteria)[1];
+  using tqweir::SummaryId;
+  std::vector<PrintedRun> runs = {run_with(SummaryId::stopper_tension, "10.000"), PrintedRun(),
+                               run_with(SummaryId::stopper_tension, "12.000"),
+                               run_with(SummaryId::stopper_tension, "12.000")};
+  EXPECT_EQ(tqweir::design::governing_case(runs, stopper), 2);  // the first of equal ratios
+  EXPECT_EQ(tqweir::design::governing_case(std::vector<PrintedRun>{PrintedRun()}, stopper), -1);
+  // Every finished case at 0.000 still has a governing case, ratio 0.000.
+  runs = {PrintedRun(), run_with(SummaryId::stopper_tension, "0.000"),
+          run_with(SummaryId::stopper_tension, "-0.000")};
+  EXPECT_EQ(tqweir::design::governing_case(runs, stopper), 1);
+  EXPECT_EQ(tqweir::text::ratio_text(check_case(runs[2], stopper).ratio), "0.000");
+}
+
+// Small limits keep three significant digits; usual ones print as always.
+TEST(NumberText, LimitsNeverReadAsZero) {
+  EXPECT_EQ(tqweir::text::limit_number_text(100.0), "100.000");
+  EXPECT_EQ(tqweir::text::limit_number_text(0.1), "0.100");
+  EXPECT_EQ(tqweir::text::limit_number_text(0.05), "0.0500");
+  EXPECT_EQ(tqweir::text::limit_number_text(0.0004), "0.000400");
+  EXPECT_EQ(tqweir::text::limit_number_text(1e-6), "0.00000100");
+}
+
+TEST(NumberText, InputsAreShownExactlyAndKilopascalsWithoutRounding) {
+  for (double v : {0.3, 9800.0, 2.675, 1e-05, 1e-07, -0.0, 0.1 + 0.2, 123456789.123456789,
+                   4.9e-324, 1.7976931348623157e308}) {
+    const std::string text = tqweir::text::exact_text(v);
+    const double back = std::strtod(text.c_str(), nullptr);
+    EXPECT_EQ(std::memcmp(&back, &v, sizeof v), 0) << text;
+  }
+  EXPECT_EQ(tqweir::text::exact_text(9800.0), "9800");
+  EXPECT_EQ(tqweir::text::exact_text(1e-05), "0.00001");
+  EXPECT_EQ(tqweir::text::times_thousand("0.206"), "206");
+  EXPECT_EQ(tqweir::text::times_thousand("-0.0125"), "-12.5");
+  EXPECT_EQ(tqweir::text::times_thousand("12.000"), "12000");
+  EXPECT_EQ(tqweir::text::times_thousand("-0.000"), "0");
+}
+
+}  // namespace
