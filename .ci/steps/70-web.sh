@@ -39,6 +39,10 @@ fi
 echo "C runtime probe: $(wc -l <"$BUILD/stdio-probe-linux.txt") lines identical natively and in the web build"
 lap "math functions, sscanf and the C runtime probe against glibc"
 
+# The desk's calls (the page's scripts over its module) in node.
+TQWEIR_WEB_BUILD="$BUILD" node --test tests/web/
+lap "the desk's calls in node"
+
 export TQWEIR_WEB_BUILD="$PWD/$BUILD"
 echo "stored cases (tests/data) through tqweir-node.js:"
 python3 scripts/windows/byte_compare.py scripts/web/tqweir-node.sh tests/data/cases tests/data/expected

@@ -199,8 +199,13 @@ def check_design_load(checks, driver, design_dir, report):
     checks.check(len(load_rows(driver)) == 4, 'design by file picker: %d load cases shown'
                  % len(load_rows(driver)))
     checks.check(bool(page_checks_cells(driver)), 'design by file picker: no checks shown')
+    # The stopped case: the message as error.csv has it (Japanese), its
+    # English meaning beneath.
     status = load_rows(driver)[2].find_element(By.CSS_SELECTOR, '.status')
-    checks.check('stopped' in status.get_attribute('class') and 'TB < 0' in status.text,
+    meaning = status.find_element(By.CSS_SELECTOR, '.meaning').text
+    message = status.text.replace(meaning, '').strip()
+    checks.check('stopped' in status.get_attribute('class') and
+                 message == 'stopped: TB < 0 袋体張力が不適切です' and meaning.startswith('The bag tension'),
                  'design by file picker: the stopped case shows %r' % status.text)
     check_against_report(checks, driver, report, 'design by file picker')
     load_rows(driver)[1].find_element(By.CSS_SELECTOR, 'button.open').click()
