@@ -111,7 +111,13 @@ above the contact on a long first segment. The stored case
 `ok_anchor_negative_L3` (stopper attached on the first segment's extension
 behind the hinge) is left out: the method takes the stopper's direction from
 the point mirrored through the hinge there, which moves its balance by 6e-3
-of the bag's moment.""",
+of the bag's moment.
+
+Below a leaf angle of 0.6 degrees the outline draws no leaf-side arc: the
+balance then takes the bag's contact on the leaf from the summary (field 14,
+its rounding carried into the tolerance). Where the bag's moment is small
+against the sum of the moments' sizes, the sum is measured against that
+instead, so that the measure stays finite.""",
 }
 
 

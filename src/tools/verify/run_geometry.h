@@ -29,6 +29,12 @@ struct RunGeometry {
   double hd_nd = 0.0;                 // after its floor
   double stopper_force = 0.0;         // N per m of span
   double bag_height = 0.0;            // m, from the outline's middle arc
+  // The bag's contact on the leaf (m), hinge to P1: the outline's first
+  // leaf-side row; below a leaf angle of 0.6 degrees the drawing has no
+  // leaf-side arc and the summary's contact length stands in, with its
+  // rounding (0 for the drawn one).
+  double leaf_contact = 0.0;
+  double leaf_contact_rounding = 0.0;
   double summary_value(SummaryId id) const;
 };
 
