@@ -117,7 +117,20 @@ Below a leaf angle of 0.6 degrees the outline draws no leaf-side arc: the
 balance then takes the bag's contact on the leaf from the summary (field 14,
 its rounding carried into the tolerance). Where the bag's moment is small
 against the sum of the moments' sizes, the sum is measured against that
-instead, so that the measure stays finite.""",
+instead, so that the measure stays finite.
+
+The support force (summary field 11, kN/m; the report's table does not show
+it) is the method's combination of the forces at the hinge's corner, not the
+hinge reaction of the leaf's equilibrium: half the resultant of the
+membrane's two tensions at its clamp (field 20, along the leaf line and along
+the floor line) times cos(theta1 - theta2), less the bag's horizontal push on
+its floor contact (field 23 times sin theta2), less the vertical part of the
+stopper's force along the line of XYStopper.csv, plus the tip moment's force
+at the tip (over the tip's distance from the hinge) times run over rise of the
+last segment of XYGate.csv. Its tolerance is the rounding of the three
+printed fields carried through. For the case left out,
+`ok_anchor_negative_L3`, the stopper's direction from the mirrored point
+moves the support force by 0.25 kN/m.""",
 }
 
 

@@ -57,6 +57,11 @@ SelfCheck moment_balance_check(const CaseInput& input, const RunGeometry& g);
 // difference of the two sums, over the bag's moment).
 double statics_gap(const CaseInput& input, const RunGeometry& g);
 
+// The summary's support force (kN/m) against the design method's
+// composition of it, recomputed from the files (support_check.cc). Not
+// among self_checks(): the calculation report does not show it.
+SelfCheck support_force_check(const CaseInput& input, const RunGeometry& g);
+
 }  // namespace verify
 }  // namespace tqweir
 

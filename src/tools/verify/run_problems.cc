@@ -35,6 +35,19 @@ Problem failed(const std::string& id, const std::string& why) {
   return p;
 }
 
+Problem from_check(const std::string& name, const SelfCheck& c) {
+  Problem p;
+  p.group = kGroup;
+  p.id = name + " " + c.id;
+  p.what = c.what_en;
+  p.reference = "recomputed from the run's files and inputs";
+  p.kind = "physics of the outputs";
+  p.reference_value = c.expected;
+  p.value = c.value;
+  p.tolerance = c.tolerance;
+  return p;
+}
+
 // Over the crest the summary reports the weir formula's discharge C h^1.5,
 // h the upstream level over the crest (printed with 3 decimals).
 void discharge_problem(std::ostream& out, const std::string& name, const CaseInput& input,
@@ -75,20 +88,10 @@ void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) 
     RunTexts run;
     tools::output_texts(outcome.files, run);
     run.syogen = texts.syogen;
-    for (const SelfCheck& c : self_checks(input, run)) {
-      Problem p;
-      p.group = kGroup;
-      p.id = name + " " + c.id;
-      p.what = c.what_en;
-      p.reference = "recomputed from the run's files and inputs";
-      p.kind = "physics of the outputs";
-      p.reference_value = c.expected;
-      p.value = c.value;
-      p.tolerance = c.tolerance;
-      print_problem(out, p);
-    }
-    discharge_problem(out, name, input, run.summary);
+    for (const SelfCheck& c : self_checks(input, run)) print_problem(out, from_check(name, c));
     const RunGeometry g = read_run_geometry(input, run);
+    if (g.ok) print_problem(out, from_check(name, support_force_check(input, g)));
+    discharge_problem(out, name, input, run.summary);
     if (g.ok) gaps.push_back({name, fmt_e(statics_gap(input, g))});
   }
   print_table(out, kGroup,

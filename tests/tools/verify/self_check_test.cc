@@ -41,7 +41,13 @@ FinishedRun standard_run(double theta1_deg = NAN) {
   return run;
 }
 
-std::vector<SelfCheck> all_checks(const FinishedRun& run) { return self_checks(run.input, run.files); }
+// The self-checks and the support force, as the manual lists them.
+std::vector<SelfCheck> all_checks(const FinishedRun& run) {
+  std::vector<SelfCheck> checks = self_checks(run.input, run.files);
+  const RunGeometry g = read_run_geometry(run.input, run.files);
+  if (g.ok) checks.push_back(support_force_check(run.input, g));
+  return checks;
+}
 
 const SelfCheck* find_check(const std::vector<SelfCheck>& checks, const std::string& id) {
   for (const SelfCheck& c : checks) {
@@ -76,6 +82,7 @@ TEST(SelfChecks, NearlyFlatLeafPassesWithFiniteMeasures) {
   for (double theta1_deg : {0.22, 0.5}) {
     const std::vector<SelfCheck> checks = all_checks(standard_run(theta1_deg));
     ASSERT_NE(find_check(checks, "moment-balance"), nullptr) << theta1_deg;
+    ASSERT_NE(find_check(checks, "support-force"), nullptr) << theta1_deg;
     for (const SelfCheck& c : checks) {
       EXPECT_TRUE(c.ok()) << theta1_deg << " " << c.id << ": " << c.difference << " > " << c.tolerance;
       EXPECT_TRUE(std::isfinite(c.value) && std::isfinite(c.tolerance)) << theta1_deg << " " << c.id;
@@ -102,6 +109,7 @@ TEST(SelfChecks, DoctoredRunFailsTheCheckItMoves) {
       {"outline-area", [](RunTexts& t) { set_summary_field(t.summary, 16, " 0.545"); }},
       // The width factor 1.063 scales water and weight by 0.3 % more.
       {"moment-balance", [](RunTexts& t) { set_summary_field(t.summary, 6, " 1.066"); }},
+      {"support-force", [](RunTexts& t) { set_summary_field(t.summary, 11, "36.995"); }},
   };
   for (const auto& c : cases) {
     const SelfCheck* before = find_check(all_checks(standard), c.check);
