@@ -130,7 +130,12 @@ at the tip (over the tip's distance from the hinge) times run over rise of the
 last segment of XYGate.csv. Its tolerance is the rounding of the three
 printed fields carried through. For the case left out,
 `ok_anchor_negative_L3`, the stopper's direction from the mirrored point
-moves the support force by 0.25 kN/m.""",
+moves the support force by 0.25 kN/m. The last table sets it beside the
+force of the hinge on the leaf that closes the leaf's forces in plain
+statics (the water and the weight scaled by the width factor as in the
+balance, the bag's pressure over its contact, the stopper's pull along its
+line; the tip moment is a couple): that reaction is several times larger in
+every case here, so the support force does not say what the hinge carries.""",
 }
 
 

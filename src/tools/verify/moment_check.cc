@@ -5,6 +5,7 @@
 // its pull along the line of XYStopper.csv. The sense of the calculation's
 // balance: loads that close the gate (water above the leaf, weight, tip
 // moment, stopper) positive, the bag and the water below the leaf negative.
+// The same loads as forces give the hinge's reaction that closes them.
 #include <algorithm>
 #include <cmath>
 
@@ -15,9 +16,13 @@ namespace tqweir {
 namespace verify {
 namespace {
 
+// A pressure (in heads of its unit weight) on the leaf's upper face: its
+// moment about the hinge and its force.
 struct Moment {
   double v = 0.0;  // from the vertical pressure component: integral p x dx
   double h = 0.0;  // from the horizontal one: integral p y dy
+  double fv = 0.0;  // the vertical force, downward: integral p dx
+  double fh = 0.0;  // the horizontal force, downstream: integral p dy
 };
 
 // Simpson's rule over a straight piece from a to b with depths da, db: exact,
@@ -29,6 +34,8 @@ void add_piece(Moment& m, const Point& a, const Point& b, double da, double db) 
   const auto fh = [&](double t) { return (da + (db - da) * t) * (a.y + dy * t) * dy; };
   m.v += (fv(0) + 4 * fv(0.5) + fv(1)) / 6;
   m.h += (fh(0) + 4 * fh(0.5) + fh(1)) / 6;
+  m.fv += (da + db) / 2 * dx;
+  m.fh += (da + db) / 2 * dy;
 }
 
 Point along_segment(const Point& a, const Point& b, double t) {
@@ -96,6 +103,7 @@ struct Balance {
   double loads = 0.0;      // water and weight, before the width factor
   double scale = 0.0;      // what the sum is measured against
   double bag_rounding = 0.0;  // what a printed contact length may move the bag's moment by
+  Point reaction;  // the hinge's force on the leaf that closes the forces (N/m)
 };
 
 // The bag's moment, which balances the others, unless it is small against
@@ -158,6 +166,13 @@ Balance balance(const CaseInput& input, const RunGeometry& g, bool method) {
   b.scale = balance_scale(bag, std::fabs(width_factor * b.loads) + bag + std::fabs(tip) +
                                    std::fabs(stopper));
   b.sum = (width_factor * b.loads - bag + tip + stopper) / b.scale;
+  // The forces on the leaf, scaled and pulling as the moments do (the tip
+  // moment is a couple); the hinge closes them.
+  const double load_h = width_factor * (gw * up.fh - gl * down.fh + gl * layer.fh);
+  const double load_v = width_factor * (gw * (up.fv - down.fv) + gl * layer.fv + s.leaf_weight);
+  const double bag_force = pressure * contact;
+  b.reaction.x = -(load_h - bag_force * std::sin(g.theta1) + g.stopper_force * (f.x - a.x) / run);
+  b.reaction.y = -(-load_v + bag_force * std::cos(g.theta1) + g.stopper_force * (f.y - a.y) / run);
   return b;
 }
 
@@ -184,6 +199,10 @@ SelfCheck moment_balance_check(const CaseInput& input, const RunGeometry& g) {
 
 double statics_gap(const CaseInput& input, const RunGeometry& g) {
   return balance(input, g, false).sum - balance(input, g, true).sum;
+}
+
+Point hinge_reaction(const CaseInput& input, const RunGeometry& g) {
+  return balance(input, g, false).reaction;
 }
 
 }  // namespace verify

@@ -57,6 +57,12 @@ SelfCheck moment_balance_check(const CaseInput& input, const RunGeometry& g);
 // difference of the two sums, over the bag's moment).
 double statics_gap(const CaseInput& input, const RunGeometry& g);
 
+// The force of the hinge on the leaf (N/m) from the leaf's equilibrium of
+// forces with the plain statics of statics_gap: the water and the weight
+// scaled by the width factor as in the balance, the bag's pressure over its
+// contact, the stopper's pull along its line.
+Point hinge_reaction(const CaseInput& input, const RunGeometry& g);
+
 // The summary's support force (kN/m) against the design method's
 // composition of it, recomputed from the files (support_check.cc). Not
 // among self_checks(): the calculation report does not show it.

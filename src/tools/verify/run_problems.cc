@@ -8,6 +8,7 @@
 #include "driver/case_solver.h"
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
+#include "tools/common/plane_distance.h"
 #include "tools/common/run_results.h"
 #include "tools/verify/problem.h"
 #include "tools/verify/run_geometry.h"
@@ -72,6 +73,7 @@ void discharge_problem(std::ostream& out, const std::string& name, const CaseInp
 
 void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) {
   std::vector<std::vector<std::string>> gaps;
+  std::vector<std::vector<std::string>> reactions;
   for (const std::string& dir : case_dirs) {
     const std::string name = base_name(dir);
     CaseTexts texts;
@@ -92,12 +94,22 @@ void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) 
     const RunGeometry g = read_run_geometry(input, run);
     if (g.ok) print_problem(out, from_check(name, support_force_check(input, g)));
     discharge_problem(out, name, input, run.summary);
-    if (g.ok) gaps.push_back({name, fmt_e(statics_gap(input, g))});
+    if (!g.ok) continue;
+    gaps.push_back({name, fmt_e(statics_gap(input, g))});
+    const Point r = hinge_reaction(input, g);
+    reactions.push_back({name, g.summary.text[summary_index(SummaryId::support_force)],
+                         fmt_g(r.x / 1000, 4), fmt_g(r.y / 1000, 4),
+                         fmt_g(tools::plane_distance(r.x, r.y) / 1000, 4)});
   }
   print_table(out, kGroup,
               "the method's conventions against plain statics: the moment sum with plain statics less "
               "the sum with the conventions, over the bag's moment",
               {"case", "difference"}, gaps);
+  print_table(out, kGroup,
+              "the support force beside the hinge's force on the leaf from the leaf's equilibrium, "
+              "plain statics (kN/m; x downstream, y up)",
+              {"case", "support force (TQSpec 11)", "hinge force x", "hinge force y", "its size"},
+              reactions);
 }
 
 }  // namespace verify
