@@ -111,7 +111,31 @@ above the contact on a long first segment. The stored case
 `ok_anchor_negative_L3` (stopper attached on the first segment's extension
 behind the hinge) is left out: the method takes the stopper's direction from
 the point mirrored through the hinge there, which moves its balance by 6e-3
-of the bag's moment.""",
+of the bag's moment.
+
+Below a leaf angle of 0.6 degrees the outline draws no leaf-side arc: the
+balance then takes the bag's contact on the leaf from the summary (field 14,
+its rounding carried into the tolerance). Where the bag's moment is small
+against the sum of the moments' sizes, the sum is measured against that
+instead, so that the measure stays finite.
+
+The support force (summary field 11, kN/m; the report's table does not show
+it) is the method's combination of the forces at the hinge's corner, not the
+hinge reaction of the leaf's equilibrium: half the resultant of the
+membrane's two tensions at its clamp (field 20, along the leaf line and along
+the floor line) times cos(theta1 - theta2), less the bag's horizontal push on
+its floor contact (field 23 times sin theta2), less the vertical part of the
+stopper's force along the line of XYStopper.csv, plus the tip moment's force
+at the tip (over the tip's distance from the hinge) times run over rise of the
+last segment of XYGate.csv. Its tolerance is the rounding of the three
+printed fields carried through. For the case left out,
+`ok_anchor_negative_L3`, the stopper's direction from the mirrored point
+moves the support force by 0.25 kN/m. The last table sets it beside the
+force of the hinge on the leaf that closes the leaf's forces in plain
+statics (the water and the weight scaled by the width factor as in the
+balance, the bag's pressure over its contact, the stopper's pull along its
+line; the tip moment is a couple): that reaction is several times larger in
+every case here, so the support force does not say what the hinge carries.""",
 }
 
 

@@ -1,5 +1,6 @@
 #include "tools/report/self_check_section.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "tools/report/html.h"
@@ -11,9 +12,12 @@ namespace tqweir {
 namespace report {
 namespace {
 
+// A number of the table. One that is not finite (its check is NOOK) shows
+// as a dash; adding 0 turns a -0 into 0, so no zero carries a sign.
 std::string number(const char* format, double v) {
+  if (!std::isfinite(v)) return u8"–";
   char buf[64];
-  std::snprintf(buf, sizeof buf, format, v);
+  std::snprintf(buf, sizeof buf, format, v + 0.0);
   return buf;
 }
 

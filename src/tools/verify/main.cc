@@ -1,9 +1,11 @@
 // tqweir-verify: prints the verification problems, the convergence tables
 // and the build's identity in the line protocol of problem.h, for
-// scripts/verify/make_document.py.
+// scripts/verify/make_document.py. Exit status 1 when a problem it judged
+// is NOOK (the elliptic values are judged by the script).
 //
 //   tqweir-verify CASE_DIR...   the case folders for the self-checks
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,13 +49,15 @@ int main(int argc, char** argv) {
                       : "usage: tqweir-verify CASE_DIR...  (see scripts/verify.sh)\n");
     return 0;
   }
-  std::cout << "I\tversion\t" TQWEIR_VERSION "\nI\tcompiler\t" << compiler() << "\nI\tplatform\t"
-            << platform() << '\n';
+  std::ostringstream out;
+  out << "I\tversion\t" TQWEIR_VERSION "\nI\tcompiler\t" << compiler() << "\nI\tplatform\t"
+      << platform() << '\n';
   using namespace tqweir::verify;
-  elliptic_values(std::cout);
-  kernel_problems(std::cout);
-  limit_problems(std::cout);
-  convergence_tables(std::cout);
-  run_problems(std::cout, std::vector<std::string>(argv + 1, argv + argc));
-  return 0;
+  elliptic_values(out);
+  kernel_problems(out);
+  limit_problems(out);
+  convergence_tables(out);
+  run_problems(out, std::vector<std::string>(argv + 1, argv + argc));
+  std::cout << out.str();
+  return nook_count(out.str()) == 0 ? 0 : 1;
 }

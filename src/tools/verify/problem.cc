@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <sstream>
 
 namespace tqweir {
 namespace verify {
@@ -14,6 +15,16 @@ double Problem::difference() const {
 bool Problem::ok() const {
   const double d = difference();
   return std::isfinite(d) && d <= tolerance;
+}
+
+int nook_count(const std::string& records) {
+  std::istringstream in(records);
+  int count = 0;
+  for (std::string line; std::getline(in, line);) {
+    if (line.compare(0, 2, "P\t") != 0) continue;
+    if (line.substr(line.rfind('\t') + 1) != "OK") ++count;
+  }
+  return count;
 }
 
 std::string fmt_g(double v, int digits) {

@@ -35,6 +35,10 @@ void print_table(std::ostream& out, const std::string& group, const std::string&
                  const std::vector<std::string>& heads,
                  const std::vector<std::vector<std::string>>& rows);
 
+// How many "P" records in `records` (the tool's output) are not OK: the
+// tool's exit status says whether its own verdicts all hold.
+int nook_count(const std::string& records);
+
 // "%.*g" / "%.*e" of a double.
 std::string fmt_g(double v, int digits = 9);
 std::string fmt_e(double v, int digits = 1);

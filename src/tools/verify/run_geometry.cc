@@ -58,6 +58,13 @@ RunGeometry read_run_geometry(const CaseInput& input, const RunTexts& files) {
   const Point& top = g.outline[static_cast<std::size_t>(g.arc2_begin)];
   const Point& last = g.outline[static_cast<std::size_t>(g.arc2_begin + 299)];
   g.bag_height = (top.y - last.y) * 300.0 / 299.0;
+  if (g.arc2_begin > g.arc1_begin) {
+    const Point& p1 = g.outline[static_cast<std::size_t>(g.arc1_begin)];
+    g.leaf_contact = drawing::plane_distance(p1.x, p1.y);
+  } else {
+    g.leaf_contact = g.summary_value(SummaryId::chord1_m);
+    g.leaf_contact_rounding = 0.5e-3;  // half the summary's last digit
+  }
   g.ok = g.bag_height > 0;
   return g;
 }

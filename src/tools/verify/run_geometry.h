@@ -29,6 +29,12 @@ struct RunGeometry {
   double hd_nd = 0.0;                 // after its floor
   double stopper_force = 0.0;         // N per m of span
   double bag_height = 0.0;            // m, from the outline's middle arc
+  // The bag's contact on the leaf (m), hinge to P1: the outline's first
+  // leaf-side row; below a leaf angle of 0.6 degrees the drawing has no
+  // leaf-side arc and the summary's contact length stands in, with its
+  // rounding (0 for the drawn one).
+  double leaf_contact = 0.0;
+  double leaf_contact_rounding = 0.0;
   double summary_value(SummaryId id) const;
 };
 
@@ -50,6 +56,17 @@ SelfCheck moment_balance_check(const CaseInput& input, const RunGeometry& g);
 // How far those conventions move the balance from plain statics (the
 // difference of the two sums, over the bag's moment).
 double statics_gap(const CaseInput& input, const RunGeometry& g);
+
+// The force of the hinge on the leaf (N/m) from the leaf's equilibrium of
+// forces with the plain statics of statics_gap: the water and the weight
+// scaled by the width factor as in the balance, the bag's pressure over its
+// contact, the stopper's pull along its line.
+Point hinge_reaction(const CaseInput& input, const RunGeometry& g);
+
+// The summary's support force (kN/m) against the design method's
+// composition of it, recomputed from the files (support_check.cc). Not
+// among self_checks(): the calculation report does not show it.
+SelfCheck support_force_check(const CaseInput& input, const RunGeometry& g);
 
 }  // namespace verify
 }  // namespace tqweir

@@ -8,6 +8,7 @@
 #include "driver/case_solver.h"
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
+#include "drawing/plane_distance.h"
 #include "text/run_results.h"
 #include "tools/verify/problem.h"
 #include "tools/verify/run_geometry.h"
@@ -35,6 +36,19 @@ Problem failed(const std::string& id, const std::string& why) {
   return p;
 }
 
+Problem from_check(const std::string& name, const SelfCheck& c) {
+  Problem p;
+  p.group = kGroup;
+  p.id = name + " " + c.id;
+  p.what = c.what_en;
+  p.reference = "recomputed from the run's files and inputs";
+  p.kind = "physics of the outputs";
+  p.reference_value = c.expected;
+  p.value = c.value;
+  p.tolerance = c.tolerance;
+  return p;
+}
+
 // Over the crest the summary reports the weir formula's discharge C h^1.5,
 // h the upstream level over the crest (printed with 3 decimals).
 void discharge_problem(std::ostream& out, const std::string& name, const CaseInput& input,
@@ -59,6 +73,7 @@ void discharge_problem(std::ostream& out, const std::string& name, const CaseInp
 
 void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) {
   std::vector<std::vector<std::string>> gaps;
+  std::vector<std::vector<std::string>> reactions;
   for (const std::string& dir : case_dirs) {
     const std::string name = base_name(dir);
     CaseTexts texts;
@@ -75,26 +90,26 @@ void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs) 
     RunTexts run;
     text::output_texts(outcome.files, run);
     run.syogen = texts.syogen;
-    for (const SelfCheck& c : self_checks(input, run)) {
-      Problem p;
-      p.group = kGroup;
-      p.id = name + " " + c.id;
-      p.what = c.what_en;
-      p.reference = "recomputed from the run's files and inputs";
-      p.kind = "physics of the outputs";
-      p.reference_value = c.expected;
-      p.value = c.value;
-      p.tolerance = c.tolerance;
-      print_problem(out, p);
-    }
-    discharge_problem(out, name, input, run.summary);
+    for (const SelfCheck& c : self_checks(input, run)) print_problem(out, from_check(name, c));
     const RunGeometry g = read_run_geometry(input, run);
-    if (g.ok) gaps.push_back({name, fmt_e(statics_gap(input, g))});
+    if (g.ok) print_problem(out, from_check(name, support_force_check(input, g)));
+    discharge_problem(out, name, input, run.summary);
+    if (!g.ok) continue;
+    gaps.push_back({name, fmt_e(statics_gap(input, g))});
+    const Point r = hinge_reaction(input, g);
+    reactions.push_back({name, g.summary.text[summary_index(SummaryId::support_force)],
+                         fmt_g(r.x / 1000, 4), fmt_g(r.y / 1000, 4),
+                         fmt_g(drawing::plane_distance(r.x, r.y) / 1000, 4)});
   }
   print_table(out, kGroup,
               "the method's conventions against plain statics: the moment sum with plain statics less "
               "the sum with the conventions, over the bag's moment",
               {"case", "difference"}, gaps);
+  print_table(out, kGroup,
+              "the support force beside the hinge's force on the leaf from the leaf's equilibrium, "
+              "plain statics (kN/m; x downstream, y up)",
+              {"case", "support force (TQSpec 11)", "hinge force x", "hinge force y", "its size"},
+              reactions);
 }
 
 }  // namespace verify
