@@ -146,12 +146,26 @@ TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
       {"--vary upstream_level=0:4 --until alpha=20 --pick 0", "--pick 0"},
       {"--vary upstream_level=0:4", "no --until"},
       {"--sealed theta1_deg=1:2:1", "unknowns"},
+      {"--vary upstream_level=1:1 --until alpha=20", "LO must be below HI"},
+      {"--vary upstream_level=0:4 --vary hd_nd=0:1 --until alpha=20", "--vary is given twice"},
+      {"--vary upstream_level=0:4 --until alpha=20 --until stop", "--until is given twice"},
+      {"--vary upstream_level=0:4 --until stop -o a -o b", "-o is given twice"},
+      {"--vary upstream_level=0:4 --until stop --tol -.5", "--tol -.5: give a finite number"},
+      {"--sealed upstream_level=0:40:0.0001", "400001 values, at most 200"},
+      {"--sealed upstream_level=0:4:x", "--sealed upstream_level=0:4:x: "},
+      {"--sealed upstream_level=0:4:1 --case x", "without --case"},
+      {"--sealed upstream_level=0:4:1 --tol 1", "without --tol"},
   };
   for (const auto& c : cases) {
     const ProgramRun run = seek(dir, ". " + c.args + out);
     EXPECT_EQ(run.status, 2) << c.args;
     EXPECT_NE(run.err.find(c.named), std::string::npos) << c.args << ": " << run.err;
   }
+  // A folder that cannot be made is refused before any solve.
+  const ProgramRun missing = run_program_output(
+      TQWEIR_SEEK_BINARY, dir, ". --vary upstream_level=0:4 --until stop -o /missing/dir/out");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("there is no folder /missing/dir"), std::string::npos) << missing.err;
   // -o never names the input's own folder or one of its files.
   EXPECT_EQ(seek(dir, ". --vary upstream_level=0:4 --until alpha=20 -o .").status, 2);
   EXPECT_EQ(seek(dir, ". --sealed upstream_level=1:2:1 -o parameter.csv").status, 2);
@@ -165,6 +179,60 @@ TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
   std::map<std::string, std::string> before;
   for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) before[name] = read_file(kStandard + "/" + name);
   EXPECT_EQ(dir.files(), before);
+}
+
+// The findings of a new user, each a command line: what the search must
+// find where the scan alone misses it, and the value it must come to.
+TEST(SeekCommand, WhatLiesBetweenScanPointsIsFound) {
+  ScratchDir dir;
+  const struct {
+    std::string args, found;
+  } cases[] = {
+      // alpha dips below 27.2 near 57 degrees, inside one scan interval.
+      {"--vary theta1_deg=10:89 --until alpha=27.2", "theta1_deg = 55.1466"},
+      // The runs finish only from 1.149 to 7.440, the case's own 3 among them.
+      {"--vary perimeter=0:100 --until stop", "perimeter = 1.14927"},
+      // The crossing lies between a finishing and a stopping scan point.
+      {"--vary hd_nd=0:2 --until bag_tension=61", "hd_nd = 1.85831"},
+      // Ranges as wide as doubles go.
+      {"--vary leaf_weight=0:1e300 --until stop", "leaf_weight = 1329515.199"},
+      {"--vary upstream_level=-9e307:9e307 --until stop", "upstream_level = 14.4558"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = seek(dir, kStandard + " " + c.args);
+    EXPECT_EQ(run.status, 0) << c.args << "\n" << run.out;
+    EXPECT_NE(run.out.find("value found: " + c.found), std::string::npos) << c.args << "\n" << run.out;
+    EXPECT_NE(run.out.find("(adjacent doubles)"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("nan"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("inf"), std::string::npos) << run.out;
+  }
+  // Both crossings of the dip, said in the singular where one is meant.
+  const ProgramRun dip = seek(dir, kStandard + " --vary theta1_deg=10:89 --until alpha=27.2 --pick 3");
+  EXPECT_EQ(dip.status, 1);
+  EXPECT_NE(dip.out.find("found 2 crossings; --pick 3 has none"), std::string::npos) << dip.out;
+  EXPECT_NE(dip.out.find("crossing 2: theta1_deg in [58.8985"), std::string::npos) << dip.out;
+  const ProgramRun one = seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 --pick 2");
+  EXPECT_NE(one.out.find("found 1 crossing;"), std::string::npos) << one.out;
+}
+
+// The secant's count, a write that cannot be made, and a zero's sign.
+TEST(SeekCommand, FewSolvesNoWriteOverAFolderAndNoSignedZero) {
+  ScratchDir dir;
+  // A membrane check narrowed by the secant in few solves.
+  const ProgramRun membrane = seek(dir, TQWEIR_SOURCE_DIR "/examples/design_standard --vary "
+                                        "upstream_level=0:4 --until membrane_strength --case "
+                                        "'常時満水位 normal water level'");
+  ASSERT_EQ(membrane.status, 0) << membrane.out;
+  EXPECT_LE(std::atoi(printed_after(membrane.out, "solves:").c_str()), 52);
+  // OUT_DIR whose files cannot be replaced: a folder where syogen.csv goes.
+  ScratchDir out;
+  std::filesystem::create_directory(out.file("TQSpec.csv"));
+  const ProgramRun blocked =
+      seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 -o " + out.path());
+  EXPECT_NE(blocked.status, 0) << blocked.out;
+  // A zero is shown without its sign.
+  const ProgramRun zero = seek(dir, kStandard + " --vary upstream_level=-0:4 --until alpha=2000");
+  EXPECT_NE(zero.out.find("from 0 to 4"), std::string::npos) << zero.out;
 }
 
 }  // namespace
