@@ -125,6 +125,14 @@ TEST(SeekCommand, ASealedCurveHoldsTheAirAndPassesFromStopperToSlack) {
     EXPECT_EQ(std::vector<std::string>(rows[i].cells.begin() + 7, rows[i].cells.end()),
               std::vector<std::string>(printed.begin(), printed.end()));
   }
+  // At the base level the state is the base case itself, not a neighbour
+  // of it on the same step of the air volume.
+  EXPECT_EQ(rows[2].cells[4], "10");
+  EXPECT_EQ(std::vector<std::string>(rows[2].cells.begin() + 7, rows[2].cells.end()),
+            [&] {
+              const auto t = tqweir::text::read_printed_summary(base.summary).text;
+              return std::vector<std::string>(t.begin(), t.end());
+            }());
   EXPECT_GT(std::strtod(rows[1].cells[4].c_str(), nullptr), 10.0);  // below the base level: pulls more
   EXPECT_LT(std::strtod(rows[3].cells[3].c_str(), nullptr), 45.0);  // above it: the leaf goes down
 }
@@ -188,8 +196,10 @@ TEST(SeekCommand, WhatLiesBetweenScanPointsIsFound) {
   const struct {
     std::string args, found;
   } cases[] = {
-      // alpha dips below 27.2 near 57 degrees, inside one scan interval.
-      {"--vary theta1_deg=10:89 --until alpha=27.2", "theta1_deg = 55.1466"},
+      // alpha dips below 27.2 near 57 degrees, inside one scan interval;
+      // the result reached is the result, not its excess over the target.
+      {"--vary theta1_deg=10:89 --until alpha=27.2",
+       "theta1_deg = 55.14666289506739\n  result reached: alpha = 27.1999"},
       // The runs finish only from 1.149 to 7.440, the case's own 3 among them.
       {"--vary perimeter=0:100 --until stop", "perimeter = 1.14927"},
       // The crossing lies between a finishing and a stopping scan point.
@@ -224,12 +234,12 @@ TEST(SeekCommand, FewSolvesNoWriteOverAFolderAndNoSignedZero) {
                                         "'常時満水位 normal water level'");
   ASSERT_EQ(membrane.status, 0) << membrane.out;
   EXPECT_LE(std::atoi(printed_after(membrane.out, "solves:").c_str()), 52);
-  // OUT_DIR whose files cannot be replaced: a folder where syogen.csv goes.
-  ScratchDir out;
-  std::filesystem::create_directory(out.file("TQSpec.csv"));
+  // OUT_DIR that passes the checks but cannot be made (even by root).
   const ProgramRun blocked =
-      seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 -o " + out.path());
-  EXPECT_NE(blocked.status, 0) << blocked.out;
+      seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 -o /proc/tqweir-seek-out");
+  EXPECT_EQ(blocked.status, 1) << blocked.out;
+  EXPECT_NE(blocked.err.find("cannot write the case into /proc/tqweir-seek-out"), std::string::npos)
+      << blocked.err;
   // A zero is shown without its sign.
   const ProgramRun zero = seek(dir, kStandard + " --vary upstream_level=-0:4 --until alpha=2000");
   EXPECT_NE(zero.out.find("from 0 to 4"), std::string::npos) << zero.out;
