@@ -168,6 +168,7 @@ TEST(BracketSearch, ARangeOfAnyFiniteWidthIsScannedAndNarrowed) {
   for (double lo : {0.0, -9e307}) {
     const double hi = lo == 0.0 ? 1e300 : 9e307;
     const search::SearchResult r = search_range(heavy, lo, hi, search::Target::boundaries, search::SearchSettings());
+    EXPECT_EQ(r.scan.size(), 9u) << lo;  // no point lost to an overflowing width
     ASSERT_EQ(r.edges.size(), 1u) << lo;
     EXPECT_TRUE(adjacent(r.edges[0]));
     EXPECT_NEAR(search::edge_value(r.edges[0]).x, 1329515.199, 1e-9);

@@ -23,7 +23,7 @@ double finite_value(const InputField& field, const std::string& text, const std:
   std::string why;
   if (!parse_field_value(field, text, value, why)) throw InputError(what + " " + text + " " + why);
   if (!std::isfinite(value)) throw InputError(what + " " + text + " is not a finite number");
-  return value + 0.0;  // -0 is 0: no sign on a zero shown back
+  return value;
 }
 
 std::string result_list() {

@@ -102,6 +102,17 @@ TEST(LimitStates, AgreeWithTheCasesOwnChecks) {
   EXPECT_NE(heavy.find("</span>: membrane tension <span class=\"ja\">袋体膜の張力</span> 1300750.6679"), std::string::npos) << heavy;
 }
 
+// A case a hair beyond its limit: the margin rounds to zero, shown
+// without a sign, and still marked NG.
+TEST(LimitStates, AMarginThatRoundsToZeroHasNoSign) {
+  ScratchDir dir;
+  dir.copy_from(kExamples + "design_limits");
+  dir.write("loadcases.csv", "case,upstream_level,hd_nd\nat,3.42538,0.3\n");
+  const std::string html = report::limit_states_section(design::read_design(dir.path(), {}), 8);
+  EXPECT_NE(html.find("<span class=\"ng\" data-field=\"limit-margin\">0.0000</span>"), std::string::npos)
+      << html;
+}
+
 TEST(SealedSection, TheCurveIsDrawnAndPassesFromStopperToSlack) {
   ScratchDir dir;
   dir.copy_from(kExamples + "standard");
