@@ -11,6 +11,7 @@
 #include "design/criteria.h"
 #include "search/sealed_bag.h"
 #include "tools/seek/seek_command.h"
+#include "tools/seek/seek_print.h"
 #include "tools/sweep/result_table.h"
 
 namespace tqweir {
@@ -110,7 +111,7 @@ int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err)
   char time[32];
   std::snprintf(time, sizeof time, "%.2f s", seconds);
   out << "tqweir-seek: sealed air " << text::exact_text(air_volume) << " m3/m (at atmospheric "
-      << "pressure, from the base case); " << states.size() << (states.size() == 1 ? " value of " : " values of ") << load.name << ": "
+      << "pressure, from the base case); " << counted(states.size(), "value", "values") << " of " << load.name << ": "
       << counts[0] << " stopper, " << counts[1] << " slack, " << counts[2] << " without a state; "
       << solves << " solves in " << time << "; table in " << output << "\n";
   return 0;

@@ -197,13 +197,21 @@ TEST(SeekCommand, WhatLiesBetweenScanPointsIsFound) {
     std::string args, found;
   } cases[] = {
       // alpha dips below 27.2 near 57 degrees, inside one scan interval;
-      // the result reached is the result, not its excess over the target.
+      // the result reached is the result, not its excess over the target;
+      // the solves add up (10 + 54 + 49 = 113).
       {"--vary theta1_deg=10:89 --until alpha=27.2",
-       "theta1_deg = 55.14666289506739\n  result reached: alpha = 27.1999"},
+       "theta1_deg = 55.14666289506739\n  result reached: alpha = 27.19995379447937 unrounded; alpha "
+       "27.200 as printed\n  bracket: [55.14666289506738, 55.14666289506739] (adjacent doubles): "
+       "27.200072526931763 .. 27.19995379447937\n  solves: 113 (scan 10, narrowing 54, the other "
+       "brackets and turns 49)"},
       // The runs finish only from 1.149 to 7.440, the case's own 3 among them.
       {"--vary perimeter=0:100 --until stop", "perimeter = 1.14927"},
       // The crossing lies between a finishing and a stopping scan point.
       {"--vary hd_nd=0:2 --until bag_tension=61", "hd_nd = 1.85831"},
+      // A scan point at 5.55e-17 stops (the stopper at the hinge); the
+      // crossings beside it are searched on either side.
+      {"--vary anchor_distance=-0.3:0.5 --until stopper_base_angle_deg=0.0113",
+       "anchor_distance = -0.000645989287578308"},
       // Ranges as wide as doubles go.
       {"--vary leaf_weight=0:1e300 --until stop", "leaf_weight = 1329515.199"},
       {"--vary upstream_level=-9e307:9e307 --until stop", "upstream_level = 14.4558"},
@@ -223,6 +231,8 @@ TEST(SeekCommand, WhatLiesBetweenScanPointsIsFound) {
   EXPECT_NE(dip.out.find("crossing 2: theta1_deg in [58.8985"), std::string::npos) << dip.out;
   const ProgramRun one = seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 --pick 2");
   EXPECT_NE(one.out.find("found 1 crossing;"), std::string::npos) << one.out;
+  const ProgramRun level = seek(dir, kStandard + " --sealed upstream_level=2.5:2.5:1 -o " + dir.file("s.csv"));
+  EXPECT_NE(level.out.find(" 1 value of upstream_level"), std::string::npos) << level.out;
 }
 
 // The secant's count, a write that cannot be made, and a zero's sign.
