@@ -40,9 +40,9 @@ const char kHelp[] =
     "--sealed FIELD=FROM:TO:STEP: the air valve closed on the base case, the\n"
     "state that holds its air at each value (stopper tension, or the leaf\n"
     "angle once the stopper is slack), as a table (-o CURVE.csv, default\n"
-    "sealed.csv).\n"
-    "Exit status: 0 found, 1 none in the range or a file not written, 2 bad\n"
-    "command line or input.\n";
+    "sealed.csv; at most 200 values).\n"
+    "Exit status: 0 found, 1 none found among the solves made, a bracket not\n"
+    "narrowed or a file not written, 2 bad command line or input.\n";
 
 const std::vector<std::string> kCaseFileNames = {
     "syogen.csv", "parameter.csv", "hitai.csv", "error.csv", "suimen.csv",
