@@ -1,8 +1,6 @@
 // criteria.csv's rows of what the report searches: the load variable of the
 // limit states and its range, and the levels of the sealed bag's curve.
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 
 #include "design/criteria.h"
 #include "text/csv_cells.h"
@@ -18,31 +16,42 @@ std::string at(const std::string& source, const GivenText& row, int column, cons
          " (" + name + ")";
 }
 
-// The whole text as a finite number.
-bool finite_number(const std::string& text, double& value) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtod(text.c_str(), &end);
-  return end == text.c_str() + text.size() && errno != ERANGE && std::isfinite(value);
+// "upstream_level, hd_nd, ...": the fields a search may vary.
+std::string real_field_list() {
+  std::string list;
+  for (const InputField& f : input_fields()) {
+    if (!is_integer_field(f)) list += (list.empty() ? "" : ", ") + std::string(f.name);
+  }
+  return list;
+}
+
+// An end of the range as the case's reader reads that field (so that 1e-320
+// is accepted as it is in the case), refused unless finite.
+double range_end(const InputField& field, const std::string& text, const std::string& place,
+                 const std::string& cell) {
+  double value = 0.0;
+  std::string why;
+  if (!parse_field_value(field, text, value, why)) {
+    throw text::InputError(place + ": " + text::shown_cell(text) + " in " + text::shown_cell(cell) +
+                           " " + why);
+  }
+  if (!std::isfinite(value)) {
+    throw text::InputError(place + ": " + text::shown_cell(text) + " in " + text::shown_cell(cell) +
+                           " is not a finite number");
+  }
+  return value + 0.0;  // -0 is 0: no sign on a zero shown back
 }
 
 void resolve_limit_range(SearchRows& search, const std::string& source) {
   const GivenText& row = search.limit_range;
   const std::string place = at(source, row, 2, "limit_range");
   const std::size_t colon = row.text.find(':');
-  if (colon == std::string::npos) {
-    throw text::InputError(place + ": " + text::shown_cell(row.text) + " is not LO:HI");
+  if (colon == std::string::npos || row.text.find(':', colon + 1) != std::string::npos) {
+    throw text::InputError(place + ": " + text::shown_cell(row.text) +
+                           " is not LO:HI (two numbers and one colon; a step belongs to sealed_range)");
   }
-  const std::string lo = row.text.substr(0, colon), hi = row.text.substr(colon + 1);
-  for (const std::string* end : {&lo, &hi}) {
-    double value = 0.0;
-    if (!finite_number(*end, value)) {
-      throw text::InputError(place + ": " + text::shown_cell(*end) + " in " +
-                              text::shown_cell(row.text) + " is not a finite number");
-    }
-    (end == &lo ? search.limit_lo : search.limit_hi) = value;
-  }
+  search.limit_lo = range_end(*search.limit_field, row.text.substr(0, colon), place, row.text);
+  search.limit_hi = range_end(*search.limit_field, row.text.substr(colon + 1), place, row.text);
   if (!(search.limit_lo < search.limit_hi)) {
     throw text::InputError(place + ": " + text::shown_cell(row.text) +
                             ": LO must be below HI");
@@ -65,7 +74,7 @@ void check_search_rows(SearchRows& search, const std::string& source) {
     if (field == nullptr || is_integer_field(*field)) {
       throw text::InputError(at(source, row, 2, "limit_variable") + ": " +
                               text::shown_cell(row.text) + " is not a real input field (fields: " +
-                              input_field_list() + ")");
+                              real_field_list() + ")");
     }
     search.limit_field = field;
     resolve_limit_range(search, source);

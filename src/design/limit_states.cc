@@ -74,6 +74,8 @@ CheckLimit check_limit(CaseSolves& solves, const Criterion& criterion, double lo
   return limit;
 }
 
+// The first boundary where the runs begin to stop; without one, the first
+// where they cease to (which is shown but never governs).
 StopLimit stop_limit(CaseSolves& solves, double lo, double hi, const search::SearchSettings& settings) {
   StopLimit stop;
   const search::Probe probe = [&](double x) { return sample_of(x, solves.at(x), nullptr); };
@@ -85,7 +87,8 @@ StopLimit stop_limit(CaseSolves& solves, double lo, double hi, const search::Sea
     return stop;
   }
   for (const search::Edge& edge : result.edges) {
-    if (edge.kind != search::EdgeKind::boundary) continue;
+    if (edge.kind != search::EdgeKind::boundary || (stop.found && !edge.lo.finished)) continue;
+    if (stop.found && stop.begins) break;
     const search::Sample& finished = edge.lo.finished ? edge.lo : edge.hi;
     const search::Sample& stopped = edge.lo.finished ? edge.hi : edge.lo;
     stop.found = true;
@@ -93,7 +96,6 @@ StopLimit stop_limit(CaseSolves& solves, double lo, double hi, const search::Sea
     stop.value = finished.x;
     stop.beyond = stopped.x;
     stop.message = static_cast<Message>(stopped.stop);
-    break;
   }
   return stop;
 }
@@ -110,6 +112,10 @@ CaseLimits case_limits(const LoadCase& load_case, const SearchRows& search,
   search::SearchSettings search_settings;
   search_settings.scan_intervals = settings.scan_intervals;
   search_settings.tolerance = (search.limit_hi - search.limit_lo) * settings.relative_tolerance;
+  // The case's own value is looked at too: a case that finishes, or fails
+  // a check, at its own value shows it in its limits.
+  search_settings.has_own = true;
+  search_settings.own = field_value(*search.limit_field, load_case.input);
   CaseSolves solves(load_case.input, *search.limit_field);
   CaseLimits limits;
   for (std::size_t k = 0; k < criteria.size(); ++k) {

@@ -1,152 +1,106 @@
 #include "search/bracket_search.h"
 
+#include <algorithm>
 #include <cmath>
-#include <utility>
+
+#include "search/turn_search.h"
 
 namespace tqweir {
 namespace search {
 namespace {
 
-// A double strictly between a and b (a < b and not adjacent): the midpoint,
-// formed so that it cannot overflow, moved inside when it rounds onto an end.
-double midpoint(double a, double b) {
-  double m = a + (b - a) / 2.0;
-  if (!std::isfinite(m)) m = a / 2.0 + b / 2.0;
-  if (m <= a || m >= b) m = std::nextafter(a, b);
-  return m;
+bool by_x(const Sample& a, const Sample& b) { return a.x < b.x; }
+
+// The scan's points from lo, the own value among them when it lies inside.
+std::vector<double> scan_values(double lo, double hi, const SearchSettings& settings) {
+  const int n = settings.scan_intervals < 1 ? 1 : settings.scan_intervals;
+  std::vector<double> xs;
+  for (int i = 0; i <= n; ++i) {
+    const double x = scan_point(lo, hi, i, n);
+    if (xs.empty() || x > xs.back()) xs.push_back(x);
+  }
+  if (settings.has_own && settings.own > lo && settings.own < hi &&
+      !std::binary_search(xs.begin(), xs.end(), settings.own)) {
+    xs.insert(std::upper_bound(xs.begin(), xs.end(), settings.own), settings.own);
+  }
+  return xs;
 }
 
-Edge ordered_edge(EdgeKind kind, Sample a, Sample b) {
-  if (b.x < a.x) std::swap(a, b);
-  Edge edge;
-  edge.kind = kind;
-  edge.lo = a;
-  edge.hi = b;
-  return edge;
+// The samples in order of x, each value once (the first solve of it kept).
+std::vector<Sample> ordered(std::vector<Sample> samples) {
+  std::stable_sort(samples.begin(), samples.end(), by_x);
+  samples.erase(std::unique(samples.begin(), samples.end(),
+                            [](const Sample& a, const Sample& b) { return a.x == b.x; }),
+                samples.end());
+  return samples;
+}
+
+// A boundary is narrowed to the search's own tolerance when it is what is
+// searched; in a crossing search only as far as its finishing side needs
+// to be seen, a small fraction of the scan's spacing.
+SearchSettings boundary_settings(double lo, double hi, Target target, const SearchSettings& settings) {
+  SearchSettings s = settings;
+  if (target == Target::crossings) {
+    const int n = settings.scan_intervals < 1 ? 1 : settings.scan_intervals;
+    const double spacing = hi / n - lo / n;  // cannot overflow
+    s.tolerance = std::max(settings.tolerance, spacing * settings.boundary_fraction);
+  }
+  return s;
 }
 
 }  // namespace
 
-bool narrow_enough(double a, double b, double tolerance) {
-  return std::nextafter(a, b) >= b || b - a <= tolerance;
-}
-
-Edge refine_crossing(const Probe& probe, const Sample& a, const Sample& b,
-                     const SearchSettings& settings) {
-  Edge edge = ordered_edge(EdgeKind::crossing, a, b);
-  Sample& lo = edge.lo;
-  Sample& hi = edge.hi;
-  // The excesses the secant uses; Illinois halves the one of an end kept
-  // twice in a row, so that the far end is pulled in and the order of
-  // convergence stays above 1 on a convex stretch.
-  double f_lo = lo.excess;
-  double f_hi = hi.excess;
-  int kept = 0;  // -1: lo kept by the last step, +1: hi kept
-  bool bisect = false;
-  // A solve's results are steps at the finest scale (its own bisection
-  // ends on a grid), where a secant no longer helps: after five steps that
-  // failed to halve the bracket, bisect to the end.
-  int failed_steps = 0;
-  while (!narrow_enough(lo.x, hi.x, settings.tolerance)) {
-    if (edge.solves >= settings.max_refine_solves) return edge;
-    const double width = hi.x - lo.x;
-    double x = midpoint(lo.x, hi.x);
-    const bool interpolated = !bisect && failed_steps < 5 && f_hi != f_lo;
-    if (interpolated) {
-      const double s = hi.x - f_hi * ((hi.x - lo.x) / (f_hi - f_lo));
-      if (std::isfinite(s) && s > lo.x && s < hi.x) x = s;
-    }
-    Sample s = probe(x);
-    ++edge.solves;
-    if (!s.finished) {
-      // Runs that stop may lie scattered among runs that finish (a solve's
-      // own search meeting its limit): try once on each side of this one.
-      edge.inside = s;
-      s = probe(midpoint(lo.x, x));
-      ++edge.solves;
-      if (!s.finished && std::nextafter(x, hi.x) < hi.x) {
-        s = probe(midpoint(x, hi.x));
-        ++edge.solves;
-      }
-      if (!s.finished) {
-        edge.interrupted = true;
-        return edge;
-      }
-    }
-    if (reached(s) == reached(lo)) {
-      lo = s;
-      f_lo = s.excess;
-      if (kept == +1) f_hi /= 2.0;
-      kept = +1;
-    } else {
-      hi = s;
-      f_hi = s.excess;
-      if (kept == -1) f_lo /= 2.0;
-      kept = -1;
-    }
-    // A step that did not halve the bracket is followed by a bisection, so
-    // every two solves at least halve it.
-    bisect = interpolated && hi.x - lo.x > width / 2.0;
-    if (bisect) ++failed_steps;
-  }
-  edge.refined = true;
-  return edge;
-}
-
-Edge refine_boundary(const Probe& probe, const Sample& a, const Sample& b,
-                     const SearchSettings& settings) {
-  Edge edge = ordered_edge(EdgeKind::boundary, a, b);
-  while (!narrow_enough(edge.lo.x, edge.hi.x, settings.tolerance)) {
-    if (edge.solves >= settings.max_refine_solves) return edge;
-    const Sample s = probe(midpoint(edge.lo.x, edge.hi.x));
-    ++edge.solves;
-    (s.finished == edge.lo.finished ? edge.lo : edge.hi) = s;
-  }
-  edge.refined = true;
-  return edge;
-}
-
-const Sample& edge_value(const Edge& edge) {
-  if (edge.kind == EdgeKind::boundary) return edge.lo.finished ? edge.lo : edge.hi;
-  return std::fabs(edge.hi.excess) < std::fabs(edge.lo.excess) ? edge.hi : edge.lo;
-}
-
 SearchResult search_range(const Probe& probe, double lo, double hi, Target target,
                           const SearchSettings& settings) {
   SearchResult result;
-  const int n = settings.scan_intervals < 1 ? 1 : settings.scan_intervals;
-  for (int i = 0; i <= n; ++i) {
-    // The ends exactly as given; inner points at equal spacing.
-    const double x = i == n ? hi : lo + (hi - lo) * (static_cast<double>(i) / n);
-    result.scan.push_back(probe(x));
+  std::vector<Sample> seen;  // every sample the search looked at
+  const Probe looked = [&](double x) {
+    const Sample s = probe(x);
     ++result.solves;
+    seen.push_back(s);
+    return s;
+  };
+  for (double x : scan_values(lo, hi, settings)) result.scan.push_back(looked(x));
+
+  // Turns toward the target at scan points: the result may dip across it
+  // and back between them.
+  if (target == Target::crossings) {
+    for (std::size_t i = 1; i + 1 < result.scan.size(); ++i) {
+      const Sample& b = result.scan[i];
+      if (!turns_toward_target(result.scan[i - 1], b, result.scan[i + 1])) continue;
+      result.turn_solves += search_turn(looked, result.scan[i - 1], b, result.scan[i + 1], settings, seen);
+    }
   }
-  const auto consider = [&](const Sample& s) {
-    if (!s.finished) return;
+
+  // Every boundary first, so that its finishing side is searched too.
+  const SearchSettings narrow_boundary = boundary_settings(lo, hi, target, settings);
+  const std::vector<Sample> before = ordered(seen);
+  for (std::size_t i = 0; i + 1 < before.size(); ++i) {
+    if (before[i].finished == before[i + 1].finished) continue;
+    result.edges.push_back(refine_boundary(looked, before[i], before[i + 1], narrow_boundary));
+  }
+
+  // Crossings between consecutive finished samples of all that were seen.
+  const std::vector<Sample> all = ordered(seen);
+  for (std::size_t i = 0; i + 1 < all.size(); ++i) {
+    const Sample& a = all[i];
+    const Sample& b = all[i + 1];
+    if (!a.finished || !b.finished || reached(a) == reached(b)) continue;
+    result.edges.push_back(target == Target::crossings ? refine_crossing(looked, a, b, settings)
+                                                       : unrefined_edge(EdgeKind::crossing, a, b));
+  }
+  std::stable_sort(result.edges.begin(), result.edges.end(),
+                   [](const Edge& a, const Edge& b) { return a.lo.x < b.lo.x; });
+
+  // The closest approach: the scan's points first, then the rest in order.
+  std::vector<Sample> order = result.scan;
+  for (const Sample& s : ordered(seen)) order.push_back(s);
+  for (const Sample& s : order) {
+    if (!s.finished) continue;
     if (!result.found_closest || std::fabs(s.excess) < std::fabs(result.closest.excess)) {
       result.closest = s;
       result.found_closest = true;
     }
-  };
-  for (const Sample& s : result.scan) consider(s);
-
-  for (std::size_t i = 0; i + 1 < result.scan.size(); ++i) {
-    const Sample& a = result.scan[i];
-    const Sample& b = result.scan[i + 1];
-    Edge edge;
-    if (a.finished && b.finished && reached(a) != reached(b)) {
-      edge = target == Target::crossings ? refine_crossing(probe, a, b, settings)
-                                         : ordered_edge(EdgeKind::crossing, a, b);
-    } else if (a.finished != b.finished) {
-      edge = target == Target::boundaries ? refine_boundary(probe, a, b, settings)
-                                          : ordered_edge(EdgeKind::boundary, a, b);
-    } else {
-      continue;
-    }
-    result.solves += edge.solves;
-    consider(edge.lo);
-    consider(edge.hi);
-    result.edges.push_back(edge);
   }
   return result;
 }

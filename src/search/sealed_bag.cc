@@ -79,13 +79,31 @@ void refuse(SealedState& state, const std::string& reason, const Sample& stopped
   if (!stopped.finished) state.stop = static_cast<Message>(stopped.stop);
 }
 
-void take_state(const CaseInput& input, const InputField& field, const Edge& edge,
+// The value of the unknown the state is given at. The air volume is a
+// staircase in the unknown (the solve's own), and where the narrowing ends
+// on a step that holds the air to the last bit, every value of the step is
+// that state: the base case's own value is taken when it lies on the step
+// (one solve to see), so that the base level's row is the base case.
+double state_value(const CaseInput& input, const InputField& field, const Edge& edge, double own,
+                   double tolerance, double air_volume, SealedState& state) {
+  const Sample& found = edge_value(edge);
+  if (found.excess != 0.0 || found.x == own || std::fabs(found.x - own) > 100.0 * tolerance) {
+    return found.x;
+  }
+  const CaseResult at_own = solve_unrounded(with_value(input, field, own));
+  ++state.solves;
+  const bool holds = at_own.finished &&
+                     at_own.values[static_cast<std::size_t>(summary_index(SummaryId::air_volume))] ==
+                         air_volume;
+  return holds ? own : found.x;
+}
+
+void take_state(const CaseInput& input, const InputField& field, const Edge& edge, double x,
                 SealedState& state) {
   if (edge.interrupted) {
     refuse(state, "a run between two states stops", edge.inside);
     return;
   }
-  const double x = edge_value(edge).x;
   state.result = solve_unrounded(with_value(input, field, x));
   ++state.solves;
   state.held = state.result.finished;
@@ -153,7 +171,10 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
       refuse(state, "no stopper tension holds the air", walk.stopped);
       return state;
     }
-    take_state(input, tension, narrowed(by_tension, walk, settings.tension_tolerance, settings, state),
+    const Edge edge = narrowed(by_tension, walk, settings.tension_tolerance, settings, state);
+    take_state(input, tension, edge,
+               state_value(input, tension, edge, base.parameter.stopper_tension,
+                           settings.tension_tolerance, air_volume, state),
                state);
     return state;
   }
@@ -181,7 +202,10 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
            walk.stopped);
     return state;
   }
-  take_state(input, angle, narrowed(by_angle, walk, settings.angle_tolerance, settings, state),
+  const Edge edge = narrowed(by_angle, walk, settings.angle_tolerance, settings, state);
+  take_state(input, angle, edge,
+             state_value(input, angle, edge, base.parameter.theta1_deg, settings.angle_tolerance,
+                         air_volume, state),
              state);
   return state;
 }

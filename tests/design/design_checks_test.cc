@@ -1,5 +1,6 @@
 // The design checks the tools share: criteria.csv and its messages, the
 // checks and their governing case, the numbers they are written with.
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -86,6 +87,7 @@ TEST(Criteria, BadSearchRowsAreRefusedNamingLineAndColumn) {
       {"limit_variable,upstream_lvl\nlimit_range,0:4\n",
        "criteria.csv line 1, column 2 (limit_variable): 'upstream_lvl' is not a real input field"},
       {"limit_variable,overflow_mode\nlimit_range,1:3\n", "'overflow_mode' is not a real input"},
+      {"limit_variable,hd_nd\nlimit_range,0.5:4.0:0.1\n", "'0.5:4.0:0.1' is not LO:HI (two numbers"},
       {"title,x\nlimit_range,0.5:4.0\n",
        "criteria.csv line 2, column 1 (limit_range): limit_range needs limit_variable too"},
       {"limit_variable,hd_nd\n", "line 1, column 1 (limit_variable): limit_variable needs limit_range"},
@@ -112,6 +114,16 @@ TEST(Criteria, BadSearchRowsAreRefusedNamingLineAndColumn) {
   EXPECT_EQ(c.search.limit_lo, 0.5);
   EXPECT_EQ(c.search.limit_hi, 4.0);
   EXPECT_EQ(c.search.sealed_levels, (std::vector<std::string>{"1.0", "1.5", "2.0"}));
+  // The fields offered are those a search may vary, and an end reads as
+  // the case's reader reads it (a subnormal too), a zero without its sign.
+  const std::string listed = error_of([] {
+    tqweir::design::read_criteria("limit_variable,overflow_mode\nlimit_range,1:3\n", "c.csv");
+  });
+  EXPECT_EQ(listed.find("overflow_mode,"), std::string::npos) << listed;
+  const Criteria tiny =
+      tqweir::design::read_criteria("limit_variable,hd_nd\nlimit_range,-0:1e-320\n", "c.csv");
+  EXPECT_EQ(tiny.search.limit_hi, 1e-320);
+  EXPECT_FALSE(std::signbit(tiny.search.limit_lo));
 }
 
 // A converged run with the given printed fields (the others 0.000).

@@ -16,7 +16,12 @@ namespace {
 // ten-millionth of the range, far inside the last digit shown.
 constexpr int kLimitDecimals = 4;
 
-std::string value_text(double value) { return text::fixed_text(value, kLimitDecimals); }
+// A value to four decimals; one that rounds to zero has no sign.
+std::string value_text(double value) {
+  std::string text = text::fixed_text(value, kLimitDecimals);
+  if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return text;
+}
 
 std::string num(const std::string& text, std::size_t case_number, const std::string& field) {
   return data_cell("num", case_number, field, text);
@@ -63,7 +68,7 @@ std::string stop_row(const design::StopLimit& stop, const InputField& field, std
                                        : en_ja("stops below it", u8"これより下で停止");
   return row + num(value_text(stop.value), case_number, "limit-stop") +
          "<td class=\"none\">-</td><td>" + side + " (" + esc(field.name) + " = " +
-         esc(text::exact_text(stop.beyond)) + "): " + esc(message_utf8(stop.message)) + " " +
+         esc(text::exact_text(stop.beyond + 0.0)) + "): " + esc(message_utf8(stop.message)) + " " +
          esc(message_meaning(stop.message)) + "</td>";
 }
 
@@ -80,7 +85,7 @@ std::string governing_text(const design::CaseLimits& limits, const std::vector<d
   const double margin = limits.governing - own;
   return en_ja("Governing limit", u8"支配的な限界") + ": " + what + " " +
          value_text(limits.governing) + unit + "; " + en_ja("the case's own value", u8"本ケースの値") +
-         " " + esc(text::exact_text(own)) + unit + "; " + en_ja("margin", u8"余裕") + " <span class=\"" +
+         " " + esc(text::exact_text(own + 0.0)) + unit + "; " + en_ja("margin", u8"余裕") + " <span class=\"" +
          (margin >= 0.0 ? "ok" : "ng") + "\" data-field=\"limit-margin\">" + value_text(margin) +
          "</span>" + unit + ".";
 }
@@ -98,12 +103,13 @@ std::string limit_states_section(const design::Design& design, int number) {
   std::string out = open_section("limit-states", true, number, en_ja("Limit states", u8"限界状態")) + "<p>" +
                     en_ja("For each load case, " + std::string(field.name) + " is varied from " +
                               search.limit_range.text + " (" + field.name + " " +
-                              text::exact_text(search.limit_lo) + " to " + text::exact_text(search.limit_hi) +
+                              text::exact_text(search.limit_lo + 0.0) + " to " + text::exact_text(search.limit_hi + 0.0) +
                               unit + ") with every other input kept: the value at which each "
                               "check's ratio reaches 1 and the value at which the run begins to "
-                              "stop. Found by tqweir-seek's search: a scan of 8 equal intervals, "
-                              "every crossing narrowed inside its bracket (regula falsi with "
-                              "bisection) to a ten-millionth of the range, on the solve's "
+                              "stop. Found by tqweir-seek's search: a scan of 8 equal intervals and "
+                              "the case's own value, every boundary and every turn of a ratio "
+                              "searched, every crossing narrowed inside its bracket (regula falsi "
+                              "with bisection) to a ten-millionth of the range, on the solve's "
                               "unrounded result; the first crossing from the low end is shown, to " +
                               std::to_string(kLimitDecimals) + " decimals.",
                           u8"荷重ケースごとに " + std::string(field.name) +

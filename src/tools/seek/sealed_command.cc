@@ -8,8 +8,10 @@
 #include "text/input_error.h"
 #include "text/number_text.h"
 #include "cases/range_spec.h"
+#include "design/criteria.h"
 #include "search/sealed_bag.h"
 #include "tools/seek/seek_command.h"
+#include "tools/seek/seek_print.h"
 #include "tools/sweep/result_table.h"
 
 namespace tqweir {
@@ -54,10 +56,29 @@ std::string sealed_table(const InputField& load, const cases::RangeSpec& range,
   return text;
 }
 
+// The levels of --sealed as the sweep's --range reads them, the refusal
+// naming --sealed, and at most as many as a report's sealed_range.
+cases::RangeSpec sealed_range(const std::string& arg) {
+  cases::RangeSpec range;
+  try {
+    range = cases::parse_range(arg);
+  } catch (const text::InputError& e) {
+    std::string why = e.what();
+    const std::string prefix = "--range";
+    if (why.compare(0, prefix.size(), prefix) == 0) why = "--sealed" + why.substr(prefix.size());
+    throw text::InputError(why);
+  }
+  if (range.texts.size() > design::kMaxSealedLevels) {
+    throw text::InputError("--sealed " + arg + ": " + std::to_string(range.texts.size()) +
+                           " values, at most " + std::to_string(design::kMaxSealedLevels));
+  }
+  return range;
+}
+
 }  // namespace
 
 int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err) {
-  const cases::RangeSpec range = cases::parse_range(options.sealed);
+  const cases::RangeSpec range = sealed_range(options.sealed);
   const InputField& load = *range.field;
   if (&load == &tension_field() || &load == &angle_field() || is_integer_field(load)) {
     throw text::InputError(std::string("--sealed ") + load.name +
@@ -90,7 +111,7 @@ int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err)
   char time[32];
   std::snprintf(time, sizeof time, "%.2f s", seconds);
   out << "tqweir-seek: sealed air " << text::exact_text(air_volume) << " m3/m (at atmospheric "
-      << "pressure, from the base case); " << states.size() << " values of " << load.name << ": "
+      << "pressure, from the base case); " << counted(states.size(), "value", "values") << " of " << load.name << ": "
       << counts[0] << " stopper, " << counts[1] << " slack, " << counts[2] << " without a state; "
       << solves << " solves in " << time << "; table in " << output << "\n";
   return 0;

@@ -11,6 +11,7 @@
 #include "text/input_error.h"
 #include "text/number_text.h"
 #include "text/run_results.h"
+#include "tools/seek/seek_print.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -20,7 +21,7 @@ namespace tqweir {
 namespace seek {
 namespace {
 
-using text::exact_text;
+using text::InputError;
 
 const char kHelp[] =
     "tqweir-seek: solve for one input of a tqweir case\n"
@@ -39,54 +40,36 @@ const char kHelp[] =
     "--sealed FIELD=FROM:TO:STEP: the air valve closed on the base case, the\n"
     "state that holds its air at each value (stopper tension, or the leaf\n"
     "angle once the stopper is slack), as a table (-o CURVE.csv, default\n"
-    "sealed.csv).\n"
-    "Exit status: 0 found, 1 none in the range or a file not written, 2 bad\n"
-    "command line or input.\n";
+    "sealed.csv; at most 200 values).\n"
+    "Exit status: 0 found, 1 none found among the solves made, a bracket not\n"
+    "narrowed or a file not written, 2 bad command line or input.\n";
 
 const std::vector<std::string> kCaseFileNames = {
     "syogen.csv", "parameter.csv", "hitai.csv", "error.csv", "suimen.csv",
     "XYGate.csv", "XYStopper.csv", "XYBalloon.csv", "TQSpec.csv"};
 
-// OUT_DIR: a folder (created when missing) other than the case's own, and
-// each of the nine names in it a file an output may replace as any -o may
-// (never an input of the command, also through a link, nor anything but a
-// regular file).
+// OUT_DIR: a folder (created when missing, in a folder that exists) other
+// than the case's own, and each of the nine names in it a file an output
+// may replace as any -o may (never an input of the command, also through a
+// link, nor anything but a regular file). Checked before any solve.
 void check_output_folder(const std::string& dir, const std::string& input_dir) {
   std::error_code error;
   if (std::filesystem::equivalent(dir, input_dir, error) && !error) {
-    throw text::InputError("-o " + dir + " is the folder of the input case; give another folder");
+    throw InputError("-o " + dir + " is the folder of the input case; give another folder");
   }
   const std::filesystem::file_status status = std::filesystem::status(dir, error);
-  if (!std::filesystem::exists(status)) return;
-  if (!std::filesystem::is_directory(status)) throw text::InputError("-o " + dir + " is not a folder");
   const std::vector<std::string> inputs = cases::base_case_paths(input_dir);
+  if (!std::filesystem::exists(status)) {
+    // The folder is made after the search: its parent must take it.
+    const std::string refusal = output_refusal(dir, inputs);
+    if (!refusal.empty()) throw InputError("-o " + dir + ": " + refusal);
+    return;
+  }
+  if (!std::filesystem::is_directory(status)) throw InputError("-o " + dir + " is not a folder");
   for (const std::string& name : kCaseFileNames) {
     const std::string refusal = output_refusal(join_path(dir, name), inputs);
-    if (!refusal.empty()) throw text::InputError("-o " + dir + ": " + refusal);
+    if (!refusal.empty()) throw InputError("-o " + dir + ": " + refusal);
   }
-}
-
-std::string stop_text(const search::Sample& s) {
-  return "\"" + message_utf8(static_cast<Message>(s.stop)) + "\"";
-}
-
-std::string side_text(const search::Sample& s, const SeekPlan& plan) {
-  if (!s.finished) return "stops " + stop_text(s);
-  if (plan.kind == SeekKind::stop) return "finishes";
-  return exact_text(s.excess + plan.goal.target);
-}
-
-std::string bracket_text(const search::Edge& edge, const SeekPlan& plan) {
-  std::string text = "[" + exact_text(edge.lo.x) + ", " + exact_text(edge.hi.x) + "]";
-  text += edge.refined ? (std::nextafter(edge.lo.x, edge.hi.x) >= edge.hi.x ? " (adjacent doubles)"
-                                                                           : " (within --tol)")
-                       : " (not narrowed)";
-  return text + ": " + side_text(edge.lo, plan) + " .. " + side_text(edge.hi, plan);
-}
-
-std::string quantity_name(const SeekPlan& plan) {
-  if (plan.kind == SeekKind::criterion) return "the " + plan.until + " ratio";
-  return plan.until;
 }
 
 // The three inputs with the value found, and tqweir's six files for them.
@@ -121,12 +104,12 @@ bool write_found(const std::string& dir, const FoundCase& found, std::ostream& e
 void print_found(const SeekPlan& plan, const search::Edge& edge, const FoundCase& found, std::ostream& out) {
   const search::Sample& value = edge_value(edge);
   const std::string name = plan.field->name;
-  out << "  value found: " << name << " = " << exact_text(value.x) << "\n";
+  out << "  value found: " << name << " = " << number_text(value.x) << "\n";
   if (plan.kind != SeekKind::stop) {
     const std::string printed = text::read_printed_summary(found.run.file("TQSpec.csv"))
                                     .text[static_cast<std::size_t>(summary_index(plan.goal.field))];
     out << "  result reached: " << quantity_name(plan) << " = "
-        << exact_text(value.excess + plan.goal.target) << " unrounded; "
+        << number_text(value.excess + plan.goal.target) << " unrounded; "
         << summary_field(plan.goal.field).column << " " << printed << " as printed";
     if (plan.kind == SeekKind::criterion) {
       out << ", ratio " << text::ratio_text(design::check_printed(printed, plan.criterion).ratio)
@@ -136,47 +119,14 @@ void print_found(const SeekPlan& plan, const search::Edge& edge, const FoundCase
     out << "\n";
   } else {
     const search::Sample& far = edge.lo.finished ? edge.hi : edge.lo;
-    out << "  beyond it, at " << name << " = " << exact_text(far.x) << ", the run stops: "
+    out << "  beyond it, at " << name << " = " << number_text(far.x) << ", the run stops: "
         << stop_text(far) << "\n";
   }
   out << "  bracket: " << bracket_text(edge, plan) << "\n";
   if (edge.interrupted) {
-    out << "  not narrower: the run at " << name << " = " << exact_text(edge.inside.x)
+    out << "  not narrower: the run at " << name << " = " << number_text(edge.inside.x)
         << " inside it stops " << stop_text(edge.inside) << ", and so do its neighbours tried\n";
   }
-}
-
-void print_others(const SeekPlan& plan, const search::SearchResult& result, std::size_t picked,
-                  std::ostream& out) {
-  for (std::size_t i = 0; i < result.edges.size(); ++i) {
-    if (i == picked) continue;
-    const search::Edge& e = result.edges[i];
-    out << "  " << (e.kind == search::EdgeKind::crossing ? "crossing " : "boundary ") << i + 1 << ": "
-        << plan.field->name << " in " << bracket_text(e, plan);
-    if (e.interrupted) out << "; the run at " << exact_text(e.inside.x) << " stops " << stop_text(e.inside);
-    out << "\n";
-  }
-}
-
-int report_none(const SeekPlan& plan, const search::SearchResult& result, std::ostream& out) {
-  const std::string range = std::string(plan.field->name) + " from " + exact_text(plan.lo) +
-                            " to " + exact_text(plan.hi);
-  out << "tqweir-seek: no " << (plan.kind == SeekKind::stop ? "boundary between finishing and "
-                                                               "stopping runs"
-                                                             : "crossing of " + quantity_name(plan) +
-                                                                   " = " + exact_text(plan.goal.target))
-      << " for " << range << " (" << result.solves << " solves)\n";
-  if (!result.found_closest) {
-    out << "  the whole range stops: " << stop_text(result.scan.front()) << " at " << plan.field->name
-        << " = " << exact_text(plan.lo) << "\n";
-  } else if (plan.kind == SeekKind::stop) {
-    out << "  every run of the scan finishes\n";
-  } else {
-    out << "  closest reached: " << exact_text(result.closest.excess + plan.goal.target) << " at "
-        << plan.field->name << " = " << exact_text(result.closest.x) << "\n";
-  }
-  print_others(plan, result, result.edges.size(), out);
-  return 1;
 }
 
 }  // namespace
@@ -186,6 +136,8 @@ int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out
   search::SearchSettings settings;
   settings.scan_intervals = options.scan;
   settings.tolerance = options.tolerance;
+  settings.has_own = true;
+  settings.own = field_value(*plan.field, plan.input);
   const search::Target target = plan.kind == SeekKind::stop ? search::Target::boundaries : search::Target::crossings;
   const search::EdgeKind wanted = plan.kind == SeekKind::stop ? search::EdgeKind::boundary : search::EdgeKind::crossing;
   search::SummaryLog log;
@@ -196,11 +148,12 @@ int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out
   for (std::size_t i = 0; i < result.edges.size(); ++i) {
     if (result.edges[i].kind == wanted) picks.push_back(i);
   }
-  if (picks.empty()) return report_none(plan, result, out);
+  if (picks.empty()) return report_none(plan, result, settings.scan_intervals, out);
   if (static_cast<std::size_t>(options.pick) > picks.size()) {
-    out << "tqweir-seek: the range holds " << picks.size() << " "
-        << (plan.kind == SeekKind::stop ? "boundaries" : "crossings") << "; --pick " << options.pick
-        << " has none\n";
+    out << "tqweir-seek: the search found "
+        << (plan.kind == SeekKind::stop ? counted(picks.size(), "boundary", "boundaries")
+                                        : counted(picks.size(), "crossing", "crossings"))
+        << "; --pick " << options.pick << " has none\n";
     print_others(plan, result, result.edges.size(), out);
     return 1;
   }
@@ -217,17 +170,22 @@ int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out
     return 1;
   }
 
-  out << "tqweir-seek: " << plan.field->name << " = " << exact_text(edge_value(edge).x) << " where "
+  out << "tqweir-seek: " << plan.field->name << " = " << number_text(edge_value(edge).x) << " where "
       << (plan.kind == SeekKind::stop ? std::string("the runs begin or cease to stop")
-                                      : quantity_name(plan) + " reaches " + exact_text(plan.goal.target))
+                                      : quantity_name(plan) + " reaches " + number_text(plan.goal.target))
       << (plan.case_name.empty() ? "" : " (load case " + plan.case_name + ")") << "\n";
   print_found(plan, edge, found, out);
-  out << "  solves: " << result.solves << " (scan " << result.scan.size() << ", narrowing "
-      << edge.solves << ")\n";
+  out << "  " << solves_text(result, edge) << "\n";
   if (result.edges.size() > 1) {
     out << "  " << (plan.kind == SeekKind::stop ? "boundary " : "crossing ") << options.pick << " of "
-        << picks.size() << " from " << exact_text(plan.lo) << "; also found:\n";
+        << picks.size() << " from " << number_text(plan.lo) << "; also found:\n";
     print_others(plan, result, picked, out);
+  }
+  if (!edge.refined) {
+    // A bracket left wide is no value: nothing is written, and it is not a find.
+    out << "  not found: the bracket was not narrowed within " << settings.max_refine_solves
+        << " solves" << (options.output.empty() ? "" : "; nothing written") << "\n";
+    return 1;
   }
   if (options.output.empty()) return 0;
   if (!write_found(options.output, found, err)) return 1;

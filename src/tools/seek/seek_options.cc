@@ -49,8 +49,14 @@ SeekOptions parse_seek_options(int argc, const char* const* argv) {
        {kScan, {"--scan"}, "a whole number"},
        {kTolerance, {"--tol"}, "a number"}});
   SeekOptions options;
+  std::vector<int> given;
   for (const cli::GivenOption& option : words.options) {
     const std::string& value = option.value;
+    // A second value would silently replace the first.
+    for (int id : given) {
+      if (id == option.id) throw text::InputError(option.name + " is given twice");
+    }
+    given.push_back(option.id);
     switch (option.id) {
       case kHelp: options.help = true; break;
       case kVersion: options.version = true; break;
@@ -73,8 +79,16 @@ SeekOptions parse_seek_options(int argc, const char* const* argv) {
   if (positional.size() > 1) throw text::InputError("unexpected argument " + positional[1]);
   options.dir = positional[0];
   if (!options.sealed.empty()) {
-    if (!options.vary.empty() || !options.until.empty()) {
-      throw text::InputError("--sealed makes its own search: give it without --vary and --until");
+    // The sealed curve searches its own unknowns at its own precision.
+    const char* names[] = {"--vary", "--until", "--case", "--pick", "--scan", "--tol"};
+    const int ids[] = {kVary, kUntil, kCase, kPick, kScan, kTolerance};
+    for (int k = 0; k < 6; ++k) {
+      for (int id : given) {
+        if (id == ids[k]) {
+          throw text::InputError(std::string("--sealed makes its own search: give it without ") +
+                                 names[k]);
+        }
+      }
     }
     return options;
   }

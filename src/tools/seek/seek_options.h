@@ -35,8 +35,9 @@ struct SeekOptions {
 // Parses argv[1..]. Each option also takes its value after "=" (--vary=...).
 // Throws text::InputError saying what is wrong: an unknown option, a
 // missing value, --pick or --scan not a whole number in range, --tol not a
-// finite number >= 0, --sealed together with --vary/--until, or one of the
-// two missing.
+// finite number >= 0, an option given twice, --sealed together with any
+// of --vary, --until, --case, --pick, --scan, --tol, or --vary or --until
+// missing.
 SeekOptions parse_seek_options(int argc, const char* const* argv);
 
 }  // namespace seek

@@ -76,6 +76,43 @@ TEST(LimitStates, TheEdgeOfTheRunsThatStopIsARowWithItsMessage) {
   EXPECT_EQ(stops.find("no stop in the range"), std::string::npos);
 }
 
+// The limit states agree with the case's own checks: the standard case at
+// theta1_deg 33 is NG on its floor anchorage (39.708 against 39.65 kN/m)
+// while the ratio is below 1 at every scan point, so its governing limit is
+// the first crossing, below 33, and the margin is negative; a case that
+// finishes is never "no run finishes"; runs that cease to stop do not
+// govern; and the membrane's limit governs when it comes before the stop.
+TEST(LimitStates, AgreeWithTheCasesOwnChecks) {
+  ScratchDir dir;
+  dir.copy_from(kExamples + "standard");
+  dir.write("loadcases.csv", "case,theta1_deg\nng,33\n");
+  dir.write("criteria.csv", "floor_anchor_capacity,39.65\nlimit_variable,theta1_deg\nlimit_range,10:89\n");
+  const std::string ng = report::limit_states_section(design::read_design(dir.path(), {}), 8);
+  EXPECT_NE(ng.find("limit-floor_anchor\">32.1360</td>"), std::string::npos) << ng;
+  EXPECT_NE(ng.find("data-field=\"limit-margin\">-0.8640</span>"), std::string::npos) << ng;
+  dir.write("loadcases.csv", "case,perimeter\nown,3\n");
+  dir.write("criteria.csv", "stopper_capacity,20\nlimit_variable,perimeter\nlimit_range,0:5\n");
+  const std::string island = report::limit_states_section(design::read_design(dir.path(), {}), 8);
+  EXPECT_EQ(island.find("no run finishes"), std::string::npos) << island;
+  EXPECT_NE(island.find("limit-stop\">1.1493</td>"), std::string::npos) << island;
+  EXPECT_NE(island.find("No limit in the range"), std::string::npos) << island;
+  dir.write("loadcases.csv", "case,leaf_weight\nown,40\n");
+  dir.write("criteria.csv", "membrane_strength,1250\nlimit_variable,leaf_weight\nlimit_range,0:2000000\n");
+  const std::string heavy = report::limit_states_section(design::read_design(dir.path(), {}), 8);
+  EXPECT_NE(heavy.find("</span>: membrane tension <span class=\"ja\">袋体膜の張力</span> 1300750.6679"), std::string::npos) << heavy;
+}
+
+// A case a hair beyond its limit: the margin rounds to zero, shown
+// without a sign, and still marked NG.
+TEST(LimitStates, AMarginThatRoundsToZeroHasNoSign) {
+  ScratchDir dir;
+  dir.copy_from(kExamples + "design_limits");
+  dir.write("loadcases.csv", "case,upstream_level,hd_nd\nat,3.42538,0.3\n");
+  const std::string html = report::limit_states_section(design::read_design(dir.path(), {}), 8);
+  EXPECT_NE(html.find("<span class=\"ng\" data-field=\"limit-margin\">0.0000</span>"), std::string::npos)
+      << html;
+}
+
 TEST(SealedSection, TheCurveIsDrawnAndPassesFromStopperToSlack) {
   ScratchDir dir;
   dir.copy_from(kExamples + "standard");

@@ -125,6 +125,14 @@ TEST(SeekCommand, ASealedCurveHoldsTheAirAndPassesFromStopperToSlack) {
     EXPECT_EQ(std::vector<std::string>(rows[i].cells.begin() + 7, rows[i].cells.end()),
               std::vector<std::string>(printed.begin(), printed.end()));
   }
+  // At the base level the state is the base case itself, not a neighbour
+  // of it on the same step of the air volume.
+  EXPECT_EQ(rows[2].cells[4], "10");
+  EXPECT_EQ(std::vector<std::string>(rows[2].cells.begin() + 7, rows[2].cells.end()),
+            [&] {
+              const auto t = tqweir::text::read_printed_summary(base.summary).text;
+              return std::vector<std::string>(t.begin(), t.end());
+            }());
   EXPECT_GT(std::strtod(rows[1].cells[4].c_str(), nullptr), 10.0);  // below the base level: pulls more
   EXPECT_LT(std::strtod(rows[3].cells[3].c_str(), nullptr), 45.0);  // above it: the leaf goes down
 }
@@ -146,12 +154,26 @@ TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
       {"--vary upstream_level=0:4 --until alpha=20 --pick 0", "--pick 0"},
       {"--vary upstream_level=0:4", "no --until"},
       {"--sealed theta1_deg=1:2:1", "unknowns"},
+      {"--vary upstream_level=1:1 --until alpha=20", "LO must be below HI"},
+      {"--vary upstream_level=0:4 --vary hd_nd=0:1 --until alpha=20", "--vary is given twice"},
+      {"--vary upstream_level=0:4 --until alpha=20 --until stop", "--until is given twice"},
+      {"--vary upstream_level=0:4 --until stop -o a -o b", "-o is given twice"},
+      {"--vary upstream_level=0:4 --until stop --tol -.5", "--tol -.5: give a finite number"},
+      {"--sealed upstream_level=0:40:0.0001", "400001 values, at most 200"},
+      {"--sealed upstream_level=0:4:x", "--sealed upstream_level=0:4:x: "},
+      {"--sealed upstream_level=0:4:1 --case x", "without --case"},
+      {"--sealed upstream_level=0:4:1 --tol 1", "without --tol"},
   };
   for (const auto& c : cases) {
     const ProgramRun run = seek(dir, ". " + c.args + out);
     EXPECT_EQ(run.status, 2) << c.args;
     EXPECT_NE(run.err.find(c.named), std::string::npos) << c.args << ": " << run.err;
   }
+  // A folder that cannot be made is refused before any solve.
+  const ProgramRun missing = run_program_output(
+      TQWEIR_SEEK_BINARY, dir, ". --vary upstream_level=0:4 --until stop -o /missing/dir/out");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("there is no folder /missing/dir"), std::string::npos) << missing.err;
   // -o never names the input's own folder or one of its files.
   EXPECT_EQ(seek(dir, ". --vary upstream_level=0:4 --until alpha=20 -o .").status, 2);
   EXPECT_EQ(seek(dir, ". --sealed upstream_level=1:2:1 -o parameter.csv").status, 2);
@@ -165,6 +187,72 @@ TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
   std::map<std::string, std::string> before;
   for (const char* name : {"syogen.csv", "parameter.csv", "hitai.csv"}) before[name] = read_file(kStandard + "/" + name);
   EXPECT_EQ(dir.files(), before);
+}
+
+// The findings of a new user, each a command line: what the search must
+// find where the scan alone misses it, and the value it must come to.
+TEST(SeekCommand, WhatLiesBetweenScanPointsIsFound) {
+  ScratchDir dir;
+  const struct {
+    std::string args, found;
+  } cases[] = {
+      // alpha dips below 27.2 near 57 degrees, inside one scan interval;
+      // the result reached is the result, not its excess over the target;
+      // the solves add up (10 + 54 + 49 = 113).
+      {"--vary theta1_deg=10:89 --until alpha=27.2",
+       "theta1_deg = 55.14666289506739\n  result reached: alpha = 27.19995379447937 unrounded; alpha "
+       "27.200 as printed\n  bracket: [55.14666289506738, 55.14666289506739] (adjacent doubles): "
+       "27.200072526931763 .. 27.19995379447937\n  solves: 113 (scan 10, narrowing 54, the other "
+       "brackets and turns 49)"},
+      // The runs finish only from 1.149 to 7.440, the case's own 3 among them.
+      {"--vary perimeter=0:100 --until stop", "perimeter = 1.14927"},
+      // The crossing lies between a finishing and a stopping scan point.
+      {"--vary hd_nd=0:2 --until bag_tension=61", "hd_nd = 1.85831"},
+      // A scan point at 5.55e-17 stops (the stopper at the hinge); the
+      // crossings beside it are searched on either side.
+      {"--vary anchor_distance=-0.3:0.5 --until stopper_base_angle_deg=0.0113",
+       "anchor_distance = -0.000645989287578308"},
+      // Ranges as wide as doubles go.
+      {"--vary leaf_weight=0:1e300 --until stop", "leaf_weight = 1329515.199"},
+      {"--vary upstream_level=-9e307:9e307 --until stop", "upstream_level = 14.4558"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = seek(dir, kStandard + " " + c.args);
+    EXPECT_EQ(run.status, 0) << c.args << "\n" << run.out;
+    EXPECT_NE(run.out.find("value found: " + c.found), std::string::npos) << c.args << "\n" << run.out;
+    EXPECT_NE(run.out.find("(adjacent doubles)"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("nan"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("inf"), std::string::npos) << run.out;
+  }
+  // Both crossings of the dip, said in the singular where one is meant.
+  const ProgramRun dip = seek(dir, kStandard + " --vary theta1_deg=10:89 --until alpha=27.2 --pick 3");
+  EXPECT_EQ(dip.status, 1);
+  EXPECT_NE(dip.out.find("found 2 crossings; --pick 3 has none"), std::string::npos) << dip.out;
+  EXPECT_NE(dip.out.find("crossing 2: theta1_deg in [58.8985"), std::string::npos) << dip.out;
+  const ProgramRun one = seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 --pick 2");
+  EXPECT_NE(one.out.find("found 1 crossing;"), std::string::npos) << one.out;
+  const ProgramRun level = seek(dir, kStandard + " --sealed upstream_level=2.5:2.5:1 -o " + dir.file("s.csv"));
+  EXPECT_NE(level.out.find(" 1 value of upstream_level"), std::string::npos) << level.out;
+}
+
+// The secant's count, a write that cannot be made, and a zero's sign.
+TEST(SeekCommand, FewSolvesNoWriteOverAFolderAndNoSignedZero) {
+  ScratchDir dir;
+  // A membrane check narrowed by the secant in few solves.
+  const ProgramRun membrane = seek(dir, TQWEIR_SOURCE_DIR "/examples/design_standard --vary "
+                                        "upstream_level=0:4 --until membrane_strength --case "
+                                        "'常時満水位 normal water level'");
+  ASSERT_EQ(membrane.status, 0) << membrane.out;
+  EXPECT_LE(std::atoi(printed_after(membrane.out, "solves:").c_str()), 52);
+  // OUT_DIR that passes the checks but cannot be made (even by root).
+  const ProgramRun blocked =
+      seek(dir, kStandard + " --vary upstream_level=0:4 --until alpha=20 -o /proc/tqweir-seek-out");
+  EXPECT_EQ(blocked.status, 1) << blocked.out;
+  EXPECT_NE(blocked.err.find("cannot write the case into /proc/tqweir-seek-out"), std::string::npos)
+      << blocked.err;
+  // A zero is shown without its sign.
+  const ProgramRun zero = seek(dir, kStandard + " --vary upstream_level=-0:4 --until alpha=2000");
+  EXPECT_NE(zero.out.find("from 0 to 4"), std::string::npos) << zero.out;
 }
 
 }  // namespace
