@@ -1,7 +1,7 @@
 #include "flood/fixed_gate.h"
 
 #include "core/messages.h"
-#include "flood/route_stop.h"
+#include "flood/number_cell.h"
 #include "search/case_probe.h"
 
 namespace tqweir {

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "flood/route_stop.h"
 #include "text/csv_cells.h"
 #include "text/input_error.h"
 

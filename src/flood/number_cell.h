@@ -8,6 +8,9 @@
 namespace tqweir {
 namespace flood {
 
+// A level, a flow or a time as a message shows it: "%.6g".
+std::string shown_number(double value);
+
 // "SOURCE line LINE, column COLUMN" (both 1-based), as refusals name a cell.
 std::string cell_place(const std::string& source, int line, int column);
 

@@ -8,6 +8,7 @@
 #include <boost/numeric/odeint.hpp>
 
 #include "flood/crossing.h"
+#include "flood/number_cell.h"
 #include "flood/route_stop.h"
 
 namespace tqweir {

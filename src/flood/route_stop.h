@@ -17,9 +17,6 @@ class RouteStop : public std::runtime_error {
   explicit RouteStop(const std::string& why) : std::runtime_error(why) {}
 };
 
-// A level or a flow as a message shows it: "%.6g".
-std::string shown_number(double value);
-
 }  // namespace flood
 }  // namespace tqweir
 

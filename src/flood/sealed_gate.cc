@@ -1,6 +1,7 @@
 #include "flood/sealed_gate.h"
 
 #include "core/messages.h"
+#include "flood/number_cell.h"
 #include "flood/route_stop.h"
 #include "text/input_error.h"
 

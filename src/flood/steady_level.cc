@@ -1,5 +1,6 @@
 #include "flood/steady_level.h"
 
+#include "flood/number_cell.h"
 #include "flood/route_stop.h"
 
 namespace tqweir {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "flood/number_cell.h"
 #include "flood/route_stop.h"
 
 namespace tqweir {
