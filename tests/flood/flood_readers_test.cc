@@ -39,6 +39,7 @@ TEST(FloodReaders, RefuseNamingTheFileLineAndColumn) {
       {head + "0,1\r\n1,x\r\n", "inflow.csv line 3, column 2: 'x' is not a finite number"},
       {head + "0,1\r\n1,-2\r\n", "inflow.csv line 3, column 2: '-2' is negative"},
       {head + "0,1\r\n1,inf\r\n", "line 3, column 2: 'inf' is not a finite number"},
+      {head + "0,1\r\n1h,2\r\n", "inflow.csv line 3, column 1: '1h' is not a finite number"},
       {head + "0,1\r\n0,2\r\n", "inflow.csv line 3, column 1: 0 h does not come after"},
       {head + "0,1\r\n1,2,3\r\n", "inflow.csv line 3, column 3: '3' after the two cells"},
       {head + "0,1\r\n1\r\n", "inflow.csv line 3, column 2: missing"},

@@ -82,21 +82,28 @@ TEST(FloodRoute, VolumeBalanceClosesOverAHydrograph) {
   SyntheticWeir weir(kA, kCrest);
   const Hydrograph flood = design_flood();
   const Pond pond = surveyed_pond();
+  // A spillway from 4 m besides the weir.
+  const LevelTable spillway{"other_outflow", {2, 4, 8}, {0, 0, 40}};
   RouteInput in = input_of(&flood, &pond, &weir);
-  in.start_level = steady_level(weir, 0.0, nullptr, 2.0, 2.0);
+  in.other_outflow = &spillway;
+  in.start_level = steady_level(weir, 0.0, &spillway, 2.0, 2.0);
   RouteSettings fine;
   fine.output_step = 10.0;
   const Route r = route(in, fine);
   ASSERT_TRUE(r.finished) << r.stop;
+  ASSERT_GT(r.peak.level, 4.2);
   // Each volume on its own: the inflow by the rows, the outflow by the
   // trapezoid rule on 10 s points, the storage by the curve.
   double in_volume = 0.0, out_volume = 0.0;
   for (std::size_t k = 0; k + 1 < flood.seconds.size(); ++k) {
     in_volume += 0.5 * (flood.flows[k] + flood.flows[k + 1]) * (flood.seconds[k + 1] - flood.seconds[k]);
   }
+  auto outflow = [&](double level) {
+    return weir.outflow(level, 0) + (level > 4 ? 10 * (level - 4) : 0.0);
+  };
   for (std::size_t i = 0; i + 1 < r.points.size(); ++i) {
     const RoutePoint &p = r.points[i], &q = r.points[i + 1];
-    out_volume += 0.5 * (weir.outflow(p.level, 0) + weir.outflow(q.level, 0)) * (q.time - p.time);
+    out_volume += 0.5 * (outflow(p.level) + outflow(q.level)) * (q.time - p.time);
   }
   const double stored = pond.storage(r.points.back().level) - pond.storage(r.points.front().level);
   EXPECT_NEAR(r.inflow_volume, in_volume, 1e-9 * in_volume);
