@@ -4,6 +4,7 @@
 # angle and sealed, with the gate's table every 0.05 m and every 0.025 m.
 # The flood: 2 m3/s of base flow, rising to 25 m3/s at 12 h on a gamma-shaped
 # curve (shape 4), back to the base flow by 48 h, one row per hour.
+# The timing program is built with the tests (TQWEIR_BUILD_TESTS, on by default).
 # Usage: bench/flood_bench.sh [BUILD_DIR]   (default build/)
 set -euo pipefail
 build=${1:-}

@@ -45,7 +45,8 @@ void run(const char* name, TableGate& gate, double air, const Hydrograph& inflow
               r.peak.time / 3600.0, r.peak.outflow, r.steps, r.evaluations, solves, time);
   double lowest = in.start_level, worst = 0.0, worst_level = 0.0, worst_relative = 0.0;
   for (const RoutePoint& p : r.points) lowest = std::fmin(lowest, p.level);
-  for (double at = (std::floor(lowest / spacing) + 0.5) * spacing; at < r.peak.level; at += spacing) {
+  const double first = (std::floor(lowest / spacing) + 0.5) * spacing;
+  for (double at = first; at < r.peak.level; at += spacing) {
     const Knot direct = gate.direct(at);
     if (!direct.held) continue;
     const double table = gate.outflow(at, air);
@@ -56,6 +57,11 @@ void run(const char* name, TableGate& gate, double air, const Hydrograph& inflow
       worst_relative = direct.state.outflow > 0 ? error / direct.state.outflow : 0.0;
     }
   }
+  if (worst == 0.0) {
+    std::printf("%-6s table spacing %.3f m: discharge exact to the bit, levels %.2f to %.2f m\n",
+                name, spacing, lowest, r.peak.level);
+    return;
+  }
   std::printf("%-6s table spacing %.3f m: largest discharge error %.3g m3/s (%.2g of it) at "
               "%.3f m, levels %.2f to %.2f m\n",
               name, spacing, worst, worst_relative, worst_level, lowest, r.peak.level);
@@ -65,7 +71,8 @@ void run(const char* name, TableGate& gate, double air, const Hydrograph& inflow
 
 int main(int argc, char** argv) {
   if (argc != 5) {
-    std::fprintf(stderr, "usage: flood_route_bench CASE_DIR INFLOW.csv POND_AREA_M2 GRID_SPACING_M\n");
+    std::fprintf(stderr,
+                 "usage: flood_route_bench CASE_DIR INFLOW.csv POND_AREA_M2 GRID_SPACING_M\n");
     return 2;
   }
   const cases::BaseCase base = cases::read_base_case(argv[1]);

@@ -12,8 +12,8 @@ FixedGate::FixedGate(const CaseInput& base, double theta1_deg, double spacing, i
       base_(search::with_value(base, input_field(InputId::theta1_deg), theta1_deg)) {}
 
 Knot FixedGate::solve_knot(double level, const Knot*) {
-  const search::CaseResult r =
-      search::solve_unrounded(search::with_value(base_, input_field(InputId::upstream_level), level));
+  const InputField& upstream = input_field(InputId::upstream_level);
+  const search::CaseResult r = search::solve_unrounded(search::with_value(base_, upstream, level));
   Knot k;
   k.level = level;
   k.solves = 1;

@@ -19,7 +19,7 @@ struct RatingRow {
   std::string regime;      // "fixed", "stopper", "slack", "none"
   double theta1_deg = 0.0;
   double stopper_tension = 0.0;       // kN
-  double discharge_per_metre = 0.0;   // m3/s per m: TQSpec field 26, unrounded
+  double discharge_per_metre = 0.0;   // m3/s per m: the summary's field 26, unrounded
   double discharge = 0.0;             // m3/s over the span
   std::string reason;                 // when not held, in English
   Message stop = Message::finished;   // the stop met, if one

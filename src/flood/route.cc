@@ -21,8 +21,8 @@ namespace odeint = boost::numeric::odeint;
 // integrated with the same steps, so the balance closes to the stepper's
 // own error rather than to a quadrature of the printed points.
 using State = std::array<double, 3>;
-using Stepper =
-    odeint::dense_output_runge_kutta<odeint::controlled_runge_kutta<odeint::runge_kutta_dopri5<State>>>;
+using Controlled = odeint::controlled_runge_kutta<odeint::runge_kutta_dopri5<State>>;
+using Stepper = odeint::dense_output_runge_kutta<Controlled>;
 
 bool finite(const State& x) {
   return std::isfinite(x[0]) && std::isfinite(x[1]) && std::isfinite(x[2]);

@@ -13,7 +13,7 @@ namespace flood {
 
 class SealedGate : public TableGate {
  public:
-  // The air is the base case's air volume at atmospheric pressure (TQSpec
+  // The air is the base case's air volume at atmospheric pressure (the summary's
   // field 19); states solved every `spacing` m. Throws text::InputError
   // when the base case stops, since it then puts no air in the bag.
   explicit SealedGate(const CaseInput& base, double spacing = 0.05, int max_knots = 2000,

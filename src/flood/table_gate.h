@@ -9,7 +9,7 @@
 // For a leaf held still the crest does not move, so the discharge is exact
 // to rounding at every level; where the leaf goes down, the error is that
 // of the crest's chord between two grid levels (docs/flood.md gives it).
-// At a grid level it is the program's overflow discharge (TQSpec field 26)
+// At a grid level it is the program's overflow discharge (the summary's field 26)
 // exactly. The other results are linear between the grid levels.
 #ifndef TQWEIR_FLOOD_TABLE_GATE_H_
 #define TQWEIR_FLOOD_TABLE_GATE_H_

@@ -43,7 +43,8 @@ TEST(FloodReaders, RefuseNamingTheFileLineAndColumn) {
       {head + "0,1\r\n0,2\r\n", "inflow.csv line 3, column 1: 0 h does not come after"},
       {head + "0,1\r\n1,2,3\r\n", "inflow.csv line 3, column 3: '3' after the two cells"},
       {head + "0,1\r\n1\r\n", "inflow.csv line 3, column 2: missing"},
-      {"0,1\r\n1,2\r\n3,4\r\n", "inflow.csv line 1, column 1: '0' is a number; the first row is the header"},
+      {"0,1\r\n1,2\r\n3,4\r\n",
+       "inflow.csv line 1, column 1: '0' is a number; the first row is the header"},
       {head + "0,1\r\n", "1 rows of hours,m3/s; a hydrograph needs at least two"},
   };
   for (const auto& c : hydrographs) {
@@ -78,7 +79,8 @@ TEST(FloodReaders, LinearBetweenRowsAndRefusedOutsideThem) {
   EXPECT_DOUBLE_EQ(inflow_volume(h, 3600.0, 4 * 3600.0), (8.0 + 2 * 8.0) * 3600.0);
   EXPECT_THROW(inflow_at(h, 6 * 3600.0 + 1.0), RouteStop);
 
-  const LevelTable t = read_level_pairs("1:0 2:100  4:500", "op.csv", "storage_curve", Values::rising);
+  const LevelTable t =
+      read_level_pairs("1:0 2:100  4:500", "op.csv", "storage_curve", Values::rising);
   EXPECT_DOUBLE_EQ(table_value(t, 1.5), 50.0);
   EXPECT_DOUBLE_EQ(table_value(t, 3.0), 300.0);
   EXPECT_DOUBLE_EQ(table_level(t, 300.0), 3.0);

@@ -96,7 +96,8 @@ TEST(FloodRoute, VolumeBalanceClosesOverAHydrograph) {
   // trapezoid rule on 10 s points, the storage by the curve.
   double in_volume = 0.0, out_volume = 0.0;
   for (std::size_t k = 0; k + 1 < flood.seconds.size(); ++k) {
-    in_volume += 0.5 * (flood.flows[k] + flood.flows[k + 1]) * (flood.seconds[k + 1] - flood.seconds[k]);
+    const double span = flood.seconds[k + 1] - flood.seconds[k];
+    in_volume += 0.5 * (flood.flows[k] + flood.flows[k + 1]) * span;
   }
   auto outflow = [&](double level) {
     return weir.outflow(level, 0) + (level > 4 ? 10 * (level - 4) : 0.0);
@@ -160,7 +161,8 @@ class BrokenGate : public SyntheticWeir {
  public:
   BrokenGate() : SyntheticWeir(kA, kCrest) {}
   double outflow(double level, double air) override {
-    return level > 3.5 ? std::numeric_limits<double>::quiet_NaN() : SyntheticWeir::outflow(level, air);
+    if (level > 3.5) return std::numeric_limits<double>::quiet_NaN();
+    return SyntheticWeir::outflow(level, air);
   }
 };
 
@@ -188,7 +190,9 @@ TEST(FloodRoute, StopsWithAReasonInsteadOfAWrongValue) {
     const Route r = route(in, settings);
     EXPECT_FALSE(r.finished);
     EXPECT_NE(r.stop.find(c.reason), std::string::npos) << r.stop;
-    for (const RoutePoint& p : r.points) EXPECT_TRUE(std::isfinite(p.level) && std::isfinite(p.outflow));
+    for (const RoutePoint& p : r.points) {
+      EXPECT_TRUE(std::isfinite(p.level) && std::isfinite(p.outflow));
+    }
   }
 }
 
