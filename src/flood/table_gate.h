@@ -37,6 +37,7 @@ class TableGate : public Gate {
  public:
   // Grid levels every `spacing` m (multiples of it); at most `max_knots`
   // solved. `span` (m) turns the discharge per metre into the whole gate's.
+  // REQUIRES: spacing > 0 and finite.
   TableGate(double spacing, double span, int max_knots);
 
   double outflow(double level, double air) override;
