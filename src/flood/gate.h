@@ -1,0 +1,49 @@
+// The gate as the pond's routing sees it: for the upstream level and the
+// air in the bag, the discharge over the leaf and the state of the section
+// that holds there. The state is quasi-static: the leaf, bag and stopper
+// are in balance at every instant, because the gate moves in minutes while
+// its own dynamics (the leaf's swing, the air's pressure waves) settle in
+// seconds.
+#ifndef TQWEIR_FLOOD_GATE_H_
+#define TQWEIR_FLOOD_GATE_H_
+
+#include <array>
+#include <string>
+
+#include "core/summary_fields.h"
+
+namespace tqweir {
+namespace flood {
+
+struct GateState {
+  double level = 0.0;    // m, the upstream level asked for
+  double outflow = 0.0;  // m3/s over the whole span
+  std::string regime;    // "fixed", "stopper" (leaf raised, stopper taut), "slack"
+  double theta1_deg = 0.0;
+  double stopper_tension = 0.0;  // kN
+  // The section's 27 results in their printed units, unrounded; between the
+  // levels a gate has solved, linear between them.
+  std::array<double, kSummaryFieldCount> values{};
+};
+
+class Gate {
+ public:
+  virtual ~Gate() = default;
+
+  // The discharge over the leaf (m3/s, whole span) at upstream level
+  // `level` (m, the section frame) with `air` in the bag (m3 per metre of
+  // span at atmospheric pressure, as the summary's air volume). Throws
+  // RouteStop where no state holds, or for an air the gate cannot hold.
+  virtual double outflow(double level, double air) = 0;
+
+  // The state behind outflow(level, air). Throws as outflow.
+  virtual GateState state(double level, double air) = 0;
+
+  // Solves of the section made so far.
+  virtual int solves() const = 0;
+};
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_GATE_H_

@@ -1,0 +1,24 @@
+// A number written in a cell of an engineer's file, read whole or refused
+// with its place.
+#ifndef TQWEIR_FLOOD_NUMBER_CELL_H_
+#define TQWEIR_FLOOD_NUMBER_CELL_H_
+
+#include <string>
+
+namespace tqweir {
+namespace flood {
+
+// A level, a flow or a time as a message shows it: "%.6g".
+std::string shown_number(double value);
+
+// "SOURCE line LINE, column COLUMN" (both 1-based), as refusals name a cell.
+std::string cell_place(const std::string& source, int line, int column);
+
+// The whole of `cell` as a finite number; with `non_negative` also >= 0.
+// Throws text::InputError "PLACE: 'CELL' is not ..." otherwise.
+double number_cell(const std::string& cell, const std::string& place, bool non_negative);
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_NUMBER_CELL_H_

@@ -1,0 +1,86 @@
+#include "flood/rating.h"
+
+#include "flood/fixed_gate.h"
+#include "search/sealed_bag.h"
+#include "text/csv_cells.h"
+#include "text/number_text.h"
+
+namespace tqweir {
+namespace flood {
+namespace {
+
+RatingRow row_of(const std::string& gate, const Knot& k, double span) {
+  RatingRow row;
+  row.gate = gate;
+  row.level = k.level;
+  row.held = k.held;
+  row.regime = k.held ? k.state.regime : "none";
+  row.reason = k.reason;
+  row.stop = k.stop;
+  if (!k.held) return row;
+  row.theta1_deg = k.state.theta1_deg;
+  row.stopper_tension = k.state.stopper_tension;
+  row.discharge_per_metre =
+      k.state.values[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))];
+  row.discharge = row.discharge_per_metre * span;
+  return row;
+}
+
+Knot sealed_knot(const search::SealedState& s) {
+  Knot k;
+  k.level = s.load;
+  k.held = s.held;
+  k.reason = s.reason;
+  k.stop = s.stop;
+  k.state.regime = s.regime;
+  k.state.theta1_deg = s.theta1_deg;
+  k.state.stopper_tension = s.stopper_tension;
+  k.state.values = s.result.values;
+  return k;
+}
+
+}  // namespace
+
+std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& levels,
+                              const std::vector<double>& angles, bool sealed) {
+  std::vector<RatingRow> rows;
+  const double span = base.syogen.span;
+  for (double angle : angles) {
+    FixedGate gate(base, angle);
+    const std::string name = "theta1_deg=" + text::exact_text(angle);
+    for (double level : levels) rows.push_back(row_of(name, gate.direct(level), span));
+  }
+  if (!sealed) return rows;
+  const search::SealedCurve curve =
+      search::sealed_curve(base, input_field(InputId::upstream_level), levels);
+  for (std::size_t i = 0; i < levels.size(); ++i) {
+    Knot k;
+    k.level = levels[i];
+    k.reason = "the base case stops, so it puts no air in the bag";
+    k.stop = curve.base.message;
+    if (i < curve.states.size()) k = sealed_knot(curve.states[i]);
+    rows.push_back(row_of("sealed", k, span));
+  }
+  return rows;
+}
+
+std::string rating_table(const std::vector<RatingRow>& rows) {
+  std::string text = text::csv_line({"gate", "upstream_level_m", "regime", "theta1_deg",
+                                     "stopper_tension_kn", "status", "discharge_m3s_per_m",
+                                     "discharge_m3s", "message"});
+  for (const RatingRow& r : rows) {
+    const std::string status =
+        r.held ? "ok" : r.stop == Message::finished ? "no_state" : message_key(r.stop);
+    std::string message = r.held ? "" : r.reason;
+    if (!r.held && r.stop != Message::finished) message += ": " + message_cp932(r.stop);
+    text += text::csv_line({r.gate, text::exact_text(r.level), r.regime,
+                            r.held ? text::exact_text(r.theta1_deg) : "",
+                            r.held ? text::exact_text(r.stopper_tension) : "", status,
+                            r.held ? text::exact_text(r.discharge_per_metre) : "",
+                            r.held ? text::exact_text(r.discharge) : "", message});
+  }
+  return text;
+}
+
+}  // namespace flood
+}  // namespace tqweir

@@ -1,0 +1,44 @@
+// The gate's rating: the discharge over the leaf against the upstream
+// level, for the leaf held at given angles and for the sealed bag.
+#ifndef TQWEIR_FLOOD_RATING_H_
+#define TQWEIR_FLOOD_RATING_H_
+
+#include <string>
+#include <vector>
+
+#include "core/messages.h"
+#include "core/run_state.h"
+
+namespace tqweir {
+namespace flood {
+
+struct RatingRow {
+  std::string gate;        // "theta1_deg=45" for a held leaf, "sealed"
+  double level = 0.0;      // m
+  bool held = false;       // a state holds at this level
+  std::string regime;      // "fixed", "stopper", "slack", "none"
+  double theta1_deg = 0.0;
+  double stopper_tension = 0.0;       // kN
+  double discharge_per_metre = 0.0;   // m3/s per m: the summary's field 26, unrounded
+  double discharge = 0.0;             // m3/s over the span
+  std::string reason;                 // when not held, in English
+  Message stop = Message::finished;   // the stop met, if one
+};
+
+// For each of `angles` (degree) in order, the solve at every level with the
+// leaf held there; then, with `sealed`, the sealed bag's state at every
+// level (the air of `base`, each level's search starting from the
+// previous level's state). Each row is a direct solve, no interpolation.
+// REQUIRES: levels and angles finite.
+std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& levels,
+                              const std::vector<double>& angles, bool sealed);
+
+// The rows as a table, CP932 with CR LF: gate, upstream_level_m, regime,
+// theta1_deg, stopper_tension_kn, status, discharge_m3s_per_m,
+// discharge_m3s, message. Numbers as the shortest decimal that reads back.
+std::string rating_table(const std::vector<RatingRow>& rows);
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_RATING_H_

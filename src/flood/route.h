@@ -1,0 +1,101 @@
+// A flood routed through the pond and over the gate:
+//
+//   d(storage)/dt = inflow(t) - outflow over the leaf - other outflow
+//   d(air)/dt     = the caller's air rate (valve out, blower in)
+//
+// integrated with the Dormand-Prince 5(4) pair under error control, its
+// dense output locating the rule's levels and the peak. The storage, not
+// the level, is integrated: the level follows from it through the pond's
+// curve, continuous where the curve's area jumps, so the right-hand side
+// stays continuous for the error control.
+#ifndef TQWEIR_FLOOD_ROUTE_H_
+#define TQWEIR_FLOOD_ROUTE_H_
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "flood/gate.h"
+#include "flood/hydrograph.h"
+#include "flood/level_table.h"
+#include "flood/pond.h"
+
+namespace tqweir {
+namespace flood {
+
+// A level the rule acts at: crossed rising (+1), falling (-1) or either (0).
+struct LevelEvent {
+  std::string name;
+  double level = 0.0;  // m
+  int direction = 0;
+};
+
+struct EventHit {
+  std::string name;
+  double time = 0.0;   // s, the end of the located bracket past the level
+  double level = 0.0;  // m, the level there
+  double air = 0.0;    // m3/m at atmospheric pressure
+};
+
+// The air's rate of change (m3/m per s at atmospheric pressure) at time t
+// (s), level (m) and air: the valve's outflow negative, the blower's
+// inflow positive. Empty: the air is held.
+using AirRate = std::function<double(double t, double level, double air)>;
+
+// Called at each event in time order; true when it changed the model (the
+// air rate), so the integration starts afresh there.
+using EventAction = std::function<bool(const EventHit&)>;
+
+struct RouteSettings {
+  double relative_tolerance = 1e-9;  // per step, on each of storage, air, outflow volume
+  double absolute_tolerance = 1e-6;  // m3 (storage, volume) or m3/m (air)
+  double first_step = 60.0;          // s
+  double max_step = 3600.0;          // s: a level crossed twice inside one step is missed
+  double event_tolerance = 1e-3;     // s, width of an event's (and the peak's) bracket
+  int max_steps = 100000;            // accepted steps over the whole route
+  double output_step = 0.0;          // s between points; 0: a point at every step's end
+};
+
+struct RouteInput {
+  const Hydrograph* inflow = nullptr;
+  const Pond* pond = nullptr;
+  Gate* gate = nullptr;
+  const LevelTable* other_outflow = nullptr;  // m3/s against level, or none
+  double start_level = 0.0;                   // m, at the hydrograph's first row
+  double start_air = 0.0;                     // m3/m at atmospheric pressure
+  double end_time = -1.0;                     // s; below 0: the hydrograph's last row
+  AirRate air_rate;
+  std::vector<LevelEvent> events;
+  EventAction on_event;
+};
+
+struct RoutePoint {
+  double time = 0.0;           // s
+  double level = 0.0;          // m
+  double storage = 0.0;        // m3
+  double inflow = 0.0;         // m3/s
+  double outflow = 0.0;        // m3/s over the leaf
+  double other_outflow = 0.0;  // m3/s
+  double air = 0.0;            // m3/m at atmospheric pressure
+};
+
+struct Route {
+  bool finished = false;
+  std::string stop;  // why it ended early, with the time
+  std::vector<RoutePoint> points;
+  std::vector<EventHit> events;
+  RoutePoint peak;  // the highest level, located where the storage stops rising
+  int steps = 0;    // accepted steps
+  long evaluations = 0;       // right-hand sides, the stepper's and the searches'
+  double inflow_volume = 0.0;   // m3 from start to end, exact for the hydrograph
+  double outflow_volume = 0.0;  // m3, integrated with the storage
+};
+
+// REQUIRES: inflow, pond and gate set. Every value in the result is finite;
+// a value that would not be ends the route with a stop.
+Route route(const RouteInput& input, const RouteSettings& settings = RouteSettings());
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_ROUTE_H_

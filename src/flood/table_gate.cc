@@ -1,0 +1,84 @@
+#include "flood/table_gate.h"
+
+#include <cmath>
+
+#include "flood/number_cell.h"
+#include "flood/route_stop.h"
+
+namespace tqweir {
+namespace flood {
+namespace {
+
+double& value(GateState& s, SummaryId id) {
+  return s.values[static_cast<std::size_t>(summary_index(id))];
+}
+
+// Grid levels beyond this index are no level of a river.
+constexpr double kMaxIndex = 1e9;
+
+}  // namespace
+
+TableGate::TableGate(double spacing, double span, int max_knots)
+    : spacing_(spacing), span_(span), max_knots_(max_knots) {}
+
+Knot TableGate::direct(double level) {
+  // The grid's state below, when solved, is only the search's first guess.
+  const auto below = knots_.find(static_cast<long>(std::floor(level / spacing_)));
+  Knot k = solve_knot(level, below != knots_.end() ? &below->second : nullptr);
+  solves_ += k.solves;
+  return k;
+}
+
+const Knot& TableGate::knot(long index) {
+  const auto found = knots_.find(index);
+  if (found != knots_.end()) return found->second;
+  if (static_cast<int>(knots_.size()) >= max_knots_) {
+    throw RouteStop("the gate's table would hold more than " + std::to_string(max_knots_) +
+                    " levels");
+  }
+  const auto below = knots_.find(index - 1), above = knots_.find(index + 1);
+  const Knot* near = below != knots_.end() ? &below->second
+                     : above != knots_.end() ? &above->second : nullptr;
+  Knot k = solve_knot(static_cast<double>(index) * spacing_, near);
+  solves_ += k.solves;
+  return knots_.emplace(index, std::move(k)).first->second;
+}
+
+GateState TableGate::state(double level, double air) {
+  check_air(air);
+  const double at = std::floor(level / spacing_);
+  if (!(std::fabs(at) < kMaxIndex)) {
+    throw RouteStop("the level " + shown_number(level) + " m is beyond the gate's table");
+  }
+  const long index = static_cast<long>(at);
+  const Knot& lo = knot(index);
+  const Knot& hi = knot(index + 1);
+  for (const Knot* k : {&lo, &hi}) {
+    if (!k->held) {
+      throw RouteStop("no state of the gate holds at level " + shown_number(k->level) +
+                      " m: " + k->reason +
+                      (k->stop == Message::finished ? "" : ": " + message_utf8(k->stop)));
+    }
+  }
+  const double w = (level - lo.level) / (hi.level - lo.level);
+  GateState s = w < 0.5 ? lo.state : hi.state;
+  for (std::size_t i = 0; i < s.values.size(); ++i) {
+    s.values[i] = lo.state.values[i] + w * (hi.state.values[i] - lo.state.values[i]);
+  }
+  s.level = level;
+  s.theta1_deg = lo.state.theta1_deg + w * (hi.state.theta1_deg - lo.state.theta1_deg);
+  s.stopper_tension =
+      lo.state.stopper_tension + w * (hi.state.stopper_tension - lo.state.stopper_tension);
+  const double head = level - value(s, SummaryId::crest_height);
+  const double per_metre =
+      head > 0.0 ? std::pow(head, 1.5) * value(s, SummaryId::discharge_coefficient) : 0.0;
+  value(s, SummaryId::upstream_level) = level;
+  value(s, SummaryId::overflow_discharge) = per_metre;
+  s.outflow = per_metre * span_;
+  return s;
+}
+
+double TableGate::outflow(double level, double air) { return state(level, air).outflow; }
+
+}  // namespace flood
+}  // namespace tqweir

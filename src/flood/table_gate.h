@@ -1,0 +1,69 @@
+// A gate whose states are solved at levels on a grid, when the route first
+// needs them, and interpolated between: the route asks for hundreds of
+// levels per hour of flood, each solve takes milliseconds (a sealed state
+// a dozen solves), and the states change smoothly with the level.
+//
+// The discharge is the weir's law of the program, C * h^1.5 per metre with
+// h the level over the crest, on the head interpolated between the grid's
+// states: the level is exact and only the crest height is interpolated.
+// For a leaf held still the crest does not move, so the discharge is exact
+// to rounding at every level; where the leaf goes down, the error is that
+// of the crest's chord between two grid levels (docs/flood.md gives it).
+// At a grid level it is the program's overflow discharge (the summary's field 26)
+// exactly. The other results are linear between the grid levels.
+#ifndef TQWEIR_FLOOD_TABLE_GATE_H_
+#define TQWEIR_FLOOD_TABLE_GATE_H_
+
+#include <map>
+#include <string>
+
+#include "core/messages.h"
+#include "flood/gate.h"
+
+namespace tqweir {
+namespace flood {
+
+// The state solved at one level.
+struct Knot {
+  double level = 0.0;
+  bool held = false;      // a state holds at this level
+  std::string reason;     // why not, when not held, in English
+  Message stop = Message::finished;  // the solve's stop behind it, if one
+  GateState state;        // when held: the solve's results, outflow from field 26
+  int solves = 0;
+};
+
+class TableGate : public Gate {
+ public:
+  // Grid levels every `spacing` m (multiples of it); at most `max_knots`
+  // solved. `span` (m) turns the discharge per metre into the whole gate's.
+  // REQUIRES: spacing > 0 and finite.
+  TableGate(double spacing, double span, int max_knots);
+
+  double outflow(double level, double air) override;
+  GateState state(double level, double air) override;
+  int solves() const override { return solves_; }
+
+  // The state solved at `level` itself, not kept: the reference the grid
+  // is measured against. REQUIRES: level finite.
+  Knot direct(double level);
+
+ protected:
+  // The state at `level`; `near` is a solved neighbour or nullptr.
+  virtual Knot solve_knot(double level, const Knot* near) = 0;
+  // Throws RouteStop for an air the gate cannot hold.
+  virtual void check_air(double air) const = 0;
+
+ private:
+  const Knot& knot(long index);
+  double spacing_;
+  double span_;
+  int max_knots_;
+  int solves_ = 0;
+  std::map<long, Knot> knots_;
+};
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_TABLE_GATE_H_

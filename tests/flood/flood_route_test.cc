@@ -1,0 +1,201 @@
+// The routing against closed forms of a pond over a weir a (h - c)^1.5.
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "flood/route.h"
+#include "flood/steady_level.h"
+#include "flood/synthetic_weir.h"
+
+namespace tqweir {
+namespace flood {
+namespace {
+
+using tqweir_test::SyntheticWeir;
+
+constexpr double kA = 10.0;       // span 10 m times discharge coefficient 1
+constexpr double kCrest = 3.0;    // m
+constexpr double kArea = 1.0e5;   // m2
+constexpr double kHour = 3600.0;
+
+Hydrograph steady_inflow(double flow, double hours) { return {{0.0, hours * kHour}, {flow, flow}}; }
+
+RouteInput input_of(const Hydrograph* inflow, const Pond* pond, Gate* gate) {
+  RouteInput in;
+  in.inflow = inflow;
+  in.pond = pond;
+  in.gate = gate;
+  return in;
+}
+
+// A flood rising from 2 to 30 m3/s in 10 hours and back in 20.
+Hydrograph design_flood() {
+  return {{0.0, 10 * kHour, 30 * kHour, 48 * kHour}, {2.0, 30.0, 2.0, 2.0}};
+}
+
+// Storage rising faster above 4 m: the area changes at every row.
+Pond surveyed_pond() {
+  return Pond::from_curve({"storage_curve", {2, 3, 4, 5, 6, 8}, {0, 5e4, 1.5e5, 3e5, 5e5, 1e6}});
+}
+
+// A pond of constant area draining from 4 m over the weir, no inflow.
+struct DrainingPond {
+  explicit DrainingPond(double hours) : dry(steady_inflow(0.0, hours)) {
+    in = input_of(&dry, &pond, &weir);
+    in.start_level = 4.0;
+  }
+  SyntheticWeir weir{kA, kCrest};
+  Hydrograph dry;
+  Pond pond = Pond::from_area(kArea);
+  RouteInput in;
+};
+
+TEST(FloodRoute, DrainingPondFollowsItsClosedForm) {
+  // A dh/dt = -a (h - c)^1.5 gives (h - c)^-1/2 = (h0 - c)^-1/2 + a t / (2 A).
+  DrainingPond draining(24);
+  const Route r = route(draining.in);
+  ASSERT_TRUE(r.finished) << r.stop;
+  ASSERT_GT(r.points.size(), 10u);
+  for (const RoutePoint& p : r.points) {
+    const double exact = kCrest + std::pow(1.0 + kA * p.time / (2 * kArea), -2.0);
+    EXPECT_NEAR(p.level, exact, 1e-8) << "at " << p.time << " s";
+  }
+}
+
+TEST(FloodRoute, ConstantInflowEndsAtItsSteadyLevel) {
+  SyntheticWeir weir(kA, kCrest);
+  const Hydrograph flow = steady_inflow(20.0, 48);
+  const Pond pond = Pond::from_area(kArea);
+  RouteInput in = input_of(&flow, &pond, &weir);
+  in.start_level = kCrest;
+  const Route r = route(in);
+  ASSERT_TRUE(r.finished) << r.stop;
+  const double exact = kCrest + std::pow(20.0 / kA, 2.0 / 3.0);
+  // 48 h are 33 time constants A / (dQ/dh) of the pond at its steady level.
+  EXPECT_NEAR(r.points.back().level, exact, 1e-8);
+  EXPECT_NEAR(steady_level(weir, 0.0, nullptr, 20.0, 0.0), exact, 1e-8);
+  EXPECT_NEAR(steady_level(weir, 0.0, nullptr, 0.0, 0.0), kCrest, 1e-8);
+}
+
+TEST(FloodRoute, VolumeBalanceClosesOverAHydrograph) {
+  SyntheticWeir weir(kA, kCrest);
+  const Hydrograph flood = design_flood();
+  const Pond pond = surveyed_pond();
+  // A spillway from 4 m besides the weir.
+  const LevelTable spillway{"other_outflow", {2, 4, 8}, {0, 0, 40}};
+  RouteInput in = input_of(&flood, &pond, &weir);
+  in.other_outflow = &spillway;
+  in.start_level = steady_level(weir, 0.0, &spillway, 2.0, 2.0);
+  RouteSettings fine;
+  fine.output_step = 10.0;
+  const Route r = route(in, fine);
+  ASSERT_TRUE(r.finished) << r.stop;
+  ASSERT_GT(r.peak.level, 4.2);
+  // Each volume on its own: the inflow by the rows, the outflow by the
+  // trapezoid rule on 10 s points, the storage by the curve.
+  double in_volume = 0.0, out_volume = 0.0;
+  for (std::size_t k = 0; k + 1 < flood.seconds.size(); ++k) {
+    const double span = flood.seconds[k + 1] - flood.seconds[k];
+    in_volume += 0.5 * (flood.flows[k] + flood.flows[k + 1]) * span;
+  }
+  auto outflow = [&](double level) {
+    return weir.outflow(level, 0) + (level > 4 ? 10 * (level - 4) : 0.0);
+  };
+  for (std::size_t i = 0; i + 1 < r.points.size(); ++i) {
+    const RoutePoint &p = r.points[i], &q = r.points[i + 1];
+    out_volume += 0.5 * (outflow(p.level) + outflow(q.level)) * (q.time - p.time);
+  }
+  const double stored = pond.storage(r.points.back().level) - pond.storage(r.points.front().level);
+  EXPECT_NEAR(r.inflow_volume, in_volume, 1e-9 * in_volume);
+  EXPECT_NEAR(r.outflow_volume, out_volume, 1e-6 * in_volume);
+  EXPECT_NEAR(in_volume - out_volume - stored, 0.0, 1e-6 * in_volume);
+}
+
+TEST(FloodRoute, PeakIsWhereInflowMeetsOutflowAndHoldsAsTheToleranceHalves) {
+  SyntheticWeir weir(kA, kCrest);
+  const Hydrograph flood = design_flood();
+  const Pond pond = surveyed_pond();
+  RouteInput in = input_of(&flood, &pond, &weir);
+  in.start_level = steady_level(weir, 0.0, nullptr, 2.0, 2.0);
+  RouteSettings coarse, half;
+  half.relative_tolerance = coarse.relative_tolerance / 2;
+  half.absolute_tolerance = coarse.absolute_tolerance / 2;
+  const Route a = route(in, coarse), b = route(in, half);
+  ASSERT_TRUE(a.finished && b.finished);
+  EXPECT_LT(std::fabs(a.peak.level - b.peak.level), 1e-3);
+  // A level pool peaks on the falling limb, where the outflow meets the
+  // inflow; the peak's bracket of 1 ms leaves |I - O| below 1e-6 m3/s.
+  EXPECT_GT(a.peak.time, 10 * kHour);
+  EXPECT_NEAR(a.peak.inflow, a.peak.outflow, 1e-5);
+  for (const RoutePoint& p : a.points) EXPECT_LE(p.level, a.peak.level);
+}
+
+TEST(FloodRoute, EventIsLocatedToItsToleranceAndRestartsTheModel) {
+  DrainingPond draining(6);
+  RouteInput& in = draining.in;
+  in.start_air = 1.0;
+  in.events = {{"rising", 3.5, +1}, {"falling", 3.5, -1}};
+  double rate = 0.0;
+  in.air_rate = [&rate](double, double, double) { return rate; };
+  in.on_event = [&rate](const EventHit&) {
+    rate = -1e-5;  // the valve opens
+    return true;
+  };
+  RouteSettings settings;
+  settings.relative_tolerance = 1e-12;
+  settings.absolute_tolerance = 1e-9;
+  const Route r = route(in, settings);
+  ASSERT_TRUE(r.finished) << r.stop;
+  ASSERT_EQ(r.events.size(), 1u);
+  EXPECT_EQ(r.events[0].name, "falling");
+  // (h - c)^-1/2 reaches 0.5^-1/2 at t = 2 A / a (sqrt 2 - 1).
+  const double exact = 2 * kArea / kA * (std::sqrt(2.0) - 1.0);
+  EXPECT_GE(r.events[0].time, exact - 1e-5);
+  EXPECT_LE(r.events[0].time, exact + settings.event_tolerance + 1e-5);
+  EXPECT_NEAR(r.points.back().air, 1.0 - 1e-5 * (6 * kHour - r.events[0].time), 1e-9);
+}
+
+// A gate whose discharge is not a number above 3.5 m.
+class BrokenGate : public SyntheticWeir {
+ public:
+  BrokenGate() : SyntheticWeir(kA, kCrest) {}
+  double outflow(double level, double air) override {
+    if (level > 3.5) return std::numeric_limits<double>::quiet_NaN();
+    return SyntheticWeir::outflow(level, air);
+  }
+};
+
+TEST(FloodRoute, StopsWithAReasonInsteadOfAWrongValue) {
+  SyntheticWeir weir(kA, kCrest);
+  BrokenGate broken;
+  const Hydrograph flood = design_flood();
+  const Pond pond = surveyed_pond();
+  const Pond small = Pond::from_curve({"storage_curve", {2, 3, 3.2}, {0, 5e4, 6e4}});
+  struct Case {
+    Gate* gate;
+    const Pond* pond;
+    int max_steps;
+    const char* reason;
+  } cases[] = {
+      {&weir, &pond, 3, "more than 3 steps"},
+      {&weir, &small, 100000, "outside storage_curve"},
+      {&broken, &pond, 100000, "not finite"},
+  };
+  for (const Case& c : cases) {
+    RouteInput in = input_of(&flood, c.pond, c.gate);
+    in.start_level = 3.0;
+    RouteSettings settings;
+    settings.max_steps = c.max_steps;
+    const Route r = route(in, settings);
+    EXPECT_FALSE(r.finished);
+    EXPECT_NE(r.stop.find(c.reason), std::string::npos) << r.stop;
+    for (const RoutePoint& p : r.points) {
+      EXPECT_TRUE(std::isfinite(p.level) && std::isfinite(p.outflow));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace flood
+}  // namespace tqweir
