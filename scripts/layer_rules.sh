@@ -30,7 +30,7 @@ layer_below() {
     cases) echo "core input text" ;;
     search) echo "$calculation" ;;
     design) echo "$calculation text cases search" ;;
-    tools|web) echo "$calculation ${LAYERS[*]:6} tools" ;;
+    tools|web|python) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;
     *) return 1 ;;
   esac

@@ -1,0 +1,105 @@
+// One case solved in memory (driver's run_in_memory, the program's own
+// sequence), handed to Python as the files it writes and, when it
+// finished, its printed results and coordinates read back.
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include "bindings.h"
+#include "cases/base_case.h"
+#include "cases/case_files.h"
+#include "core/file_io.h"
+#include "driver/memory_run.h"
+#include "text/input_error.h"
+#include "text/run_results.h"
+
+namespace py = pybind11;
+
+namespace tqweir {
+namespace python {
+namespace {
+
+// Points as an n x 2 array of metres.
+py::array_t<double> point_array(const std::vector<text::Point>& points) {
+  py::array_t<double> array({static_cast<py::ssize_t>(points.size()), py::ssize_t{2}});
+  auto view = array.mutable_unchecked<2>();
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    view(i, 0) = points[i].x;
+    view(i, 1) = points[i].y;
+  }
+  return array;
+}
+
+// suimen.csv's rows as an n x 4 array: x, surface, depth, bed (m).
+py::array_t<double> surface_array(const std::vector<text::SurfaceRow>& rows) {
+  py::array_t<double> array({static_cast<py::ssize_t>(rows.size()), py::ssize_t{4}});
+  auto view = array.mutable_unchecked<2>();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    view(i, 0) = rows[i].x;
+    view(i, 1) = rows[i].surface;
+    view(i, 2) = rows[i].depth;
+    view(i, 3) = rows[i].bed;
+  }
+  return array;
+}
+
+// The printed results and coordinates of a finished run, read back from
+// its files as every tool reads them.
+void add_results(const CaseInput& input, const MemoryRun& run, py::dict& out) {
+  text::OutputTexts texts;
+  text::output_texts(run.files, texts);
+  // XYGate.csv shows no floor direction when the stopper's foot is at the
+  // hinge; syogen.csv gives it then.
+  texts.syogen = cases::exact_case_texts(input, "").syogen;
+  const text::RunResults results = text::parse_outputs(texts);
+  out["texts"] = py::cast(std::vector<std::string>(results.summary.text.begin(), results.summary.text.end()));
+  out["values"] = py::cast(std::vector<double>(results.summary.value.begin(), results.summary.value.end()));
+  out["unrounded"] = py::cast(std::vector<double>(run.summary.fields.begin(), run.summary.fields.end()));
+  out["leaf"] = point_array(results.leaf);
+  out["floor_point"] = point_array({results.floor_point});
+  out["stopper"] = point_array({results.stopper_anchor, results.stopper_foot});
+  out["bag"] = point_array(results.bag);
+  out["surface"] = surface_array(results.surface);
+}
+
+py::dict solve(const CaseInput& input) {
+  MemoryRun run;
+  {
+    py::gil_scoped_release unlocked;
+    run = run_in_memory(input);
+  }
+  py::dict out;
+  out["finished"] = run.exit_status == 0;
+  out["status"] = message_key(run.message);
+  out["message"] = run.text;
+  out["meaning"] = message_meaning(run.message);
+  py::dict files;
+  for (const auto& [name, bytes] : run.files) files[py::str(name)] = py::bytes(bytes);
+  out["files"] = files;
+  if (run.exit_status == 0) add_results(input, run, out);
+  return out;
+}
+
+// Writes the files into `dir` together (each whole or not at all), never
+// onto the folder's input files nor onto anything but a regular file.
+void write_files(const std::string& dir, const std::map<std::string, std::string>& files) {
+  const std::vector<std::string> inputs = cases::base_case_paths(dir);
+  FileBatch batch;
+  for (const auto& [name, bytes] : files) {
+    const std::string path = join_path(dir, name);
+    const std::string refusal = output_refusal(path, inputs);
+    if (!refusal.empty()) throw text::InputError(refusal);
+    if (!batch.add(path, bytes)) throw text::InputError("cannot write " + path);
+  }
+  std::string failed;
+  if (!batch.commit(failed)) throw text::InputError("cannot write " + failed);
+}
+
+}  // namespace
+
+void bind_run(py::module_& m) {
+  m.def("solve", &solve, "The run of one case in memory, as a dict.");
+  m.def("write_files", &write_files, "Writes files (name -> bytes) into a folder.");
+}
+
+}  // namespace python
+}  // namespace tqweir
