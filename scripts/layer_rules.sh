@@ -9,7 +9,7 @@
 #   text <- cases            tables of cases, field values, --range
 #   driver <- search         the search of one input, the sealed bag
 #   search, cases <- design  a design folder, its criteria, checks, limit states
-#   everything <- tools, web (the front ends); platform beside the layers
+#   everything <- tools, web, python (the front ends); platform beside the layers
 #
 # Sourced: defines LAYERS and layer_below.
 
