@@ -81,7 +81,7 @@ def test_sweep_frame_is_the_sweep_table(tmp_path):
     alike, and does not depend on the number of threads."""
     out = tmp_path / "sweep.csv"
     subprocess.run([os.path.join(BUILD, "tqweir-sweep"), STANDARD, "--range", "overflow_mode=1:3:1",
-                    "--range", "upstream_level=0:20:2.5", "-j", "2", "-o", str(out)],
+                    "--range", "upstream_level=0:20:1.75", "-j", "2", "-o", str(out)],
                    check=True, capture_output=True)
     rows = read_result_csv(out)
     table = {"overflow_mode": [int(r[1]) for r in rows[1:]],
@@ -112,8 +112,9 @@ def test_report_and_seek_answer_as_the_commands(tmp_path):
     assert html.encode("utf-8") == out.read_bytes()
 
     printed = subprocess.run([os.path.join(BUILD, "tqweir-seek"), STANDARD, "--vary",
-                              "upstream_level=1:3", "--until", "bag_tension_kn_per_m=74"],
+                              "upstream_level=1:20", "--until", "bag_tension_kn_per_m=74"],
                              check=True, capture_output=True, text=True).stdout
-    answer = tqweir.seek(STANDARD, ("upstream_level", 1, 3), ("bag_tension_kn_per_m", 74))
+    answer = tqweir.seek(STANDARD, ("upstream_level", 1, 20), ("bag_tension_kn_per_m", 74))
+    assert len(answer["edges"]) > 1  # a crossing and the boundary where the runs stop
     assert f"value found: upstream_level = {answer['value']!r}\n" in printed
     assert f"bag_tension_kn_per_m {answer['printed']} as printed" in printed
