@@ -46,6 +46,14 @@ def test_stored_case_bytes(name):
         assert len(run.bag) == run.files["XYBalloon.csv"].count(b"\n")
 
 
+def test_case_from_values_is_the_folders_case(tmp_path):
+    base = tqweir.Case.from_folder(STANDARD)
+    run = tqweir.solve(tqweir.Case(base.points, **base.fields()))
+    assert run.files == tqweir.solve(base).files
+    run.write(tmp_path)
+    assert {p.name: p.read_bytes() for p in tmp_path.iterdir()} == run.files
+
+
 def test_changed_copy_that_stops_is_a_run():
     base = tqweir.Case.from_folder(STANDARD)
     run = tqweir.solve(base.with_(upstream_level=30.0))
