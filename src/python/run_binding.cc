@@ -42,41 +42,64 @@ py::array_t<double> surface_array(const std::vector<text::SurfaceRow>& rows) {
   return array;
 }
 
-// The printed results and coordinates of a finished run, read back from
-// its files as every tool reads them.
-void add_results(const CaseInput& input, const MemoryRun& run, py::dict& out) {
-  text::OutputTexts texts;
-  text::output_texts(run.files, texts);
-  // XYGate.csv shows no floor direction when the stopper's foot is at the
-  // hinge; syogen.csv gives it then.
-  texts.syogen = cases::exact_case_texts(input, "").syogen;
-  const text::RunResults results = text::parse_outputs(texts);
-  out["texts"] = py::cast(std::vector<std::string>(results.summary.text.begin(), results.summary.text.end()));
-  out["values"] = py::cast(std::vector<double>(results.summary.value.begin(), results.summary.value.end()));
-  out["unrounded"] = py::cast(std::vector<double>(run.summary.fields.begin(), run.summary.fields.end()));
-  out["leaf"] = point_array(results.leaf);
-  out["floor_point"] = point_array({results.floor_point});
-  out["stopper"] = point_array({results.stopper_anchor, results.stopper_foot});
-  out["bag"] = point_array(results.bag);
-  out["surface"] = surface_array(results.surface);
-}
-
-py::dict solve(const CaseInput& input) {
+// A run as solved: what it ended with at once, its files and its results
+// read back only when asked for, so that a solve whose caller wants one
+// number costs the run and no more.
+struct SolvedRun {
+  CaseInput input;
   MemoryRun run;
-  {
-    py::gil_scoped_release unlocked;
-    run = run_in_memory(input);
+
+  py::tuple outcome() const {
+    return py::make_tuple(run.exit_status == 0, message_key(run.message), run.text,
+                          message_meaning(run.message));
   }
-  py::dict out;
-  out["finished"] = run.exit_status == 0;
-  out["status"] = message_key(run.message);
-  out["message"] = run.text;
-  out["meaning"] = message_meaning(run.message);
-  py::dict files;
-  for (const auto& [name, bytes] : run.files) files[py::str(name)] = py::bytes(bytes);
-  out["files"] = files;
-  if (run.exit_status == 0) add_results(input, run, out);
-  return out;
+
+  py::dict files() const {
+    py::dict files;
+    for (const auto& [name, bytes] : run.files) files[py::str(name)] = py::bytes(bytes);
+    return files;
+  }
+
+  // The summary of a finished run as printed, read back as every tool
+  // reads it, and its values before printing.
+  py::dict summary() const {
+    require_finished();
+    const text::PrintedSummary printed = text::read_printed_summary(run.file("TQSpec.csv"));
+    py::dict out;
+    out["texts"] = std::vector<std::string>(printed.text.begin(), printed.text.end());
+    out["values"] = std::vector<double>(printed.value.begin(), printed.value.end());
+    out["unrounded"] = std::vector<double>(run.summary.fields.begin(), run.summary.fields.end());
+    return out;
+  }
+
+  // The coordinates of a finished run, read back from its files.
+  py::dict shapes() const {
+    require_finished();
+    text::OutputTexts texts;
+    text::output_texts(run.files, texts);
+    // XYGate.csv shows no floor direction when the stopper's foot is at the
+    // hinge; syogen.csv gives it then.
+    texts.syogen = cases::exact_case_texts(input, "").syogen;
+    const text::RunResults results = text::parse_outputs(texts);
+    py::dict out;
+    out["leaf"] = point_array(results.leaf);
+    out["floor_point"] = point_array({results.floor_point});
+    out["stopper"] = point_array({results.stopper_anchor, results.stopper_foot});
+    out["bag"] = point_array(results.bag);
+    out["surface"] = surface_array(results.surface);
+    return out;
+  }
+
+  void require_finished() const {
+    if (run.exit_status != 0) throw text::RunFilesError("the run stopped: " + message_meaning(run.message));
+  }
+};
+
+SolvedRun solve(const CaseInput& input) {
+  SolvedRun solved{input, {}};
+  py::gil_scoped_release unlocked;
+  solved.run = run_in_memory(input);
+  return solved;
 }
 
 // Writes the files into `dir` together (each whole or not at all), never
@@ -97,7 +120,12 @@ void write_files(const std::string& dir, const std::map<std::string, std::string
 }  // namespace
 
 void bind_run(py::module_& m) {
-  m.def("solve", &solve, "The run of one case in memory, as a dict.");
+  py::class_<SolvedRun>(m, "SolvedRun")
+      .def("outcome", &SolvedRun::outcome, "finished, status key, message (UTF-8), meaning (English)")
+      .def("files", &SolvedRun::files, "every file written, by name, as bytes")
+      .def("summary", &SolvedRun::summary, "a finished run's summary: texts, values, unrounded")
+      .def("shapes", &SolvedRun::shapes, "a finished run's coordinates as arrays (m)");
+  m.def("solve", &solve, "The run of one case in memory.");
   m.def("write_files", &write_files, "Writes files (name -> bytes) into a folder.");
 }
 

@@ -10,7 +10,7 @@ class Run:
     """The outcome of ``tqweir.solve``: what tqweir leaves in a folder for the case.
 
     finished   True when the run ended normally (exit status 0)
-    status     "ok" or the kind of stop ("bisection_no_sign_change", ...)
+    status     "ok" or the kind of stop ("no_solution_above", ...)
     message    error.csv's message line in UTF-8; ``meaning`` in English
     files      every file written, by name, as bytes (error.csv in CP932, CR LF)
     results    the 27 summary fields by name, each the number its printed text
@@ -20,29 +20,47 @@ class Run:
     stopper    XYStopper.csv: anchor on the leaf and foot on the floor, 2 x 2 (m)
     bag        XYBalloon.csv's outline, closed, n x 2 (m)
     surface    suimen.csv: x, surface elevation, depth, leaf elevation, n x 4 (m)
+    floor_point  XYGate.csv's first row, a point of the floor line (m)
 
-    A run that stops is a Run with its message; it has no results or arrays
-    (they are empty, and ``run[name]`` raises KeyError).
+    A run that stops is a Run with its message; it has no results (empty
+    dicts, arrays None, and ``run[name]`` raises KeyError). Files and
+    results are read back from the run when first asked for.
     """
 
-    __slots__ = ("finished", "status", "message", "meaning", "files", "results", "texts",
-                 "unrounded", "leaf", "stopper", "bag", "surface", "floor_point")
+    __slots__ = ("_solved", "finished", "status", "message", "meaning", "_files", "_results")
 
-    def __init__(self, raw):
-        self.finished = raw["finished"]
-        self.status = raw["status"]
-        self.message = raw["message"]
-        self.meaning = raw["meaning"]
-        self.files = raw["files"]
-        if self.finished:
-            self.texts = dict(zip(_RESULT_NAMES, raw["texts"]))
-            self.results = dict(zip(_RESULT_NAMES, raw["values"]))
-            self.unrounded = dict(zip(_RESULT_NAMES, raw["unrounded"]))
-            self.leaf, self.stopper, self.bag = raw["leaf"], raw["stopper"], raw["bag"]
-            self.surface, self.floor_point = raw["surface"], raw["floor_point"][0]
-        else:
-            self.texts, self.results, self.unrounded = {}, {}, {}
-            self.leaf = self.stopper = self.bag = self.surface = self.floor_point = None
+    def __init__(self, solved):
+        self._solved = solved
+        self.finished, self.status, self.message, self.meaning = solved.outcome()
+        self._files = None
+        self._results = None
+
+    @property
+    def files(self):
+        if self._files is None:
+            self._files = self._solved.files()
+        return self._files
+
+    def _read(self, key):
+        if not self.finished:
+            return {} if key in ("texts", "values", "unrounded") else None
+        if self._results is None:
+            self._results = {name: dict(zip(_RESULT_NAMES, values))
+                             for name, values in self._solved.summary().items()}
+        if key not in self._results:
+            shapes = self._solved.shapes()
+            shapes["floor_point"] = shapes["floor_point"][0]
+            self._results.update(shapes)
+        return self._results[key]
+
+    texts = property(lambda self: self._read("texts"), doc="the 27 results as printed, by name")
+    results = property(lambda self: self._read("values"), doc="the 27 results as floats, by name")
+    unrounded = property(lambda self: self._read("unrounded"), doc="the 27 results before printing")
+    leaf = property(lambda self: self._read("leaf"))
+    stopper = property(lambda self: self._read("stopper"))
+    bag = property(lambda self: self._read("bag"))
+    surface = property(lambda self: self._read("surface"))
+    floor_point = property(lambda self: self._read("floor_point"))
 
     def __getitem__(self, name):
         """Summary field ``name`` as printed, as a float."""
