@@ -102,19 +102,29 @@ SolvedRun solve(const CaseInput& input) {
   return solved;
 }
 
-// Writes the files into `dir` together (each whole or not at all), never
-// onto the folder's input files nor onto anything but a regular file.
+// An OSError for Python: the file system refused, not the input.
+[[noreturn]] void os_error(const std::string& what) {
+  PyErr_SetString(PyExc_OSError, what.c_str());
+  throw py::error_already_set();
+}
+
+// Writes a run's files into `dir` together (each whole or not at all),
+// never onto the folder's input files nor onto anything but a regular file;
+// only the names a run writes are taken, so no name leads out of `dir`.
 void write_files(const std::string& dir, const std::map<std::string, std::string>& files) {
   const std::vector<std::string> inputs = cases::base_case_paths(dir);
   FileBatch batch;
   for (const auto& [name, bytes] : files) {
+    bool output = name == "error.csv";
+    for (const text::OutputFile& file : text::kOutputFiles) output = output || name == file.name;
+    if (!output) throw text::InputError("'" + name + "' is not a file a run writes");
     const std::string path = join_path(dir, name);
     const std::string refusal = output_refusal(path, inputs);
     if (!refusal.empty()) throw text::InputError(refusal);
-    if (!batch.add(path, bytes)) throw text::InputError("cannot write " + path);
+    if (!batch.add(path, bytes)) os_error("cannot write " + path);
   }
   std::string failed;
-  if (!batch.commit(failed)) throw text::InputError("cannot write " + failed);
+  if (!batch.commit(failed)) os_error("cannot write " + failed);
 }
 
 }  // namespace

@@ -69,8 +69,9 @@ class Run:
         return self.results[name]
 
     def write(self, folder):
-        """Writes the run's files into ``folder``, together and each whole, never
-        onto the folder's input files or anything but a regular file."""
+        """Writes the run's files into ``folder``, together and each whole. Raises
+        InputError for a target that is one of the folder's input files (also
+        through a link) or not a regular file, OSError when writing fails."""
         _tqweir.write_files(str(folder), self.files)
 
     def __repr__(self):
