@@ -27,7 +27,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 STANDARD = os.path.join(ROOT, "examples", "standard")
-SPEC = "upstream_level=0:3.4965:0.0035"  # 1,000 cases, as bench/sweep_bench.sh
+RANGE = "upstream_level=0:3.4965:0.0035"  # 1,000 cases, as bench/sweep_bench.sh
 
 
 def cpp_medians(build, work):
@@ -62,7 +62,7 @@ def wall(run):
 
 
 def range_texts():
-    field, rest = SPEC.split("=")
+    field, rest = RANGE.split("=")
     lo, hi, step = (float(t) for t in rest.split(":"))
     count = round((hi - lo) / step) + 1
     return field, [f"{lo + i * step:.4f}".rstrip("0").rstrip(".") for i in range(count)]
@@ -88,7 +88,7 @@ def main():
                 keep(name, ms)
             keep("python", python_solve_ms(tqweir, case))
             for threads in (1, 2):
-                command = [os.path.join(args.build, "tqweir-sweep"), STANDARD, "--range", SPEC,
+                command = [os.path.join(args.build, "tqweir-sweep"), STANDARD, "--range", RANGE,
                            "-j", str(threads), "-o", out]
                 keep(("cli", threads), wall(lambda: subprocess.run(command, check=True, capture_output=True))[0])
                 seconds, frame = wall(lambda: tqweir.sweep(case, {field: texts}, threads=threads))
@@ -102,7 +102,7 @@ def main():
     print(f"  C++ solve alone {solve:.3f} ms; C++ run in memory (solve and files) {memory:.3f} ms")
     print(f"  Python tqweir.solve + a result {py:.3f} ms: {100 * (py / solve - 1):+.1f} % against the "
           f"solve, {100 * (py / memory - 1):+.1f} % against the run in memory")
-    print(f"sweep of {len(texts)} cases ({SPEC}), best of {args.rounds} runs, wall s")
+    print(f"sweep of {len(texts)} cases ({RANGE}), best of {args.rounds} runs, wall s")
     print(f"{'threads':>7} {'tqweir-sweep':>12} {'tqweir.sweep':>12} {'difference':>10}")
     for threads in (1, 2):
         cli, mod = best[("cli", threads)], best[("module", threads)]
