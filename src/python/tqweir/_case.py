@@ -5,6 +5,8 @@ import pandas as pd
 
 from . import _tqweir
 
+InputError = _tqweir.InputError
+
 FIELDS = pd.DataFrame(
     _tqweir.input_field_table(),
     columns=["name", "file", "position", "unit", "meaning", "integer"],
@@ -84,5 +86,3 @@ class Case:
         shown = ", ".join(f"{name}={self[name]!r}" for name in ("overflow_mode", "upstream_level", "theta1_deg"))
         return f"Case({shown}, ... {len(self._input.points)} points)"
 
-
-InputError = _tqweir.InputError

@@ -6,7 +6,6 @@ import math
 
 import pandas as pd
 
-from ._case import RESULTS
 
 _TEXT_COLUMNS = {"status", "message", "regime"}
 _INTEGER_COLUMNS = {"case", "in_overflow_mode"}
@@ -35,7 +34,3 @@ def result_frame(table_bytes):
     frame = pd.DataFrame({name: _column(name, list(cells)) for name, cells in zip(header, columns)})
     return frame.set_index("case")
 
-
-def summary_columns():
-    """The sweep's 27 result columns, in file order."""
-    return list(RESULTS["column"])
