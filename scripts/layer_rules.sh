@@ -10,7 +10,7 @@
 #   driver <- search         the search of one input, the sealed bag
 #   search, cases <- design  a design folder, its criteria, checks, limit states
 #   search, cases <- flood   the pond's level through a flood over the gate
-#   everything <- tools, web (the front ends); platform beside the layers
+#   everything <- tools, web, python (the front ends); platform beside the layers
 #
 # Sourced: defines LAYERS and layer_below.
 
@@ -32,7 +32,7 @@ layer_below() {
     search) echo "$calculation" ;;
     design) echo "$calculation text cases search" ;;
     flood) echo "$calculation text cases search" ;;
-    tools|web) echo "$calculation ${LAYERS[*]:6} tools" ;;
+    tools|web|python) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;
     *) return 1 ;;
   esac

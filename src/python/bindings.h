@@ -1,0 +1,34 @@
+// The parts of the compiled module _tqweir, each bound by a file of its
+// own; module.cc puts them together. The Python package tqweir wraps them
+// (tables as pandas DataFrames, arrays as numpy arrays).
+#ifndef TQWEIR_PYTHON_BINDINGS_H_
+#define TQWEIR_PYTHON_BINDINGS_H_
+
+#include <string>
+
+#include <pybind11/pybind11.h>
+
+#include "core/input_fields.h"
+
+namespace tqweir {
+namespace python {
+
+// CaseInput as a class with fields by name, the folder reader, the tables
+// of input and summary fields.
+void bind_case(pybind11::module_& m);
+// solve: one case in memory, its files, results and coordinates.
+void bind_run(pybind11::module_& m);
+// sweep_table: the sweep's result table of a table of cases.
+void bind_sweep(pybind11::module_& m);
+// Design: a design folder, its checks, limit states and report.
+void bind_design(pybind11::module_& m);
+// seek_search and sealed_table: tqweir-seek's searches.
+void bind_seek(pybind11::module_& m);
+
+// The input field `name`; text::InputError naming the choices otherwise.
+const InputField& named_field(const std::string& name);
+
+}  // namespace python
+}  // namespace tqweir
+
+#endif  // TQWEIR_PYTHON_BINDINGS_H_

@@ -1,0 +1,170 @@
+// A design folder from Python: the folder read as tqweir-report reads it,
+// its cases run once, the checks, the limit states and the report itself
+// from the report's and the design layer's own code.
+#include <memory>
+
+#include <pybind11/stl.h>
+
+#include "bindings.h"
+#include "design/design.h"
+#include "design/design_checks.h"
+#include "design/limit_states.h"
+#include "text/input_error.h"
+#include "tools/report/report_date.h"
+#include "tools/report/report_document.h"
+
+#ifndef TQWEIR_VERSION
+#define TQWEIR_VERSION "unknown"
+#endif
+
+namespace py = pybind11;
+
+namespace tqweir {
+namespace python {
+namespace {
+
+// The design and, once asked for, the runs of its cases.
+struct DesignRuns {
+  design::Design design;
+  std::vector<report::CaseRun> runs;
+  bool ran = false;
+
+  const std::vector<report::CaseRun>& case_runs() {
+    if (!ran) {
+      py::gil_scoped_release unlocked;
+      runs = report::run_design(design);
+      ran = true;
+    }
+    return runs;
+  }
+};
+
+std::shared_ptr<DesignRuns> read(const std::string& dir, const std::vector<std::string>& ranges) {
+  auto held = std::make_shared<DesignRuns>();
+  held->design = design::read_design(dir, ranges);
+  return held;
+}
+
+py::list case_names(const DesignRuns& held) {
+  py::list names;
+  for (const design::LoadCase& c : held.design.cases) names.append(c.name);
+  return names;
+}
+
+// One row per given criterion and case: the check of the printed result,
+// NaN for a case that stopped; `governing` marks each criterion's case.
+py::list checks(DesignRuns& held) {
+  const std::vector<report::CaseRun>& runs = held.case_runs();
+  py::list rows;
+  for (const design::Criterion& criterion : design::make_criteria(held.design.criteria)) {
+    if (!criterion.given) continue;
+    const int governing = design::governing_case(runs, criterion);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+      py::dict row;
+      row["case"] = held.design.cases[i].name;
+      row["criterion"] = criterion.key;
+      row["name"] = criterion.name_en;
+      row["unit"] = criterion.unit;
+      row["limit"] = criterion.limit;
+      row["limit_text"] = criterion.limit_text;
+      row["finished"] = runs[i].converged;
+      if (runs[i].converged) {
+        const design::Check check = design::check_case(runs[i], criterion);
+        row["value_text"] = check.value_text;
+        row["value"] = check.value;
+        row["ratio"] = check.ratio;
+        row["ok"] = check.ok;
+      }
+      row["governing"] = static_cast<int>(i) == governing;
+      rows.append(row);
+    }
+  }
+  return rows;
+}
+
+py::dict check_limit(const design::CheckLimit& limit) {
+  py::dict row;
+  row["found"] = limit.found;
+  row["rising"] = limit.rising;
+  row["above_at_lo"] = limit.above_at_lo;
+  row["value"] = limit.value;
+  row["lo"] = limit.lo;
+  row["hi"] = limit.hi;
+  row["ratio_text"] = limit.ratio_text;
+  row["crossings"] = limit.crossings;
+  row["any_finished"] = limit.any_finished;
+  return row;
+}
+
+py::dict stop_limit(const design::StopLimit& stop) {
+  py::dict row;
+  row["found"] = stop.found;
+  row["begins"] = stop.begins;
+  row["value"] = stop.value;
+  row["beyond"] = stop.beyond;
+  row["status"] = message_key(stop.message);
+  row["message"] = message_utf8(stop.message);
+  row["whole_range"] = stop.whole_range;
+  return row;
+}
+
+// The limit states of every case over criteria.csv's limit_variable and
+// limit_range; `threads` 0 uses every core.
+py::dict limit_states(const DesignRuns& held, int threads) {
+  const design::SearchRows& search = held.design.criteria.search;
+  if (search.limit_field == nullptr) {
+    throw text::InputError("criteria.csv gives no limit_variable and limit_range to search over");
+  }
+  const std::vector<design::Criterion> criteria = design::make_criteria(held.design.criteria);
+  design::LimitSettings settings;
+  settings.threads = threads;
+  std::vector<design::CaseLimits> limits;
+  {
+    py::gil_scoped_release unlocked;
+    limits = design::find_limits(held.design, criteria, settings);
+  }
+  py::list cases;
+  for (std::size_t i = 0; i < limits.size(); ++i) {
+    py::dict c;
+    c["case"] = held.design.cases[i].name;
+    py::dict checks;
+    for (std::size_t k = 0; k < criteria.size(); ++k) {
+      if (criteria[k].given) checks[criteria[k].key] = check_limit(limits[i].checks[k]);
+    }
+    c["checks"] = checks;
+    c["stop"] = stop_limit(limits[i].stop);
+    c["governing_found"] = limits[i].governing_found;
+    c["governing"] = limits[i].governing;
+    c["governing_by"] = limits[i].governing_check < 0 ? std::string("stop")
+                                                      : criteria[limits[i].governing_check].key;
+    c["solves"] = limits[i].solves;
+    cases.append(c);
+  }
+  py::dict out;
+  out["variable"] = search.limit_field->name;
+  out["lo"] = search.limit_lo;
+  out["hi"] = search.limit_hi;
+  out["cases"] = cases;
+  return out;
+}
+
+std::string report(DesignRuns& held) {
+  const std::vector<report::CaseRun>& runs = held.case_runs();
+  py::gil_scoped_release unlocked;
+  return report::report_html(held.design, runs, {report::report_today(), TQWEIR_VERSION});
+}
+
+}  // namespace
+
+void bind_design(py::module_& m) {
+  py::class_<DesignRuns, std::shared_ptr<DesignRuns>>(m, "DesignRuns")
+      .def_static("read", &read, py::arg("dir"), py::arg("ranges"))
+      .def_property_readonly("case_names", &case_names)
+      .def_property_readonly("note", [](const DesignRuns& d) { return d.design.note; })
+      .def("checks", &checks)
+      .def("limit_states", &limit_states, py::arg("threads"))
+      .def("report", &report);
+}
+
+}  // namespace python
+}  // namespace tqweir

@@ -1,0 +1,143 @@
+// One case solved in memory (driver's run_in_memory, the program's own
+// sequence), handed to Python as the files it writes and, when it
+// finished, its printed results and coordinates read back.
+#include <pybind11/numpy.h>
+#include <pybind11/stl.h>
+
+#include "bindings.h"
+#include "cases/base_case.h"
+#include "cases/case_files.h"
+#include "core/file_io.h"
+#include "driver/memory_run.h"
+#include "text/input_error.h"
+#include "text/run_results.h"
+
+namespace py = pybind11;
+
+namespace tqweir {
+namespace python {
+namespace {
+
+// Points as an n x 2 array of metres.
+py::array_t<double> point_array(const std::vector<text::Point>& points) {
+  py::array_t<double> array({static_cast<py::ssize_t>(points.size()), py::ssize_t{2}});
+  auto view = array.mutable_unchecked<2>();
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    view(i, 0) = points[i].x;
+    view(i, 1) = points[i].y;
+  }
+  return array;
+}
+
+// suimen.csv's rows as an n x 4 array: x, surface, depth, bed (m).
+py::array_t<double> surface_array(const std::vector<text::SurfaceRow>& rows) {
+  py::array_t<double> array({static_cast<py::ssize_t>(rows.size()), py::ssize_t{4}});
+  auto view = array.mutable_unchecked<2>();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    view(i, 0) = rows[i].x;
+    view(i, 1) = rows[i].surface;
+    view(i, 2) = rows[i].depth;
+    view(i, 3) = rows[i].bed;
+  }
+  return array;
+}
+
+// A run as solved: what it ended with at once, its files and its results
+// read back only when asked for, so that a solve whose caller wants one
+// number costs the run and no more.
+struct SolvedRun {
+  CaseInput input;
+  MemoryRun run;
+
+  py::tuple outcome() const {
+    return py::make_tuple(run.exit_status == 0, message_key(run.message), run.text,
+                          message_meaning(run.message));
+  }
+
+  py::dict files() const {
+    py::dict files;
+    for (const auto& [name, bytes] : run.files) files[py::str(name)] = py::bytes(bytes);
+    return files;
+  }
+
+  // The summary of a finished run as printed, read back as every tool
+  // reads it, and its values before printing.
+  py::dict summary() const {
+    require_finished();
+    const text::PrintedSummary printed = text::read_printed_summary(run.file("TQSpec.csv"));
+    py::dict out;
+    out["texts"] = std::vector<std::string>(printed.text.begin(), printed.text.end());
+    out["values"] = std::vector<double>(printed.value.begin(), printed.value.end());
+    out["unrounded"] = std::vector<double>(run.summary.fields.begin(), run.summary.fields.end());
+    return out;
+  }
+
+  // The coordinates of a finished run, read back from its files.
+  py::dict shapes() const {
+    require_finished();
+    text::OutputTexts texts;
+    text::output_texts(run.files, texts);
+    // XYGate.csv shows no floor direction when the stopper's foot is at the
+    // hinge; syogen.csv gives it then.
+    texts.syogen = cases::exact_case_texts(input, "").syogen;
+    const text::RunResults results = text::parse_outputs(texts);
+    py::dict out;
+    out["leaf"] = point_array(results.leaf);
+    out["floor_point"] = point_array({results.floor_point});
+    out["stopper"] = point_array({results.stopper_anchor, results.stopper_foot});
+    out["bag"] = point_array(results.bag);
+    out["surface"] = surface_array(results.surface);
+    return out;
+  }
+
+  void require_finished() const {
+    if (run.exit_status != 0) throw text::RunFilesError("the run stopped: " + message_meaning(run.message));
+  }
+};
+
+SolvedRun solve(const CaseInput& input) {
+  SolvedRun solved{input, {}};
+  py::gil_scoped_release unlocked;
+  solved.run = run_in_memory(input);
+  return solved;
+}
+
+// An OSError for Python: the file system refused, not the input.
+[[noreturn]] void os_error(const std::string& what) {
+  PyErr_SetString(PyExc_OSError, what.c_str());
+  throw py::error_already_set();
+}
+
+// Writes a run's files into `dir` together (each whole or not at all),
+// never onto the folder's input files nor onto anything but a regular file;
+// only the names a run writes are taken, so no name leads out of `dir`.
+void write_files(const std::string& dir, const std::map<std::string, std::string>& files) {
+  const std::vector<std::string> inputs = cases::base_case_paths(dir);
+  FileBatch batch;
+  for (const auto& [name, bytes] : files) {
+    bool output = name == "error.csv";
+    for (const text::OutputFile& file : text::kOutputFiles) output = output || name == file.name;
+    if (!output) throw text::InputError("'" + name + "' is not a file a run writes");
+    const std::string path = join_path(dir, name);
+    const std::string refusal = output_refusal(path, inputs);
+    if (!refusal.empty()) throw text::InputError(refusal);
+    if (!batch.add(path, bytes)) os_error("cannot write " + path);
+  }
+  std::string failed;
+  if (!batch.commit(failed)) os_error("cannot write " + failed);
+}
+
+}  // namespace
+
+void bind_run(py::module_& m) {
+  py::class_<SolvedRun>(m, "SolvedRun")
+      .def("outcome", &SolvedRun::outcome, "finished, status key, message (UTF-8), meaning (English)")
+      .def("files", &SolvedRun::files, "every file written, by name, as bytes")
+      .def("summary", &SolvedRun::summary, "a finished run's summary: texts, values, unrounded")
+      .def("shapes", &SolvedRun::shapes, "a finished run's coordinates as arrays (m)");
+  m.def("solve", &solve, "The run of one case in memory.");
+  m.def("write_files", &write_files, "Writes files (name -> bytes) into a folder.");
+}
+
+}  // namespace python
+}  // namespace tqweir

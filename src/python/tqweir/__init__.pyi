@@ -1,0 +1,88 @@
+# Type stubs of the tqweir package, for editors and type checkers.
+from os import PathLike
+from typing import Any, Iterable, Mapping, Sequence, overload
+
+import numpy as np
+import numpy.typing as npt
+import pandas as pd
+
+__version__: str
+
+class InputError(ValueError):
+    """Bad input: a folder, table or value that does not read; says where."""
+
+class RunFilesError(RuntimeError):
+    """A run's files that do not read back."""
+
+FIELDS: pd.DataFrame
+"""The 21 input fields by name: file, position, unit, meaning, integer."""
+RESULTS: pd.DataFrame
+"""The 27 summary fields by name: sweep column, unit, printf format, label."""
+
+_Path = str | PathLike[str]
+_Points = npt.ArrayLike
+
+class Case:
+    overflow_mode: float
+    upstream_level: float        # m
+    hd_nd: float                 # downstream depth in bag heights
+    layer_level: float           # m
+    air_temperature: float       # degree Celsius
+    theta1_deg: float            # degree
+    tip_moment: float            # kN m/m
+    perimeter: float             # m
+    stopper_tension: float       # kN
+    reserved_1: float
+    span: float                  # m
+    reserved_3: float
+    leaf_weight: float           # N/m
+    leaf_weight_arm: float       # m
+    stopper_multiplier: float
+    anchor_distance: float       # m
+    base_distance: float         # m
+    theta2_deg: float            # degree
+    discharge_coefficient: float
+    water_unit_weight: float     # N/m^3
+    layer_unit_weight: float     # N/m^3
+    def __init__(self, points: _Points, **fields: float) -> None: ...
+    @classmethod
+    def from_folder(cls, path: _Path) -> Case: ...
+    def with_(self, points: _Points | None = None, **changes: float) -> Case: ...
+    def __getitem__(self, name: str) -> float: ...
+    @property
+    def points(self) -> npt.NDArray[np.float64]: ...
+    def fields(self) -> dict[str, float]: ...
+
+class Run:
+    finished: bool
+    status: str
+    message: str
+    meaning: str
+    files: dict[str, bytes]
+    results: dict[str, float]
+    texts: dict[str, str]
+    unrounded: dict[str, float]
+    leaf: npt.NDArray[np.float64] | None
+    stopper: npt.NDArray[np.float64] | None
+    bag: npt.NDArray[np.float64] | None
+    surface: npt.NDArray[np.float64] | None
+    floor_point: npt.NDArray[np.float64] | None
+    def __getitem__(self, name: str) -> float: ...
+    def write(self, folder: _Path) -> None: ...
+
+def solve(case: Case) -> Run: ...
+def sweep(base: Case, table: pd.DataFrame | Mapping[str, Sequence[float] | npt.ArrayLike],
+          threads: int | None = None) -> pd.DataFrame: ...
+
+class Design:
+    @classmethod
+    def from_folder(cls, path: _Path, ranges: Iterable[str] = ()) -> Design: ...
+    @property
+    def cases(self) -> list[str]: ...
+    def checks(self) -> pd.DataFrame: ...
+    def limit_states(self, threads: int | None = None) -> pd.DataFrame: ...
+    def report(self) -> str: ...
+
+def seek(folder: _Path, vary: str | tuple[str, float, float], until: str | tuple[str, float],
+         case: str | None = None, pick: int = 1, tol: float = 0.0, scan: int = 8) -> dict[str, Any]: ...
+def sealed(folder: _Path, loads: str) -> pd.DataFrame: ...

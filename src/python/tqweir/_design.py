@@ -1,0 +1,139 @@
+"""A design folder (its checks, limit states and report) and tqweir-seek."""
+
+import os
+import tempfile
+
+import pandas as pd
+
+from . import _tqweir
+from ._tables import result_frame
+
+
+class Design:
+    """A design as tqweir-report reads its folder: the base case, loadcases.csv
+    (or ``ranges``, "NAME=FROM:TO:STEP" each) and criteria.csv. The cases
+    are solved once, when first needed."""
+
+    __slots__ = ("_runs",)
+
+    def __init__(self, runs):
+        self._runs = runs
+
+    @classmethod
+    def from_folder(cls, path, ranges=()):
+        """Reads the design in ``path``; raises InputError naming the file, line
+        and column of what is wrong."""
+        return cls(_tqweir.DesignRuns.read(str(path), list(ranges)))
+
+    @property
+    def cases(self):
+        """The load cases' names."""
+        return list(self._runs.case_names)
+
+    def checks(self):
+        """The design checks: one row per criterion given and load case, with the
+        printed result (``value_text``, in ``unit``), its magnitude, the limit,
+        the ratio (nine decimals) and ``ok``; NaN for a case that stopped;
+        ``governing`` marks each criterion's largest ratio."""
+        return pd.DataFrame(self._runs.checks())
+
+    def limit_states(self, threads=None):
+        """Where each check's ratio reaches 1, and where the runs begin to stop,
+        over criteria.csv's limit_variable and limit_range: one row per load
+        case and limit ("membrane", ..., "stop"), ``value`` in the variable's
+        unit, NaN when none lies in the range."""
+        found = self._runs.limit_states(0 if threads is None else int(threads))
+        rows = []
+        for case in found["cases"]:
+            limits = dict(case["checks"], stop=case["stop"])
+            for key, limit in limits.items():
+                rows.append({
+                    "case": case["case"], "limit": key, "variable": found["variable"],
+                    "found": limit["found"],
+                    "value": limit["value"] if limit["found"] else float("nan"),
+                    "ratio_text": limit.get("ratio_text", ""),
+                    "message": limit.get("message", "") if limit["found"] else "",
+                    "governing": case["governing_found"] and case["governing_by"] == key,
+                })
+        return pd.DataFrame(rows)
+
+    def report(self):
+        """tqweir-report's HTML page of the design (its date SOURCE_DATE_EPOCH's
+        day when that is set, as the command takes it)."""
+        return self._runs.report()
+
+
+def _range_text(vary):
+    if isinstance(vary, str):
+        return vary
+    field, lo, hi = vary
+    return f"{field}={float(lo)!r}:{float(hi)!r}"
+
+
+def _until_text(until):
+    if isinstance(until, str):
+        return until
+    result, value = until
+    return f"{result}={float(value)!r}"
+
+
+def seek(folder, vary, until, case=None, pick=1, tol=0.0, scan=8):
+    """tqweir-seek: the value of one input where a result reaches a target, a
+    design check its limit, or the runs begin to stop.
+
+    vary    "FIELD=LO:HI" or (field, lo, hi), a real input field and its range
+    until   "RESULT=VALUE" or (result column, value), e.g. ("bag_tension_kn_per_m", 30);
+            a criterion ("membrane_strength", ...) of the design's criteria.csv;
+            or "stop"
+    case    the load case of loadcases.csv for a criterion
+    pick    the pick-th edge from LO; tol: stop narrowing at this width (0:
+            adjacent doubles); scan: intervals of the first scan
+
+    Returns a dict: ``found``; ``value`` (the input found, in its field's
+    unit), ``reached`` (the result there, unrounded), ``printed`` (as
+    tqweir prints it), ``ratio`` (criterion), ``bracket`` (lo, hi),
+    ``beyond`` (stop: the stopping side and its message), ``solves``, and
+    the scan and edges as DataFrames.
+    """
+    args = [str(folder), "--vary", _range_text(vary), "--until", _until_text(until),
+            "--pick", str(pick), "--tol", repr(float(tol)), "--scan", str(scan)]
+    if case is not None:
+        args += ["--case", case]
+    raw = _tqweir.seek_search(args)
+    wanted = "boundary" if raw["kind"] == "stop" else "crossing"
+    edges = [e for e in raw["edges"] if e["kind"] == wanted]
+    answer = {"field": raw["field"], "until": raw["until"], "solves": raw["solves"],
+              "found": len(edges) >= pick,
+              "scan": pd.DataFrame(raw["scan"]),
+              "edges": pd.DataFrame([dict(kind=e["kind"], lo=e["lo"]["x"], hi=e["hi"]["x"],
+                                          refined=e["refined"]) for e in raw["edges"]])}
+    if not answer["found"]:
+        return answer
+    edge = edges[pick - 1]
+    value = edge["value"]
+    answer.update(value=value["x"], bracket=(edge["lo"]["x"], edge["hi"]["x"]),
+                  refined=edge["refined"], interrupted=edge["interrupted"])
+    if raw["kind"] == "stop":
+        far = edge["hi"] if edge["lo"]["finished"] else edge["lo"]
+        answer.update(beyond=far["x"], message=far["message"])
+    else:
+        printed = raw["printed"][value["x"]][raw["result_index"]]
+        answer.update(reached=value["reached"], printed=printed, column=raw["result_column"])
+        if raw["kind"] == "criterion":
+            answer.update(ratio=raw["ratio_of"](printed), limit=raw["limit"])
+    return answer
+
+
+def sealed(folder, loads):
+    """tqweir-seek --sealed: the bag with its air valve closed on the base case
+    in ``folder``, the state holding that air at each load ("FIELD=FROM:TO:STEP",
+    usually upstream_level): the command's table as a DataFrame (regime, leaf
+    angle in degrees, stopper tension in kN, then the sweep's columns).
+    ``attrs["summary"]`` holds the command's closing line."""
+    with tempfile.TemporaryDirectory() as scratch:
+        path = os.path.join(scratch, "sealed.csv")
+        line = _tqweir.sealed_table(str(folder), loads, path)
+        with open(path, "rb") as table:
+            frame = result_frame(table.read())
+    frame.attrs["summary"] = line.strip()
+    return frame

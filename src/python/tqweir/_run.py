@@ -1,0 +1,86 @@
+"""One case solved: tqweir's six files and its printed results."""
+
+from . import _tqweir
+from ._case import RESULTS
+
+_RESULT_NAMES = tuple(RESULTS.index)
+
+
+class Run:
+    """The outcome of ``tqweir.solve``: what tqweir leaves in a folder for the case.
+
+    finished   True when the run ended normally (exit status 0)
+    status     "ok" or the kind of stop ("no_solution_above", ...)
+    message    error.csv's message line in UTF-8; ``meaning`` in English
+    files      every file written, by name, as bytes (error.csv in CP932, CR LF)
+    results    the 27 summary fields by name, each the number its printed text
+               prints, in the units of ``tqweir.RESULTS``; ``texts`` the printed
+               texts, ``unrounded`` the values before printing
+    leaf       XYGate.csv's nodes from the hinge, n x 2 (x, y in m)
+    stopper    XYStopper.csv: anchor on the leaf and foot on the floor, 2 x 2 (m)
+    bag        XYBalloon.csv's outline, closed, n x 2 (m)
+    surface    suimen.csv: x, surface elevation, depth, leaf elevation, n x 4 (m)
+    floor_point  XYGate.csv's first row, a point of the floor line (m)
+
+    A run that stops is a Run with its message; it has no results (empty
+    dicts, arrays None, and ``run[name]`` raises KeyError). Files and
+    results are read back from the run when first asked for.
+    """
+
+    __slots__ = ("_solved", "finished", "status", "message", "meaning", "_files", "_results")
+
+    def __init__(self, solved):
+        self._solved = solved
+        self.finished, self.status, self.message, self.meaning = solved.outcome()
+        self._files = None
+        self._results = None
+
+    @property
+    def files(self):
+        if self._files is None:
+            self._files = self._solved.files()
+        return self._files
+
+    def _read(self, key):
+        if not self.finished:
+            return {} if key in ("texts", "values", "unrounded") else None
+        if self._results is None:
+            self._results = {name: dict(zip(_RESULT_NAMES, values))
+                             for name, values in self._solved.summary().items()}
+        if key not in self._results:
+            shapes = self._solved.shapes()
+            shapes["floor_point"] = shapes["floor_point"][0]
+            self._results.update(shapes)
+        return self._results[key]
+
+    texts = property(lambda self: self._read("texts"), doc="the 27 results as printed, by name")
+    results = property(lambda self: self._read("values"), doc="the 27 results as floats, by name")
+    unrounded = property(lambda self: self._read("unrounded"), doc="the 27 results before printing")
+    leaf = property(lambda self: self._read("leaf"))
+    stopper = property(lambda self: self._read("stopper"))
+    bag = property(lambda self: self._read("bag"))
+    surface = property(lambda self: self._read("surface"))
+    floor_point = property(lambda self: self._read("floor_point"))
+
+    def __getitem__(self, name):
+        """Summary field ``name`` as printed, as a float."""
+        if not self.finished:
+            raise KeyError(f"{name}: the run stopped: {self.meaning}")
+        return self.results[name]
+
+    def write(self, folder):
+        """Writes the run's files into ``folder``, together and each whole. Raises
+        InputError for a target that is one of the folder's input files (also
+        through a link) or not a regular file, OSError when writing fails."""
+        _tqweir.write_files(str(folder), self.files)
+
+    def __repr__(self):
+        if self.finished:
+            return f"Run(finished, alpha={self.results['alpha']!r})"
+        return f"Run(stopped: {self.status}, {self.message!r})"
+
+
+def solve(case):
+    """Solves ``case`` (a tqweir.Case) in memory exactly as tqweir solves its
+    files, and returns the Run. Other threads keep running meanwhile."""
+    return Run(_tqweir.solve(case._input))

@@ -1,0 +1,128 @@
+"""The module against the programs: the same bytes, tables and answers."""
+
+import csv
+import io
+import math
+import os
+import subprocess
+
+import pytest
+
+import tqweir
+
+SOURCE = os.environ.get("TQWEIR_SOURCE_DIR", os.path.join(os.path.dirname(__file__), "..", ".."))
+BUILD = os.environ.get("TQWEIR_BUILD_DIR", os.path.join(SOURCE, "build"))
+CASES = os.path.join(SOURCE, "tests", "data", "cases")
+EXPECTED = os.path.join(SOURCE, "tests", "data", "expected")
+STANDARD = os.path.join(SOURCE, "examples", "standard")
+INPUTS = {"syogen.csv", "parameter.csv", "hitai.csv", "_exit_status"}
+
+
+def expected_files(name):
+    folder = os.path.join(EXPECTED, name)
+    files = {}
+    for file in sorted(set(os.listdir(folder)) - INPUTS):
+        with open(os.path.join(folder, file), "rb") as f:
+            files[file] = f.read()
+    return files
+
+
+@pytest.mark.parametrize("name", sorted(os.listdir(CASES)))
+def test_stored_case_bytes(name):
+    """Every stored case: the run's files are tqweir's, byte for byte; a case
+    whose files do not read is refused naming the file, as the tools refuse it."""
+    try:
+        case = tqweir.Case.from_folder(os.path.join(CASES, name))
+    except tqweir.InputError as error:
+        with open(os.path.join(EXPECTED, name, "_exit_status")) as status:
+            assert status.read().strip() == "1"
+        assert ".csv" in str(error)
+        return
+    run = tqweir.solve(case)
+    assert run.files == expected_files(name)
+    if run.finished:
+        printed = run.files["TQSpec.csv"].decode("ascii").split(",")
+        assert [run.texts[n] for n in tqweir.RESULTS.index] == [p.strip() for p in printed]
+        assert len(run.bag) == run.files["XYBalloon.csv"].count(b"\n")
+
+
+def test_case_from_values_is_the_folders_case(tmp_path):
+    base = tqweir.Case.from_folder(STANDARD)
+    run = tqweir.solve(tqweir.Case(base.points, **base.fields()))
+    assert run.files == tqweir.solve(base).files
+    run.write(tmp_path)
+    assert {p.name: p.read_bytes() for p in tmp_path.iterdir()} == run.files
+
+
+def test_changed_copy_that_stops_is_a_run():
+    base = tqweir.Case.from_folder(STANDARD)
+    run = tqweir.solve(base.with_(upstream_level=30.0))
+    assert base.upstream_level == 2.5
+    assert not run.finished and run.status == "no_solution_above"
+    assert run.files["error.csv"] == (run.message.encode("cp932") + b"\r\n")
+    assert "TQSpec.csv" not in run.files and run.leaf is None
+    with pytest.raises(KeyError):
+        run["alpha"]
+
+
+@pytest.mark.parametrize("call, words", [
+    (lambda: tqweir.Case.from_folder(os.path.join(CASES, "i01_syogen_eleven_fields")), "syogen.csv"),
+    (lambda: tqweir.sweep(tqweir.Case.from_folder(STANDARD), {"hd_nd": [0.3, "O.3"]}),
+     "table line 3, column 1 (hd_nd): 'O.3' is not a number"),
+    (lambda: tqweir.Case.from_folder(STANDARD).with_(overflow_mode=1.5), "overflow_mode"),
+    (lambda: tqweir.Case.from_folder(STANDARD).with_(upstream_levl=1.0), "unknown input field"),
+])
+def test_bad_input_is_a_value_error_saying_where(call, words):
+    with pytest.raises(ValueError) as caught:
+        call()
+    assert isinstance(caught.value, tqweir.InputError)
+    assert words in str(caught.value)
+
+
+def read_result_csv(path):
+    with open(path, "rb") as f:
+        return list(csv.reader(io.StringIO(f.read().decode("cp932"), newline="")))
+
+
+def test_sweep_frame_is_the_sweep_table(tmp_path):
+    """The DataFrame holds tqweir-sweep's cells, finished and stopped rows
+    alike, and does not depend on the number of threads."""
+    out = tmp_path / "sweep.csv"
+    subprocess.run([os.path.join(BUILD, "tqweir-sweep"), STANDARD, "--range", "overflow_mode=1:3:1",
+                    "--range", "upstream_level=0:20:1.75", "-j", "2", "-o", str(out)],
+                   check=True, capture_output=True)
+    rows = read_result_csv(out)
+    table = {"overflow_mode": [int(r[1]) for r in rows[1:]],
+             "upstream_level": [float(r[2]) for r in rows[1:]]}
+    frame = tqweir.sweep(tqweir.Case.from_folder(STANDARD), table, threads=2)
+    assert [frame.index.name] + list(frame.columns) == rows[0]
+    assert set(frame["status"]) > {"ok"}
+    for row in rows[1:]:
+        got = frame.loc[int(row[0])]
+        assert list(got[["status", "message"]]) == row[3:5]
+        for column, cell in zip(rows[0][5:], row[5:]):
+            value = got[column]
+            assert (math.isnan(value) and cell == "") or value == float(cell), (row[0], column)
+    assert frame.equals(tqweir.sweep(tqweir.Case.from_folder(STANDARD), table, threads=1))
+
+
+def test_report_and_seek_answer_as_the_commands(tmp_path):
+    design = os.path.join(SOURCE, "examples", "design_standard")
+    env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000")
+    out = tmp_path / "report.html"
+    subprocess.run([os.path.join(BUILD, "tqweir-report"), design, "-o", str(out)],
+                   check=True, capture_output=True, env=env)
+    os.environ["SOURCE_DATE_EPOCH"] = "1700000000"
+    try:
+        html = tqweir.Design.from_folder(design).report()
+    finally:
+        del os.environ["SOURCE_DATE_EPOCH"]
+    assert html.encode("utf-8") == out.read_bytes()
+
+    printed = subprocess.run([os.path.join(BUILD, "tqweir-seek"), STANDARD, "--vary",
+                              "upstream_level=1:20", "--until", "bag_tension_kn_per_m=74"],
+                             check=True, capture_output=True, text=True).stdout
+    answer = tqweir.seek(STANDARD, ("upstream_level", 1, 20), ("bag_tension_kn_per_m", 74))
+    assert len(answer["edges"]) > 1  # a crossing and the boundary where the runs stop
+    assert f"value found: upstream_level = {answer['value']!r}\n" in printed
+    assert f"bag_tension_kn_per_m {answer['printed']} as printed" in printed
