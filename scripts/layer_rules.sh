@@ -9,12 +9,13 @@
 #   text <- cases            tables of cases, field values, --range
 #   driver <- search         the search of one input, the sealed bag
 #   search, cases <- design  a design folder, its criteria, checks, limit states
+#   design <- operation      the gate lowered and raised by air
 #   everything <- tools, web (the front ends); platform beside the layers
 #
 # Sourced: defines LAYERS and layer_below.
 
 # The folders built as layer libraries (cmake/layers.cmake).
-LAYERS=(core membrane input section output driver text drawing cases search design)
+LAYERS=(core membrane input section output driver text drawing cases search design operation)
 
 # layer_below FOLDER: the folders a file of FOLDER may include besides its own.
 layer_below() {
@@ -30,6 +31,7 @@ layer_below() {
     cases) echo "core input text" ;;
     search) echo "$calculation" ;;
     design) echo "$calculation text cases search" ;;
+    operation) echo "$calculation text cases search design" ;;
     tools|web) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;
     *) return 1 ;;
