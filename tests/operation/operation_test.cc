@@ -2,6 +2,7 @@
 // number, the path's folds on a case whose loads jump with the angle, the
 // times' scaling, and operation.csv's refusals.
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,20 @@ TEST(OperatingTime, ScalesExactlyWithTheValveAndTheBlower) {
   EXPECT_NEAR(lower_gate(input, triple).timeline.total * 3.0, lower, 1e-13 * lower);
   const double raise = raise_gate(input, file).timeline.total;
   EXPECT_NEAR(raise_gate(input, triple).timeline.total * 3.0, raise, 1e-13 * raise);
+}
+
+TEST(OperatingTime, HalvingThePathsSpacingChangesTheTimeByLessThanATenThousandth) {
+  const OperationFile file = operation_file(kOperation);
+  PathSettings fine;
+  fine.angle_step = 0.25;
+  fine.tension_intervals = 16;
+  for (const tqweir::CaseInput& input : {standard_case(), fold_case()}) {
+    const double coarse = lower_gate(input, file).timeline.total;
+    const double halved = lower_gate(input, file, fine).timeline.total;
+    EXPECT_NEAR(halved, coarse, 1e-4 * coarse);
+    std::printf("lowering %.3f m: %.6f s, halved spacing %.6f s\n", input.parameter.upstream_level,
+                coarse, halved);
+  }
 }
 
 TEST(OperatingTime, ABlowerThatEndsBelowThePathsPressureBlocksTheRaise) {

@@ -38,7 +38,13 @@ TEST(OperateCommand, EveryRowIsTheRunOfItsInputsAndTheFoldIsPrinted) {
   input.parameter.upstream_level = 1.5;
   input.parameter.hd_nd = 0.9;
   const std::string hitai = read_file(kDesign + "/hitai.csv");
-  for (std::size_t r : {std::size_t{1}, std::size_t{5}, rows.size() / 2, rows.size() - 1}) {
+  // Rows of both stages, the narrowed fold's two ends and the last.
+  std::vector<std::size_t> checked{1, 5, rows.size() / 2, rows.size() - 1};
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    if (rows[r].cells[2] == "fold") checked.insert(checked.end(), {r - 1, r});
+  }
+  ASSERT_EQ(checked.size(), 6u);
+  for (std::size_t r : checked) {
     input.parameter.theta1_deg = std::strtod(rows[r].cells[3].c_str(), nullptr);
     input.parameter.stopper_tension = std::strtod(rows[r].cells[4].c_str(), nullptr);
     ScratchDir check;
