@@ -84,6 +84,22 @@ TEST(FollowedPath, AFoldIsAFallAtConstantAirAndTheLeafNeverClimbsTheTurn) {
   EXPECT_GT(raise.followed.folds[0].to.theta1_deg, 39.0);
 }
 
+TEST(QuasiStaticPath, WhereTheModelHasNoStateThePathEndsOnTheLowestStateReached) {
+  // A 2 m bag at 3 m of water has no solution below about 3.2 degrees.
+  tqweir::CaseInput input = standard_case();
+  input.parameter.upstream_level = 3.0;
+  input.parameter.perimeter = 2.0;
+  const QuasiStaticPath path = quasi_static_path(input, 2.0);
+  ASSERT_TRUE(path.stopped);
+  EXPECT_EQ(path.stop.result.message, tqweir::Message::no_solution_above);
+  const PathState& lowest = path.states.back();
+  EXPECT_TRUE(lowest.result.finished);
+  EXPECT_GT(lowest.theta1_deg, 3.0);
+  EXPECT_LT(lowest.theta1_deg, 3.5);
+  EXPECT_NEAR(path.stop.theta1_deg, lowest.theta1_deg, 2e-4);
+  EXPECT_LT(path.stop.theta1_deg, lowest.theta1_deg);
+}
+
 TEST(OperatingTime, ScalesExactlyWithTheValveAndTheBlower) {
   const OperationFile file = operation_file(kOperation);
   const OperationFile triple = operation_file(

@@ -32,8 +32,8 @@ void print_stopper(const GateOperation& op, std::ostream& out) {
     const bool first_stopper = states[k].state.regime == operation::Regime::stopper &&
                                (k == 0 || states[k - 1].state.regime != operation::Regime::stopper);
     if (op.direction == Direction::lower && last_stopper) {
-      out << "  the stopper goes slack at " << duration_text(op.timeline.seconds[k]) << " (from "
-          << fixed_text(op.path.input.parameter.stopper_tension, 3) << " kN)\n";
+      out << "  the stopper goes slack at " << duration_text(op.timeline.seconds[k]) << ", from "
+          << fixed_text(op.path.input.parameter.stopper_tension, 3) << " kN\n";
       return;
     }
     if (op.direction == Direction::raise && first_stopper) {
@@ -70,11 +70,15 @@ void print_choked(const GateOperation& op, std::ostream& out) {
 
 void print_folds(const GateOperation& op, std::ostream& out) {
   const char* verb = op.direction == Direction::lower ? "falls" : "rises";
-  for (const operation::Fold& f : op.followed.folds) {
+  std::size_t fold = 0;
+  for (std::size_t k = 0; k < op.timeline.seconds.size(); ++k) {
+    if (op.followed.states[k].mark != operation::Mark::fold_start) continue;
+    const operation::Fold& f = op.followed.folds[fold++];
     out << "  fold: at " << level_text(op) << " the leaf " << verb << " from "
         << fixed_text(f.from.theta1_deg, 1) << " to " << fixed_text(f.to.theta1_deg, 1)
-        << " degrees at once" << (f.to_end ? " (the end of the path)" : "") << " (air "
-        << fixed_text(f.from.air, 3) << " m3/m)\n";
+        << " degrees at once" << (f.to_end ? " (the end of the path)" : "") << ", at "
+        << duration_text(op.timeline.seconds[k]) << " (air " << fixed_text(f.from.air, 3)
+        << " m3/m)\n";
   }
 }
 
