@@ -55,5 +55,6 @@ int main(int argc, char** argv) {
   limit_problems(std::cout);
   convergence_tables(std::cout);
   run_problems(std::cout, std::vector<std::string>(argv + 1, argv + argc));
+  operation_problems(std::cout);
   return 0;
 }
