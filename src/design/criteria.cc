@@ -30,6 +30,8 @@ const std::vector<Entry>& entries() {
       {"stopper_capacity", nullptr, &Criteria::stopper_capacity, nullptr},
       {"max_bag_pressure", nullptr, &Criteria::max_bag_pressure, nullptr},
       {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity, nullptr},
+      {"max_lowering_time", nullptr, &Criteria::max_lowering_time, nullptr},
+      {"max_raising_time", nullptr, &Criteria::max_raising_time, nullptr},
       {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable},
       {"limit_range", nullptr, nullptr, &SearchRows::limit_range},
       {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range},

@@ -1,10 +1,14 @@
 #include "operation/operation_file.h"
 
+#include <filesystem>
 #include <vector>
+
+#include "core/file_io.h"
 
 #include "text/csv_cells.h"
 #include "text/input_error.h"
 #include "text/name_value_rows.h"
+#include "text/text_encoding.h"
 
 namespace tqweir {
 namespace operation {
@@ -70,6 +74,16 @@ OperationFile read_operation(const std::string& text, const std::string& source)
     }
   }
   return file;
+}
+
+bool read_operation_in(const std::string& dir, OperationFile& file) {
+  const std::string path = join_path(dir, "operation.csv");
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return false;
+  std::string bytes;
+  if (!read_file(path, bytes)) throw InputError("cannot read " + path);
+  file = read_operation(text::decoded_text(bytes, path), path);
+  return true;
 }
 
 }  // namespace operation

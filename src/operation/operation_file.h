@@ -41,6 +41,11 @@ std::string operation_names();
 // a row that is not two cells.
 OperationFile read_operation(const std::string& text, const std::string& source);
 
+// Reads DIR/operation.csv (UTF-8 or CP932) into `file`; false when there is
+// none. Throws text::InputError as read_operation does, and for a file
+// that cannot be read or whose encoding is broken.
+bool read_operation_in(const std::string& dir, OperationFile& file);
+
 // "SOURCE line L, column 2 (NAME)": where a value of the file is, for a
 // refusal that comes later (a lowered angle not below a case's leaf angle).
 std::string value_place(const OperationFile& file, int line, const char* name);

@@ -4,7 +4,6 @@
 #include "core/file_io.h"
 #include "design/design.h"
 #include "text/input_error.h"
-#include "text/text_encoding.h"
 #include "tools/cli/command_line.h"
 #include "tools/operate/operate_options.h"
 #include "tools/operate/operate_output.h"
@@ -49,10 +48,11 @@ Chosen choose_case(const design::Design& design, const OperateOptions& options) 
 }
 
 operation::OperationFile read_operation_file(const std::string& dir) {
-  const std::string path = join_path(dir, "operation.csv");
-  std::string bytes;
-  if (!read_file(path, bytes)) throw InputError("cannot read " + path);
-  return operation::read_operation(text::decoded_text(bytes, path), path);
+  operation::OperationFile file;
+  if (!operation::read_operation_in(dir, file)) {
+    throw InputError(join_path(dir, "operation.csv") + " is missing: the design gives no valve or blower");
+  }
+  return file;
 }
 
 void check_output(const OperateOptions& options) {

@@ -131,7 +131,11 @@ bool print_operation(const GateOperation& op, const operation::OperationFile& fi
       << level_text(op) << (lower ? " through the exhaust (valve_area " + file.valve_area.text +
                                         " m2, valve_coefficient " + file.valve_coefficient.text + ")"
                                   : std::string(" with the blower"))
-      << ": " << duration_text(op.timeline.total) << "\n";
+      << ": "
+      // Towards a blower's limit the delivery falls to nothing and the time
+      // to it means little; a stop on the path leaves a time to the last state.
+      << (op.blocked ? std::string("not the whole way") : duration_text(op.timeline.total))
+      << "\n";
   print_stopper(op, out);
   if (lower) print_choked(op, out);
   print_folds(op, out);
