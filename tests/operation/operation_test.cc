@@ -140,6 +140,41 @@ TEST(OperatingTime, ABlowerThatEndsBelowThePathsPressureBlocksTheRaise) {
   EXPECT_LT(raise.blocked_at.stopper_tension, 10.0);
 }
 
+TEST(BlowerCurve, DeliversAlongItsPointsAndNothingFromItsLimitOn) {
+  BlowerCurve curve;
+  std::string why;
+  std::size_t column = 0;
+  ASSERT_TRUE(parse_blower_curve("20:6 100:4  200:0", curve, why, column)) << why;
+  EXPECT_EQ(blower_delivery(curve, 0.0), 6.0);  // below the sheet: its first delivery
+  EXPECT_EQ(blower_delivery(curve, 60.0), 5.0);
+  EXPECT_EQ(blower_delivery(curve, 150.0), 2.0);
+  EXPECT_EQ(blower_delivery(curve, 200.0), 0.0);
+  EXPECT_EQ(blower_delivery(curve, 250.0), 0.0);
+  EXPECT_TRUE(shuts_off(curve));
+  ASSERT_TRUE(parse_blower_curve("0:6 100:4", curve, why, column));
+  EXPECT_EQ(limit_kpa(curve), 100.0);
+  EXPECT_FALSE(shuts_off(curve));
+}
+
+TEST(OperatingTime, ChokedStretchesEndWhereThePressureCrossesTheThreshold) {
+  // Pressures 300, 200, 100 kPa and back to 250 at times 0, 10, 20, 30 s.
+  FollowedPath path;
+  Timeline timeline;
+  const double p[] = {300e3, 200e3, 100e3, 250e3};
+  for (int k = 0; k < 4; ++k) {
+    FollowedState s;
+    s.state.p_abs = p[k];
+    path.states.push_back(s);
+    timeline.seconds.push_back(10.0 * k);
+  }
+  const auto stretches = intervals_above(path, timeline, 150e3);
+  ASSERT_EQ(stretches.size(), 2u);
+  EXPECT_DOUBLE_EQ(stretches[0].first, 0.0);
+  EXPECT_DOUBLE_EQ(stretches[0].second, 15.0);
+  EXPECT_DOUBLE_EQ(stretches[1].first, 20.0 + 10.0 * 50.0 / 150.0);
+  EXPECT_DOUBLE_EQ(stretches[1].second, 30.0);
+}
+
 TEST(OperationFile, EveryValueIsCheckedAndRefusedByLineAndColumn) {
   const struct {
     const char* text;

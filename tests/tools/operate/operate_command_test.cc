@@ -11,6 +11,7 @@
 #include "support/case_runner.h"
 #include "support/test_cases.h"
 #include "text/csv_cells.h"
+#include "text/number_text.h"
 
 namespace tqweir_test {
 namespace {
@@ -61,6 +62,26 @@ TEST(OperateCommand, EveryRowIsTheRunOfItsInputsAndTheFoldIsPrinted) {
   }
 }
 
+// The number after `key` in the printout.
+double printed_after(const std::string& out, const std::string& key) {
+  const std::size_t at = out.find(key);
+  return at == std::string::npos ? 0.0 : std::strtod(out.c_str() + at + key.size(), nullptr);
+}
+
+TEST(OperateCommand, TheSizedValveLowersInTheTimeAsked) {
+  ScratchDir dir;
+  dir.copy_from(kDesign);
+  const ProgramRun sized = operate(dir, ". --lower --within 1.5");
+  ASSERT_EQ(sized.status, 0) << sized.out << sized.err;
+  const double area = printed_after(sized.out, "the valve_area must be ");
+  ASSERT_GT(area, 0.0) << sized.out;
+  dir.write("operation.csv", "valve_area," + tqweir::text::exact_text(area) + "\nvalve_coefficient,0.6\nlowered_angle,5\n");
+  const ProgramRun run = operate(dir, ". --lower");
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  // The area as printed, exactly; the time printed to a tenth of a second.
+  EXPECT_NEAR(printed_after(run.out, "0.6): 1 min "), 30.0, 0.051) << run.out;
+}
+
 TEST(OperateCommand, BadInputIsRefusedWithNothingWritten) {
   ScratchDir dir;
   dir.copy_from(kDesign);
@@ -71,6 +92,7 @@ TEST(OperateCommand, BadInputIsRefusedWithNothingWritten) {
   EXPECT_FALSE(dir.exists("out.csv"));
   EXPECT_EQ(operate(dir, ". --lower -o operation.csv").status, 2);
   EXPECT_EQ(operate(dir, ". --raise").status, 2);  // no blower_curve given
+  EXPECT_EQ(operate(dir, ". --lower --within 0").status, 2);
   EXPECT_EQ(read_file(dir.file("operation.csv")),
             "valve_area,0.0002\r\nvalve_coefficient,-1\r\nlowered_angle,5\r\n");
 }
