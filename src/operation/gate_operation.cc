@@ -5,6 +5,7 @@
 #include "core/constants.h"
 #include "operation/orifice_flow.h"
 #include "text/input_error.h"
+#include "text/number_text.h"
 
 namespace tqweir {
 namespace operation {
@@ -23,7 +24,7 @@ GateOperation prepared(const CaseInput& input, const OperationFile& file, Direct
   if (!(file.lowered_angle.value < raised)) {
     throw InputError(value_place(file, file.lowered_angle.line, "lowered_angle") + ": " +
                      file.lowered_angle.text + " is not below the case's leaf angle " +
-                     std::to_string(raised));
+                     text::exact_text(raised));
   }
   GateOperation operation;
   operation.direction = direction;
