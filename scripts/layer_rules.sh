@@ -9,13 +9,14 @@
 #   text <- cases            tables of cases, field values, --range
 #   driver <- search         the search of one input, the sealed bag
 #   search, cases <- design  a design folder, its criteria, checks, limit states
+#   design <- operation      the gate lowered and raised by air
 #   search, cases <- flood   the pond's level through a flood over the gate
 #   everything <- tools, web, python (the front ends); platform beside the layers
 #
 # Sourced: defines LAYERS and layer_below.
 
 # The folders built as layer libraries (cmake/layers.cmake).
-LAYERS=(core membrane input section output driver text drawing cases search design flood)
+LAYERS=(core membrane input section output driver text drawing cases search design operation flood)
 
 # layer_below FOLDER: the folders a file of FOLDER may include besides its own.
 layer_below() {
@@ -31,6 +32,7 @@ layer_below() {
     cases) echo "core input text" ;;
     search) echo "$calculation" ;;
     design) echo "$calculation text cases search" ;;
+    operation) echo "$calculation text cases search design" ;;
     flood) echo "$calculation text cases search" ;;
     tools|web|python) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;

@@ -22,6 +22,7 @@ ORDER = [
     "Section: water load on a straight leaf",
     "Section: overflow discharge",
     "Self-checks of finished runs",
+    "Operation: venting a rigid volume through the exhaust",
 ]
 
 INTRO = """\
@@ -136,6 +137,17 @@ statics (the water and the weight scaled by the width factor as in the
 balance, the bag's pressure over its contact, the stopper's pull along its
 line; the tip moment is a couple): that reaction is several times larger in
 every case here, so the support force does not say what the hinge carries.""",
+    "Operation: venting a rigid volume through the exhaust": """\
+The exhaust's flow (src/operation/orifice_flow) on a problem with known
+answers: 1 m^3 of air held at 288 K, vented through Cd A = 0.0012 m^2 to
+101.325 kPa. While the flow is choked the mass flow is proportional to the
+pressure, so the pressure decays exponentially with the time constant
+tau = V / (Cd A sqrt(gamma R T) (2/(gamma+1))^((gamma+1)/(2(gamma-1)))):
+the time from p0 to p1 is tau ln(p0/p1). Below the critical pressure the
+time is the integral of V/(R T) dp over the subsonic mass flow, taken by
+mpmath's quadrature at 40 digits (scripts/verify/vent_reference.py prints
+the reference values), against the times the operation's own integration
+gives.""",
 }
 
 

@@ -1,13 +1,12 @@
 #include "design/criteria.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "text/csv_cells.h"
 #include "text/input_error.h"
+#include "text/name_value_rows.h"
 
 namespace tqweir {
 namespace design {
@@ -31,6 +30,8 @@ const std::vector<Entry>& entries() {
       {"stopper_capacity", nullptr, &Criteria::stopper_capacity, nullptr},
       {"max_bag_pressure", nullptr, &Criteria::max_bag_pressure, nullptr},
       {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity, nullptr},
+      {"max_lowering_time", nullptr, &Criteria::max_lowering_time, nullptr},
+      {"max_raising_time", nullptr, &Criteria::max_raising_time, nullptr},
       {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable},
       {"limit_range", nullptr, nullptr, &SearchRows::limit_range},
       {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range},
@@ -39,17 +40,12 @@ const std::vector<Entry>& entries() {
 }
 
 std::string at(const std::string& source, int line, int column) {
-  return source + " line " + std::to_string(line) + ", column " + std::to_string(column);
+  return text::cell_place(source, line, column);
 }
 
 // The whole cell as a finite number above 0.
 bool positive_number(const std::string& cell, double& value) {
-  if (cell.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtod(cell.c_str(), &end);
-  // The whole cell: a NUL would end the C string before the rest of it.
-  return end == cell.c_str() + cell.size() && errno != ERANGE && std::isfinite(value) && value > 0.0;
+  return text::finite_number_cell(cell, value) && value > 0.0;
 }
 
 std::string exponent_text(double value) {
@@ -96,53 +92,31 @@ std::string criterion_names() {
 
 Criteria read_criteria(const std::string& text, const std::string& source) {
   Criteria criteria;
-  std::vector<std::string> seen;
-  std::vector<int> seen_lines;
-  const std::vector<text::CsvRow> rows = text::split_csv(text, source);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    const text::CsvRow& row = rows[r];
-    if (row.cells.size() != 2) {
-      throw text::InputError(source + " line " + std::to_string(row.line) + ": " +
-                              std::to_string(row.cells.size()) +
-                              " cells; each row is name,value");
-    }
-    const std::string& name = row.cells[0];
-    if (r == 0 && name == "name" && row.cells[1] == "value") continue;
-    const Entry* entry = nullptr;
-    for (const Entry& e : entries()) entry = name == e.name ? &e : entry;
-    if (entry == nullptr) {
-      throw text::InputError(at(source, row.line, 1) + ": unknown name " +
-                              text::shown_cell(name) + " (known names: " + criterion_names() +
-                              ")");
-    }
-    for (std::size_t k = 0; k < seen.size(); ++k) {
-      if (seen[k] == name) {
-        throw text::InputError(at(source, row.line, 1) + ": '" + name +
-                                "' is already given on line " + std::to_string(seen_lines[k]));
-      }
-    }
-    seen.push_back(name);
-    seen_lines.push_back(row.line);
+  std::vector<std::string> names;
+  for (const Entry& entry : entries()) names.push_back(entry.name);
+  for (const text::NameValueRow& row : text::name_value_rows(text, source, names)) {
+    const Entry* entry = &entries()[row.index];
+    const std::string name = entry->name;
     if (entry->row != nullptr) {
-      criteria.search.*(entry->row) = GivenText{true, row.cells[1], row.line};
+      criteria.search.*(entry->row) = GivenText{true, row.value, row.line};
       continue;
     }
     if (entry->text != nullptr) {
-      if (text::control_byte(row.cells[1]) != std::string::npos) {
+      if (text::control_byte(row.value) != std::string::npos) {
         throw text::InputError(at(source, row.line, 2) + " (" + name + "): " +
-                                text::shown_cell(row.cells[1]) + " holds a control byte");
+                                text::shown_cell(row.value) + " holds a control byte");
       }
-      criteria.*(entry->text) = row.cells[1];
+      criteria.*(entry->text) = row.value;
       continue;
     }
     Limit& limit = criteria.*(entry->limit);
-    if (!positive_number(row.cells[1], limit.value)) {
+    if (!positive_number(row.value, limit.value)) {
       throw text::InputError(at(source, row.line, 2) + " (" + name + "): " +
-                              text::shown_cell(row.cells[1]) +
+                              text::shown_cell(row.value) +
                               " is not a finite number greater than 0");
     }
     limit.given = true;
-    limit.text = row.cells[1];
+    limit.text = row.value;
     limit.line = row.line;
   }
   check_limits(criteria, source);

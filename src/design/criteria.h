@@ -58,6 +58,8 @@ struct Criteria {
   Limit stopper_capacity;        // kN
   Limit max_bag_pressure;        // kPa, gauge, at the air temperature
   Limit floor_anchor_capacity;   // kN/m
+  Limit max_lowering_time;       // min, the leaf lowered through the exhaust
+  Limit max_raising_time;        // min, the leaf raised with the blower
   SearchRows search;
 };
 

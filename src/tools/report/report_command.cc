@@ -4,6 +4,7 @@
 #include "cases/base_case.h"
 #include "text/count_text.h"
 #include "tools/cli/command_line.h"
+#include "operation/operation_file.h"
 #include "text/input_error.h"
 #include "tools/report/pdf_print.h"
 #include "tools/report/report_document.h"
@@ -49,6 +50,7 @@ void check_outputs(const ReportOptions& options) {
   std::vector<std::string> inputs = cases::base_case_paths(options.design_dir);
   inputs.push_back(join_path(options.design_dir, "loadcases.csv"));
   inputs.push_back(join_path(options.design_dir, "criteria.csv"));
+  inputs.push_back(join_path(options.design_dir, "operation.csv"));
   const std::string html = report_path(options);
   std::string refusal = output_refusal(html, inputs);
   if (refusal.empty() && options.pdf) {
@@ -81,6 +83,8 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
     }
     check_outputs(options);
     design = design::read_design(options.design_dir, options.ranges);
+    operation::OperationFile operation;  // refused here, before any case runs
+    operation::read_operation_in(options.design_dir, operation);
   } catch (const text::InputError& error) {
     err << "tqweir-report: " << error.what() << "\n";
     if (options.design_dir.empty()) err << kReportUsage;

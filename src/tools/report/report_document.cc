@@ -1,6 +1,7 @@
 #include "tools/report/report_document.h"
 
 #include "tools/report/html.h"
+#include "tools/report/operation_section.h"
 #include "tools/report/search_sections.h"
 #include "tools/report/self_check_section.h"
 
@@ -112,6 +113,9 @@ std::string report_html(const design::Design& design, const std::vector<CaseRun>
   const std::string sealed = sealed_section(design, number + 1);
   if (!sealed.empty()) ++number;
   out += sealed;
+  const std::string operation = operation_section(design, number + 1);
+  if (!operation.empty()) ++number;
+  out += operation;
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
   return out + "</body>\n</html>\n";

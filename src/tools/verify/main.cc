@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
   limit_problems(out);
   convergence_tables(out);
   run_problems(out, std::vector<std::string>(argv + 1, argv + argc));
+  operation_problems(out);
   std::cout << out.str();
   return nook_count(out.str()) == 0 ? 0 : 1;
 }

@@ -51,6 +51,7 @@ void convergence_tables(std::ostream& out);    // the outline's sampling
 // for the script to compare with its high-precision values.
 void elliptic_values(std::ostream& out);
 void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs);
+void operation_problems(std::ostream& out);  // the exhaust against a vented rigid volume
 
 }  // namespace verify
 }  // namespace tqweir

@@ -1,0 +1,112 @@
+#include "tools/operate/operate_command.h"
+
+#include "cases/base_case.h"
+#include "core/file_io.h"
+#include "design/design.h"
+#include "text/input_error.h"
+#include "tools/cli/command_line.h"
+#include "tools/operate/operate_options.h"
+#include "tools/operate/operate_output.h"
+
+#ifndef TQWEIR_VERSION
+#define TQWEIR_VERSION "unknown"
+#endif
+
+namespace tqweir {
+namespace operate {
+namespace {
+
+using text::InputError;
+
+const char kHelp[] =
+    "tqweir-operate: the leaf of a design lowered through its exhaust valve or\n"
+    "raised with its blower, at one upstream level\n"
+    "\n"
+    "DESIGN_DIR holds the base case's three files, operation.csv (valve_area m2,\n"
+    "valve_coefficient, blower_curve \"kPa:m3/min ...\", lowered_angle degree) and\n"
+    "optionally loadcases.csv and criteria.csv as tqweir-report reads them.\n"
+    "--case NAME takes that load case (default: the base case). The path is\n"
+    "quasi-static: the stopper slackens at the raised angle, then the leaf goes\n"
+    "down to lowered_angle; a fold where the leaf falls at once is reported.\n"
+    "  --within MINUTES  the valve area (or the blower's scale) for that time\n"
+    "  -o TABLE.csv      the path with its times, as a table\n"
+    "Exit status: 0 the whole way, 1 not the whole way or a file not written,\n"
+    "2 bad command line or input.\n";
+
+struct Chosen {
+  std::string name;
+  CaseInput input;
+};
+
+Chosen choose_case(const design::Design& design, const OperateOptions& options) {
+  if (!options.has_case) return {design::kBaseCaseName, design.base.input};
+  for (const design::LoadCase& c : design.cases) {
+    if (design.cases_from == "loadcases.csv" && c.name == options.case_name) return {c.name, c.input};
+  }
+  throw InputError("--case " + options.case_name + ": no such load case in " +
+                   join_path(options.dir, "loadcases.csv"));
+}
+
+operation::OperationFile read_operation_file(const std::string& dir) {
+  operation::OperationFile file;
+  if (!operation::read_operation_in(dir, file)) {
+    throw InputError(join_path(dir, "operation.csv") + " is missing: the design gives no valve or blower");
+  }
+  return file;
+}
+
+void check_output(const OperateOptions& options) {
+  if (options.output.empty()) return;
+  std::vector<std::string> inputs = cases::base_case_paths(options.dir);
+  for (const char* name : {"loadcases.csv", "criteria.csv", "operation.csv"}) {
+    inputs.push_back(join_path(options.dir, name));
+  }
+  const std::string refusal = output_refusal(options.output, inputs);
+  if (!refusal.empty()) throw InputError(refusal);
+}
+
+}  // namespace
+
+int run_operate_command_line(int argc, const char* const* argv, std::ostream& out,
+                             std::ostream& err) {
+  OperateOptions options;
+  operation::GateOperation op;
+  operation::OperationFile file;
+  Printed printed;
+  try {
+    options = parse_operate_options(argc, argv);
+    if (cli::answer_help_or_version(options.help, options.version,
+                                    std::string(kHelp) + "\n" + kOperateUsage,
+                                    std::string("tqweir-operate ") + TQWEIR_VERSION, out)) {
+      return 0;
+    }
+    check_output(options);
+    const design::Design design = design::read_design(options.dir, {});
+    const Chosen chosen = choose_case(design, options);
+    file = read_operation_file(options.dir);
+    op = options.lower ? operation::lower_gate(chosen.input, file)
+                       : operation::raise_gate(chosen.input, file);
+    printed = {chosen.name, options.has_within, options.within_minutes};
+  } catch (const InputError& error) {
+    err << "tqweir-operate: " << error.what() << "\n";
+    if (options.dir.empty()) err << kOperateUsage;
+    return 2;
+  }
+  if (op.followed.states.empty()) {
+    out << "tqweir-operate: " << printed.case_name << " stops, so there is no path: \""
+        << message_utf8(op.path.stop.result.message) << "\"\n";
+    return 1;
+  }
+  const bool whole = print_operation(op, file, printed, out);
+  if (!options.output.empty()) {
+    if (!write_file(options.output, operation_table(op))) {
+      err << "tqweir-operate: cannot write " << options.output << "\n";
+      return 1;
+    }
+    out << "  table in " << options.output << "\n";
+  }
+  return whole ? 0 : 1;
+}
+
+}  // namespace operate
+}  // namespace tqweir

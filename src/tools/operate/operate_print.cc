@@ -1,0 +1,171 @@
+// The printout of tqweir-operate.
+#include <cmath>
+#include <cstdio>
+
+#include "core/constants.h"
+#include "operation/orifice_flow.h"
+#include "text/number_text.h"
+#include "tools/operate/operate_output.h"
+
+namespace tqweir {
+namespace operate {
+namespace {
+
+using operation::Direction;
+using operation::GateOperation;
+using operation::PathState;
+using text::fixed_text;
+
+std::string level_text(const GateOperation& op) {
+  return fixed_text(op.path.input.parameter.upstream_level, 3) + " m";
+}
+
+std::string angle_text(const PathState& s) { return fixed_text(s.theta1_deg, 1) + " degrees"; }
+
+// The time at which the leaf leaves (lowering) or reaches (raising) the
+// raised angle: the last state of the stopper stage.
+void print_stopper(const GateOperation& op, std::ostream& out) {
+  const auto& states = op.followed.states;
+  for (std::size_t k = 0; k < op.timeline.seconds.size(); ++k) {
+    const bool last_stopper = states[k].state.regime == operation::Regime::stopper &&
+                              (k + 1 == states.size() || states[k + 1].state.regime != operation::Regime::stopper);
+    const bool first_stopper = states[k].state.regime == operation::Regime::stopper &&
+                               (k == 0 || states[k - 1].state.regime != operation::Regime::stopper);
+    if (op.direction == Direction::lower && last_stopper) {
+      out << "  the stopper goes slack at " << duration_text(op.timeline.seconds[k]) << ", from "
+          << fixed_text(op.path.input.parameter.stopper_tension, 3) << " kN\n";
+      return;
+    }
+    if (op.direction == Direction::raise && first_stopper) {
+      out << "  the leaf reaches the raised angle and the stopper begins to pull at "
+          << duration_text(op.timeline.seconds[k]) << "\n";
+      return;
+    }
+  }
+}
+
+void print_choked(const GateOperation& op, std::ostream& out) {
+  const double threshold = kAtmosphericPressure / operation::critical_pressure_ratio();
+  const auto intervals = operation::intervals_above(op.followed, op.timeline, threshold);
+  const std::string where = " (the bag above " + fixed_text((threshold - kAtmosphericPressure) / 1000.0, 1) +
+                            " kPa gauge)";
+  if (intervals.empty()) {
+    out << "  the flow is never choked" << where << "\n";
+    return;
+  }
+  const double end = op.timeline.total;
+  if (intervals.size() == 1 && intervals[0].first == 0.0) {
+    out << "  the flow is choked " << (intervals[0].second == end ? std::string("throughout")
+                                                                  : "until " + duration_text(intervals[0].second))
+        << where << "\n";
+    return;
+  }
+  out << "  the flow is choked";
+  for (std::size_t k = 0; k < intervals.size(); ++k) {
+    out << (k == 0 ? " from " : ", from ") << duration_text(intervals[k].first) << " to "
+        << duration_text(intervals[k].second);
+  }
+  out << where << "\n";
+}
+
+void print_folds(const GateOperation& op, std::ostream& out) {
+  const char* verb = op.direction == Direction::lower ? "falls" : "rises";
+  std::size_t fold = 0;
+  for (std::size_t k = 0; k < op.timeline.seconds.size(); ++k) {
+    if (op.followed.states[k].mark != operation::Mark::fold_start) continue;
+    const operation::Fold& f = op.followed.folds[fold++];
+    out << "  fold: at " << level_text(op) << " the leaf " << verb << " from "
+        << fixed_text(f.from.theta1_deg, 1) << " to " << fixed_text(f.to.theta1_deg, 1)
+        << " degrees at once" << (f.to_end ? " (the end of the path)" : "") << ", at "
+        << duration_text(op.timeline.seconds[k]) << " (air " << fixed_text(f.from.air, 3)
+        << " m3/m)\n";
+  }
+}
+
+bool print_end(const GateOperation& op, const operation::OperationFile& file, std::ostream& out) {
+  if (op.blocked) {
+    const operation::BlowerCurve& curve = file.blower_curve;
+    out << "  the blower cannot raise the leaf past " << angle_text(op.blocked_at) << " at "
+        << level_text(op) << " (it needs " << fixed_text(op.needed_kpa, 0) << " kPa; the curve "
+        << (operation::shuts_off(curve) ? "delivers nothing from " : "ends at ")
+        << text::exact_text(operation::limit_kpa(curve)) << ")\n";
+    return false;
+  }
+  if (op.timeline.limit.reached) {
+    out << "  the bag is at atmospheric pressure at " << angle_text(op.followed.states[op.timeline.limit.state].state)
+        << ": no more air leaves\n";
+    return false;
+  }
+  const PathState& last = op.followed.states[op.timeline.seconds.size() - 1].state;
+  if (op.path.stopped && op.direction == Direction::lower) {
+    out << "  the model has no state below " << angle_text(last) << " at " << level_text(op)
+        << ": the run at " << text::exact_text(op.path.stop.theta1_deg) << " degrees, "
+        << text::exact_text(op.path.stop.stopper_tension) << " kN stops \""
+        << message_utf8(op.path.stop.result.message) << "\"\n";
+    return false;
+  }
+  out << "  " << (op.direction == Direction::lower ? "lowered to " : "raised to ") << angle_text(last)
+      << ", stopper " << fixed_text(last.stopper_tension, 3) << " kN: air " << fixed_text(last.air, 3)
+      << " m3/m, bag " << fixed_text(operation::gauge_kpa(last), 1) << " kPa\n";
+  if (op.path.stopped) {
+    out << "  (from the lowest state the model has: below it the run stops \""
+        << message_utf8(op.path.stop.result.message) << "\")\n";
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string duration_text(double seconds) {
+  char buffer[64];
+  const double minutes = std::floor(seconds / 60.0);
+  std::snprintf(buffer, sizeof buffer, "%.0f min %.1f s (%.1f s)", minutes, seconds - 60.0 * minutes,
+                seconds);
+  return buffer;
+}
+
+bool print_operation(const GateOperation& op, const operation::OperationFile& file,
+                     const Printed& printed, std::ostream& out) {
+  const bool lower = op.direction == Direction::lower;
+  out << "tqweir-operate: " << (lower ? "lowering " : "raising ") << printed.case_name << " at "
+      << level_text(op) << (lower ? " through the exhaust (valve_area " + file.valve_area.text +
+                                        " m2, valve_coefficient " + file.valve_coefficient.text + ")"
+                                  : std::string(" with the blower"))
+      << ": "
+      // Towards a blower's limit the delivery falls to nothing and the time
+      // to it means little; a stop on the path leaves a time to the last state.
+      << (op.blocked ? std::string("not the whole way") : duration_text(op.timeline.total))
+      << "\n";
+  print_stopper(op, out);
+  if (lower) print_choked(op, out);
+  print_folds(op, out);
+  const bool whole = print_end(op, file, out);
+  const double change = op.timeline.total > 0.0
+                            ? (op.timeline.total_coarse - op.timeline.total) / op.timeline.total * 100.0
+                            : 0.0;
+  char shown[32];
+  std::snprintf(shown, sizeof shown, "%+.2g", change == 0.0 ? 0.0 : change);
+  out << "  path: " << op.followed.states.size() << " states, " << op.solves << " solves; over every "
+      << "second state the time is " << fixed_text(op.timeline.total_coarse, 1) << " s (" << shown
+      << " %)\n";
+  if (!printed.has_within) return whole;
+  if (!whole || !(op.timeline.total > 0.0)) {
+    out << "  sizing: none, since the operation does not go the whole way\n";
+    return whole;
+  }
+  // The time is the path's integral divided by the scale: the scale that
+  // gives the time asked for follows from one path.
+  const double factor = op.timeline.total / (60.0 * printed.within_minutes);
+  if (lower) {
+    out << "  sizing: to lower within " << text::exact_text(printed.within_minutes)
+        << " min the valve_area must be " << text::exact_text(file.valve_area.value * factor)
+        << " m2 (valve_coefficient " << file.valve_coefficient.text << ")\n";
+  } else {
+    out << "  sizing: to raise within " << text::exact_text(printed.within_minutes)
+        << " min the blower must deliver " << text::exact_text(factor) << " times the curve\n";
+  }
+  return whole;
+}
+
+}  // namespace operate
+}  // namespace tqweir

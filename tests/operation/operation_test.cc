@@ -1,0 +1,211 @@
+// The exhaust's flow against the nozzle written through its throat Mach
+// number, the path's folds on a case whose loads jump with the angle, the
+// times' scaling, and operation.csv's refusals.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/constants.h"
+#include "operation/gate_operation.h"
+#include "operation/orifice_flow.h"
+#include "support/test_cases.h"
+#include "text/input_error.h"
+
+namespace tqweir_test {
+namespace {
+
+using namespace tqweir::operation;
+
+// Free-air flow through 1 m^2 from the throat Mach number M (1 when
+// choked): mass flow p0 sqrt(gamma / (R T0)) M (1 + (gamma-1)/2 M^2)^(-(gamma+1)/(2(gamma-1))),
+// the isentropic nozzle in the form of Anderson, Modern Compressible Flow
+// (eq. 5.21 with the area-Mach relation), counted at p_atm and T0.
+double nozzle_by_mach(double p0, double t0) {
+  const double g = 1.4, r_gas = 287.05, p_atm = 101325.0;
+  const double ratio = p_atm / p0;
+  double m2 = 2.0 / (g - 1.0) * (std::pow(ratio, -(g - 1.0) / g) - 1.0);
+  if (m2 > 1.0) m2 = 1.0;
+  const double m = std::sqrt(m2);
+  const double mass = p0 * std::sqrt(g / (r_gas * t0)) * m *
+                      std::pow(1.0 + (g - 1.0) / 2.0 * m2, -(g + 1.0) / (2.0 * (g - 1.0)));
+  return mass * r_gas * t0 / p_atm;
+}
+
+TEST(OrificeFlow, EqualsTheIsentropicNozzleOnBothBranches) {
+  EXPECT_NEAR(critical_pressure_ratio(), 0.528282, 1e-6);
+  const double t0 = 288.0;
+  // Pressure ratios p_atm / p_abs from nearly 1 through the critical one to deep choking.
+  for (double ratio : {0.99, 0.9, 0.7, 0.55, 0.5283, 0.528, 0.5, 0.3, 0.1}) {
+    const double p0 = 101325.0 / ratio;
+    EXPECT_NEAR(exhaust_flow_per_area(p0, t0), nozzle_by_mach(p0, t0), 1e-12 * nozzle_by_mach(p0, t0))
+        << "ratio " << ratio;
+    EXPECT_EQ(is_choked(p0), ratio < 0.528282) << ratio;
+  }
+  EXPECT_EQ(exhaust_flow_per_area(101325.0, t0), 0.0);
+  EXPECT_EQ(exhaust_flow_per_area(90000.0, t0), 0.0);
+}
+
+// The standard case with tailwater at 0.9 bag heights and the water at
+// 1.5 m: the loads on the leaf jump near 37.8 degrees, so the air along the
+// path turns back there.
+tqweir::CaseInput fold_case() {
+  tqweir::CaseInput input = standard_case();
+  input.parameter.upstream_level = 1.5;
+  input.parameter.hd_nd = 0.9;
+  return input;
+}
+
+OperationFile operation_file(const std::string& text) { return read_operation(text, "operation.csv"); }
+
+const char kOperation[] =
+    "valve_area,0.0002\nvalve_coefficient,0.6\nblower_curve,0:1.5 100:1.4 200:1.25 300:0\nlowered_angle,30\n";
+
+TEST(FollowedPath, AFoldIsAFallAtConstantAirAndTheLeafNeverClimbsTheTurn) {
+  const OperationFile file = operation_file(kOperation);
+  const GateOperation lower = lower_gate(fold_case(), file);
+  ASSERT_EQ(lower.followed.folds.size(), 1u);
+  const Fold& fall = lower.followed.folds[0];
+  EXPECT_NEAR(fall.from.theta1_deg, 37.8, 0.05);
+  EXPECT_NEAR(fall.to.theta1_deg, 36.4, 0.1);
+  EXPECT_NEAR(fall.to.air, fall.from.air, 1e-4 * fall.from.air);
+  // Lowering lets air out only: along the states followed the air never rises.
+  const auto& states = lower.followed.states;
+  for (std::size_t k = 1; k < states.size(); ++k) {
+    EXPECT_LE(states[k].state.air, states[k - 1].state.air + 1e-3 * states[k - 1].state.air) << k;
+    EXPECT_LE(lower.timeline.seconds[k - 1], lower.timeline.seconds[k]);
+  }
+  EXPECT_EQ(states.back().state.theta1_deg, 30.0);
+  // Raising, the same turn makes the leaf rise at once, to a higher angle.
+  const GateOperation raise = raise_gate(fold_case(), file);
+  ASSERT_EQ(raise.followed.folds.size(), 1u);
+  EXPECT_NEAR(raise.followed.folds[0].from.theta1_deg, 37.8, 0.05);
+  EXPECT_GT(raise.followed.folds[0].to.theta1_deg, 39.0);
+}
+
+TEST(QuasiStaticPath, WhereTheModelHasNoStateThePathEndsOnTheLowestStateReached) {
+  // A 2 m bag at 3 m of water has no solution below about 3.2 degrees.
+  tqweir::CaseInput input = standard_case();
+  input.parameter.upstream_level = 3.0;
+  input.parameter.perimeter = 2.0;
+  const QuasiStaticPath path = quasi_static_path(input, 2.0);
+  ASSERT_TRUE(path.stopped);
+  EXPECT_EQ(path.stop.result.message, tqweir::Message::no_solution_above);
+  const PathState& lowest = path.states.back();
+  EXPECT_TRUE(lowest.result.finished);
+  EXPECT_GT(lowest.theta1_deg, 3.0);
+  EXPECT_LT(lowest.theta1_deg, 3.5);
+  EXPECT_NEAR(path.stop.theta1_deg, lowest.theta1_deg, 2e-4);
+  EXPECT_LT(path.stop.theta1_deg, lowest.theta1_deg);
+}
+
+TEST(OperatingTime, ScalesExactlyWithTheValveAndTheBlower) {
+  const OperationFile file = operation_file(kOperation);
+  const OperationFile triple = operation_file(
+      "valve_area,0.0006\nvalve_coefficient,0.6\nblower_curve,0:4.5 100:4.2 200:3.75 300:0\nlowered_angle,30\n");
+  const tqweir::CaseInput input = standard_case();
+  const double lower = lower_gate(input, file).timeline.total;
+  EXPECT_GT(lower, 0.0);
+  EXPECT_NEAR(lower_gate(input, triple).timeline.total * 3.0, lower, 1e-13 * lower);
+  const double raise = raise_gate(input, file).timeline.total;
+  EXPECT_NEAR(raise_gate(input, triple).timeline.total * 3.0, raise, 1e-13 * raise);
+}
+
+TEST(OperatingTime, HalvingThePathsSpacingChangesTheTimeByLessThanATenThousandth) {
+  const OperationFile file = operation_file(kOperation);
+  PathSettings fine;
+  fine.angle_step = 0.25;
+  fine.tension_intervals = 16;
+  for (const tqweir::CaseInput& input : {standard_case(), fold_case()}) {
+    const double coarse = lower_gate(input, file).timeline.total;
+    const double halved = lower_gate(input, file, fine).timeline.total;
+    EXPECT_NEAR(halved, coarse, 1e-4 * coarse);
+    std::printf("lowering %.3f m: %.6f s, halved spacing %.6f s\n", input.parameter.upstream_level,
+                coarse, halved);
+  }
+}
+
+TEST(OperatingTime, ABlowerThatEndsBelowThePathsPressureBlocksTheRaise) {
+  // From 44 degrees the bag needs about 200 kPa, then, as the stopper
+  // tightens at 45 degrees, up to 206 kPa: a curve that ends at 203 kPa
+  // raises the leaf but cannot tighten the stopper fully.
+  const GateOperation raise = raise_gate(
+      standard_case(), operation_file("blower_curve,0:1.5 203:1.2\nlowered_angle,44\n"));
+  ASSERT_TRUE(raise.blocked);
+  EXPECT_EQ(raise.blocked_at.regime, Regime::stopper);
+  EXPECT_NEAR(gauge_kpa(raise.blocked_at), 203.0, 0.1);
+  EXPECT_GT(raise.needed_kpa, 205.0);
+  EXPECT_GT(raise.blocked_at.stopper_tension, 0.0);
+  EXPECT_LT(raise.blocked_at.stopper_tension, 10.0);
+}
+
+TEST(BlowerCurve, DeliversAlongItsPointsAndNothingFromItsLimitOn) {
+  BlowerCurve curve;
+  std::string why;
+  std::size_t column = 0;
+  ASSERT_TRUE(parse_blower_curve("20:6 100:4  200:0", curve, why, column)) << why;
+  EXPECT_EQ(blower_delivery(curve, 0.0), 6.0);  // below the sheet: its first delivery
+  EXPECT_EQ(blower_delivery(curve, 60.0), 5.0);
+  EXPECT_EQ(blower_delivery(curve, 150.0), 2.0);
+  EXPECT_EQ(blower_delivery(curve, 200.0), 0.0);
+  EXPECT_EQ(blower_delivery(curve, 250.0), 0.0);
+  EXPECT_TRUE(shuts_off(curve));
+  ASSERT_TRUE(parse_blower_curve("0:6 100:4", curve, why, column));
+  EXPECT_EQ(limit_kpa(curve), 100.0);
+  EXPECT_FALSE(shuts_off(curve));
+}
+
+TEST(OperatingTime, ChokedStretchesEndWhereThePressureCrossesTheThreshold) {
+  // Pressures 300, 200, 100 kPa and back to 250 at times 0, 10, 20, 30 s.
+  FollowedPath path;
+  Timeline timeline;
+  const double p[] = {300e3, 200e3, 100e3, 250e3};
+  for (int k = 0; k < 4; ++k) {
+    FollowedState s;
+    s.state.p_abs = p[k];
+    path.states.push_back(s);
+    timeline.seconds.push_back(10.0 * k);
+  }
+  const auto stretches = intervals_above(path, timeline, 150e3);
+  ASSERT_EQ(stretches.size(), 2u);
+  EXPECT_DOUBLE_EQ(stretches[0].first, 0.0);
+  EXPECT_DOUBLE_EQ(stretches[0].second, 15.0);
+  EXPECT_DOUBLE_EQ(stretches[1].first, 20.0 + 10.0 * 50.0 / 150.0);
+  EXPECT_DOUBLE_EQ(stretches[1].second, 30.0);
+}
+
+TEST(OperationFile, EveryValueIsCheckedAndRefusedByLineAndColumn) {
+  const struct {
+    const char* text;
+    const char* named;
+  } cases[] = {
+      {"name,value\nvalve_area,0\n", "operation.csv line 2, column 2 (valve_area)"},
+      {"valve_coefficient,nan\n", "line 1, column 2 (valve_coefficient)"},
+      {"lowered_angle,0.5\n", "line 1, column 2 (lowered_angle): '0.5' is below 1.0"},
+      {"valve_area,1\nvalve_area,2\n", "line 2, column 1: 'valve_area' is already given on line 1"},
+      {"valve_size,1\n", "line 1, column 1: unknown name 'valve_size'"},
+      {"blower_curve,0:5 100:4 90:3\n", "line 1, column 2 (blower_curve), at character 11"},
+      {"blower_curve,0:5 100:x\n", "at character 5"},
+      {"blower_curve,0:0 100:4\n", "the first pair must deliver more than 0"},
+      {"blower_curve,0:5\n", "at least two pairs"},
+  };
+  for (const auto& c : cases) {
+    try {
+      operation_file(c.text);
+      ADD_FAILURE() << c.text << " was accepted";
+    } catch (const tqweir::text::InputError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+    }
+  }
+  // A lowered angle not below the case's leaf angle is refused by its place.
+  try {
+    lower_gate(standard_case(), operation_file("valve_area,1\nvalve_coefficient,1\nlowered_angle,45\n"));
+    ADD_FAILURE() << "lowered_angle 45 was accepted";
+  } catch (const tqweir::text::InputError& e) {
+    EXPECT_NE(std::string(e.what()).find("line 3, column 2 (lowered_angle)"), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace tqweir_test
