@@ -111,8 +111,9 @@ TEST(SelfChecks, DoctoredRunFailsTheCheckItMoves) {
       {"moment-balance", [](RunTexts& t) { set_summary_field(t.summary, 6, " 1.066"); }},
       {"support-force", [](RunTexts& t) { set_summary_field(t.summary, 11, "36.995"); }},
   };
+  const std::vector<SelfCheck> checks = all_checks(standard);
   for (const auto& c : cases) {
-    const SelfCheck* before = find_check(all_checks(standard), c.check);
+    const SelfCheck* before = find_check(checks, c.check);
     ASSERT_NE(before, nullptr) << c.check;
     EXPECT_TRUE(before->ok()) << c.check;
     FinishedRun doctored = standard;
