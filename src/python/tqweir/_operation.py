@@ -21,7 +21,8 @@ class Operation:
     stopper_time  s: lowering, when the stopper goes slack; raising, when
                   the leaf reaches the raised angle and it begins to pull
     choked        lowering: the stretches (from, to) in s over which the
-                  exhaust's flow is choked; raising: None
+                  exhaust's flow is choked; raising, or a case that
+                  stops: None
     folds         DataFrame, one row per fold: ``time_s`` (s) when it begins,
                   ``from_deg`` and ``to_deg`` (degree) the leaf's fall or
                   rise at once, ``air_m3_per_m`` (m3/m at atmospheric
