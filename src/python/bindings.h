@@ -5,12 +5,17 @@
 #define TQWEIR_PYTHON_BINDINGS_H_
 
 #include <string>
+#include <vector>
 
 #include <pybind11/pybind11.h>
 
 #include "core/input_fields.h"
 
 namespace tqweir {
+namespace design {
+struct Design;
+}  // namespace design
+
 namespace python {
 
 // CaseInput as a class with fields by name, the folder reader, the tables
@@ -24,6 +29,12 @@ void bind_sweep(pybind11::module_& m);
 void bind_design(pybind11::module_& m);
 // seek_search and sealed_table: tqweir-seek's searches.
 void bind_seek(pybind11::module_& m);
+
+// tqweir-operate's arguments `args` (--lower or --raise, --case, --within)
+// on `design`: the printout, the exit status, the table's bytes and the
+// findings by name (operation_binding.cc). Throws text::InputError as the
+// command refuses its input.
+pybind11::dict operate_design(const design::Design& design, const std::vector<std::string>& args);
 
 // The input field `name`; text::InputError naming the choices otherwise.
 const InputField& named_field(const std::string& name);

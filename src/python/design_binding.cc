@@ -163,7 +163,10 @@ void bind_design(py::module_& m) {
       .def_property_readonly("note", [](const DesignRuns& d) { return d.design.note; })
       .def("checks", &checks)
       .def("limit_states", &limit_states, py::arg("threads"))
-      .def("report", &report);
+      .def("report", &report)
+      .def("operate", [](const DesignRuns& d, const std::vector<std::string>& args) {
+        return operate_design(d.design, args);
+      }, py::arg("args"));
 }
 
 }  // namespace python

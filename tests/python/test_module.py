@@ -126,3 +126,55 @@ def test_report_and_seek_answer_as_the_commands(tmp_path):
     assert len(answer["edges"]) > 1  # a crossing and the boundary where the runs stop
     assert f"value found: upstream_level = {answer['value']!r}\n" in printed
     assert f"bag_tension_kn_per_m {answer['printed']} as printed" in printed
+
+
+OPERATION = os.path.join(SOURCE, "examples", "design_operation")
+
+
+@pytest.mark.parametrize("args", [
+    ["--lower", "--case", "中間水位 tailwater on the leaf"],   # a fold, choked for part of the way
+    ["--raise", "--case", "中間水位 tailwater on the leaf", "--within", "4"],   # sized
+    ["--raise", "--case", "洪水時 flood with overflow", "--within", "5"],   # the blower's limit
+])
+def test_operation_answers_as_the_command(tmp_path, args):
+    """The printout and status are tqweir-operate's, the frame holds its
+    table's cells, and each time found is the time of its row."""
+    out = tmp_path / "operation.csv"
+    command = subprocess.run([os.path.join(BUILD, "tqweir-operate"), OPERATION, *args, "-o", str(out)],
+                             capture_output=True, text=True)
+    design = tqweir.Design.from_folder(OPERATION)
+    within = float(args[-1]) if "--within" in args else None
+    op = (design.lower if args[0] == "--lower" else design.raise_)(case=args[2], within=within)
+    assert op.status == command.returncode
+    assert op.printout + f"  table in {out}\n" == command.stdout
+    rows = read_result_csv(out)
+    assert list(op.table.columns) == rows[0]
+    for (_, got), row in zip(op.table.iterrows(), rows[1:], strict=True):
+        for column, cell in zip(rows[0], row):
+            value = got[column]
+            if column in ("regime", "status", "message"):
+                assert value == cell, column
+            else:
+                assert (math.isnan(value) and cell == "") or value == float(cell), column
+    times = op.table["time_s"]
+    regimes = list(op.table["regime"])
+    stopper = [times[i] for i, r in enumerate(regimes) if r == "stopper"] or [None]
+    assert op.stopper_time == stopper[-1 if op.direction == "lower" else 0]
+    assert list(op.folds["time_s"]) == [times[i - 1] for i, r in enumerate(regimes) if r == "fold"]
+    if op.blower_limit is None:
+        assert op.time == times.iloc[-1] and len(op.folds) == 1
+        assert (op.choked[-1][1] == op.time) if op.direction == "lower" else (op.choked is None)
+        assert (op.sizing is None) == (within is None)
+        assert within is None or f" {op.sizing!r} times the curve" in op.printout
+    else:
+        assert op.time is None and op.sizing is None and regimes[-1] == "blocked"
+        assert op.blower_limit["angle_deg"] == op.table["in_theta1_deg"].iloc[-1]
+
+
+def test_bad_operation_file_names_its_line_and_column(tmp_path):
+    for name in os.listdir(OPERATION):
+        with open(os.path.join(OPERATION, name), "rb") as f:
+            (tmp_path / name).write_bytes(f.read())
+    (tmp_path / "operation.csv").write_text("valve_area,0.0002\nvalve_coefficient,O.6\nlowered_angle,5\n")
+    with pytest.raises(tqweir.InputError, match=r"operation.csv line 2, column 2 \(valve_coefficient\)"):
+        tqweir.Design.from_folder(tmp_path).lower()

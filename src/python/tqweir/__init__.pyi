@@ -82,6 +82,23 @@ class Design:
     def checks(self) -> pd.DataFrame: ...
     def limit_states(self, threads: int | None = None) -> pd.DataFrame: ...
     def report(self) -> str: ...
+    def lower(self, case: str | None = None, within: float | None = None) -> Operation: ...
+    def raise_(self, case: str | None = None, within: float | None = None) -> Operation: ...
+
+class Operation:
+    case: str
+    direction: str                          # "lower" or "raise"
+    status: int                             # tqweir-operate's exit status: 0 the whole way, 1 not
+    whole: bool
+    printout: str                           # the command's printout
+    time: float | None                      # s
+    stopper_time: float | None              # s: the stopper goes slack (lower) or begins to pull (raise)
+    choked: list[tuple[float, float]] | None  # s, lowering only
+    folds: pd.DataFrame                     # time_s, from_deg, to_deg, air_m3_per_m, to_end
+    blower_limit: dict[str, Any] | None     # angle_deg, stopper_tension_kn, needed_kpa, limit_kpa, shuts_off
+    stop: dict[str, Any] | None             # theta1_deg, stopper_tension_kn, status, message
+    sizing: float | None                    # valve_area m2 (lower) or factor on the blower (raise)
+    table: pd.DataFrame | None              # the -o TABLE.csv table
 
 def seek(folder: _Path, vary: str | tuple[str, float, float], until: str | tuple[str, float],
          case: str | None = None, pick: int = 1, tol: float = 0.0, scan: int = 8) -> dict[str, Any]: ...

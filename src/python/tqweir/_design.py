@@ -1,4 +1,4 @@
-"""A design folder (its checks, limit states and report) and tqweir-seek."""
+"""A design folder (its checks, limit states, report and operation) and tqweir-seek."""
 
 import os
 import tempfile
@@ -6,6 +6,7 @@ import tempfile
 import pandas as pd
 
 from . import _tqweir
+from ._operation import operate
 from ._tables import result_frame
 
 
@@ -61,6 +62,22 @@ class Design:
         """tqweir-report's HTML page of the design (its date SOURCE_DATE_EPOCH's
         day when that is set, as the command takes it)."""
         return self._runs.report()
+
+    def lower(self, case=None, within=None):
+        """tqweir-operate --lower: the leaf of load case ``case`` (a name of
+        loadcases.csv; default the base case) let down through the exhaust
+        of the folder's operation.csv to its lowered_angle. ``within``
+        (minutes) asks for the valve_area that lowers in that time. Returns
+        an Operation (time in s, folds, the table, ...). Raises InputError as
+        the command refuses its input: a bad operation.csv names its line
+        and column."""
+        return operate(self._runs, True, case, within)
+
+    def raise_(self, case=None, within=None):
+        """tqweir-operate --raise: the leaf raised from the lowered angle with
+        the blower of operation.csv; ``within`` (minutes) asks for the factor
+        on the blower's delivery. Otherwise as ``lower``."""
+        return operate(self._runs, False, case, within)
 
 
 def _range_text(vary):

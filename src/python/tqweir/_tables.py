@@ -1,4 +1,4 @@
-"""tqweir's result tables (RESULT.csv, sealed.csv) as DataFrames."""
+"""tqweir's result tables (RESULT.csv, sealed.csv, the operation's) as DataFrames."""
 
 import csv
 import io
@@ -23,14 +23,14 @@ def _column(name, cells):
     return [_number(c) for c in cells]
 
 
-def result_frame(table_bytes):
+def result_frame(table_bytes, index="case"):
     """A table tqweir writes (CP932, CR LF, a header row) as a DataFrame:
     texts for status, message and regime, whole numbers for the case number
     and overflow mode, floats (NaN when empty) for the rest, each the number
-    its cell prints."""
+    its cell prints; indexed by the column ``index`` (None: by row number)."""
     rows = list(csv.reader(io.StringIO(table_bytes.decode("cp932"), newline="")))
     header, body = rows[0], rows[1:]
     columns = list(zip(*body)) if body else [()] * len(header)
     frame = pd.DataFrame({name: _column(name, list(cells)) for name, cells in zip(header, columns)})
-    return frame.set_index("case")
+    return frame if index is None else frame.set_index(index)
 

@@ -5,6 +5,7 @@
 #include "design/design.h"
 #include "text/input_error.h"
 #include "tools/cli/command_line.h"
+#include "tools/operate/operate_case.h"
 #include "tools/operate/operate_options.h"
 #include "tools/operate/operate_output.h"
 
@@ -33,28 +34,6 @@ const char kHelp[] =
     "Exit status: 0 the whole way, 1 not the whole way or a file not written,\n"
     "2 bad command line or input.\n";
 
-struct Chosen {
-  std::string name;
-  CaseInput input;
-};
-
-Chosen choose_case(const design::Design& design, const OperateOptions& options) {
-  if (!options.has_case) return {design::kBaseCaseName, design.base.input};
-  for (const design::LoadCase& c : design.cases) {
-    if (design.cases_from == "loadcases.csv" && c.name == options.case_name) return {c.name, c.input};
-  }
-  throw InputError("--case " + options.case_name + ": no such load case in " +
-                   join_path(options.dir, "loadcases.csv"));
-}
-
-operation::OperationFile read_operation_file(const std::string& dir) {
-  operation::OperationFile file;
-  if (!operation::read_operation_in(dir, file)) {
-    throw InputError(join_path(dir, "operation.csv") + " is missing: the design gives no valve or blower");
-  }
-  return file;
-}
-
 void check_output(const OperateOptions& options) {
   if (options.output.empty()) return;
   std::vector<std::string> inputs = cases::base_case_paths(options.dir);
@@ -82,7 +61,7 @@ int run_operate_command_line(int argc, const char* const* argv, std::ostream& ou
     }
     check_output(options);
     const design::Design design = design::read_design(options.dir, {});
-    const Chosen chosen = choose_case(design, options);
+    const ChosenCase chosen = choose_case(design, options);
     file = read_operation_file(options.dir);
     op = options.lower ? operation::lower_gate(chosen.input, file)
                        : operation::raise_gate(chosen.input, file);
@@ -93,8 +72,7 @@ int run_operate_command_line(int argc, const char* const* argv, std::ostream& ou
     return 2;
   }
   if (op.followed.states.empty()) {
-    out << "tqweir-operate: " << printed.case_name << " stops, so there is no path: \""
-        << message_utf8(op.path.stop.result.message) << "\"\n";
+    print_no_path(op, printed, out);
     return 1;
   }
   const bool whole = print_operation(op, file, printed, out);

@@ -23,6 +23,9 @@ struct Printed {
 bool print_operation(const operation::GateOperation& op, const operation::OperationFile& file,
                      const Printed& printed, std::ostream& out);
 
+// The printout of a case that stops as it is, so that it has no path.
+void print_no_path(const operation::GateOperation& op, const Printed& printed, std::ostream& out);
+
 // The table (CP932, CR LF): time_s, air_m3_per_m, regime, in_theta1_deg,
 // in_stopper_tension_kn, bag_pressure_kpa, flow_m3_per_min (free air,
 // whole gate), then the sweep's outcome columns (status, message, the 27

@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "core/constants.h"
-#include "operation/orifice_flow.h"
 #include "text/number_text.h"
+#include "tools/operate/operate_findings.h"
 #include "tools/operate/operate_output.h"
 
 namespace tqweir {
@@ -25,30 +25,21 @@ std::string angle_text(const PathState& s) { return fixed_text(s.theta1_deg, 1) 
 // The time at which the leaf leaves (lowering) or reaches (raising) the
 // raised angle: the last state of the stopper stage.
 void print_stopper(const GateOperation& op, std::ostream& out) {
-  const auto& states = op.followed.states;
-  for (std::size_t k = 0; k < op.timeline.seconds.size(); ++k) {
-    const bool last_stopper = states[k].state.regime == operation::Regime::stopper &&
-                              (k + 1 == states.size() || states[k + 1].state.regime != operation::Regime::stopper);
-    const bool first_stopper = states[k].state.regime == operation::Regime::stopper &&
-                               (k == 0 || states[k - 1].state.regime != operation::Regime::stopper);
-    if (op.direction == Direction::lower && last_stopper) {
-      out << "  the stopper goes slack at " << duration_text(op.timeline.seconds[k]) << ", from "
-          << fixed_text(op.path.input.parameter.stopper_tension, 3) << " kN\n";
-      return;
-    }
-    if (op.direction == Direction::raise && first_stopper) {
-      out << "  the leaf reaches the raised angle and the stopper begins to pull at "
-          << duration_text(op.timeline.seconds[k]) << "\n";
-      return;
-    }
+  const std::optional<std::size_t> k = stopper_state(op);
+  if (!k) return;
+  if (op.direction == Direction::lower) {
+    out << "  the stopper goes slack at " << duration_text(op.timeline.seconds[*k]) << ", from "
+        << fixed_text(op.path.input.parameter.stopper_tension, 3) << " kN\n";
+  } else {
+    out << "  the leaf reaches the raised angle and the stopper begins to pull at "
+        << duration_text(op.timeline.seconds[*k]) << "\n";
   }
 }
 
 void print_choked(const GateOperation& op, std::ostream& out) {
-  const double threshold = kAtmosphericPressure / operation::critical_pressure_ratio();
-  const auto intervals = operation::intervals_above(op.followed, op.timeline, threshold);
-  const std::string where = " (the bag above " + fixed_text((threshold - kAtmosphericPressure) / 1000.0, 1) +
-                            " kPa gauge)";
+  const auto intervals = choked_intervals(op);
+  const double threshold_kpa = (choked_above_pa() - kAtmosphericPressure) / 1000.0;
+  const std::string where = " (the bag above " + fixed_text(threshold_kpa, 1) + " kPa gauge)";
   if (intervals.empty()) {
     out << "  the flow is never choked" << where << "\n";
     return;
@@ -70,15 +61,13 @@ void print_choked(const GateOperation& op, std::ostream& out) {
 
 void print_folds(const GateOperation& op, std::ostream& out) {
   const char* verb = op.direction == Direction::lower ? "falls" : "rises";
-  std::size_t fold = 0;
-  for (std::size_t k = 0; k < op.timeline.seconds.size(); ++k) {
-    if (op.followed.states[k].mark != operation::Mark::fold_start) continue;
-    const operation::Fold& f = op.followed.folds[fold++];
+  const std::vector<double> times = fold_times(op);
+  for (std::size_t i = 0; i < times.size(); ++i) {
+    const operation::Fold& f = op.followed.folds[i];
     out << "  fold: at " << level_text(op) << " the leaf " << verb << " from "
         << fixed_text(f.from.theta1_deg, 1) << " to " << fixed_text(f.to.theta1_deg, 1)
         << " degrees at once" << (f.to_end ? " (the end of the path)" : "") << ", at "
-        << duration_text(op.timeline.seconds[k]) << " (air " << fixed_text(f.from.air, 3)
-        << " m3/m)\n";
+        << duration_text(times[i]) << " (air " << fixed_text(f.from.air, 3) << " m3/m)\n";
   }
 }
 
@@ -149,22 +138,23 @@ bool print_operation(const GateOperation& op, const operation::OperationFile& fi
       << "second state the time is " << fixed_text(op.timeline.total_coarse, 1) << " s (" << shown
       << " %)\n";
   if (!printed.has_within) return whole;
-  if (!whole || !(op.timeline.total > 0.0)) {
+  const std::optional<double> sized = sized_value(op, file, whole, printed.within_minutes);
+  if (!sized) {
     out << "  sizing: none, since the operation does not go the whole way\n";
-    return whole;
-  }
-  // The time is the path's integral divided by the scale: the scale that
-  // gives the time asked for follows from one path.
-  const double factor = op.timeline.total / (60.0 * printed.within_minutes);
-  if (lower) {
+  } else if (lower) {
     out << "  sizing: to lower within " << text::exact_text(printed.within_minutes)
-        << " min the valve_area must be " << text::exact_text(file.valve_area.value * factor)
-        << " m2 (valve_coefficient " << file.valve_coefficient.text << ")\n";
+        << " min the valve_area must be " << text::exact_text(*sized) << " m2 (valve_coefficient "
+        << file.valve_coefficient.text << ")\n";
   } else {
     out << "  sizing: to raise within " << text::exact_text(printed.within_minutes)
-        << " min the blower must deliver " << text::exact_text(factor) << " times the curve\n";
+        << " min the blower must deliver " << text::exact_text(*sized) << " times the curve\n";
   }
   return whole;
+}
+
+void print_no_path(const GateOperation& op, const Printed& printed, std::ostream& out) {
+  out << "tqweir-operate: " << printed.case_name << " stops, so there is no path: \""
+      << message_utf8(op.path.stop.result.message) << "\"\n";
 }
 
 }  // namespace operate

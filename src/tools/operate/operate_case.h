@@ -1,0 +1,31 @@
+// What tqweir-operate operates: the load case of a design that --case
+// names, and the design folder's operation.csv.
+#ifndef TQWEIR_TOOLS_OPERATE_OPERATE_CASE_H_
+#define TQWEIR_TOOLS_OPERATE_OPERATE_CASE_H_
+
+#include <string>
+
+#include "design/design.h"
+#include "operation/operation_file.h"
+#include "tools/operate/operate_options.h"
+
+namespace tqweir {
+namespace operate {
+
+struct ChosenCase {
+  std::string name;  // UTF-8
+  CaseInput input;
+};
+
+// The load case of loadcases.csv named by --case, or the base case without
+// it. Throws text::InputError when loadcases.csv has no case of that name.
+ChosenCase choose_case(const design::Design& design, const OperateOptions& options);
+
+// DIR/operation.csv. Throws text::InputError as operation::read_operation_in
+// does, and when the folder has none.
+operation::OperationFile read_operation_file(const std::string& dir);
+
+}  // namespace operate
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_OPERATE_OPERATE_CASE_H_
