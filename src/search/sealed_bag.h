@@ -54,12 +54,12 @@ struct SealedState {
 // unknown is the middle of the step of the air volume that holds the air,
 // or the base case's own value where that lies on the step (so the base
 // load gives the base case); where no step holds it exactly, the point of
-// the fine grid nearer the air beside the crossing (sealed_step.h). It is
-// a function of the load, `base` and `settings` alone: `previous` (the
-// state of a neighbouring load, or nullptr) only gives the search a first
-// guess, and the same load gives the same state with any `previous`, as
-// long as the air crosses the base air once within a cell of the coarse
-// grid around the state (seen on the examples at every level).
+// the fine grid nearer the air beside the crossing (sealed_step.h).
+// Deterministic: the same arguments give the same state to the bit, and
+// `previous` (the state of a neighbouring load, or nullptr) only gives the
+// search a first guess: any `previous` gives the same state, as long as
+// the air crosses the base air once at the coarse grid's spacing near the
+// state (so at every level of the example folders).
 SealedState sealed_state(const CaseInput& base, const InputField& load_field, double load,
                          double air_volume, const SealedSettings& settings,
                          const SealedState* previous = nullptr);
