@@ -2,50 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+#include "search/sealed_walk.h"
 
 namespace tqweir {
 namespace search {
 namespace {
-
-// Where a walk from a finished sample met the other side.
-struct Walk {
-  bool found = false;
-  Sample from, to;    // consecutive samples of the walk, on either side
-  Sample stopped{0.0, true, 0.0, 0};  // the run that stopped the walk, if one did
-  bool at_bound = false;
-  int solves = 0;
-};
-
-// Walks from `start` (finished) by `step`, 2 `step`, 4 `step`, ... until a
-// finished sample on the other side of the target, a run that stops, the
-// bound (taken as the last point) or `max_steps`.
-Walk walk_out(const Probe& probe, const Sample& start, double step, bool bounded, double bound,
-              int max_steps) {
-  Walk walk;
-  walk.from = start;
-  double offset = step;
-  for (int i = 0; i < max_steps; ++i, offset *= 2.0) {
-    double x = start.x + offset;
-    const bool last = bounded && (step > 0 ? x >= bound : x <= bound);
-    if (last) x = bound;
-    if (x == walk.from.x) break;
-    const Sample s = probe(x);
-    ++walk.solves;
-    if (!s.finished) {
-      walk.stopped = s;
-      return walk;
-    }
-    if (reached(s) != reached(start)) {
-      walk.found = true;
-      walk.to = s;
-      return walk;
-    }
-    walk.from = s;
-    if (last) break;
-  }
-  walk.at_bound = true;
-  return walk;
-}
 
 // The walk from `start`, tried first from a hint (the neighbouring level's
 // state): the hint either lies across the target already, or the walk goes
@@ -71,39 +34,14 @@ Walk walk_from_hint(const Probe& probe, const Sample& start, const double* hint,
   return walk_out(probe, start, step, bounded, bound, max_steps);
 }
 
-// The state at the narrowed value of `field`, solved once more for its
-// printed summary.
 void refuse(SealedState& state, const std::string& reason, const Sample& stopped) {
   state.regime = "none";
   state.reason = reason;
   if (!stopped.finished) state.stop = static_cast<Message>(stopped.stop);
 }
 
-// The value of the unknown the state is given at. The air volume is a
-// staircase in the unknown (the solve's own), and where the narrowing ends
-// on a step that holds the air to the last bit, every value of the step is
-// that state: the base case's own value is taken when it lies on the step
-// (one solve to see), so that the base level's row is the base case.
-double state_value(const CaseInput& input, const InputField& field, const Edge& edge, double own,
-                   double tolerance, double air_volume, SealedState& state) {
-  const Sample& found = edge_value(edge);
-  if (found.excess != 0.0 || found.x == own || std::fabs(found.x - own) > 100.0 * tolerance) {
-    return found.x;
-  }
-  const CaseResult at_own = solve_unrounded(with_value(input, field, own));
-  ++state.solves;
-  const bool holds = at_own.finished &&
-                     at_own.values[static_cast<std::size_t>(summary_index(SummaryId::air_volume))] ==
-                         air_volume;
-  return holds ? own : found.x;
-}
-
-void take_state(const CaseInput& input, const InputField& field, const Edge& edge, double x,
-                SealedState& state) {
-  if (edge.interrupted) {
-    refuse(state, "a run between two states stops", edge.inside);
-    return;
-  }
+// The state at `x` of `field`, solved once more for its printed summary.
+void take_state(const CaseInput& input, const InputField& field, double x, SealedState& state) {
   state.result = solve_unrounded(with_value(input, field, x));
   ++state.solves;
   state.held = state.result.finished;
@@ -115,6 +53,20 @@ void take_state(const CaseInput& input, const InputField& field, const Edge& edg
   if (!state.held) refuse(state, "the state found does not solve again", Sample{x, true, 0.0, 0});
 }
 
+// The state chosen on the grids (sealed_step.h), or why there is none.
+void take_step(const CaseInput& input, const InputField& field, const StepState& step,
+               SealedState& state) {
+  state.solves += step.solves;
+  if (!step.found) {
+    refuse(state,
+           step.stopped.finished ? "the air held does not cross the base air once near the state"
+                                 : "a run between two states stops",
+           step.stopped);
+    return;
+  }
+  take_state(input, field, step.x, state);
+}
+
 Edge narrowed(const Probe& probe, const Walk& walk, double tolerance, const SealedSettings& s,
               SealedState& state) {
   SearchSettings search;
@@ -123,6 +75,20 @@ Edge narrowed(const Probe& probe, const Walk& walk, double tolerance, const Seal
   const Edge edge = refine_crossing(probe, walk.from, walk.to, search);
   state.solves += edge.solves;
   return edge;
+}
+
+// The walk's crossing narrowed to a value near it; the state is then chosen
+// on the grids around that value, which the walk's start no longer decides.
+void settle(const Probe& probe, const CaseInput& input, const InputField& field, const Walk& walk,
+            double tolerance, double lo, double hi, double own, const SealedSettings& settings,
+            SealedState& state) {
+  const Edge edge = narrowed(probe, walk, tolerance, settings, state);
+  if (edge.interrupted) {
+    refuse(state, "a run between two states stops", edge.inside);
+    return;
+  }
+  take_step(input, field, state_near(probe, edge_value(edge).x, lo, hi, own, settings.grid),
+            state);
 }
 
 }  // namespace
@@ -153,9 +119,11 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
   if (!reached(slack) || slack.excess == 0.0) {
     state.regime = "stopper";
     if (slack.excess == 0.0) {
-      state.result = solve_unrounded(with_value(input, tension, 0.0));
-      ++state.solves;
-      state.held = state.result.finished;
+      // Tension 0 is the lowest point of the step the stopper can give.
+      take_step(input, tension,
+                state_on_step(by_tension, 0.0, std::numeric_limits<double>::infinity(),
+                              base.parameter.stopper_tension, settings.grid),
+                state);
       return state;
     }
     // The sealed air pushes harder than the leaf's loads need: the stopper
@@ -171,11 +139,9 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
       refuse(state, "no stopper tension holds the air", walk.stopped);
       return state;
     }
-    const Edge edge = narrowed(by_tension, walk, settings.tension_tolerance, settings, state);
-    take_state(input, tension, edge,
-               state_value(input, tension, edge, base.parameter.stopper_tension,
-                           settings.tension_tolerance, air_volume, state),
-               state);
+    settle(by_tension, input, tension, walk, settings.tension_tolerance, 0.0,
+           std::numeric_limits<double>::infinity(), base.parameter.stopper_tension, settings,
+           state);
     return state;
   }
 
@@ -202,11 +168,8 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
            walk.stopped);
     return state;
   }
-  const Edge edge = narrowed(by_angle, walk, settings.angle_tolerance, settings, state);
-  take_state(input, angle, edge,
-             state_value(input, angle, edge, base.parameter.theta1_deg, settings.angle_tolerance,
-                         air_volume, state),
-             state);
+  settle(by_angle, input, angle, walk, settings.angle_tolerance, settings.lowest_angle_deg,
+         raised.x, base.parameter.theta1_deg, settings, state);
   return state;
 }
 

@@ -14,22 +14,25 @@
 #include <vector>
 
 #include "search/case_probe.h"
+#include "search/sealed_step.h"
 
 namespace tqweir {
 namespace search {
 
 struct SealedSettings {
-  // Narrowing of the tension (kN) and of the angle (degree), a tenth of
-  // their printed 0.001. Finer would not tell more: a solve's alpha ends on
-  // its bisection's grid, so the air volume is a fine staircase in either
-  // unknown, whose steps are far below its printed 0.001 m^3/m but about
-  // 0.1 kN wide in the tension. Each row is the solve at the value in its
-  // input columns, so the row is what tqweir prints for that value.
-  double tension_tolerance = 1e-4;
-  double angle_tolerance = 1e-4;
+  // The walk's bracket of the tension (kN) or the angle (degree) is
+  // narrowed only until a value near the crossing is known, a secant step
+  // or two: the state is then chosen on `grid` around that value
+  // (sealed_step.h), which finds the crossing's cell from anywhere near it
+  // and gives a state that depends on the load alone. Each row is the solve
+  // at the value in its input columns, so the row is what tqweir prints for
+  // that value.
+  double tension_tolerance = 1.0 / 64.0;
+  double angle_tolerance = 1.0 / 64.0;
+  int max_refine_solves = 2;
+  StepGrid grid;  // cells of 2^-6, points 2^-14 apart (kN or degree)
   double lowest_angle_deg = 1.0;  // the leaf angle the summary clamps to
   int max_expansions = 64;        // doublings of a bracket's step
-  int max_refine_solves = 200;
 };
 
 struct SealedState {
@@ -47,8 +50,16 @@ struct SealedState {
 
 // The state at `load` (set in `load_field` of `base`) that holds
 // `air_volume` (m^3/m at atmospheric pressure). `base` gives the raised
-// angle (theta1_deg) and the stopper's tension step. `previous` (the state
-// of a neighbouring load, or nullptr) only gives the search a first guess.
+// angle (theta1_deg) and the stopper's tension step. The value of the
+// unknown is the middle of the step of the air volume that holds the air,
+// or the base case's own value where that lies on the step (so the base
+// load gives the base case); where no step holds it exactly, the point of
+// the fine grid nearer the air beside the crossing (sealed_step.h).
+// Deterministic: the same arguments give the same state to the bit, and
+// `previous` (the state of a neighbouring load, or nullptr) only gives the
+// search a first guess: any `previous` gives the same state, as long as
+// the air crosses the base air once at the coarse grid's spacing near the
+// state (so at every level of the example folders).
 SealedState sealed_state(const CaseInput& base, const InputField& load_field, double load,
                          double air_volume, const SealedSettings& settings,
                          const SealedState* previous = nullptr);
@@ -57,7 +68,8 @@ SealedState sealed_state(const CaseInput& base, const InputField& load_field, do
 CaseResult sealed_base(const CaseInput& base);
 
 // The states at each of `loads` in order, each search starting from the
-// previous level's state, with the air of the base case.
+// previous level's state (for speed only: each state is what sealed_state
+// gives for its load alone), with the air of the base case.
 struct SealedCurve {
   CaseResult base;                 // the base case's solve; no states when it stops
   double air_volume = 0.0;         // m^3/m at atmospheric pressure

@@ -49,6 +49,10 @@ double alpha_of(const CaseResult& r) {
   return r.values[static_cast<std::size_t>(tqweir::summary_index(tqweir::SummaryId::alpha))];
 }
 
+double air_of(const CaseResult& r) {
+  return r.values[static_cast<std::size_t>(tqweir::summary_index(tqweir::SummaryId::air_volume))];
+}
+
 TEST(SeekCommand, AMonotoneResultComesBackBracketedAndWrittenAsTqweirWritesIt) {
   ScratchDir dir;
   const ProgramRun run =
@@ -135,6 +139,41 @@ TEST(SeekCommand, ASealedCurveHoldsTheAirAndPassesFromStopperToSlack) {
             }());
   EXPECT_GT(std::strtod(rows[1].cells[4].c_str(), nullptr), 10.0);  // below the base level: pulls more
   EXPECT_LT(std::strtod(rows[3].cells[3].c_str(), nullptr), 45.0);  // above it: the leaf goes down
+}
+
+// The line of `level` in a sealed table, without its case number.
+std::string sealed_line(const std::string& table, const std::string& level) {
+  std::istringstream lines(table);
+  for (std::string line; std::getline(lines, line);) {
+    const std::string row = line.substr(line.find(',') + 1);
+    if (row.compare(0, level.size() + 1, level + ",") == 0) return row;
+  }
+  return "";
+}
+
+// A row depends on its level alone, not on the neighbour the curve's search
+// started from; and a stopper row is the middle of the step of tensions
+// that hold the air (about 0.0017 kN wide here), not one of its edges.
+TEST(SeekCommand, ASealedRowIsTheSameAloneAsInACurveAndMidStep) {
+  ScratchDir dir;
+  ASSERT_EQ(seek(dir, kStandard + " --sealed upstream_level=0:4:0.1 -o " + dir.file("c.csv")).status, 0);
+  const std::string curve = dir.read("c.csv");
+  for (const std::string level : {"2.0", "3.0", "3.5"}) {  // stopper, slack, slack
+    const std::string range = level + ":" + level + ":1";
+    ASSERT_EQ(seek(dir, kStandard + " --sealed upstream_level=" + range + " -o " + dir.file("a.csv")).status, 0);
+    ASSERT_NE(sealed_line(curve, level), "") << level;
+    EXPECT_EQ(sealed_line(dir.read("a.csv"), level), sealed_line(curve, level));
+  }
+  const std::vector<tqweir::text::CsvRow> rows = tqweir::text::split_csv(curve, "c.csv");
+  ASSERT_EQ(rows[21].cells[1], "2.0");
+  const double tension = std::strtod(rows[21].cells[4].c_str(), nullptr);
+  const double air = air_of(standard_at(2.5));
+  for (double side : {-5e-4, 5e-4}) {
+    tqweir::CaseInput input = tqweir_test::case_in_folder(kStandard);
+    input.parameter.upstream_level = 2.0;
+    input.parameter.stopper_tension = tension + side;
+    EXPECT_EQ(air_of(solve_unrounded(input)), air) << side;
+  }
 }
 
 TEST(SeekCommand, BadArgumentsAreNamedAndNothingIsWritten) {
