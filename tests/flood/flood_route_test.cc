@@ -135,7 +135,7 @@ TEST(FloodRoute, EventIsLocatedToItsToleranceAndRestartsTheModel) {
   DrainingPond draining(6);
   RouteInput& in = draining.in;
   in.start_air = 1.0;
-  in.events = {{"rising", 3.5, +1}, {"falling", 3.5, -1}};
+  in.events = {{"rising", 3.5, +1, nullptr}, {"falling", 3.5, -1, nullptr}};
   double rate = 0.0;
   in.air_rate = [&rate](double, double, double) { return rate; };
   in.on_event = [&rate](const EventHit&) {
