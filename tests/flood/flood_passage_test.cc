@@ -2,6 +2,9 @@
 // when the valve, the float valve and the blower switch, a state of the
 // gate over level and air against a plain solve, and operation.csv's flood
 // rows refused where they stand.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -91,6 +94,26 @@ TEST(FloodPassage, AStateAtAGridLevelIsThePlainSolveOfItsInputs) {
     EXPECT_DOUBLE_EQ(s.outflow, plain.values[static_cast<std::size_t>(
                                     summary_index(SummaryId::overflow_discharge))] * base.syogen.span);
   }
+}
+
+// The blend between grid levels against the path solved at the level
+// itself, for the air before the flood (the leaf sealed) and for an air
+// halfway down the lowering: docs/flood.md gives the measured figures.
+TEST(FloodPassage, TheGridOfPathsStaysCloseToTheDirectPath) {
+  const CaseInput base = tqweir_test::case_in_folder(kDesign);
+  AirGate gate(base, 5.0);
+  const double sealed_air = search::solve_unrounded(base).values[static_cast<std::size_t>(
+                                summary_index(SummaryId::air_volume))];
+  double worst = 0.0;
+  for (double level = 2.825; level < 3.5; level += 0.1) {
+    const LevelPath direct = gate.direct_path(level);
+    for (double air : {sealed_air, 0.5 * (sealed_air + direct.airs.back())}) {
+      const double error = gate.outflow(level, air) - state_on_path(direct, air, gate.span()).outflow;
+      worst = std::max(worst, std::fabs(error));
+    }
+  }
+  std::printf("largest discharge error between grid levels: %.4g m3/s\n", worst);
+  EXPECT_LT(worst, 0.5);
 }
 
 TEST(FloodPassage, AFloodRowIsRefusedWithItsLineAndColumn) {
