@@ -113,7 +113,7 @@ TEST(FloodPassage, TheGridOfPathsStaysCloseToTheDirectPath) {
     }
   }
   std::printf("largest discharge error between grid levels: %.4g m3/s\n", worst);
-  EXPECT_LT(worst, 0.5);
+  EXPECT_LT(worst, 0.05);  // measured 0.0117 m3/s
 }
 
 TEST(FloodPassage, AFloodRowIsRefusedWithItsLineAndColumn) {
