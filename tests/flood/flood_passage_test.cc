@@ -88,6 +88,9 @@ TEST(FloodPassage, AStateAtAGridLevelIsThePlainSolveOfItsInputs) {
     input.parameter.stopper_tension = s.stopper_tension;
     const search::CaseResult plain = search::solve_unrounded(input);
     ASSERT_TRUE(plain.finished);
+    // The solve of the state's inputs holds the air asked for.
+    EXPECT_DOUBLE_EQ(plain.values[static_cast<std::size_t>(summary_index(SummaryId::air_volume))],
+                     path.airs[k]);
     for (std::size_t i = 0; i < plain.values.size(); ++i) {
       EXPECT_DOUBLE_EQ(s.values[i], plain.values[i]) << "field " << i + 1 << " state " << k;
     }
