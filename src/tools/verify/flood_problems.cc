@@ -8,6 +8,8 @@
 // here, on the gate's own solves every centimetre.
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "cases/base_case.h"
@@ -73,6 +75,38 @@ double puls_peak(const std::vector<double>& levels, const std::vector<double>& o
   return peak;
 }
 
+// The gate of `case_dir` held at 45 degrees against the storage
+// indication. A case whose gate gives no state on the way is a NOOK row
+// naming why, not an abort of the whole manual.
+Problem held_gate_problem(const std::string& case_dir) {
+  Problem p{kGroup, "FL-V-05",
+            "standard gate held at 45 degrees, 200 000 m2, 2-25-2 m3/s: peak level (m)",
+            "storage indication (modified Puls), 60 s steps, solves every 1 cm",
+            "independent numerical", 0.0, NAN, false, 1e-3};
+  try {
+    const CaseInput base = cases::read_base_case(case_dir).input;
+    flood::FixedGate held(base, 45.0);
+    const Pond big = Pond::from_area(2e5);
+    const Hydrograph flow = triangle(25.0, 12.0, 24.0, 48.0);
+    const double start = flood::steady_level(held, 0.0, nullptr, 2.0, base.parameter.upstream_level);
+    const Route r = flood::route(route_input(flow, big, held, start));
+    std::vector<double> levels, outflows;
+    for (int k = 0; k <= 300; ++k) {
+      const double level = std::floor(start * 100.0) / 100.0 + 0.01 * k;
+      const flood::Knot knot = held.direct(level);
+      if (!knot.held) break;
+      levels.push_back(level);
+      outflows.push_back(knot.state.outflow);
+    }
+    if (levels.size() < 2) throw std::runtime_error("the held gate solves at fewer than two levels");
+    p.reference_value = puls_peak(levels, outflows, flow, 2e5, start, 60.0);
+    if (r.finished) p.value = r.peak.level;
+  } catch (const std::runtime_error& e) {
+    p.reference = std::string("not routed: ") + e.what();
+  }
+  return p;
+}
+
 }  // namespace
 
 void flood_problems(std::ostream& out, const std::string& case_dir) {
@@ -112,27 +146,7 @@ void flood_problems(std::ostream& out, const std::string& case_dir) {
                         "the route at the default tolerances", "self-convergence", r.peak.level,
                         h.peak.level, false, 1e-3});
   }
-  {
-    const CaseInput base = cases::read_base_case(case_dir).input;
-    flood::FixedGate held(base, 45.0);
-    const Pond big = Pond::from_area(2e5);
-    const Hydrograph flow = triangle(25.0, 12.0, 24.0, 48.0);
-    const double start = flood::steady_level(held, 0.0, nullptr, 2.0, base.parameter.upstream_level);
-    const Route r = flood::route(route_input(flow, big, held, start));
-    std::vector<double> levels, outflows;
-    for (int k = 0; k <= 300; ++k) {
-      const double level = std::floor(start * 100.0) / 100.0 + 0.01 * k;
-      const flood::Knot knot = held.direct(level);
-      if (!knot.held) break;
-      levels.push_back(level);
-      outflows.push_back(knot.state.outflow);
-    }
-    print_problem(out, {kGroup, "FL-V-05",
-                        "standard gate held at 45 degrees, 200 000 m2, 2-25-2 m3/s: peak level (m)",
-                        "storage indication (modified Puls), 60 s steps, solves every 1 cm",
-                        "independent numerical", puls_peak(levels, outflows, flow, 2e5, start, 60.0),
-                        r.finished ? r.peak.level : NAN, false, 1e-3});
-  }
+  print_problem(out, held_gate_problem(case_dir));
 }
 
 }  // namespace verify
