@@ -37,8 +37,9 @@ const char kHelp[] =
     "float valve only. --rating FROM:TO:STEP gives the discharge against the\n"
     "upstream level for the leaf held at --angles (default the base case's) and\n"
     "for the sealed bag.\n"
-    "Exit status: 0 the whole way, 1 not the whole way or a file not written,\n"
-    "2 bad command line or input.\n";
+    "Exit status: 0 the whole way (--flood: routed to the hydrograph's end), 1 not\n"
+    "the whole way, the route stopped or a file not written, 2 bad command line\n"
+    "or input.\n";
 
 struct Chosen {
   std::string name;

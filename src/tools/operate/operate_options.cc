@@ -31,8 +31,11 @@ std::vector<double> rating_levels(const std::string& arg) {
 std::vector<double> angle_list(const std::string& arg) {
   std::vector<double> angles;
   std::size_t begin = 0;
-  for (std::size_t k = 0; k <= arg.size() && angles.size() <= kMaxRatingLevels; ++k) {
+  for (std::size_t k = 0; k <= arg.size(); ++k) {
     if (k < arg.size() && arg[k] != ',') continue;
+    if (angles.size() == kMaxRatingLevels) {
+      throw InputError("--angles: more than " + std::to_string(kMaxRatingLevels) + " angles");
+    }
     double angle = 0.0;
     const std::string cell = arg.substr(begin, k - begin);
     if (!text::finite_number_cell(cell, angle)) {
