@@ -10,7 +10,7 @@
 #   driver <- search         the search of one input, the sealed bag
 #   search, cases <- design  a design folder, its criteria, checks, limit states
 #   design <- operation      the gate lowered and raised by air
-#   search, cases <- flood   the pond's level through a flood over the gate
+#   operation <- flood       the pond's level through a flood over the gate
 #   everything <- tools, web, python (the front ends); platform beside the layers
 #
 # Sourced: defines LAYERS and layer_below.
@@ -33,7 +33,7 @@ layer_below() {
     search) echo "$calculation" ;;
     design) echo "$calculation text cases search" ;;
     operation) echo "$calculation text cases search design" ;;
-    flood) echo "$calculation text cases search" ;;
+    flood) echo "$calculation text cases search design operation" ;;
     tools|web|python) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;
     *) return 1 ;;

@@ -23,6 +23,7 @@ ORDER = [
     "Section: overflow discharge",
     "Self-checks of finished runs",
     "Operation: venting a rigid volume through the exhaust",
+    "Flood: routing the pond over the gate",
 ]
 
 INTRO = """\
@@ -148,6 +149,17 @@ time is the integral of V/(R T) dp over the subsonic mass flow, taken by
 mpmath's quadrature at 40 digits (scripts/verify/vent_reference.py prints
 the reference values), against the times the operation's own integration
 gives.""",
+    "Flood: routing the pond over the gate": """The level pool routing of `tqweir-operate --flood` (src/flood/route: the
+Dormand-Prince 5(4) pair under error control, relative tolerance 1e-9) on a
+pond of constant area A = 1e5 m^2 over a crest c = 3 m passing
+a (h - c)^1.5, a = 10 m^1.5/s. Draining without inflow has the closed form
+(h - c)^(-1/2) = (h0 - c)^(-1/2) + a t / (2 A); a constant inflow I ends at
+c + (I/a)^(2/3); the volume balance of a 48-hour flood closes to the
+integrated outflow; halving the tolerances must move the peak by less than
+1 mm. Last, the standard example's gate held at 45 degrees (its own solves
+every centimetre) is routed against a storage-indication (modified Puls)
+routing written in the verification tool, 60 s steps: the two methods'
+peaks agree to within 1 mm, the Puls method's own error at that step.""",
 }
 
 

@@ -32,6 +32,7 @@ const std::vector<Entry>& entries() {
       {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity, nullptr},
       {"max_lowering_time", nullptr, &Criteria::max_lowering_time, nullptr},
       {"max_raising_time", nullptr, &Criteria::max_raising_time, nullptr},
+      {"max_upstream_level", nullptr, &Criteria::max_upstream_level, nullptr},
       {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable},
       {"limit_range", nullptr, nullptr, &SearchRows::limit_range},
       {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range},

@@ -60,6 +60,7 @@ struct Criteria {
   Limit floor_anchor_capacity;   // kN/m
   Limit max_lowering_time;       // min, the leaf lowered through the exhaust
   Limit max_raising_time;        // min, the leaf raised with the blower
+  Limit max_upstream_level;      // m, the highest level the pond may reach in the design flood
   SearchRows search;
 };
 

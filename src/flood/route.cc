@@ -77,15 +77,19 @@ struct Router {
     stepper.calc_state(t1, b);
     const double la = in.pond->level(a[0]), lb = in.pond->level(b[0]);
     for (const LevelEvent& e : in.events) {
-      const bool rising = la < e.level && lb >= e.level;
-      const bool falling = la > e.level && lb <= e.level;
+      auto g = [&e](double level, double air) {
+        return e.crossing ? e.crossing(level, air) : level - e.level;
+      };
+      const double ga = g(la, a[1]), gb = g(lb, b[1]);
+      const bool rising = ga < 0.0 && gb >= 0.0;
+      const bool falling = ga > 0.0 && gb <= 0.0;
       if (!((rising && e.direction >= 0) || (falling && e.direction <= 0))) continue;
       const double sign = rising ? 1.0 : -1.0;
       State x;
       const double t = crossing_time(
           [&](double s) {
             stepper.calc_state(s, x);
-            return sign * (in.pond->level(x[0]) - e.level);
+            return sign * g(in.pond->level(x[0]), x[1]);
           },
           t0, t1, settings.event_tolerance);
       stepper.calc_state(t, x);

@@ -24,10 +24,13 @@ namespace tqweir {
 namespace flood {
 
 // A level the rule acts at: crossed rising (+1), falling (-1) or either (0).
+// With `crossing` set, the event is that function of the level (m) and
+// the air (m3/m) passing 0 instead (the air reaching what the leaf needs).
 struct LevelEvent {
   std::string name;
   double level = 0.0;  // m
   int direction = 0;
+  std::function<double(double level, double air)> crossing;
 };
 
 struct EventHit {

@@ -18,6 +18,24 @@ constexpr double kMaxIndex = 1e9;
 
 }  // namespace
 
+GateState blended_state(const GateState& lo, const GateState& hi, double w, double level,
+                        double span) {
+  GateState s = w < 0.5 ? lo : hi;
+  for (std::size_t i = 0; i < s.values.size(); ++i) {
+    s.values[i] = lo.values[i] + w * (hi.values[i] - lo.values[i]);
+  }
+  s.level = level;
+  s.theta1_deg = lo.theta1_deg + w * (hi.theta1_deg - lo.theta1_deg);
+  s.stopper_tension = lo.stopper_tension + w * (hi.stopper_tension - lo.stopper_tension);
+  const double head = level - value(s, SummaryId::crest_height);
+  const double per_metre =
+      head > 0.0 ? std::pow(head, 1.5) * value(s, SummaryId::discharge_coefficient) : 0.0;
+  value(s, SummaryId::upstream_level) = level;
+  value(s, SummaryId::overflow_discharge) = per_metre;
+  s.outflow = per_metre * span;
+  return s;
+}
+
 TableGate::TableGate(double spacing, double span, int max_knots)
     : spacing_(spacing), span_(span), max_knots_(max_knots) {}
 
@@ -60,22 +78,8 @@ GateState TableGate::state(double level, double air) {
                       (k->stop == Message::finished ? "" : ": " + message_utf8(k->stop)));
     }
   }
-  const double w = (level - lo.level) / (hi.level - lo.level);
-  GateState s = w < 0.5 ? lo.state : hi.state;
-  for (std::size_t i = 0; i < s.values.size(); ++i) {
-    s.values[i] = lo.state.values[i] + w * (hi.state.values[i] - lo.state.values[i]);
-  }
-  s.level = level;
-  s.theta1_deg = lo.state.theta1_deg + w * (hi.state.theta1_deg - lo.state.theta1_deg);
-  s.stopper_tension =
-      lo.state.stopper_tension + w * (hi.state.stopper_tension - lo.state.stopper_tension);
-  const double head = level - value(s, SummaryId::crest_height);
-  const double per_metre =
-      head > 0.0 ? std::pow(head, 1.5) * value(s, SummaryId::discharge_coefficient) : 0.0;
-  value(s, SummaryId::upstream_level) = level;
-  value(s, SummaryId::overflow_discharge) = per_metre;
-  s.outflow = per_metre * span_;
-  return s;
+  return blended_state(lo.state, hi.state, (level - lo.level) / (hi.level - lo.level), level,
+                       span_);
 }
 
 double TableGate::outflow(double level, double air) { return state(level, air).outflow; }

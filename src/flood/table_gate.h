@@ -33,6 +33,13 @@ struct Knot {
   int solves = 0;
 };
 
+// The state at `level` a share `w` of the way from `lo` to `hi` (two
+// solved states): the results, angle and tension linear, the regime the
+// nearer one's, the discharge (whole span `span`, m) the weir's law on the
+// interpolated crest, so that the level itself is exact.
+GateState blended_state(const GateState& lo, const GateState& hi, double w, double level,
+                        double span);
+
 class TableGate : public Gate {
  public:
   // Grid levels every `spacing` m (multiples of it); at most `max_knots`

@@ -16,9 +16,38 @@ namespace {
 
 using text::InputError;
 
-enum Name { kValveArea, kValveCoefficient, kBlowerCurve, kLoweredAngle };
-const std::vector<std::string> kNames = {"valve_area", "valve_coefficient", "blower_curve",
-                                         "lowered_angle"};
+enum Name {
+  kValveArea, kValveCoefficient, kBlowerCurve, kLoweredAngle, kLowerAt, kRaiseAt, kBackupAt,
+  kInitialLevel, kPondArea, kStorageCurve, kOtherOutflow, kTailwaterCurve
+};
+const std::vector<std::string> kNames = {
+    "valve_area", "valve_coefficient", "blower_curve", "lowered_angle", "lower_at_level",
+    "raise_at_level", "backup_lower_at_level", "initial_level", "pond_area", "storage_curve",
+    "other_outflow", "tailwater_curve"};
+
+// The numbers of the file by their row's index; the blower, the angle and
+// the pair lists are read on their own.
+GivenValue* number_of(OperationFile& f, int index) {
+  switch (index) {
+    case kValveArea: return &f.valve_area;
+    case kValveCoefficient: return &f.valve_coefficient;
+    case kLowerAt: return &f.lower_at_level;
+    case kRaiseAt: return &f.raise_at_level;
+    case kBackupAt: return &f.backup_lower_at_level;
+    case kInitialLevel: return &f.initial_level;
+    case kPondArea: return &f.pond_area;
+    default: return nullptr;
+  }
+}
+
+GivenPairs* pairs_of(OperationFile& f, int index) {
+  switch (index) {
+    case kStorageCurve: return &f.storage_curve;
+    case kOtherOutflow: return &f.other_outflow;
+    case kTailwaterCurve: return &f.tailwater_curve;
+    default: return nullptr;
+  }
+}
 
 GivenValue number_value(const text::NameValueRow& row, const std::string& place) {
   GivenValue v;
@@ -60,9 +89,15 @@ OperationFile read_operation(const std::string& text, const std::string& source)
   file.source = source;
   for (const text::NameValueRow& row : text::name_value_rows(text, source, kNames)) {
     const std::string place = value_place(file, row.line, kNames[row.index].c_str());
+    if (GivenValue* number = number_of(file, row.index)) {
+      *number = number_value(row, place);
+      continue;
+    }
+    if (GivenPairs* pairs = pairs_of(file, row.index)) {
+      *pairs = GivenPairs{true, row.value, row.line};
+      continue;
+    }
     switch (row.index) {
-      case kValveArea: file.valve_area = number_value(row, place); break;
-      case kValveCoefficient: file.valve_coefficient = number_value(row, place); break;
       case kBlowerCurve: take_blower(row, place, file); break;
       case kLoweredAngle:
         file.lowered_angle = number_value(row, place);
@@ -72,6 +107,11 @@ OperationFile read_operation(const std::string& text, const std::string& source)
         }
         break;
     }
+  }
+  if (file.pond_area.given && file.storage_curve.given) {
+    throw InputError(value_place(file, file.storage_curve.line, "storage_curve") +
+                     ": give storage_curve or pond_area, not both (pond_area on line " +
+                     std::to_string(file.pond_area.line) + ")");
   }
   return file;
 }

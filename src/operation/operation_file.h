@@ -1,5 +1,6 @@
-// operation.csv of a design folder: the exhaust valve, the blower and the
-// angle the leaf is lowered to, as rows "name,value".
+// operation.csv of a design folder: the exhaust valve, the blower, the
+// angle the leaf is lowered to, and for a flood the rule's levels and the
+// pond, as rows "name,value".
 #ifndef TQWEIR_OPERATION_OPERATION_FILE_H_
 #define TQWEIR_OPERATION_OPERATION_FILE_H_
 
@@ -14,6 +15,9 @@ namespace operation {
 // A number of operation.csv as criteria.csv's are held: absent unless
 // given, with its text and line.
 using GivenValue = design::Limit;
+// A pair list ("m:m3 m:m3 ...") kept as written with its line: the flood's
+// reader turns it into a table and refuses it naming this line.
+using GivenPairs = design::GivenText;
 
 // The smallest lowered angle: the summary clamps the leaf angle to 1.0
 // degree, so a state below it is the state at 1.0.
@@ -28,15 +32,28 @@ struct OperationFile {
   BlowerCurve blower_curve;     // whole gate, free air
   std::string blower_text;
   int blower_line = 0;
+  // The flood's rule (m, the section frame): the valve opens at
+  // lower_at_level rising; below raise_at_level, the leaf down, the valve
+  // closes and the blower raises it; a float valve opens without power at
+  // backup_lower_at_level.
+  GivenValue lower_at_level;
+  GivenValue raise_at_level;
+  GivenValue backup_lower_at_level;
+  GivenValue initial_level;     // m, else the steady level of the first inflow
+  GivenValue pond_area;         // m2, a pond of vertical banks
+  GivenPairs storage_curve;     // m:m3
+  GivenPairs other_outflow;     // m:m3/s
+  GivenPairs tailwater_curve;   // m3/s:m, the tailwater's level against the discharge
 };
 
-// "valve_area, valve_coefficient, blower_curve, lowered_angle".
+// "valve_area, valve_coefficient, blower_curve, lowered_angle, ...".
 std::string operation_names();
 
 // Reads operation.csv, already in UTF-8: rows "name,value", optionally after
 // a header row "name,value". The numbers must be finite and above 0 (the
 // lowered angle at least kLowestLoweredAngle), the blower curve as
-// parse_blower_curve reads it. Throws text::InputError naming `source`, the
+// parse_blower_curve reads it; the pair lists are kept as written, and
+// storage_curve and pond_area exclude each other. Throws text::InputError naming `source`, the
 // line and the column for an unknown or repeated name, a value refused and
 // a row that is not two cells.
 OperationFile read_operation(const std::string& text, const std::string& source);

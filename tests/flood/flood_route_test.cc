@@ -6,13 +6,12 @@
 
 #include "flood/route.h"
 #include "flood/steady_level.h"
-#include "flood/synthetic_weir.h"
+#include "flood/crest_weir.h"
 
 namespace tqweir {
 namespace flood {
 namespace {
 
-using tqweir_test::SyntheticWeir;
 
 constexpr double kA = 10.0;       // span 10 m times discharge coefficient 1
 constexpr double kCrest = 3.0;    // m
@@ -45,7 +44,7 @@ struct DrainingPond {
     in = input_of(&dry, &pond, &weir);
     in.start_level = 4.0;
   }
-  SyntheticWeir weir{kA, kCrest};
+  CrestWeir weir{kA, kCrest};
   Hydrograph dry;
   Pond pond = Pond::from_area(kArea);
   RouteInput in;
@@ -64,7 +63,7 @@ TEST(FloodRoute, DrainingPondFollowsItsClosedForm) {
 }
 
 TEST(FloodRoute, ConstantInflowEndsAtItsSteadyLevel) {
-  SyntheticWeir weir(kA, kCrest);
+  CrestWeir weir(kA, kCrest);
   const Hydrograph flow = steady_inflow(20.0, 48);
   const Pond pond = Pond::from_area(kArea);
   RouteInput in = input_of(&flow, &pond, &weir);
@@ -79,7 +78,7 @@ TEST(FloodRoute, ConstantInflowEndsAtItsSteadyLevel) {
 }
 
 TEST(FloodRoute, VolumeBalanceClosesOverAHydrograph) {
-  SyntheticWeir weir(kA, kCrest);
+  CrestWeir weir(kA, kCrest);
   const Hydrograph flood = design_flood();
   const Pond pond = surveyed_pond();
   // A spillway from 4 m besides the weir.
@@ -113,7 +112,7 @@ TEST(FloodRoute, VolumeBalanceClosesOverAHydrograph) {
 }
 
 TEST(FloodRoute, PeakIsWhereInflowMeetsOutflowAndHoldsAsTheToleranceHalves) {
-  SyntheticWeir weir(kA, kCrest);
+  CrestWeir weir(kA, kCrest);
   const Hydrograph flood = design_flood();
   const Pond pond = surveyed_pond();
   RouteInput in = input_of(&flood, &pond, &weir);
@@ -135,7 +134,7 @@ TEST(FloodRoute, EventIsLocatedToItsToleranceAndRestartsTheModel) {
   DrainingPond draining(6);
   RouteInput& in = draining.in;
   in.start_air = 1.0;
-  in.events = {{"rising", 3.5, +1}, {"falling", 3.5, -1}};
+  in.events = {{"rising", 3.5, +1, nullptr}, {"falling", 3.5, -1, nullptr}};
   double rate = 0.0;
   in.air_rate = [&rate](double, double, double) { return rate; };
   in.on_event = [&rate](const EventHit&) {
@@ -157,17 +156,17 @@ TEST(FloodRoute, EventIsLocatedToItsToleranceAndRestartsTheModel) {
 }
 
 // A gate whose discharge is not a number above 3.5 m.
-class BrokenGate : public SyntheticWeir {
+class BrokenGate : public CrestWeir {
  public:
-  BrokenGate() : SyntheticWeir(kA, kCrest) {}
+  BrokenGate() : CrestWeir(kA, kCrest) {}
   double outflow(double level, double air) override {
     if (level > 3.5) return std::numeric_limits<double>::quiet_NaN();
-    return SyntheticWeir::outflow(level, air);
+    return CrestWeir::outflow(level, air);
   }
 };
 
 TEST(FloodRoute, StopsWithAReasonInsteadOfAWrongValue) {
-  SyntheticWeir weir(kA, kCrest);
+  CrestWeir weir(kA, kCrest);
   BrokenGate broken;
   const Hydrograph flood = design_flood();
   const Pond pond = surveyed_pond();

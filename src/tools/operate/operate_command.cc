@@ -5,6 +5,7 @@
 #include "design/design.h"
 #include "text/input_error.h"
 #include "tools/cli/command_line.h"
+#include "tools/operate/flood_command.h"
 #include "tools/operate/operate_case.h"
 #include "tools/operate/operate_options.h"
 #include "tools/operate/operate_output.h"
@@ -31,8 +32,15 @@ const char kHelp[] =
     "down to lowered_angle; a fold where the leaf falls at once is reported.\n"
     "  --within MINUTES  the valve area (or the blower's scale) for that time\n"
     "  -o TABLE.csv      the path with its times, as a table\n"
-    "Exit status: 0 the whole way, 1 not the whole way or a file not written,\n"
-    "2 bad command line or input.\n";
+    "--flood INFLOW.csv routes a hydrograph (hours, m3/s) through the pond of\n"
+    "operation.csv (storage_curve or pond_area, other_outflow) with the rule\n"
+    "lower_at_level, raise_at_level, backup_lower_at_level; --power-failure: the\n"
+    "float valve only. --rating FROM:TO:STEP gives the discharge against the\n"
+    "upstream level for the leaf held at --angles (default the base case's) and\n"
+    "for the sealed bag.\n"
+    "Exit status: 0 the whole way (--flood: routed to the hydrograph's end), 1 not\n"
+    "the whole way, the route stopped or a file not written, 2 bad command line\n"
+    "or input.\n";
 
 void check_output(const OperateOptions& options) {
   if (options.output.empty()) return;
@@ -40,6 +48,7 @@ void check_output(const OperateOptions& options) {
   for (const char* name : {"loadcases.csv", "criteria.csv", "operation.csv"}) {
     inputs.push_back(join_path(options.dir, name));
   }
+  if (!options.inflow.empty()) inputs.push_back(options.inflow);
   const std::string refusal = output_refusal(options.output, inputs);
   if (!refusal.empty()) throw InputError(refusal);
 }
@@ -52,6 +61,8 @@ int run_operate_command_line(int argc, const char* const* argv, std::ostream& ou
   operation::GateOperation op;
   operation::OperationFile file;
   Printed printed;
+  FloodJob job;
+  bool flooding = false;
   try {
     options = parse_operate_options(argc, argv);
     if (cli::answer_help_or_version(options.help, options.version,
@@ -61,16 +72,22 @@ int run_operate_command_line(int argc, const char* const* argv, std::ostream& ou
     }
     check_output(options);
     const design::Design design = design::read_design(options.dir, {});
-    const ChosenCase chosen = choose_case(design, options);
-    file = read_operation_file(options.dir);
-    op = options.lower ? operation::lower_gate(chosen.input, file)
-                       : operation::raise_gate(chosen.input, file);
-    printed = {chosen.name, options.has_within, options.within_minutes};
+    if (options.mode == Mode::flood || options.mode == Mode::rating) {
+      job = prepare_flood_job(options, design);
+      flooding = true;
+    } else {
+      const ChosenCase chosen = choose_case(design, options);
+      file = read_operation_file(options.dir);
+      op = options.lower ? operation::lower_gate(chosen.input, file)
+                         : operation::raise_gate(chosen.input, file);
+      printed = {chosen.name, options.has_within, options.within_minutes};
+    }
   } catch (const InputError& error) {
     err << "tqweir-operate: " << error.what() << "\n";
     if (options.dir.empty()) err << kOperateUsage;
     return 2;
   }
+  if (flooding) return run_flood_job(job, options, out, err);
   if (op.followed.states.empty()) {
     print_no_path(op, printed, out);
     return 1;

@@ -1,14 +1,60 @@
 #include "tools/operate/operate_options.h"
 
+#include <set>
+
+#include "cases/range_spec.h"
+#include "core/input_fields.h"
 #include "text/input_error.h"
 #include "text/name_value_rows.h"
 #include "tools/cli/command_line.h"
 
 namespace tqweir {
 namespace operate {
+namespace {
+
+using text::InputError;
+
+enum Id { kHelp, kVersion, kOutput, kLower, kRaise, kCase, kWithin, kFlood, kPower, kRating, kAngles };
+
+std::vector<double> rating_levels(const std::string& arg) {
+  try {
+    const cases::RangeSpec range = cases::parse_range("upstream_level=" + arg);
+    if (range.texts.size() > kMaxRatingLevels) {
+      throw InputError("more than " + std::to_string(kMaxRatingLevels) + " levels");
+    }
+    return cases::range_values(*range.field, range.texts);
+  } catch (const InputError& error) {
+    throw InputError("--rating " + arg + ": " + error.what());
+  }
+}
+
+std::vector<double> angle_list(const std::string& arg) {
+  std::vector<double> angles;
+  std::size_t begin = 0;
+  for (std::size_t k = 0; k <= arg.size(); ++k) {
+    if (k < arg.size() && arg[k] != ',') continue;
+    if (angles.size() == kMaxRatingLevels) {
+      throw InputError("--angles: more than " + std::to_string(kMaxRatingLevels) + " angles");
+    }
+    double angle = 0.0;
+    const std::string cell = arg.substr(begin, k - begin);
+    if (!text::finite_number_cell(cell, angle)) {
+      throw InputError("--angles " + arg + ": '" + cell + "' is not a finite number of degrees");
+    }
+    angles.push_back(angle);
+    begin = k + 1;
+  }
+  return angles;
+}
+
+// The option of `id` given where the mode does not take it.
+void refuse_beside(const std::set<int>& given, int id, const char* option, const char* mode) {
+  if (given.count(id) != 0) throw InputError(std::string(option) + " does not go with " + mode);
+}
+
+}  // namespace
 
 OperateOptions parse_operate_options(int argc, const char* const* argv) {
-  enum { kHelp, kVersion, kOutput, kLower, kRaise, kCase, kWithin };
   const cli::CommandWords words = cli::split_command_line(
       argc, argv,
       {{kHelp, {"-h", "--help"}, ""},
@@ -17,16 +63,21 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
        {kLower, {"--lower"}, ""},
        {kRaise, {"--raise"}, ""},
        {kCase, {"--case"}, "a load case's name"},
-       {kWithin, {"--within"}, "a number of minutes"}});
+       {kWithin, {"--within"}, "a number of minutes"},
+       {kFlood, {"--flood"}, "an inflow file"},
+       {kPower, {"--power-failure"}, ""},
+       {kRating, {"--rating"}, "FROM:TO:STEP of the upstream level"},
+       {kAngles, {"--angles"}, "leaf angles A,B,..."}});
   OperateOptions options;
-  bool raise = false;
+  std::set<int> given;
   for (const cli::GivenOption& option : words.options) {
+    if (!given.insert(option.id).second) throw InputError(option.name + " is given twice");
     switch (option.id) {
       case kHelp: options.help = true; break;
       case kVersion: options.version = true; break;
       case kOutput: options.output = option.value; break;
-      case kLower: options.lower = true; break;
-      case kRaise: raise = true; break;
+      case kLower: options.mode = Mode::lower; break;
+      case kRaise: options.mode = Mode::raise; break;
       case kCase:
         options.case_name = option.value;
         options.has_case = true;
@@ -34,17 +85,36 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
       case kWithin:
         if (!text::finite_number_cell(option.value, options.within_minutes) ||
             !(options.within_minutes > 0.0)) {
-          throw text::InputError("--within " + option.value + ": give a finite number of minutes above 0");
+          throw InputError("--within " + option.value + ": give a finite number of minutes above 0");
         }
         options.has_within = true;
         break;
+      case kFlood:
+        options.mode = Mode::flood;
+        options.inflow = option.value;
+        break;
+      case kPower: options.power_failure = true; break;
+      case kRating:
+        options.mode = Mode::rating;
+        options.levels = rating_levels(option.value);
+        break;
+      case kAngles: options.angles = angle_list(option.value); break;
     }
   }
   if (options.help || options.version) return options;
-  if (words.positional.empty()) throw text::InputError("no DESIGN_DIR given");
-  if (words.positional.size() > 1) throw text::InputError("unexpected argument " + words.positional[1]);
+  if (words.positional.empty()) throw InputError("no DESIGN_DIR given");
+  if (words.positional.size() > 1) throw InputError("unexpected argument " + words.positional[1]);
   options.dir = words.positional[0];
-  if (options.lower == raise) throw text::InputError("give one of --lower and --raise");
+  if (given.count(kLower) + given.count(kRaise) + given.count(kFlood) + given.count(kRating) != 1) {
+    throw InputError("give one of --lower, --raise, --flood and --rating");
+  }
+  options.lower = options.mode == Mode::lower;
+  const bool operating = options.mode == Mode::lower || options.mode == Mode::raise;
+  const char* mode = options.mode == Mode::flood ? "--flood" : operating ? "--lower or --raise" : "--rating";
+  if (!operating) refuse_beside(given, kCase, "--case", mode);
+  if (!operating) refuse_beside(given, kWithin, "--within", mode);
+  if (options.mode != Mode::flood) refuse_beside(given, kPower, "--power-failure", mode);
+  if (options.mode != Mode::rating) refuse_beside(given, kAngles, "--angles", mode);
   return options;
 }
 

@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
   convergence_tables(out);
   run_problems(out, std::vector<std::string>(argv + 1, argv + argc));
   operation_problems(out);
+  if (argc >= 2) flood_problems(out, argv[1]);  // scripts/verify.sh: examples/standard first
   std::cout << out.str();
   return nook_count(out.str()) == 0 ? 0 : 1;
 }

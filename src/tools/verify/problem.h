@@ -52,6 +52,9 @@ void convergence_tables(std::ostream& out);    // the outline's sampling
 void elliptic_values(std::ostream& out);
 void run_problems(std::ostream& out, const std::vector<std::string>& case_dirs);
 void operation_problems(std::ostream& out);  // the exhaust against a vented rigid volume
+// The flood's routing against closed forms, and the gate of `case_dir` held
+// at 45 degrees against a storage-indication routing.
+void flood_problems(std::ostream& out, const std::string& case_dir);
 
 }  // namespace verify
 }  // namespace tqweir

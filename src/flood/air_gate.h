@@ -1,0 +1,97 @@
+// The gate whose air changes through the flood (the valve lets it out,
+// the blower puts it in): at each level and air, the state on the
+// quasi-static path of that level that holds the air.
+//
+// The paths are solved at levels on a grid, when the route first needs
+// them: the base case at the grid level, followed from the raised leaf
+// down to the lowered angle (src/operation), giving the air against the
+// angle and the discharge. At a level between two grid levels the state
+// of the air at each is found on its path (linear in the air between
+// path states) and the two are blended as the other table gates blend
+// (flood/table_gate.h). Where the air along a path turns back (a fold),
+// the followed path jumps from the fold's state to the one below holding
+// the same air: the state, and with it the discharge, jumps as the air
+// crosses the fold's air, and the route's error control stops its steps
+// at the jump rather than smoothing over it.
+#ifndef TQWEIR_FLOOD_AIR_GATE_H_
+#define TQWEIR_FLOOD_AIR_GATE_H_
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/run_state.h"
+#include "flood/gate.h"
+#include "operation/followed_path.h"
+
+namespace tqweir {
+namespace flood {
+
+// One grid level's followed path as the gate reads it.
+struct LevelPath {
+  double level = 0.0;
+  bool held = false;          // the case finishes at this level
+  std::string reason;         // when not
+  std::vector<GateState> states;  // in lowering order, air falling
+  std::vector<double> airs;       // m3/m at atmospheric pressure, one per state
+  std::vector<operation::Fold> folds;
+  int solves = 0;
+};
+
+struct AirGateSettings {
+  double spacing = 0.05;      // m between grid levels
+  int max_levels = 400;       // paths solved at most
+  double angle_step = 2.0;    // degree along each path (docs/flood.md measures it)
+};
+
+class AirGate : public Gate {
+ public:
+  // `base` at each grid level, its leaf lowered to `lowered_angle` (degree).
+  // REQUIRES: lowered_angle below the base case's leaf angle.
+  AirGate(const CaseInput& base, double lowered_angle,
+          const AirGateSettings& settings = AirGateSettings());
+
+  double outflow(double level, double air) override;
+  GateState state(double level, double air) override;
+  int solves() const override { return solves_; }
+
+  // The air (m3/m) of the lowered leaf at `level`, between its grid levels:
+  // with no more than this the leaf lies at the lowered angle.
+  double lowered_air(double level);
+
+  // The air (m3/m) of the raised state (the stopper at the case's tension)
+  // at `level`, between its grid levels.
+  double raised_air(double level);
+
+  // The path of the grid level nearest `level` (its folds).
+  const LevelPath& path_near(double level);
+
+  // The path solved at `level` itself, not kept: the reference the grid
+  // is measured against.
+  LevelPath direct_path(double level);
+
+  double span() const { return span_; }
+
+ private:
+  const LevelPath& path(long index);
+  double path_air(double level, bool lowered);
+  CaseInput base_;
+  double lowered_angle_;
+  AirGateSettings settings_;
+  double span_;
+  int solves_ = 0;
+  std::map<long, LevelPath> paths_;
+};
+
+// The state on `path` that holds `air`: linear in the air between the
+// path's states; at or below the lowered state's air the lowered state
+// (regime "lowered"); above the raised state's air the stopper stage
+// continued linearly in the air (the crest does not move; the trial
+// stages of a step that overshoots where the blower stops reach there). Throws
+// RouteStop for a path that does not hold, or an air beyond that.
+GateState state_on_path(const LevelPath& path, double air, double span);
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_AIR_GATE_H_

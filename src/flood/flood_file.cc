@@ -1,0 +1,67 @@
+#include "flood/flood_file.h"
+
+#include "text/input_error.h"
+
+namespace tqweir {
+namespace flood {
+namespace {
+
+using operation::GivenPairs;
+using operation::OperationFile;
+using text::InputError;
+
+LevelTable pairs_table(const OperationFile& file, const GivenPairs& pairs, const char* name,
+                       Values values) {
+  return read_level_pairs(pairs.text, operation::value_place(file, pairs.line, name), name,
+                          values);
+}
+
+// A rule's level given without what it works: refused where it stands.
+void needs(const OperationFile& file, const operation::GivenValue& level, const char* name,
+           bool present, const char* what) {
+  if (level.given && !present) {
+    throw InputError(operation::value_place(file, level.line, name) + ": needs " + what);
+  }
+}
+
+}  // namespace
+
+FloodFile read_flood_rows(const OperationFile& file) {
+  FloodFile flood;
+  if (file.storage_curve.given) {
+    flood.pond = Pond::from_curve(pairs_table(file, file.storage_curve, "storage_curve",
+                                              Values::rising));
+  } else if (file.pond_area.given) {
+    flood.pond = Pond::from_area(file.pond_area.value);
+  } else {
+    throw InputError(file.source + ": a flood needs storage_curve (m:m3) or pond_area (m2)");
+  }
+  if (file.other_outflow.given) {
+    flood.other_outflow = pairs_table(file, file.other_outflow, "other_outflow", Values::any);
+    flood.has_other_outflow = true;
+  }
+  if (file.tailwater_curve.given) {
+    throw InputError(operation::value_place(file, file.tailwater_curve.line, "tailwater_curve") +
+                     ": the tailwater following the flow is not modelled yet; leave the row "
+                     "out and the case's hd_nd holds through the flood");
+  }
+  needs(file, file.lower_at_level, "lower_at_level",
+        file.valve_area.given && file.valve_coefficient.given && file.lowered_angle.given,
+        "valve_area, valve_coefficient and lowered_angle");
+  needs(file, file.backup_lower_at_level, "backup_lower_at_level",
+        file.valve_area.given && file.valve_coefficient.given && file.lowered_angle.given,
+        "valve_area, valve_coefficient and lowered_angle");
+  needs(file, file.raise_at_level, "raise_at_level",
+        file.has_blower && (file.lower_at_level.given || file.backup_lower_at_level.given),
+        "blower_curve and lower_at_level (or backup_lower_at_level)");
+  if (file.raise_at_level.given && file.lower_at_level.given &&
+      !(file.raise_at_level.value < file.lower_at_level.value)) {
+    throw InputError(operation::value_place(file, file.raise_at_level.line, "raise_at_level") +
+                     ": " + file.raise_at_level.text + " is not below lower_at_level " +
+                     file.lower_at_level.text);
+  }
+  return flood;
+}
+
+}  // namespace flood
+}  // namespace tqweir

@@ -1,0 +1,32 @@
+// The flood's rows of operation.csv as the route takes them: the pond, the
+// other outlets' rating, the rule's levels.
+#ifndef TQWEIR_FLOOD_FLOOD_FILE_H_
+#define TQWEIR_FLOOD_FLOOD_FILE_H_
+
+#include "flood/level_table.h"
+#include "flood/pond.h"
+#include "operation/operation_file.h"
+
+namespace tqweir {
+namespace flood {
+
+struct FloodFile {
+  Pond pond;  // storage against level
+  bool has_other_outflow = false;
+  LevelTable other_outflow;  // m3/s against m
+};
+
+// The pond of storage_curve (m:m3, storage rising) or pond_area (m2) and
+// the rating of other_outflow (m:m3/s). Throws text::InputError naming
+// operation.csv's line and column when neither pond row is given, when a
+// pair list is refused (flood/level_table.h), when lower_at_level is given
+// without valve_area and valve_coefficient, raise_at_level without a
+// blower_curve or not below lower_at_level, or tailwater_curve is given
+// (the tailwater following the flow is not modelled yet: the case's own
+// hd_nd holds through the flood).
+FloodFile read_flood_rows(const operation::OperationFile& file);
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_FLOOD_FILE_H_

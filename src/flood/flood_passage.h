@@ -1,0 +1,56 @@
+// A design flood through the pond with the gate operated by its rule: the
+// route of flood/route.h over the gate whose air the valve and the blower
+// change (flood/air_gate.h), the state at every point of the series, and
+// when the leaf went down and came back up.
+#ifndef TQWEIR_FLOOD_FLOOD_PASSAGE_H_
+#define TQWEIR_FLOOD_FLOOD_PASSAGE_H_
+
+#include <vector>
+
+#include "flood/flood_file.h"
+#include "flood/flood_rule.h"
+#include "flood/hydrograph.h"
+
+namespace tqweir {
+namespace flood {
+
+struct PassageSettings {
+  RouteSettings route;
+  AirGateSettings gate;
+  double output_step = 60.0;  // s between the series' points
+};
+
+// The leaf jumping at a fold of its path, met at `time`.
+struct FoldMet {
+  double time = 0.0;      // s, linear between the series' points
+  double level = 0.0;     // m, the grid level whose path folds
+  double from_deg = 0.0;  // the angle the leaf leaves
+  double to_deg = 0.0;    // the angle it lands at
+};
+
+struct FloodPassage {
+  Route route;
+  std::vector<GateState> states;  // one per route point, the gate's state there
+  double raised_air = 0.0;        // m3/m: the base case's, held before the flood
+  double start_level = 0.0;       // m
+  bool steady_start = false;      // start_level is the first inflow's steady level
+  std::vector<RuleSwitch> switches;
+  // s; below 0 when it did not happen, each located as the rule's events are.
+  double lowering_start = -1.0, lowering_end = -1.0;
+  double raising_start = -1.0, raising_end = -1.0;
+  std::vector<FoldMet> folds;
+  int solves = 0;
+};
+
+// The flood `inflow` through the pond of `file` over `base`'s gate,
+// operated by the rule of `file` (without power when `power_failure`).
+// Throws text::InputError when the base case stops, and RouteStop when no
+// steady start is found; a stop on the way is the route's (finished false).
+FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile& file,
+                           const Hydrograph& inflow, bool power_failure,
+                           const PassageSettings& settings = PassageSettings());
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_FLOOD_PASSAGE_H_

@@ -1,0 +1,90 @@
+#include "tools/operate/flood_command.h"
+
+#include "core/file_io.h"
+#include "flood/flood_file.h"
+#include "flood/flood_passage.h"
+#include "flood/rating.h"
+#include "flood/route_stop.h"
+#include "text/input_error.h"
+#include "tools/operate/flood_output.h"
+
+namespace tqweir {
+namespace operate {
+namespace {
+
+using text::InputError;
+
+int write_output(const OperateOptions& options, const std::string& bytes, const char* what,
+                 std::ostream& out, std::ostream& err) {
+  if (!write_file(options.output, bytes)) {
+    err << "tqweir-operate: cannot write " << options.output << "\n";
+    return 1;
+  }
+  out << "  " << what << " in " << options.output << "\n";
+  return 0;
+}
+
+int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream& out,
+               std::ostream& err) {
+  const std::vector<flood::RatingRow> rows = flood::rating(job.base, options.levels, job.angles, true);
+  if (options.output.empty()) {
+    out << flood::rating_table(rows);
+    return 0;
+  }
+  int held = 0;
+  for (const flood::RatingRow& r : rows) held += r.held ? 1 : 0;
+  out << "tqweir-operate: rating of " << options.dir << ", " << rows.size() << " rows ("
+      << held << " with a state)\n";
+  return write_output(options, flood::rating_table(rows), "rating", out, err);
+}
+
+int run_flood(const FloodJob& job, const OperateOptions& options, std::ostream& out,
+              std::ostream& err) {
+  flood::FloodPassage passage;
+  try {
+    passage = flood::flood_passage(job.base, job.file, job.inflow, options.power_failure);
+  } catch (const InputError& error) {
+    err << "tqweir-operate: " << error.what() << "\n";
+    return 2;
+  } catch (const flood::RouteStop& stop) {
+    out << "tqweir-operate: the flood cannot start: " << stop.what() << "\n";
+    return 1;
+  }
+  out << "tqweir-operate: flood " << options.inflow << " through " << options.dir << "\n";
+  const std::vector<design::Criterion> criteria = design::make_criteria(job.criteria);
+  print_flood(passage, criteria, job.criteria.max_upstream_level, options.power_failure, out);
+  int status = passage.route.finished ? 0 : 1;
+  if (!options.output.empty()) {
+    status = std::max(status, write_output(options, flood_series(passage, criteria), "series", out, err));
+  }
+  return status;
+}
+
+}  // namespace
+
+FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design) {
+  FloodJob job;
+  job.base = design.base.input;
+  job.criteria = design.criteria;
+  job.angles = options.angles;
+  if (job.angles.empty()) job.angles.push_back(job.base.parameter.theta1_deg);
+  if (options.mode != Mode::flood) return job;
+  std::string bytes;
+  if (!read_file(options.inflow, bytes)) throw InputError("cannot read " + options.inflow);
+  job.inflow = flood::read_hydrograph(bytes, options.inflow);
+  if (!operation::read_operation_in(options.dir, job.file)) {
+    throw InputError(join_path(options.dir, "operation.csv") +
+                     " is missing: the design gives no pond and no rule");
+  }
+  flood::read_flood_rows(job.file);  // refused now, before any solve
+  return job;
+}
+
+int run_flood_job(const FloodJob& job, const OperateOptions& options, std::ostream& out,
+                  std::ostream& err) {
+  return options.mode == Mode::rating ? run_rating(job, options, out, err)
+                                      : run_flood(job, options, out, err);
+}
+
+}  // namespace operate
+}  // namespace tqweir

@@ -1,0 +1,51 @@
+// What tqweir-operate prints and tabulates of a flood passage and of a
+// rating.
+#ifndef TQWEIR_TOOLS_OPERATE_FLOOD_OUTPUT_H_
+#define TQWEIR_TOOLS_OPERATE_FLOOD_OUTPUT_H_
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "design/design_checks.h"
+#include "flood/flood_passage.h"
+
+namespace tqweir {
+namespace operate {
+
+// The highest ratio of one check over the flood.
+struct HighestRatio {
+  const design::Criterion* criterion = nullptr;
+  double ratio = 0.0;
+  double time = 0.0;  // s
+};
+
+// The given criteria's highest ratios over the passage's states.
+std::vector<HighestRatio> highest_ratios(const flood::FloodPassage& passage,
+                                         const std::vector<design::Criterion>& criteria);
+
+// The ratio of `criterion` in `state`, as the design checks take a result.
+double state_ratio(const flood::GateState& state, const design::Criterion& criterion);
+
+// The printout: the start, the peak level and when, the peak outflow and
+// the attenuation, when lowering and raising started and ended, the
+// highest ratio of each check, each fold met, the freeboard to
+// `max_upstream_level` with OK/NG, the stop if one, and the work done.
+void print_flood(const flood::FloodPassage& passage, const std::vector<design::Criterion>& criteria,
+                 const design::Limit& max_upstream_level, bool power_failure, std::ostream& out);
+
+// The series (CP932, CR LF): time_s, inflow_m3s, outflow_m3s,
+// other_outflow_m3s, upstream_level_m, storage_m3, air_m3_per_m, regime,
+// theta1_deg, stopper_tension_kn, bag_pressure_kpa, bag_tension_kn_per_m,
+// then ratio_KEY for each given criterion. Numbers as the shortest decimal
+// that reads back.
+std::string flood_series(const flood::FloodPassage& passage,
+                         const std::vector<design::Criterion>& criteria);
+
+// "14 h 02 min (50520 s)".
+std::string clock_text(double seconds);
+
+}  // namespace operate
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_OPERATE_FLOOD_OUTPUT_H_

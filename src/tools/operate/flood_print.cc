@@ -1,0 +1,107 @@
+// The printout of a flood passage.
+#include <cmath>
+#include <cstdio>
+
+#include "text/number_text.h"
+#include "tools/operate/flood_output.h"
+
+namespace tqweir {
+namespace operate {
+namespace {
+
+using text::fixed_text;
+
+std::string level_text(double level) { return fixed_text(level, 3) + " m"; }
+std::string flow_text(double flow) { return fixed_text(flow, 3) + " m3/s"; }
+
+void print_span(const char* what, double start, double end, std::ostream& out) {
+  if (start < 0.0) {
+    out << "  " << what << ": not started\n";
+    return;
+  }
+  out << "  " << what << ": started " << clock_text(start) << ", "
+      << (end < 0.0 ? std::string("not ended by the flood's end") : "ended " + clock_text(end) +
+                                                                        ", after " + fixed_text((end - start) / 60.0, 2) + " min")
+      << "\n";
+}
+
+void print_flows(const flood::Route& route, std::ostream& out) {
+  const flood::RoutePoint* in = &route.points.front();
+  const flood::RoutePoint* outp = in;
+  for (const flood::RoutePoint& p : route.points) {
+    if (p.inflow > in->inflow) in = &p;
+    if (p.outflow + p.other_outflow > outp->outflow + outp->other_outflow) outp = &p;
+  }
+  const double peak_out = outp->outflow + outp->other_outflow;
+  out << "  peak inflow " << flow_text(in->inflow) << " at " << clock_text(in->time)
+      << "; peak outflow " << flow_text(peak_out) << " at " << clock_text(outp->time) << "\n";
+  const double attenuation = in->inflow - peak_out;
+  out << "  attenuation " << flow_text(attenuation)
+      << (in->inflow > 0.0 ? " (" + fixed_text(100.0 * attenuation / in->inflow, 1) + " %)" : "")
+      << ", the peak outflow " << fixed_text((outp->time - in->time) / 60.0, 1)
+      << " min after the peak inflow\n";
+}
+
+void print_switches(const flood::FloodPassage& passage, std::ostream& out) {
+  for (const flood::RuleSwitch& s : passage.switches) {
+    out << "  " << clock_text(s.time) << " at " << level_text(s.level) << ": " << s.what
+        << (s.what == "leaf not down" ? " as the flood recedes past raise_at_level: raised once it is" : "")
+        << "\n";
+  }
+}
+
+void print_checks(const flood::FloodPassage& passage,
+                  const std::vector<design::Criterion>& criteria,
+                  const design::Limit& max_upstream_level, std::ostream& out) {
+  for (const HighestRatio& h : highest_ratios(passage, criteria)) {
+    out << "  highest " << h.criterion->name_en << " ratio " << fixed_text(h.ratio, 3) << " at "
+        << clock_text(h.time) << (h.ratio <= 1.0 ? "  OK" : "  NG") << "\n";
+  }
+  const double peak = passage.route.peak.level;
+  if (!max_upstream_level.given) {
+    out << "  max_upstream_level: not given in criteria.csv\n";
+    return;
+  }
+  const double freeboard = max_upstream_level.value - peak;
+  out << "  freeboard to max_upstream_level " << max_upstream_level.text << " m: "
+      << level_text(freeboard) << (freeboard >= 0.0 ? "  OK" : "  NG") << "\n";
+}
+
+}  // namespace
+
+std::string clock_text(double seconds) {
+  const double minutes = std::floor(seconds / 60.0 + 1e-9);
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.0f h %02.0f min (%s s)", std::floor(minutes / 60.0),
+                std::fmod(minutes, 60.0), fixed_text(seconds, 0).c_str());
+  return buffer;
+}
+
+void print_flood(const flood::FloodPassage& passage, const std::vector<design::Criterion>& criteria,
+                 const design::Limit& max_upstream_level, bool power_failure, std::ostream& out) {
+  const flood::Route& route = passage.route;
+  out << (power_failure ? "  without power: the float valve only, no blower\n"
+                        : "  with power: the valve and the blower by the rule\n");
+  out << "  start " << level_text(passage.start_level)
+      << (passage.steady_start ? " (steady with the first inflow)" : " (initial_level)") << "\n";
+  if (!route.points.empty()) {
+    out << "  peak level " << level_text(route.peak.level) << " at " << clock_text(route.peak.time)
+        << "\n";
+    print_flows(route, out);
+  }
+  print_switches(passage, out);
+  print_span("lowering", passage.lowering_start, passage.lowering_end, out);
+  print_span("raising", passage.raising_start, passage.raising_end, out);
+  for (const flood::FoldMet& f : passage.folds) {
+    out << "  fold at " << clock_text(f.time) << ": the leaf jumps from "
+        << fixed_text(f.from_deg, 2) << " to " << fixed_text(f.to_deg, 2)
+        << " degrees (path at " << level_text(f.level) << ")\n";
+  }
+  if (!route.points.empty()) print_checks(passage, criteria, max_upstream_level, out);
+  if (!route.finished) out << "  the route stops: " << route.stop << "\n";
+  out << "  " << route.steps << " steps, " << route.evaluations << " right-hand sides, "
+      << passage.solves << " solves\n";
+}
+
+}  // namespace operate
+}  // namespace tqweir

@@ -1,0 +1,73 @@
+// The series of a flood passage and the design checks along it.
+#include "core/constants.h"
+#include "flood/flood_rule.h"
+#include "text/csv_cells.h"
+#include "text/number_text.h"
+#include "tools/operate/flood_output.h"
+
+namespace tqweir {
+namespace operate {
+namespace {
+
+double field(const flood::GateState& s, SummaryId id) {
+  return s.values[static_cast<std::size_t>(summary_index(id))];
+}
+
+}  // namespace
+
+double state_ratio(const flood::GateState& state, const design::Criterion& criterion) {
+  // The unrounded result through the checks' own reading of a printed one,
+  // so that a unit moved for the check (MPa to kPa) is moved the same way.
+  return design::check_printed(text::exact_text(field(state, criterion.field)), criterion).ratio;
+}
+
+std::vector<HighestRatio> highest_ratios(const flood::FloodPassage& passage,
+                                         const std::vector<design::Criterion>& criteria) {
+  std::vector<HighestRatio> highest;
+  for (const design::Criterion& c : criteria) {
+    if (!c.given) continue;
+    HighestRatio h;
+    h.criterion = &c;
+    for (std::size_t k = 0; k < passage.states.size(); ++k) {
+      const double ratio = state_ratio(passage.states[k], c);
+      if (k == 0 || ratio > h.ratio) {
+        h.ratio = ratio;
+        h.time = passage.route.points[k].time;
+      }
+    }
+    highest.push_back(h);
+  }
+  return highest;
+}
+
+std::string flood_series(const flood::FloodPassage& passage,
+                         const std::vector<design::Criterion>& criteria) {
+  std::vector<std::string> header{"time_s", "inflow_m3s", "outflow_m3s", "other_outflow_m3s",
+                                  "upstream_level_m", "storage_m3", "air_m3_per_m", "regime",
+                                  "theta1_deg", "stopper_tension_kn", "bag_pressure_kpa",
+                                  "bag_tension_kn_per_m"};
+  for (const design::Criterion& c : criteria) {
+    if (c.given) header.push_back(std::string("ratio_") + c.key);
+  }
+  std::string text = text::csv_line(header);
+  for (std::size_t k = 0; k < passage.states.size(); ++k) {
+    const flood::RoutePoint& p = passage.route.points[k];
+    const flood::GateState& s = passage.states[k];
+    const double gauge = (flood::bag_p_abs(s, p.air) - kAtmosphericPressure) / 1000.0;
+    std::vector<std::string> cells{
+        text::exact_text(p.time),       text::exact_text(p.inflow),
+        text::exact_text(p.outflow),    text::exact_text(p.other_outflow),
+        text::exact_text(p.level),      text::exact_text(p.storage),
+        text::exact_text(p.air),        s.regime,
+        text::exact_text(s.theta1_deg), text::exact_text(s.stopper_tension),
+        text::exact_text(gauge),        text::exact_text(field(s, SummaryId::bag_tension))};
+    for (const design::Criterion& c : criteria) {
+      if (c.given) cells.push_back(text::exact_text(state_ratio(s, c)));
+    }
+    text += text::csv_line(cells);
+  }
+  return text;
+}
+
+}  // namespace operate
+}  // namespace tqweir

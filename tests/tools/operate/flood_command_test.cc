@@ -1,0 +1,72 @@
+// tqweir-operate --rating and --flood on examples/design_flood: the
+// rating's rows are direct solves, and a command line that does not fit
+// is refused before any solve.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "flood/fixed_gate.h"
+#include "flood/rating.h"
+#include "support/case_runner.h"
+#include "support/test_cases.h"
+#include "text/csv_cells.h"
+
+namespace tqweir_test {
+namespace {
+
+const std::string kDesign = TQWEIR_SOURCE_DIR "/examples/design_flood";
+
+ProgramRun operate(const ScratchDir& dir, const std::string& args) {
+  return run_program_output(TQWEIR_OPERATE_BINARY, dir, args);
+}
+
+TEST(FloodCommand, RatingRowsAreDirectSolves) {
+  ScratchDir dir;
+  const ProgramRun run =
+      operate(dir, kDesign + " --rating 2.9:3.3:0.2 --angles 45,20 -o " + dir.file("rating.csv"));
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  const std::vector<tqweir::text::CsvRow> rows =
+      tqweir::text::split_csv(dir.read("rating.csv"), "rating.csv");
+  ASSERT_EQ(rows.size(), 1u + 3u * 3u);  // header, two held angles and the sealed bag
+  const tqweir::CaseInput base = case_in_folder(kDesign);
+  tqweir::flood::FixedGate held(base, 20.0);
+  const tqweir::flood::Knot k = held.direct(3.1);
+  ASSERT_TRUE(k.held);
+  EXPECT_EQ(rows[5].cells[0], "theta1_deg=20");
+  EXPECT_EQ(rows[5].cells[1], "3.1");
+  EXPECT_EQ(std::stod(rows[5].cells[7]), k.state.outflow);
+  const std::vector<tqweir::flood::RatingRow> sealed =
+      tqweir::flood::rating(base, {2.9, 3.1, 3.3}, {}, true);
+  EXPECT_EQ(rows[8].cells[0], "sealed");
+  EXPECT_EQ(std::stod(rows[8].cells[7]), sealed[1].discharge);
+}
+
+TEST(FloodCommand, ACommandLineThatDoesNotFitIsRefusedBeforeAnySolve) {
+  ScratchDir dir;
+  dir.copy_from(kDesign);
+  const std::vector<std::string> bad = {
+      ". --flood design_flood.csv --flood design_flood.csv",  // repeated
+      ". --flood design_flood.csv --angles 10",               // --rating's option
+      ". --rating 2:3:0.5 --power-failure",                   // --flood's option
+      ". --flood design_flood.csv --case x",                  // --lower's option
+      ". --flood design_flood.csv --rating 2:3:0.5",          // two modes
+      ". --rating 3:2:0.5",                                   // FROM above TO
+      ". --flood design_flood.csv -o design_flood.csv",       // the inflow itself
+      ". --flood missing.csv",
+  };
+  for (const std::string& args : bad) {
+    const ProgramRun run = operate(dir, args);
+    EXPECT_EQ(run.status, 2) << args << "\n" << run.out << run.err;
+    EXPECT_EQ(run.out, "") << args;
+  }
+  dir.write("operation.csv", "pond_area,1e5\r\nlower_at_level,3\r\n");
+  const ProgramRun run = operate(dir, ". --flood design_flood.csv");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("operation.csv line 2, column 2 (lower_at_level): needs valve_area"),
+            std::string::npos)
+      << run.err;
+}
+
+}  // namespace
+}  // namespace tqweir_test
