@@ -122,7 +122,12 @@ def check_operation(checks, driver, examples, tools, reopen, screenshot=None):
     check_prints(checks, driver, tools.get('operate'), given)
     check_section(checks, driver, tools.get('report'), given)
     if screenshot:
-        driver.execute_script("document.getElementById('desk').scrollIntoView()")
+        # The printouts, and in the section's frame the fold case's charts.
+        driver.execute_script(
+            "document.getElementById('operate-case').scrollIntoView();"
+            "const doc = document.getElementById('operation-frame').contentDocument;"
+            "doc.querySelector('[data-field=operation-5-lower-angle]').parentElement"
+            ".previousElementSibling.scrollIntoView();")
         driver.save_screenshot(screenshot)
     times = driver.execute_script(LOWER_TIMING_JS, FOLD_CASE)
     median = statistics.median(times) / 1000.0

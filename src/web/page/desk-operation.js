@@ -2,23 +2,14 @@
 // each load case (or the one chosen) lowered and raised, its printout as
 // the command prints it; and the report's section on the operation (its
 // charts of angle and bag pressure against time), cut from the report the
-// module makes, with the report's style. Remade when the design changes
-// while the tab is open.
+// module makes, with the report's style. Made on opening and on "operate":
+// a lowering and a raising of every case take seconds in the module, too
+// long to follow each edit, so an edit marks what is shown as old.
 (function () {
   'use strict';
 
   const $ = (id) => document.getElementById(id);
-  // A design edit reruns the tab only after typing pauses this long: a
-  // lowering and a raising of every case take seconds.
-  const SETTLE_MS = 400;
-  let timer = null;
-
-  function make(tag, attributes, text) {
-    const e = document.createElement(tag);
-    for (const [k, v] of Object.entries(attributes || {})) e.setAttribute(k, v);
-    if (text !== undefined) e.textContent = text;
-    return e;
-  }
+  const make = (...args) => window.tqweirDesk.make(...args);
 
   // The cases to operate: [{name, args}], the load cases of loadcases.csv
   // by --case (the chosen one, or all), else the base case alone.
@@ -64,7 +55,6 @@
   }
 
   function show() {
-    clearTimeout(timer);
     const result = window.tqweirDesk.lastResult();
     buildCaseChoice(result);
     const files = window.tqweirDesk.files();
@@ -97,9 +87,8 @@
     $('operate-case').addEventListener('change', show);
     $('operate-within').addEventListener('change', show);
     window.tqweirDesk.onChange(() => {
-      if ($('tab-operation').hidden) return;
-      clearTimeout(timer);
-      timer = setTimeout(show, SETTLE_MS);
+      if ($('tab-operation').hidden || !$('operate-prints').textContent) return;
+      $('operate-time').textContent = 'the design has changed since: operate again / 再計算';
     });
   }
 

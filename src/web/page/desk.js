@@ -210,5 +210,6 @@
     },
     lastResult: () => desk.result,
     refusal: () => desk.refusal,
+    make,
   };
 })();
