@@ -65,12 +65,13 @@ program="node $PWD/$BUILD/tqweir-node.js"
 [ -x build/tqweir ] && program="$PWD/build/tqweir"
 # The page's drawing against the native tqweir-plot, where the native build
 # (the README's test command) has made it.
-# The desk's checks, report and "solve for" against the native tqweir-report
-# and tqweir-seek, likewise.
+# The desk's checks, report, "solve for" and operation tab against the native
+# tqweir-report, tqweir-seek and tqweir-operate, likewise.
 native=()
 [ -x build/tqweir-plot ] && native+=(--plot "$PWD/build/tqweir-plot")
 [ -x build/tqweir-report ] && native+=(--report "$PWD/build/tqweir-report")
 [ -x build/tqweir-seek ] && native+=(--seek "$PWD/build/tqweir-seek")
+[ -x build/tqweir-operate ] && native+=(--operate "$PWD/build/tqweir-operate")
 /usr/bin/python3 tests/web/browser_test.py --web "$BUILD/web" --program "$program" "${native[@]}" \
   "${sets[@]}"
 lap "page in headless Chromium"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "operation/operation_file.h"
 #include "text/input_error.h"
 #include "tools/report/case_run.h"
 #include "tools/report/report_document.h"
@@ -41,12 +42,24 @@ std::string criteria_json(const design::Criteria& c) {
       {"stopper_capacity", limit_json(c.stopper_capacity)},
       {"max_bag_pressure", limit_json(c.max_bag_pressure)},
       {"floor_anchor_capacity", limit_json(c.floor_anchor_capacity)},
+      {"max_lowering_time", limit_json(c.max_lowering_time)},
+      {"max_raising_time", limit_json(c.max_raising_time)},
       {"limit_variable", text_json(c.search.limit_variable)},
       {"limit_range", text_json(c.search.limit_range)},
       {"sealed_range", text_json(c.search.sealed_range)}};
   std::string out;
   for (const auto& [key, value] : items) out += (out.empty() ? "" : ",") + json_string(key) + ":" + value;
   return "{" + out + "}";
+}
+
+// operation.csv's rows as written, each null when not given; null for a
+// design without the file.
+std::string operation_json(bool given, const operation::OperationFile& file) {
+  if (!given) return "null";
+  return "{\"valve_area\":" + limit_json(file.valve_area) +
+         ",\"valve_coefficient\":" + limit_json(file.valve_coefficient) +
+         ",\"blower_curve\":" + (file.has_blower ? json_string(file.blower_text) : "null") +
+         ",\"lowered_angle\":" + limit_json(file.lowered_angle) + "}";
 }
 
 std::string case_json(const design::Design& design, std::size_t i, const report::CaseRun& run) {
@@ -67,12 +80,17 @@ std::string design_json(const std::map<std::string, std::string>& files,
                         const std::string& folder) {
   const MemoryFolder dir(files, folder);
   design::Design design;
+  operation::OperationFile operation;
+  bool has_operation = false;
   try {
     // Read from the parent, so that a message names the folder as the
     // command run beside it does.
     const WorkingFolder here(dir.parent());
     if (!here.ok()) throw text::InputError("the page's folder cannot be opened");
     design = design::read_design(dir.name(), {});
+    // Refused here as tqweir-operate and tqweir-report refuse it, so that
+    // the desk never keeps a file the tools would not read.
+    has_operation = operation::read_operation_in(dir.name(), operation);
   } catch (const text::InputError& error) {
     return "{\"ok\":false,\"message\":" + json_string(error.what()) + "}";
   }
@@ -84,6 +102,7 @@ std::string design_json(const std::map<std::string, std::string>& files,
          json_string(design.cases_from) + ",\"note\":" + json_string(design.note) +
          ",\"cases\":" + json_list(cases) + ",\"criteria\":" + criteria_json(design.criteria) +
          ",\"hasCriteria\":" + json_bool(design.has_criteria) +
+         ",\"operation\":" + operation_json(has_operation, operation) +
          ",\"checksHtml\":" + json_string(report::numbered_checks_section(design, runs)) + "}";
 }
 

@@ -15,9 +15,11 @@ namespace web {
 //    "cases": [{"name", "values": [as written], "converged", "messageJa",
 //               "messageEn", "syogen", "parameter"}],
 //    "criteria": {"title": ..., "membrane_strength": text or null, ...},
+//    "operation": null, or operation.csv's {"valve_area": text or null, ...},
 //    "checksHtml": the report's checks section}
 // or {"ok": false, "message": what tqweir-report says, without its prefix,
-// for a design folder named `folder`}. The case texts are the files the
+// for a design folder named `folder`} (for operation.csv also what
+// tqweir-operate says). The case texts are the files the
 // report runs for that case.
 std::string design_json(const std::map<std::string, std::string>& files,
                         const std::string& folder);

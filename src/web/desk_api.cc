@@ -1,6 +1,6 @@
 // The module's entry points for the design desk: a design's checks, and
-// tqweir-report and tqweir-seek run on files the page holds. Blocks as in
-// web_api.cc (web/file_block.h).
+// tqweir-report, tqweir-seek and tqweir-operate run on files the page
+// holds. Blocks as in web_api.cc (web/file_block.h).
 #include <new>
 #include <sstream>
 #include <string>

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "tools/operate/operate_command.h"
 #include "tools/report/report_command.h"
 #include "tools/seek/seek_command.h"
 #include "web/memory_folder.h"
@@ -9,6 +10,23 @@
 namespace tqweir {
 namespace web {
 namespace {
+
+using CommandLine = int (*)(int, const char* const*, std::ostream&, std::ostream&,
+                           const std::string&);
+
+// The tools the page runs, by their program names; null for any other.
+CommandLine command_line_of(const std::string& tool) {
+  if (tool == "tqweir-report") return report::run_report_command_line;
+  if (tool == "tqweir-seek") {
+    return [](int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+              const std::string&) { return seek::run_seek_command_line(argc, argv, out, err); };
+  }
+  if (tool == "tqweir-operate") {
+    return [](int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+              const std::string&) { return operate::run_operate_command_line(argc, argv, out, err); };
+  }
+  return nullptr;
+}
 
 void replace_all(std::string& text, const std::string& from, const std::string& to) {
   for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -22,7 +40,8 @@ ToolRun run_tool(const std::string& tool, const std::map<std::string, std::strin
                  const std::string& folder, const std::vector<std::string>& args,
                  const std::string& today) {
   ToolRun run;
-  if (tool != "tqweir-report" && tool != "tqweir-seek") {
+  const CommandLine command_line = command_line_of(tool);
+  if (command_line == nullptr) {
     run.err = "unknown tool " + tool + "\n";
     return run;
   }
@@ -45,9 +64,7 @@ ToolRun run_tool(const std::string& tool, const std::map<std::string, std::strin
   argv.push_back(nullptr);
   std::ostringstream printed, errors;
   const int argc = static_cast<int>(words.size());
-  run.exit_status = tool == "tqweir-report"
-                        ? report::run_report_command_line(argc, argv.data(), printed, errors, today)
-                        : seek::run_seek_command_line(argc, argv.data(), printed, errors);
+  run.exit_status = command_line(argc, argv.data(), printed, errors, today);
   run.out = printed.str();
   run.err = errors.str();
   for (std::string* text : {&run.out, &run.err}) {

@@ -1,5 +1,5 @@
-// tqweir-report and tqweir-seek run in the page: their own command lines
-// over a design or case folder held in memory.
+// tqweir-report, tqweir-seek and tqweir-operate run in the page: their own
+// command lines over a design or case folder held in memory.
 #ifndef TQWEIR_WEB_TOOL_COMMAND_H_
 #define TQWEIR_WEB_TOOL_COMMAND_H_
 
@@ -16,8 +16,8 @@ struct ToolRun {
   std::map<std::string, std::string> files;  // what it wrote into OUT
 };
 
-// Runs `tool` ("tqweir-report" or "tqweir-seek"; any other: status 2 and
-// a message) with `args`, where "{dir}" stands for a folder named
+// Runs `tool` ("tqweir-report", "tqweir-seek" or "tqweir-operate"; any
+// other: status 2 and a message) with `args`, where "{dir}" stands for a folder named
 // `folder` holding `files` and "{out}" for an empty folder whose files are
 // returned. It runs in the folder's parent, so that what it prints and
 // writes names the folder as the command run beside `folder` does; the

@@ -48,6 +48,7 @@ from selenium.webdriver.common.keys import Keys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desk_test import check_desk  # noqa: E402
+from operation_test import check_operation  # noqa: E402
 
 INPUTS = ('syogen.csv', 'parameter.csv', 'hitai.csv')
 OUTPUTS = ('error.csv', 'suimen.csv', 'XYGate.csv', 'XYStopper.csv', 'XYBalloon.csv',
@@ -367,7 +368,9 @@ def main():
     parser.add_argument('--screenshot')
     parser.add_argument('--report', help='the native tqweir-report, to compare the desk with')
     parser.add_argument('--seek', help='the native tqweir-seek, to compare "solve for" with')
+    parser.add_argument('--operate', help='the native tqweir-operate, to compare the operation tab with')
     parser.add_argument('--desk-screenshot')
+    parser.add_argument('--operation-screenshot')
     parser.add_argument('sets', nargs='*', help='CASES:EXPECTED folder pairs')
     args = parser.parse_args()
     index = os.path.join(args.web, 'index.html')
@@ -399,6 +402,8 @@ def main():
         check_form(driver, checks, args.program, args.examples)
         check_desk(checks, driver, args.examples, {'report': args.report, 'seek': args.seek},
                    lambda: open_page(driver, index), args.desk_screenshot)
+        check_operation(checks, driver, args.examples, {'operate': args.operate, 'report': args.report},
+                        lambda: open_page(driver, index), args.operation_screenshot)
         outside = [u for u in network_requests(driver)
                    if not u.startswith(('file:', 'data:', 'blob:'))]
         checks.check(not outside, 'network requests: %s' % outside[:5])

@@ -68,3 +68,15 @@ test('a design folder not named "design" is named so in the title block and the 
   const design = designIn('weir-a', exampleFiles({'loadcases.csv': BAD_LOADCASES}));
   assert.match(design.message, /^weir-a\/loadcases\.csv line 3, column 2 /);
 });
+
+test('tqweir-operate\'s table comes back under the name after -o, and the printout names it so', async () => {
+  const api = await ready;
+  const files = {};
+  const folder = path.join(example, '..', 'design_operation');
+  for (const name of fs.readdirSync(folder)) files[name] = fs.readFileSync(path.join(folder, name));
+  const run = api.operate(files, ['--lower', '-o', 'lower.csv']);
+  assert.strictEqual(run.exitStatus, 0);
+  assert.deepStrictEqual(Object.keys(run.files), ['lower.csv']);
+  assert.match(run.stdout, /\n {2}table in lower\.csv\n$/);
+  assert.strictEqual(api.design(files).operation.lowered_angle, '5');
+});

@@ -1,5 +1,6 @@
-// window.tqweir for a design: tqweir-report's checks and report and
-// tqweir-seek's search, the tools' own code in the module (desk_api.cc).
+// window.tqweir for a design: tqweir-report's checks and report,
+// tqweir-seek's search and tqweir-operate's lowering and raising, the
+// tools' own code in the module (desk_api.cc).
 //
 //   window.tqweir.design(files)    // {ok, fields, cases, criteria, checksHtml}
 //                                  // or {ok: false, message}
@@ -7,9 +8,12 @@
 //                                  // {exitStatus, html, message}
 //   window.tqweir.seek({syogen, parameter, hitai}, {vary, lo, hi, until, value})
 //                                  // what tqweir-seek prints, as an object
+//   window.tqweir.operate(files, ['--lower', '--case', NAME])
+//                                  // {exitStatus, stdout, message, files}
 //
 // `files` is {name: text or bytes} for a design folder's files
-// (syogen.csv, parameter.csv, hitai.csv, loadcases.csv, criteria.csv).
+// (syogen.csv, parameter.csv, hitai.csv, loadcases.csv, criteria.csv,
+// operation.csv).
 (function () {
   'use strict';
 
@@ -118,5 +122,17 @@
       found: run.exitStatus === 0, files: run.files}, readSeekPrint(output));
   }
 
-  Object.assign(api, {design, report, seek});
+  // tqweir-operate DESIGN_DIR ARGS... beside a folder named options.folder
+  // (default "design"), `args` as the command takes them after the folder;
+  // the name after -o is a file of the returned `files`, and the printout
+  // names it as the command run with that name does. Returns {exitStatus
+  // (0 the whole way, 1 not, 2 refused), stdout (the printout as the
+  // command prints it), message (what it says on stderr), files}.
+  function operate(files, args, options) {
+    const words = ['{dir}'].concat(args.map((a, i) => (i > 0 && args[i - 1] === '-o' ? `{out}/${a}` : a)));
+    const run = runTool('tqweir-operate', files, words, '', options && options.folder);
+    return {exitStatus: run.exitStatus, stdout: run.out, message: run.err.trim(), files: run.files};
+  }
+
+  Object.assign(api, {design, report, seek, operate});
 })();

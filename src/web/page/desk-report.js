@@ -38,6 +38,7 @@
       $(`tab-${tab.dataset.tab}`).hidden = !on;
     }
     if (name === 'report') show();
+    if (name === 'operation') window.tqweirOperationTab.show();
   }
 
   function start() {

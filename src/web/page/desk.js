@@ -2,35 +2,17 @@
 // the criteria, run on every edit by tqweir-report's own code in the
 // module (window.tqweir.design), with its checks section; the design is
 // kept in the browser's storage until cleared. The load-case table's rows
-// are desk-cases.js's; the criteria form is here.
+// are desk-cases.js's; the forms of criteria.csv and operation.csv
+// (desk-forms.js) are built here.
 (function () {
   'use strict';
 
   const $ = (id) => document.getElementById(id);
-  // The rows of criteria.csv the form offers, in the order written. Rows the
-  // report learns later (the limit states' and the sealed curve's) belong
-  // here and in criteria_json (design_desk.cc); the report tab shows their
-  // sections as soon as the report's code draws them.
-  const CRITERIA = [
-    {key: 'title', en: 'title', ja: '表題'},
-    {key: 'project', en: 'project', ja: '工事名'},
-    {key: 'prepared_by', en: 'prepared by', ja: '作成'},
-    {key: 'date', en: 'date', ja: '日付', hint: 'empty: today'},
-    {key: 'membrane_strength', en: 'membrane strength', ja: '膜材引張強度', unit: 'kN/m'},
-    {key: 'membrane_safety_factor', en: 'membrane safety factor', ja: '安全率', unit: '-'},
-    {key: 'stopper_capacity', en: 'stopper capacity', ja: 'ストッパー耐力', unit: 'kN'},
-    {key: 'max_bag_pressure', en: 'max bag pressure', ja: '許容内圧', unit: 'kPa'},
-    {key: 'floor_anchor_capacity', en: 'floor anchor capacity', ja: '床版アンカー耐力', unit: 'kN/m'},
-    // The report's searches, shown in its tab: the limit states over one
-    // load variable, and the sealed bag's operating curve.
-    {key: 'limit_variable', en: 'limit-state variable', ja: '限界状態の変数', hint: 'e.g. upstream_level'},
-    {key: 'limit_range', en: 'limit-state range', ja: '限界状態の範囲', hint: 'LO:HI'},
-    {key: 'sealed_range', en: 'sealed curve levels', ja: '密閉時の上流水位', hint: 'FROM:TO:STEP'},
-  ];
 
   // bytes: a file as loaded, used until the table or the form edits it.
   const desk = {
     table: null, tableBytes: null, criteria: null, criteriaBytes: null,
+    operation: null, operationBytes: null,
     result: null, listeners: [],
     refusal: '',  // why the last file loaded was refused, shown until the next change
     viewing: null,  // {name, base}: the form shows a load case; `base` is the design's base case
@@ -46,20 +28,19 @@
   const {tableText, showStatus, buildTable, addRow, addColumn, stopViewing} =
     window.tqweirDeskCases.create(desk, {make, refresh});
 
-  function criteriaText(criteria) {
-    return 'name,value\r\n' + CRITERIA.filter((c) => (criteria[c.key] || '') !== '')
-      .map((c) => `${c.key},${criteria[c.key]}\r\n`).join('');
-  }
+  const FORMS = window.tqweirDeskForms;
 
   // The design folder's files as the desk holds them.
   function files() {
     const out = Object.assign({}, desk.viewing ? desk.viewing.base : window.tqweirPage.caseFiles());
     if (desk.table) out['loadcases.csv'] = desk.tableBytes || tableText(desk.table);
-    if (desk.criteria) out['criteria.csv'] = desk.criteriaBytes || criteriaText(desk.criteria);
+    for (const form of Object.values(FORMS.forms)) {
+      if (desk[form.key]) out[form.file] = desk[form.key + 'Bytes'] || FORMS.text(form, desk[form.key]);
+    }
     return out;
   }
 
-  function hasDesign() { return desk.table !== null || desk.criteria !== null; }
+  function hasDesign() { return desk.table !== null || desk.criteria !== null || desk.operation !== null; }
 
   const {asBytes} = window.tqweirDeskFiles;
   function save() {
@@ -109,26 +90,26 @@
     }
   }
 
-  // --- the criteria
-  function buildCriteria() {
-    $('new-criteria').hidden = desk.criteria !== null;
-    $('criteria-rows').hidden = desk.criteria === null;
-    const body = $('criteria-rows');
+  // --- the criteria and operation.csv, each a form of name,value rows
+  function buildForm(form) {
+    $(form.add).hidden = desk[form.key] !== null;
+    const body = $(form.body);
+    body.hidden = desk[form.key] === null;
     body.textContent = '';
-    for (const c of CRITERIA) {
+    for (const c of form.rows) {
       const row = make('tr');
       const label = make('td');
-      label.appendChild(make('label', {for: `criterion-${c.key}`, class: 'name'}, c.en));
+      label.appendChild(make('label', {for: `${form.prefix}-${c.key}`, class: 'name'}, c.en));
       label.appendChild(make('div', {class: 'meaning', lang: 'ja'}, c.ja));
       row.appendChild(label);
       const td = make('td');
-      const input = make('input', {id: `criterion-${c.key}`, type: 'text', spellcheck: 'false',
-        'data-criterion': c.key, placeholder: c.hint || (c.unit ? 'not checked' : '')});
-      input.value = (desk.criteria && desk.criteria[c.key]) || '';
+      const input = make('input', {id: `${form.prefix}-${c.key}`, type: 'text', spellcheck: 'false',
+        [`data-${form.prefix}`]: c.key, placeholder: c.hint || (c.unit ? 'not checked' : '')});
+      input.value = (desk[form.key] && desk[form.key][c.key]) || '';
       input.addEventListener('input', () => {
-        desk.criteria = desk.criteria || {};
-        desk.criteria[c.key] = input.value.trim();
-        desk.criteriaBytes = null;
+        desk[form.key] = desk[form.key] || {};
+        desk[form.key][c.key] = input.value.trim();
+        desk[form.key + 'Bytes'] = null;
         desk.refusal = '';
         refresh();
       });
@@ -139,6 +120,8 @@
     }
   }
 
+  function buildForms() { Object.values(FORMS.forms).forEach(buildForm); }
+
   // --- loading: the model from the module's reading of the files
   // Replaces the load cases and the criteria that `bytes` holds by the
   // module's reading of them (`result`); the others stay.
@@ -148,13 +131,14 @@
         rows: result.cases.map((c) => ({name: c.name, values: c.values.slice()}))};
       desk.tableBytes = bytes['loadcases.csv'];
     }
-    if (bytes['criteria.csv']) {
-      desk.criteria = {};
-      for (const c of CRITERIA) desk.criteria[c.key] = result.criteria[c.key] || '';
-      desk.criteriaBytes = bytes['criteria.csv'];
+    for (const form of Object.values(FORMS.forms)) {
+      if (!bytes[form.file]) continue;
+      desk[form.key] = {};
+      for (const c of form.rows) desk[form.key][c.key] = (result[form.key] || {})[c.key] || '';
+      desk[form.key + 'Bytes'] = bytes[form.file];
     }
     buildTable();
-    buildCriteria();
+    buildForms();
   }
 
   // Takes loadcases.csv and criteria.csv among `fileList` (the page takes
@@ -165,7 +149,7 @@
       .includes(f.name.toLowerCase()))) stopViewing(false);
     const bytes = {};
     for (const file of fileList) {
-      const name = ['loadcases.csv', 'criteria.csv']
+      const name = ['loadcases.csv', 'criteria.csv', 'operation.csv']
         .find((n) => n === file.name.toLowerCase());
       if (name) bytes[name] = new Uint8Array(await file.arrayBuffer());
     }
@@ -191,8 +175,9 @@
     stopViewing(false);
     window.tqweirDeskFiles.forget();
     desk.table = desk.tableBytes = desk.criteria = desk.criteriaBytes = null;
+    desk.operation = desk.operationBytes = null;
     buildTable();
-    buildCriteria();
+    buildForms();
     refresh();
     window.tqweirPage.openExample();
   }
@@ -200,14 +185,16 @@
   function start() {
     $('add-case').addEventListener('click', addRow);
     $('add-column').addEventListener('change', (e) => { if (e.target.value) addColumn(e.target.value); });
-    $('new-criteria').addEventListener('click', () => {
-      desk.criteria = desk.criteria || {};
-      buildCriteria();
-      refresh();
-    });
+    for (const form of Object.values(FORMS.forms)) {
+      $(form.add).addEventListener('click', () => {
+        desk[form.key] = desk[form.key] || {};
+        buildForm(form);
+        refresh();
+      });
+    }
     $('clear-design').addEventListener('click', clear);
     $('desk-back').addEventListener('click', () => stopViewing(true));
-    buildCriteria();
+    buildForms();
   }
 
   window.tqweirDesk = {
@@ -222,5 +209,7 @@
       else $('desk-message').textContent = `the kept design is refused: ${result.message}`;
     },
     lastResult: () => desk.result,
+    refusal: () => desk.refusal,
+    make,
   };
 })();
