@@ -28,11 +28,12 @@ GateState gate_state(const operation::PathState& s, double level, double span) {
 }
 
 LevelPath solve_path(const CaseInput& base, double level, double lowered_angle,
-                     double angle_step) {
+                     double angle_step, const operation::Tailwater& tailwater) {
   CaseInput input = base;
   set_field_value(input_field(InputId::upstream_level), level, input);
   operation::PathSettings settings;
   settings.angle_step = angle_step;
+  settings.tailwater = tailwater;
   const operation::QuasiStaticPath path =
       operation::quasi_static_path(input, lowered_angle, settings);
   LevelPath p;
@@ -100,7 +101,9 @@ AirGate::AirGate(const CaseInput& base, double lowered_angle, const AirGateSetti
     : base_(base), lowered_angle_(lowered_angle), settings_(settings), span_(base.syogen.span) {}
 
 LevelPath AirGate::direct_path(double level) {
-  LevelPath p = solve_path(base_, level, lowered_angle_, settings_.angle_step);
+  const operation::Tailwater tailwater =
+      follows_tailwater_ ? tailwater_at(tailwater_, level, span_) : operation::Tailwater();
+  LevelPath p = solve_path(base_, level, lowered_angle_, settings_.angle_step, tailwater);
   solves_ += p.solves;
   return p;
 }
@@ -124,6 +127,11 @@ GateState AirGate::state(double level, double air) {
   GateState s = blended_state(a, b, (level - lo.level) / (hi.level - lo.level), level, span_);
   if (a.regime == "lowered" && b.regime == "lowered") s.regime = "lowered";
   return s;
+}
+
+void AirGate::follow_tailwater(const TailwaterCurve& t) {
+  follows_tailwater_ = true;
+  tailwater_ = t;
 }
 
 double AirGate::outflow(double level, double air) { return state(level, air).outflow; }

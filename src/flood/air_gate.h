@@ -22,6 +22,7 @@
 
 #include "core/run_state.h"
 #include "flood/gate.h"
+#include "flood/tailwater_curve.h"
 #include "operation/followed_path.h"
 
 namespace tqweir {
@@ -72,6 +73,10 @@ class AirGate : public Gate {
 
   double span() const { return span_; }
 
+  // From now on every path's states stand in the tailwater of `t` at their
+  // own outflow (flood/tailwater_curve.h). Called before the first path.
+  void follow_tailwater(const TailwaterCurve& t);
+
  private:
   const LevelPath& path(long index);
   double path_air(double level, bool lowered);
@@ -80,6 +85,8 @@ class AirGate : public Gate {
   AirGateSettings settings_;
   double span_;
   int solves_ = 0;
+  bool follows_tailwater_ = false;
+  TailwaterCurve tailwater_;
   std::map<long, LevelPath> paths_;
 };
 

@@ -41,9 +41,9 @@ FloodFile read_flood_rows(const OperationFile& file) {
     flood.has_other_outflow = true;
   }
   if (file.tailwater_curve.given) {
-    throw InputError(operation::value_place(file, file.tailwater_curve.line, "tailwater_curve") +
-                     ": the tailwater following the flow is not modelled yet; leave the row "
-                     "out and the case's hd_nd holds through the flood");
+    flood.tailwater =
+        pairs_table(file, file.tailwater_curve, "tailwater_curve", Values::either_sign);
+    flood.has_tailwater = true;
   }
   needs(file, file.lower_at_level, "lower_at_level",
         file.valve_area.given && file.valve_coefficient.given && file.lowered_angle.given,

@@ -14,16 +14,17 @@ struct FloodFile {
   Pond pond;  // storage against level
   bool has_other_outflow = false;
   LevelTable other_outflow;  // m3/s against m
+  bool has_tailwater = false;
+  LevelTable tailwater;      // m (section frame) against m3/s of total outflow
 };
 
 // The pond of storage_curve (m:m3, storage rising) or pond_area (m2) and
-// the rating of other_outflow (m:m3/s). Throws text::InputError naming
+// the rating of other_outflow (m:m3/s) and tailwater_curve (m3/s:m, the
+// level of either sign). Throws text::InputError naming
 // operation.csv's line and column when neither pond row is given, when a
 // pair list is refused (flood/level_table.h), when lower_at_level is given
 // without valve_area and valve_coefficient, raise_at_level without a
-// blower_curve or not below lower_at_level, or tailwater_curve is given
-// (the tailwater following the flow is not modelled yet: the case's own
-// hd_nd holds through the flood).
+// blower_curve or not below lower_at_level.
 FloodFile read_flood_rows(const operation::OperationFile& file);
 
 }  // namespace flood

@@ -64,6 +64,9 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   FloodPassage p;
   p.raised_air = air_of(solved);
   AirGate gate(base, lowered, settings.gate);
+  if (rows.has_tailwater) {
+    gate.follow_tailwater({rows.tailwater, rows.has_other_outflow, rows.other_outflow});
+  }
   FloodRule rule(file, gate, p.raised_air, kCelsiusToKelvin + base.parameter.air_temperature,
                  power_failure);
   const LevelTable* other = rows.has_other_outflow ? &rows.other_outflow : nullptr;

@@ -54,7 +54,8 @@ LevelTable read_level_pairs(const std::string& cell, const std::string& place,
       throw text::InputError(at + ": " + text::shown_cell(pairs[i]) + " is not LEVEL:VALUE");
     }
     const double level = number_cell(pairs[i].substr(0, colon), at + " (level)", false);
-    const double value = number_cell(pairs[i].substr(colon + 1), at + " (value)", true);
+    const double value =
+        number_cell(pairs[i].substr(colon + 1), at + " (value)", values != Values::either_sign);
     if (i > 0 && !(level > table.levels.back())) {
       throw text::InputError(at + ": the level " + shown_number(level) +
                               " does not rise above the pair before it");

@@ -22,13 +22,14 @@ struct LevelTable {
 };
 
 // Whether the values must rise strictly with the level, as a storage does
-// (the level is then found from the storage, too).
-enum class Values { rising, any };
+// (the level is then found from the storage, too), may be anything not
+// negative, or may be of either sign (a water level below the hinge).
+enum class Values { rising, any, either_sign };
 
 // Reads the pairs of `cell`: "LEVEL:VALUE" separated by blanks or ';', at
 // least two, levels strictly rising, every number finite and the values
-// non-negative. Throws text::InputError naming `place` (the file, line and
-// column of the cell), the pair's number and what is wrong.
+// non-negative unless `values` is either_sign. Throws text::InputError
+// naming `place` (the file, line and column of the cell), the pair's number and what is wrong.
 LevelTable read_level_pairs(const std::string& cell, const std::string& place,
                             const std::string& name, Values values);
 

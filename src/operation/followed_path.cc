@@ -23,8 +23,8 @@ class Follower {
   Follower(const QuasiStaticPath& path, Direction direction, const FollowSettings& settings)
       : sign_(direction == Direction::lower ? -1.0 : 1.0),
         settings_(settings),
-        by_tension_(path.input, Regime::stopper),
-        by_angle_(path.input, Regime::slack) {}
+        by_tension_(path.input, Regime::stopper, path.tailwater),
+        by_angle_(path.input, Regime::slack, path.tailwater) {}
 
   // How far the leaf has got: the air, falling when lowering, rising when raising.
   double progress(const PathState& s) const { return sign_ * s.air; }

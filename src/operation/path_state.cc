@@ -18,7 +18,8 @@ double gauge_kpa(const PathState& state) {
   return (state.p_abs - kAtmosphericPressure) / 1000.0;
 }
 
-StateSolver::StateSolver(const CaseInput& input, Regime regime) : input_(input), regime_(regime) {
+StateSolver::StateSolver(const CaseInput& input, Regime regime, const Tailwater& tailwater)
+    : input_(input), regime_(regime), tailwater_(tailwater) {
   if (regime == Regime::slack) input_.parameter.stopper_tension = 0.0;
 }
 
@@ -35,7 +36,8 @@ const PathState& StateSolver::at(double x) {
   }
   s.theta1_deg = input.parameter.theta1_deg;
   s.stopper_tension = input.parameter.stopper_tension;
-  s.result = search::solve_unrounded(input);
+  s.result = solve_with_tailwater(input, tailwater_, &solves_);
+  if (s.result.finished) input_.parameter.hd_nd = input.parameter.hd_nd;
   if (s.result.finished) {
     s.air = s.result.values[static_cast<std::size_t>(summary_index(SummaryId::air_volume))];
     const double area = s.result.values[static_cast<std::size_t>(summary_index(SummaryId::bag_area))];

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 
+#include "operation/tailwater.h"
 #include "search/bracket_search.h"
 #include "search/case_probe.h"
 
@@ -36,10 +37,12 @@ double gauge_kpa(const PathState& state);
 
 // The states of one case and regime by the value of its unknown, each
 // solved once. At `stopper` the angle is the case's own (the raised angle);
-// at `slack` the tension is 0.
+// at `slack` the tension is 0. With a tailwater level, each state's hd_nd
+// is its fixed point (operation/tailwater.h), each search starting from
+// the hd_nd of the state solved before it.
 class StateSolver {
  public:
-  StateSolver(const CaseInput& input, Regime regime);
+  StateSolver(const CaseInput& input, Regime regime, const Tailwater& tailwater = Tailwater());
 
   // The state at unknown `x`; finished or not (result.finished).
   const PathState& at(double x);
@@ -48,11 +51,13 @@ class StateSolver {
   // stops is a sample that did not finish. The solver must outlive it.
   search::Probe probe(std::function<double(const PathState&)> excess);
 
-  int solves() const { return static_cast<int>(cache_.size()); }
+  int solves() const { return solves_; }
 
  private:
   CaseInput input_;
   Regime regime_;
+  Tailwater tailwater_;
+  int solves_ = 0;
   std::map<double, PathState> cache_;
 };
 

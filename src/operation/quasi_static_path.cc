@@ -52,8 +52,9 @@ QuasiStaticPath quasi_static_path(const CaseInput& input, double lowered_angle,
   path.input = input;
   path.lowered_angle = lowered_angle;
   const double raised = input.parameter.theta1_deg;
-  StateSolver by_tension(input, Regime::stopper);
-  StateSolver by_angle(input, Regime::slack);
+  path.tailwater = settings.tailwater;
+  StateSolver by_tension(input, Regime::stopper, settings.tailwater);
+  StateSolver by_angle(input, Regime::slack, settings.tailwater);
 
   const double tension = input.parameter.stopper_tension;
   const PathState& base = by_tension.at(tension);

@@ -24,6 +24,9 @@ struct PathSettings {
   // Narrowing of where the runs begin to stop (degree or kN).
   double boundary_tolerance = 1e-4;
   int max_boundary_solves = 60;
+  // The tailwater following each state's discharge; without its level the
+  // case's hd_nd holds along the path.
+  Tailwater tailwater;
 };
 
 struct QuasiStaticPath {
@@ -33,6 +36,8 @@ struct QuasiStaticPath {
   // The model has no state below the last one: the run just past it stops.
   bool stopped = false;
   PathState stop;             // that run (its inputs and message)
+  Tailwater tailwater;        // the settings', for the states solved after
+
   int solves = 0;
 };
 

@@ -36,6 +36,12 @@ void bind_seek(pybind11::module_& m);
 // command refuses its input.
 pybind11::dict operate_design(const design::Design& design, const std::vector<std::string>& args);
 
+// tqweir-operate's --flood INFLOW [--power-failure] or --rating FROM:TO:STEP
+// [--angles ...] on `design`: the flood's printout, exit status, series
+// bytes and findings, or the rating's table bytes (flood_binding.cc).
+// Throws text::InputError as the command refuses its input.
+pybind11::dict flood_design(const design::Design& design, const std::vector<std::string>& args);
+
 // The input field `name`; text::InputError naming the choices otherwise.
 const InputField& named_field(const std::string& name);
 

@@ -166,6 +166,9 @@ void bind_design(py::module_& m) {
       .def("report", &report)
       .def("operate", [](const DesignRuns& d, const std::vector<std::string>& args) {
         return operate_design(d.design, args);
+      }, py::arg("args"))
+      .def("flood", [](const DesignRuns& d, const std::vector<std::string>& args) {
+        return flood_design(d.design, args);
       }, py::arg("args"));
 }
 

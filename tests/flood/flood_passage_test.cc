@@ -119,6 +119,47 @@ TEST(FloodPassage, TheGridOfPathsStaysCloseToTheDirectPath) {
   EXPECT_LT(worst, 0.05);  // measured 0.0117 m3/s
 }
 
+double field(const GateState& s, SummaryId id) {
+  return s.values[static_cast<std::size_t>(summary_index(id))];
+}
+
+// With the tailwater following the outflow, every state of a grid level's
+// path stands in the curve's level at its own outflow (hd_rel, the water
+// line above the hinge); between grid levels the blend's miss is the
+// scheme's error (docs/flood.md).
+TEST(FloodPassage, TailwaterStatesStandInTheCurveAtTheirOwnOutflow) {
+  const CaseInput base = tqweir_test::case_in_folder(kDesign);
+  TailwaterCurve t;
+  t.curve = read_flood_rows(example_rule("pond_area,1e5\ntailwater_curve,0:0.2 80:0.9\n")).tailwater;
+  AirGate gate(base, 5.0);
+  gate.follow_tailwater(t);
+  const double level = 3.0;  // a grid level
+  const LevelPath path = gate.direct_path(level);
+  ASSERT_TRUE(path.held);
+  ASSERT_GT(path.states.size(), 3u);
+  for (const GateState& s : path.states) {
+    EXPECT_NEAR(field(s, SummaryId::hd_rel), table_value(t.curve, s.outflow), 1e-4)
+        << "theta1 " << s.theta1_deg;
+  }
+  // The water line follows the flow, not the case's own hd_nd.
+  EXPECT_GT(field(path.states.back(), SummaryId::hd_rel) - field(path.states[0], SummaryId::hd_rel),
+            0.1);
+  double worst = 0.0, worst_hd = 0.0, worst_q = 0.0;
+  for (double between = 2.825; between < 3.2; between += 0.1) {
+    const LevelPath direct = gate.direct_path(between);
+    for (double air : {path.airs[0], 0.5 * (path.airs[0] + path.airs.back())}) {
+      const GateState s = gate.state(between, air);
+      const GateState d = state_on_path(direct, air, gate.span());
+      worst = std::max(worst, std::fabs(field(s, SummaryId::hd_rel) - table_value(t.curve, s.outflow)));
+      worst_hd = std::max(worst_hd, std::fabs(field(s, SummaryId::hd_nd) - field(d, SummaryId::hd_nd)));
+      worst_q = std::max(worst_q, std::fabs(s.outflow - d.outflow));
+    }
+  }
+  std::printf("between grid levels, largest tailwater miss %.4g m, against the direct path: "
+              "hd_nd %.4g, discharge %.4g m3/s\n", worst, worst_hd, worst_q);
+  EXPECT_LT(worst, 0.01);
+}
+
 TEST(FloodPassage, AFloodRowIsRefusedWithItsLineAndColumn) {
   const struct {
     std::string text, expected;
@@ -128,6 +169,7 @@ TEST(FloodPassage, AFloodRowIsRefusedWithItsLineAndColumn) {
       {"pond_area,1e5\nstorage_curve,2:10 3:20\n", "operation.csv line 6, column 2 (storage_curve)"},
       {"pond_area,1e5\nlower_at_level,3\nraise_at_level,3.5\n", "line 7, column 2 (raise_at_level)"},
       {"lower_at_level,3\n", "a flood needs storage_curve"},
+      {"pond_area,1e5\ntailwater_curve,5:0.3 2:0.4\n", "line 6, column 2 (tailwater_curve), tailwater_curve pair 2"},
   };
   for (const auto& b : bad) {
     try {

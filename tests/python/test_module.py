@@ -129,6 +129,20 @@ def test_report_and_seek_answer_as_the_commands(tmp_path):
 
 
 OPERATION = os.path.join(SOURCE, "examples", "design_operation")
+FLOOD = os.path.join(SOURCE, "examples", "design_flood")
+
+
+def assert_frame_is_table(frame, path):
+    """The frame has the table's columns and, cell by cell, its texts and numbers."""
+    rows = read_result_csv(path)
+    assert list(frame.columns) == rows[0]
+    for (_, got), row in zip(frame.iterrows(), rows[1:], strict=True):
+        for column, cell in zip(rows[0], row):
+            value = got[column]
+            if column in ("regime", "status", "message", "gate"):
+                assert value == cell, column
+            else:
+                assert (math.isnan(value) and cell == "") or value == float(cell), column
 
 
 @pytest.mark.parametrize("args", [
@@ -147,15 +161,7 @@ def test_operation_answers_as_the_command(tmp_path, args):
     op = (design.lower if args[0] == "--lower" else design.raise_)(case=args[2], within=within)
     assert op.status == command.returncode
     assert op.printout + f"  table in {out}\n" == command.stdout
-    rows = read_result_csv(out)
-    assert list(op.table.columns) == rows[0]
-    for (_, got), row in zip(op.table.iterrows(), rows[1:], strict=True):
-        for column, cell in zip(rows[0], row):
-            value = got[column]
-            if column in ("regime", "status", "message"):
-                assert value == cell, column
-            else:
-                assert (math.isnan(value) and cell == "") or value == float(cell), column
+    assert_frame_is_table(op.table, out)
     times = op.table["time_s"]
     regimes = list(op.table["regime"])
     stopper = [times[i] for i, r in enumerate(regimes) if r == "stopper"] or [None]
@@ -178,3 +184,35 @@ def test_bad_operation_file_names_its_line_and_column(tmp_path):
     (tmp_path / "operation.csv").write_text("valve_area,0.0002\nvalve_coefficient,O.6\nlowered_angle,5\n")
     with pytest.raises(tqweir.InputError, match=r"operation.csv line 2, column 2 \(valve_coefficient\)"):
         tqweir.Design.from_folder(tmp_path).lower()
+
+
+@pytest.mark.parametrize("power_failure", [False, True])
+def test_flood_answers_as_the_command(tmp_path, power_failure):
+    """The printout and status are tqweir-operate --flood's, the series frame
+    holds its CSV's cells, and the peaks are the printout's."""
+    inflow = os.path.join(FLOOD, "design_flood.csv")
+    out = tmp_path / "series.csv"
+    command = subprocess.run([os.path.join(BUILD, "tqweir-operate"), FLOOD, "--flood", inflow, "-o",
+                              str(out)] + (["--power-failure"] if power_failure else []),
+                             capture_output=True, text=True)
+    got = tqweir.Design.from_folder(FLOOD).flood(inflow, power_failure=power_failure)
+    assert got.status == command.returncode == 0
+    assert got.printout + f"  series in {out}\n" == command.stdout
+    assert_frame_is_table(got.series, out)
+    assert f"peak level {got.peak_level:.3f} m" in got.printout
+    assert f"peak outflow {got.peak_outflow:.3f} m3/s at" in got.printout
+    assert f"attenuation {got.attenuation:.3f} m3/s" in got.printout
+    assert got.freeboard_ok == (got.freeboard >= 0) and len(got.checks) == 4
+    assert (got.raising[0] is None) == power_failure
+
+
+def test_rating_frame_is_the_commands_table_and_bad_input_raises(tmp_path):
+    out = tmp_path / "rating.csv"
+    subprocess.run([os.path.join(BUILD, "tqweir-operate"), FLOOD, "--rating", "2.5:3.5:0.5",
+                    "--angles", "20,40", "-o", str(out)], check=True, capture_output=True)
+    design = tqweir.Design.from_folder(FLOOD)
+    assert_frame_is_table(design.rating(2.5, 3.5, 0.5, angles=[20, 40]), out)
+    with pytest.raises(tqweir.InputError):
+        design.rating(3.5, 2.5, 0.5)
+    with pytest.raises(tqweir.InputError, match="no_such.csv"):
+        design.flood(tmp_path / "no_such.csv")

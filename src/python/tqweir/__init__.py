@@ -17,9 +17,10 @@ from ._case import FIELDS, RESULTS, Case
 from ._run import Run, solve
 from ._sweep import sweep
 from ._design import Design, sealed, seek
+from ._flood import Flood
 from ._operation import Operation
 
 __all__ = [
-    "Case", "Design", "FIELDS", "InputError", "Operation", "RESULTS", "Run", "RunFilesError",
+    "Case", "Design", "FIELDS", "Flood", "InputError", "Operation", "RESULTS", "Run", "RunFilesError",
     "__version__", "sealed", "seek", "solve", "sweep",
 ]

@@ -84,6 +84,9 @@ class Design:
     def report(self) -> str: ...
     def lower(self, case: str | None = None, within: float | None = None) -> Operation: ...
     def raise_(self, case: str | None = None, within: float | None = None) -> Operation: ...
+    def flood(self, inflow: _Path, power_failure: bool = False) -> Flood: ...
+    def rating(self, lo: float, hi: float, step: float,
+               angles: Sequence[float] | None = None) -> pd.DataFrame: ...
 
 class Operation:
     case: str
@@ -99,6 +102,27 @@ class Operation:
     stop: dict[str, Any] | None             # theta1_deg, stopper_tension_kn, status, message
     sizing: float | None                    # valve_area m2 (lower) or factor on the blower (raise)
     table: pd.DataFrame | None              # the -o TABLE.csv table
+
+class Flood:
+    status: int                             # tqweir-operate's exit status: 0 finished, 1 stopped
+    printout: str                           # the command's printout
+    finished: bool
+    stop: str | None
+    start_level: float | None               # m
+    peak_level: float | None                # m
+    peak_time: float | None                 # s
+    peak_inflow: float | None               # m3/s
+    peak_inflow_time: float | None          # s
+    peak_outflow: float | None              # m3/s, gate and other outlets
+    peak_outflow_time: float | None         # s
+    attenuation: float | None               # m3/s
+    lowering: tuple[float | None, float | None]  # s, start and end
+    raising: tuple[float | None, float | None]   # s, start and end
+    folds: pd.DataFrame                     # time_s, level_m, from_deg, to_deg
+    checks: pd.DataFrame                    # key, name, ratio, time_s, ok
+    freeboard: float | None                 # m to max_upstream_level
+    freeboard_ok: bool | None
+    series: pd.DataFrame | None             # the -o SERIES.csv table
 
 def seek(folder: _Path, vary: str | tuple[str, float, float], until: str | tuple[str, float],
          case: str | None = None, pick: int = 1, tol: float = 0.0, scan: int = 8) -> dict[str, Any]: ...

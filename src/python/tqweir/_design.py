@@ -6,6 +6,7 @@ import tempfile
 import pandas as pd
 
 from . import _tqweir
+from ._flood import flood, rating
 from ._operation import operate
 from ._tables import result_frame
 
@@ -78,6 +79,25 @@ class Design:
         the blower of operation.csv; ``within`` (minutes) asks for the factor
         on the blower's delivery. Otherwise as ``lower``."""
         return operate(self._runs, False, case, within)
+
+    def flood(self, inflow, power_failure=False):
+        """tqweir-operate --flood: the hydrograph ``inflow`` (a CSV path:
+        hours, m3/s) through the pond of operation.csv over the base case's
+        gate, operated by its rule (without power, ``power_failure``: the
+        float valve only). Returns a Flood: levels in m, flows in m3/s,
+        times in s, the series as a DataFrame equal to the -o CSV. Raises
+        InputError as the command refuses its input (a bad row names its
+        line and column) and when the base case stops."""
+        return flood(self._runs, inflow, power_failure)
+
+    def rating(self, lo, hi, step, angles=None):
+        """tqweir-operate --rating lo:hi:step: the discharge over the leaf
+        (m3/s per m and over the span) at upstream levels lo to hi (m) in
+        steps of ``step`` (m), for the leaf held at each of ``angles``
+        (degree; default the base case's) and for the sealed bag, as a
+        DataFrame equal to the -o RATING.csv table. Raises InputError as the
+        command refuses its range or angles."""
+        return rating(self._runs, lo, hi, step, angles)
 
 
 def _range_text(vary):

@@ -7,7 +7,7 @@ import math
 import pandas as pd
 
 
-_TEXT_COLUMNS = {"status", "message", "regime"}
+_TEXT_COLUMNS = {"status", "message", "regime", "gate"}
 _INTEGER_COLUMNS = {"case", "in_overflow_mode"}
 
 
@@ -25,7 +25,7 @@ def _column(name, cells):
 
 def result_frame(table_bytes, index="case"):
     """A table tqweir writes (CP932, CR LF, a header row) as a DataFrame:
-    texts for status, message and regime, whole numbers for the case number
+    texts for status, message, regime and gate, whole numbers for the case number
     and overflow mode, floats (NaN when empty) for the rest, each the number
     its cell prints; indexed by the column ``index`` (None: by row number)."""
     rows = list(csv.reader(io.StringIO(table_bytes.decode("cp932"), newline="")))

@@ -1,0 +1,96 @@
+"""A design flood through the pond with the gate operated by its rule, and
+the gate's rating, as tqweir-operate --flood and --rating give them."""
+
+import pandas as pd
+
+from ._tables import result_frame
+
+
+class Flood:
+    """What ``tqweir-operate DESIGN_DIR --flood INFLOW.csv [--power-failure]``
+    answers, from the command's own code (``Design.flood`` gives one).
+
+    status          the command's exit status: 0 the route reached the
+                    hydrograph's end, 1 it stopped (or could not start)
+    printout        the command's printout, as it prints it without ``-o``
+    finished        True when the route reached the hydrograph's end
+    stop            why the route stopped, with the time; None if it did not
+    start_level     m, the pond's level at the first row
+    peak_level      m, the highest level, and peak_time (s) when
+    peak_inflow     m3/s, and peak_inflow_time (s)
+    peak_outflow    m3/s over the gate and the other outlets, and
+                    peak_outflow_time (s)
+    attenuation     m3/s, peak inflow less peak outflow
+    lowering        (start, end) in s of the leaf going down; None where it
+                    did not happen
+    raising         (start, end) in s of the blower raising it; as lowering
+    folds           DataFrame, one row per fold met: time_s (s), level_m (m,
+                    the grid level whose path folds), from_deg, to_deg
+                    (degree, the leaf's jump)
+    checks          DataFrame, one row per given criterion: key, name,
+                    ratio (the highest over the flood), time_s (s) when,
+                    ok (ratio <= 1)
+    freeboard       m, max_upstream_level less the peak level; None when
+                    criteria.csv gives no max_upstream_level
+    freeboard_ok    freeboard >= 0; None as freeboard
+    series          the ``-o SERIES.csv`` table as a DataFrame: exactly its
+                    columns (time_s, inflow_m3s, outflow_m3s, ...) and
+                    numbers; None when the flood could not start
+    """
+
+    __slots__ = ("status", "printout", "finished", "stop", "start_level", "peak_level",
+                 "peak_time", "peak_inflow", "peak_inflow_time", "peak_outflow",
+                 "peak_outflow_time", "attenuation", "lowering", "raising", "folds", "checks",
+                 "freeboard", "freeboard_ok", "series")
+
+    def __init__(self, raw):
+        self.status = raw["status"]
+        self.printout = raw["printout"]
+        self.finished = raw.get("finished", False)
+        self.stop = raw.get("stop")
+        self.start_level = raw.get("start_level")
+        self.peak_level = raw.get("peak_level")
+        self.peak_time = raw.get("peak_time")
+        self.lowering = raw.get("lowering", (None, None))
+        self.raising = raw.get("raising", (None, None))
+        self.folds = pd.DataFrame(raw.get("folds", []),
+                                  columns=["time_s", "level_m", "from_deg", "to_deg"])
+        self.checks = pd.DataFrame(raw.get("checks", []),
+                                   columns=["key", "name", "ratio", "time_s", "ok"])
+        self.freeboard = raw.get("freeboard")
+        self.freeboard_ok = None if self.freeboard is None else self.freeboard >= 0.0
+        series = raw.get("series")
+        self.series = None if series is None else result_frame(series, index=None)
+        self.peak_inflow = self.peak_inflow_time = None
+        self.peak_outflow = self.peak_outflow_time = self.attenuation = None
+        if self.series is not None and len(self.series):
+            self._peaks(self.series)
+
+    def _peaks(self, s):
+        # The first of equal peaks, as the printout takes it.
+        inflow = s["inflow_m3s"].idxmax()
+        total = s["outflow_m3s"] + s["other_outflow_m3s"]
+        outflow = total.idxmax()
+        self.peak_inflow = float(s["inflow_m3s"][inflow])
+        self.peak_inflow_time = float(s["time_s"][inflow])
+        self.peak_outflow = float(total[outflow])
+        self.peak_outflow_time = float(s["time_s"][outflow])
+        self.attenuation = self.peak_inflow - self.peak_outflow
+
+    def __repr__(self):
+        return (f"Flood(peak {self.peak_level!r} m at {self.peak_time!r} s, "
+                f"status {self.status})")
+
+
+def flood(runs, inflow, power_failure):
+    """The flood ``inflow`` (a path) through the design ``runs``."""
+    args = ["--flood", str(inflow)] + (["--power-failure"] if power_failure else [])
+    return Flood(runs.flood(args))
+
+
+def rating(runs, lo, hi, step, angles):
+    """The rating of the design ``runs`` as a DataFrame."""
+    args = ["--rating", f"{float(lo)!r}:{float(hi)!r}:{float(step)!r}"]
+    if angles is not None:
+        args += ["--angles", ",".join(repr(float(a)) for a in angles)]
+    return result_frame(runs.flood(args)["table"], index=None)
