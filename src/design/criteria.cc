@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 #include "text/csv_cells.h"
@@ -17,25 +18,27 @@ struct Entry {
   std::string Criteria::*text;  // set for a text entry
   Limit Criteria::*limit;       // set for a number
   GivenText SearchRows::*row;   // set for a search row
+  GivenText Criteria::*file;    // set for a file of the design folder
 };
 
 const std::vector<Entry>& entries() {
   static const std::vector<Entry> list = {
-      {"title", &Criteria::title, nullptr, nullptr},
-      {"project", &Criteria::project, nullptr, nullptr},
-      {"prepared_by", &Criteria::prepared_by, nullptr, nullptr},
-      {"date", &Criteria::date, nullptr, nullptr},
-      {"membrane_strength", nullptr, &Criteria::membrane_strength, nullptr},
-      {"membrane_safety_factor", nullptr, &Criteria::membrane_safety_factor, nullptr},
-      {"stopper_capacity", nullptr, &Criteria::stopper_capacity, nullptr},
-      {"max_bag_pressure", nullptr, &Criteria::max_bag_pressure, nullptr},
-      {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity, nullptr},
-      {"max_lowering_time", nullptr, &Criteria::max_lowering_time, nullptr},
-      {"max_raising_time", nullptr, &Criteria::max_raising_time, nullptr},
-      {"max_upstream_level", nullptr, &Criteria::max_upstream_level, nullptr},
-      {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable},
-      {"limit_range", nullptr, nullptr, &SearchRows::limit_range},
-      {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range},
+      {"title", &Criteria::title, nullptr, nullptr, nullptr},
+      {"project", &Criteria::project, nullptr, nullptr, nullptr},
+      {"prepared_by", &Criteria::prepared_by, nullptr, nullptr, nullptr},
+      {"date", &Criteria::date, nullptr, nullptr, nullptr},
+      {"membrane_strength", nullptr, &Criteria::membrane_strength, nullptr, nullptr},
+      {"membrane_safety_factor", nullptr, &Criteria::membrane_safety_factor, nullptr, nullptr},
+      {"stopper_capacity", nullptr, &Criteria::stopper_capacity, nullptr, nullptr},
+      {"max_bag_pressure", nullptr, &Criteria::max_bag_pressure, nullptr, nullptr},
+      {"floor_anchor_capacity", nullptr, &Criteria::floor_anchor_capacity, nullptr, nullptr},
+      {"max_lowering_time", nullptr, &Criteria::max_lowering_time, nullptr, nullptr},
+      {"max_raising_time", nullptr, &Criteria::max_raising_time, nullptr, nullptr},
+      {"max_upstream_level", nullptr, &Criteria::max_upstream_level, nullptr, nullptr},
+      {"flood_inflow", nullptr, nullptr, nullptr, &Criteria::flood_inflow},
+      {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable, nullptr},
+      {"limit_range", nullptr, nullptr, &SearchRows::limit_range, nullptr},
+      {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range, nullptr},
   };
   return list;
 }
@@ -102,6 +105,10 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
       criteria.search.*(entry->row) = GivenText{true, row.value, row.line};
       continue;
     }
+    if (entry->file != nullptr) {
+      criteria.*(entry->file) = GivenText{true, row.value, row.line};
+      continue;
+    }
     if (entry->text != nullptr) {
       if (text::control_byte(row.value) != std::string::npos) {
         throw text::InputError(at(source, row.line, 2) + " (" + name + "): " +
@@ -123,6 +130,21 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
   check_limits(criteria, source);
   check_search_rows(criteria.search, source);
   return criteria;
+}
+
+void check_flood_inflow(const GivenText& row, const std::string& dir, const std::string& source) {
+  if (!row.given) return;
+  // A bare file name: a path could reach out of the folder, and the design
+  // would then no longer travel as one folder.
+  const bool bare = !row.text.empty() && row.text != "." && row.text != ".." &&
+                    row.text.find_first_of("/\\:") == std::string::npos;
+  const std::string place = at(source, row.line, 2) + " (flood_inflow): " +
+                            text::shown_cell(row.text);
+  if (!bare) throw text::InputError(place + " is not a file name in the design folder");
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(std::filesystem::u8path(dir) / row.text, error)) {
+    throw text::InputError(place + " is not a file in " + dir);
+  }
 }
 
 }  // namespace design

@@ -61,6 +61,7 @@ struct Criteria {
   Limit max_lowering_time;       // min, the leaf lowered through the exhaust
   Limit max_raising_time;        // min, the leaf raised with the blower
   Limit max_upstream_level;      // m, the highest level the pond may reach in the design flood
+  GivenText flood_inflow;        // the design flood's hydrograph, a file of the design folder
   SearchRows search;
 };
 
@@ -85,6 +86,11 @@ Criteria read_criteria(const std::string& text, const std::string& source);
 // most kMaxSealedLevels levels. Throws text::InputError naming `source`,
 // the line and the column.
 void check_search_rows(SearchRows& search, const std::string& source);
+
+// Refuses a given flood_inflow that is not a bare file name (a path could
+// leave the design folder) or names no regular file in `dir`. Throws
+// text::InputError naming `source`, the line and column 2.
+void check_flood_inflow(const GivenText& row, const std::string& dir, const std::string& source);
 
 }  // namespace design
 }  // namespace tqweir

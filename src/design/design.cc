@@ -86,6 +86,7 @@ Design read_design(const std::string& dir, const std::vector<std::string>& range
 
   if (read_optional(dir, "criteria.csv", text)) {
     design.criteria = read_criteria(text, join_path(dir, "criteria.csv"));
+    check_flood_inflow(design.criteria.flood_inflow, dir, join_path(dir, "criteria.csv"));
     design.has_criteria = true;
     design.files.push_back({"criteria.csv", text});
   }

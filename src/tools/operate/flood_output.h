@@ -42,6 +42,17 @@ void print_flood(const flood::FloodPassage& passage, const std::vector<design::C
 std::string flood_series(const flood::FloodPassage& passage,
                          const std::vector<design::Criterion>& criteria);
 
+// The points of the highest inflow and of the highest outflow (over the
+// leaf and elsewhere), the first of each when several tie.
+struct FlowPeaks {
+  flood::RoutePoint inflow;
+  flood::RoutePoint outflow;
+  double outflow_total = 0.0;  // m3/s, outflow.outflow + outflow.other_outflow
+};
+
+// REQUIRES: route.points not empty.
+FlowPeaks flow_peaks(const flood::Route& route);
+
 // "14 h 02 min (50520 s)".
 std::string clock_text(double seconds);
 

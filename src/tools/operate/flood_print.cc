@@ -26,19 +26,13 @@ void print_span(const char* what, double start, double end, std::ostream& out) {
 }
 
 void print_flows(const flood::Route& route, std::ostream& out) {
-  const flood::RoutePoint* in = &route.points.front();
-  const flood::RoutePoint* outp = in;
-  for (const flood::RoutePoint& p : route.points) {
-    if (p.inflow > in->inflow) in = &p;
-    if (p.outflow + p.other_outflow > outp->outflow + outp->other_outflow) outp = &p;
-  }
-  const double peak_out = outp->outflow + outp->other_outflow;
-  out << "  peak inflow " << flow_text(in->inflow) << " at " << clock_text(in->time)
-      << "; peak outflow " << flow_text(peak_out) << " at " << clock_text(outp->time) << "\n";
-  const double attenuation = in->inflow - peak_out;
+  const FlowPeaks peaks = flow_peaks(route);
+  out << "  peak inflow " << flow_text(peaks.inflow.inflow) << " at " << clock_text(peaks.inflow.time)
+      << "; peak outflow " << flow_text(peaks.outflow_total) << " at " << clock_text(peaks.outflow.time) << "\n";
+  const double attenuation = peaks.inflow.inflow - peaks.outflow_total;
   out << "  attenuation " << flow_text(attenuation)
-      << (in->inflow > 0.0 ? " (" + fixed_text(100.0 * attenuation / in->inflow, 1) + " %)" : "")
-      << ", the peak outflow " << fixed_text((outp->time - in->time) / 60.0, 1)
+      << (peaks.inflow.inflow > 0.0 ? " (" + fixed_text(100.0 * attenuation / peaks.inflow.inflow, 1) + " %)" : "")
+      << ", the peak outflow " << fixed_text((peaks.outflow.time - peaks.inflow.time) / 60.0, 1)
       << " min after the peak inflow\n";
 }
 
@@ -68,6 +62,17 @@ void print_checks(const flood::FloodPassage& passage,
 }
 
 }  // namespace
+
+FlowPeaks flow_peaks(const flood::Route& route) {
+  FlowPeaks peaks;
+  peaks.inflow = peaks.outflow = route.points.front();
+  for (const flood::RoutePoint& p : route.points) {
+    if (p.inflow > peaks.inflow.inflow) peaks.inflow = p;
+    if (p.outflow + p.other_outflow > peaks.outflow.outflow + peaks.outflow.other_outflow) peaks.outflow = p;
+  }
+  peaks.outflow_total = peaks.outflow.outflow + peaks.outflow.other_outflow;
+  return peaks;
+}
 
 std::string clock_text(double seconds) {
   const double minutes = std::floor(seconds / 60.0 + 1e-9);

@@ -1,6 +1,7 @@
 // Section 5: the design checks.
 #include "design/design_checks.h"
 #include "text/number_text.h"
+#include "tools/report/flood_section.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
@@ -51,7 +52,7 @@ std::string check_cells(const design::Check& check, const design::Criterion& c) 
 }  // namespace
 
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
-                           int results_number) {
+                           int results_number, const std::vector<FloodRun>& floods) {
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
   std::string out = open_section("checks", true, number, en_ja("Design checks", u8"照査"));
   Subsections sub(number);
@@ -59,6 +60,8 @@ std::string checks_section(const design::Design& design, const std::vector<CaseR
   out += criteria_table(criteria);
   bool any = false;
   for (const design::Criterion& c : criteria) any = any || c.given;
+  const std::vector<Table::Row> flood_rows = flood_check_rows(design, floods);
+  any = any || !flood_rows.empty();
   if (!any) {
     return out + "<p>" + en_ja("No criterion is given: nothing is checked.",
                                u8"照査基準の指定がないため照査しない。") +
@@ -90,6 +93,7 @@ std::string checks_section(const design::Design& design, const std::vector<CaseR
                                  "</td>" + check_cells(check_case(runs[i], c), c)});
     }
   }
+  checks.rows.insert(checks.rows.end(), flood_rows.begin(), flood_rows.end());
   out += render_table(checks);
   out += sub.next(en_ja("Governing case of each criterion", u8"各照査の支配ケース"));
   Table governing = check_table("governing", en_ja("Governing case", u8"支配ケース"));

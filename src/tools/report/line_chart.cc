@@ -54,7 +54,9 @@ bool make_axis(const std::vector<double>& values, Axis& axis) {
 
 std::string line_chart_svg(const ChartSeries& series, double width, double height) {
   Axis ax, ay;
-  if (!make_axis(series.x, ax) || !make_axis(series.y, ay)) return "";
+  std::vector<double> ys = series.y;
+  ys.insert(ys.end(), series.y2.begin(), series.y2.end());
+  if (!make_axis(series.x, ax) || !make_axis(ys, ay)) return "";
   const double plot_w = width - kLeft - kRight;
   const double plot_h = height - kTop - kBottom;
   const auto px_x = [&](double x) { return kLeft + (x - ax.lo) / (ax.hi - ax.lo) * plot_w; };
@@ -84,12 +86,20 @@ std::string line_chart_svg(const ChartSeries& series, double width, double heigh
   std::string marks;
   for (std::size_t i = 0; i < series.x.size(); ++i) {
     drawing::append_point(points, px_x(series.x[i]), px_y(series.y[i]));
-    marks += "<circle " + drawing::xy_attributes("cx", "cy", px_x(series.x[i]), px_y(series.y[i])) +
+    if (series.marks) marks += "<circle " + drawing::xy_attributes("cx", "cy", px_x(series.x[i]), px_y(series.y[i])) +
              " r=\"2.4\"/>";
   }
   out += "<polyline class=\"curve\" points=\"" + points +
          "\" fill=\"none\" stroke=\"#1f4e8c\" stroke-width=\"1.6\"/>\n";
-  out += "<g fill=\"#1f4e8c\">" + marks + "</g>\n";
+  if (series.marks) out += "<g fill=\"#1f4e8c\">" + marks + "</g>\n";
+  std::string second;
+  for (std::size_t i = 0; i < series.y2.size(); ++i) {
+    drawing::append_point(second, px_x(series.x[i]), px_y(series.y2[i]));
+  }
+  if (!second.empty()) {
+    out += "<polyline class=\"curve2\" points=\"" + second +
+           "\" fill=\"none\" stroke=\"#b00016\" stroke-width=\"1.2\" stroke-dasharray=\"4 3\"/>\n";
+  }
   return out + "</svg>\n";
 }
 

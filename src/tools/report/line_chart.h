@@ -14,6 +14,8 @@ struct ChartSeries {
   std::string x_label;  // UTF-8, e.g. "upstream_level (m)"
   std::vector<double> x;  // increasing
   std::vector<double> y;  // one per x
+  std::vector<double> y2;  // empty, or a second curve on the same axes, one per x, dashed
+  bool marks = true;       // a dot at each point (off for long series over time)
 };
 
 // An <svg> element `width` by `height` pixels (viewBox of that size), with

@@ -6,6 +6,7 @@
 #include "tools/cli/command_line.h"
 #include "operation/operation_file.h"
 #include "text/input_error.h"
+#include "tools/report/flood_runs.h"
 #include "tools/report/pdf_print.h"
 #include "tools/report/report_document.h"
 #include "tools/report/report_options.h"
@@ -85,6 +86,11 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
     design = design::read_design(options.design_dir, options.ranges);
     operation::OperationFile operation;  // refused here, before any case runs
     operation::read_operation_in(options.design_dir, operation);
+    check_flood_inputs(design);
+    const std::string inflow = flood_inflow_path(design);
+    if (!inflow.empty() && !output_refusal(report_path(options), {inflow}).empty()) {
+      throw text::InputError(output_refusal(report_path(options), {inflow}));
+    }
   } catch (const text::InputError& error) {
     err << "tqweir-report: " << error.what() << "\n";
     if (options.design_dir.empty()) err << kReportUsage;

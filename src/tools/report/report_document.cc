@@ -1,6 +1,7 @@
 #include "tools/report/report_document.h"
 
 #include "tools/report/html.h"
+#include "tools/report/flood_section.h"
 #include "tools/report/operation_section.h"
 #include "tools/report/search_sections.h"
 #include "tools/report/self_check_section.h"
@@ -85,7 +86,7 @@ std::vector<CaseRun> run_design(const design::Design& design) {
 }
 
 std::string numbered_checks_section(const design::Design& design, const std::vector<CaseRun>& runs) {
-  return checks_section(design, runs, kChecks, kResults);
+  return checks_section(design, runs, kChecks, kResults, {});
 }
 
 std::string report_html(const design::Design& design, const std::vector<CaseRun>& runs,
@@ -100,7 +101,8 @@ std::string report_html(const design::Design& design, const std::vector<CaseRun>
   out += input_section(design, kInput);
   out += load_case_section(design, kLoadCases);
   out += results_section(design, runs, kResults);
-  out += checks_section(design, runs, kChecks, kResults);
+  const std::vector<FloodRun> floods = run_floods(design);
+  out += checks_section(design, runs, kChecks, kResults, floods);
   out += drawings_section(design, runs, kDrawings);
   int number = kDrawings;
   // A design without operating curves has no such section and no number for it.
@@ -116,6 +118,9 @@ std::string report_html(const design::Design& design, const std::vector<CaseRun>
   const std::string operation = operation_section(design, number + 1);
   if (!operation.empty()) ++number;
   out += operation;
+  const std::string flood = flood_section(design, floods, number + 1);
+  if (!flood.empty()) ++number;
+  out += flood;
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
   return out + "</body>\n</html>\n";

@@ -9,6 +9,7 @@
 
 #include "design/design.h"
 #include "tools/report/case_run.h"
+#include "tools/report/flood_runs.h"
 #include "tools/report/plausibility.h"
 
 namespace tqweir {
@@ -43,9 +44,11 @@ std::string load_case_section(const design::Design& design, int number);
 std::string results_section(const design::Design& design, const std::vector<CaseRun>& runs, int number);
 
 // The criteria, each case's checks and the governing case per criterion;
-// a stopped case refers to the results, section `results_number`.
+// a stopped case refers to the results, section `results_number`; the
+// design flood's peak levels against max_upstream_level when `floods`
+// holds runs.
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
-                           int results_number);
+                           int results_number, const std::vector<FloodRun>& floods);
 
 // The section drawing of every converged case.
 std::string drawings_section(const design::Design& design, const std::vector<CaseRun>& runs, int number);

@@ -44,11 +44,24 @@
       body: 'operation-rows', add: 'new-operation'},
   };
 
-  // The file's text: a header row, then each row given, in the form's order (CR LF).
-  function text(form, values) {
-    return 'name,value\r\n' + form.rows.filter((c) => (values[c.key] || '') !== '')
-      .map((c) => `${c.key},${values[c.key]}\r\n`).join('');
+  // The rows of a loaded file that the form does not offer (operation.csv's
+  // pond and flood rule, criteria.csv's flood rows), each line as it was,
+  // so that an edit of the form keeps them.
+  function otherRows(form, fileText) {
+    const offered = new Set(form.rows.map((c) => c.key));
+    return fileText.split(/\r?\n/).filter((line, i) => {
+      const name = line.split(',')[0].trim();
+      return name !== '' && !(i === 0 && name === 'name') && !offered.has(name);
+    });
   }
 
-  window.tqweirDeskForms = {forms, text};
+  // The file's text: a header row, then each row given, in the form's order,
+  // then `others` (otherRows) unchanged (CR LF).
+  function text(form, values, others) {
+    return 'name,value\r\n' + form.rows.filter((c) => (values[c.key] || '') !== '')
+      .map((c) => `${c.key},${values[c.key]}\r\n`).join('') +
+      (others || []).map((line) => `${line}\r\n`).join('');
+  }
+
+  window.tqweirDeskForms = {forms, text, otherRows};
 })();

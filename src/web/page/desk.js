@@ -35,7 +35,9 @@
     const out = Object.assign({}, desk.viewing ? desk.viewing.base : window.tqweirPage.caseFiles());
     if (desk.table) out['loadcases.csv'] = desk.tableBytes || tableText(desk.table);
     for (const form of Object.values(FORMS.forms)) {
-      if (desk[form.key]) out[form.file] = desk[form.key + 'Bytes'] || FORMS.text(form, desk[form.key]);
+      if (desk[form.key]) {
+        out[form.file] = desk[form.key + 'Bytes'] || FORMS.text(form, desk[form.key], desk[form.key + 'Others']);
+      }
     }
     return out;
   }
@@ -136,6 +138,9 @@
       desk[form.key] = {};
       for (const c of form.rows) desk[form.key][c.key] = (result[form.key] || {})[c.key] || '';
       desk[form.key + 'Bytes'] = bytes[form.file];
+      const loaded = bytes[form.file];
+      desk[form.key + 'Others'] = FORMS.otherRows(form,
+        typeof loaded === 'string' ? loaded : new TextDecoder().decode(loaded));
     }
     buildTable();
     buildForms();
@@ -176,6 +181,7 @@
     window.tqweirDeskFiles.forget();
     desk.table = desk.tableBytes = desk.criteria = desk.criteriaBytes = null;
     desk.operation = desk.operationBytes = null;
+    desk.criteriaOthers = desk.operationOthers = null;
     buildTable();
     buildForms();
     refresh();

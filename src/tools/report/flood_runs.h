@@ -1,0 +1,38 @@
+// The design flood of criteria.csv's flood_inflow routed through the pond
+// of operation.csv twice, as tqweir-operate --flood does: with power (the
+// valve and the blower by the rule) and without (the float valve only).
+#ifndef TQWEIR_TOOLS_REPORT_FLOOD_RUNS_H_
+#define TQWEIR_TOOLS_REPORT_FLOOD_RUNS_H_
+
+#include <string>
+#include <vector>
+
+#include "design/design.h"
+#include "flood/flood_passage.h"
+
+namespace tqweir {
+namespace report {
+
+struct FloodRun {
+  bool power_failure = false;
+  bool started = false;     // false: no steady start, or the base case stops
+  std::string stop;         // why it did not start (UTF-8)
+  flood::FloodPassage passage;
+  std::string inflow_path;  // as tqweir-operate's --flood takes it
+};
+
+// The path of the design's flood_inflow, "" when criteria.csv names none.
+std::string flood_inflow_path(const design::Design& design);
+
+// Reads the inflow and operation.csv's pond and rule, refusing them as
+// tqweir-operate does. Throws text::InputError.
+void check_flood_inputs(const design::Design& design);
+
+// The two runs (with power first), or none when criteria.csv names no
+// flood_inflow.
+std::vector<FloodRun> run_floods(const design::Design& design);
+
+}  // namespace report
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_REPORT_FLOOD_RUNS_H_

@@ -1,0 +1,113 @@
+// The report's flood passage on examples/design_flood against what
+// tqweir-operate --flood prints, its check of max_upstream_level, and
+// criteria.csv's flood_inflow refused when it leaves the design folder.
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "design/design.h"
+#include "support/case_runner.h"
+#include "text/input_error.h"
+#include "tools/operate/flood_command.h"
+#include "tools/report/flood_section.h"
+
+namespace tqweir_test {
+namespace {
+
+namespace report = tqweir::report;
+const char kExample[] = TQWEIR_SOURCE_DIR "/examples/design_flood";
+
+// The command's printout: tqweir-operate DESIGN --flood FILE [--power-failure].
+std::string printout(const tqweir::design::Design& design, bool power_failure) {
+  tqweir::operate::OperateOptions options;
+  options.dir = kExample;
+  options.mode = tqweir::operate::Mode::flood;
+  options.inflow = report::flood_inflow_path(design);
+  options.power_failure = power_failure;
+  std::ostringstream out, err;
+  tqweir::operate::run_flood_job(tqweir::operate::prepare_flood_job(options, design), options, out, err);
+  return out.str();
+}
+
+// The cell the report shows for a printed line: `pattern`'s groups put
+// into `format` ($1, $2, ...); "" when the line is not printed.
+std::string printed(const std::string& text, const char* pattern, const char* format) {
+  std::smatch match;
+  const std::regex line(pattern);
+  if (!std::regex_search(text, match, line)) return std::string("<not printed: ") + pattern + ">";
+  return match.format(format);
+}
+
+// Cell `column` (1: with power, 2: without) of summary row `row`.
+std::string cell(const std::string& html, int row, int column) {
+  std::size_t at = html.find("<tr data-row=\"" + std::to_string(row) + "\">");
+  for (int k = 0; k <= column && at != std::string::npos; ++k) at = html.find("<td", at + 1);
+  if (at == std::string::npos) return "";
+  return html.substr(at, html.find("</td>", at) - at);
+}
+
+TEST(FloodSection, SummaryHoldsTheNumbersTheCommandPrints) {
+  const tqweir::design::Design design = tqweir::design::read_design(kExample, {});
+  const std::string html = report::flood_section(design, report::run_floods(design), 8);
+  for (const bool power_failure : {false, true}) {
+    const std::string p = printout(design, power_failure);
+    const int column = power_failure ? 2 : 1;
+    const std::string span = "$1 – $2 ($3 min)";
+    const std::vector<std::pair<int, std::string>> expected = {
+        {1, printed(p, R"(peak level (\S+ m) at ([^\n]+))", "$1, $2")},
+        {2, printed(p, R"(peak outflow (\S+ m3/s) at ([^\n]+))", "$1, $2")},
+        {3, printed(p, R"(attenuation ([^,]+),)", "$1")},
+        {4, printed(p, R"(lowering: started ([^,]+), ended ([^,]+), after (\S+) min)", span.c_str())},
+        {5, power_failure ? printed(p, R"(raising: (not started))", "$1")
+                          : printed(p, R"(raising: started ([^,]+), ended ([^,]+), after (\S+) min)", span.c_str())},
+        {6, printed(p, R"(max_upstream_level \S+ m: ([^\n]+))", "$1")}};
+    for (const auto& e : expected) {
+      EXPECT_NE(cell(html, e.first, column).find(e.second), std::string::npos)
+          << "row " << e.first << (power_failure ? " without" : " with") << " power: want " << e.second
+          << " in " << cell(html, e.first, column);
+    }
+  }
+}
+
+TEST(FloodSection, PeakAboveMaxUpstreamLevelFailsItsCheck) {
+  tqweir::design::Design design;
+  design.criteria.max_upstream_level = {true, 3.86, "3.86", 12};
+  std::vector<report::FloodRun> runs(2);
+  const double peaks[] = {3.86, 3.8601};  // at the limit, just above it
+  for (std::size_t k = 0; k < 2; ++k) {
+    runs[k].started = true;
+    runs[k].power_failure = k == 1;
+    runs[k].passage.route.points.resize(1);
+    runs[k].passage.route.peak.level = peaks[k];
+  }
+  const std::vector<report::Table::Row> rows = report::flood_check_rows(design, runs);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_NE(rows[0].cells.find("ok\">OK"), std::string::npos) << rows[0].cells;
+  EXPECT_NE(rows[1].cells.find("ng\">NG"), std::string::npos) << rows[1].cells;
+}
+
+TEST(FloodSection, FloodInflowOutsideTheDesignFolderIsRefusedByLineAndColumn) {
+  ScratchDir dir;
+  dir.copy_from(kExample);
+  // Paths that reach an existing hydrograph, from outside the folder or
+  // back through it, and a name that is no file.
+  const std::string folder = dir.path().substr(dir.path().find_last_of('/') + 1);
+  for (const std::string& name : {"../" + folder + "/design_flood.csv", std::string(kExample) + "/design_flood.csv",
+                                 std::string("missing.csv"), std::string("..")}) {
+    dir.write("criteria.csv", "name,value\nmax_upstream_level,4.0\nflood_inflow," + name + "\n");
+    try {
+      tqweir::design::read_design(dir.path(), {});
+      ADD_FAILURE() << name << " taken";
+    } catch (const tqweir::text::InputError& error) {
+      EXPECT_NE(std::string(error.what()).find("criteria.csv line 3, column 2 (flood_inflow)"),
+                std::string::npos)
+          << error.what();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tqweir_test
