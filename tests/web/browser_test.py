@@ -49,6 +49,7 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desk_test import check_desk  # noqa: E402
 from operation_test import check_operation  # noqa: E402
+from flood_test import check_flood  # noqa: E402
 
 INPUTS = ('syogen.csv', 'parameter.csv', 'hitai.csv')
 OUTPUTS = ('error.csv', 'suimen.csv', 'XYGate.csv', 'XYStopper.csv', 'XYBalloon.csv',
@@ -371,6 +372,7 @@ def main():
     parser.add_argument('--operate', help='the native tqweir-operate, to compare the operation tab with')
     parser.add_argument('--desk-screenshot')
     parser.add_argument('--operation-screenshot')
+    parser.add_argument('--flood-screenshot')
     parser.add_argument('sets', nargs='*', help='CASES:EXPECTED folder pairs')
     args = parser.parse_args()
     index = os.path.join(args.web, 'index.html')
@@ -404,6 +406,8 @@ def main():
                    lambda: open_page(driver, index), args.desk_screenshot)
         check_operation(checks, driver, args.examples, {'operate': args.operate, 'report': args.report},
                         lambda: open_page(driver, index), args.operation_screenshot)
+        check_flood(checks, driver, args.examples, {'operate': args.operate, 'report': args.report},
+                    args.flood_screenshot)
         outside = [u for u in network_requests(driver)
                    if not u.startswith(('file:', 'data:', 'blob:'))]
         checks.check(not outside, 'network requests: %s' % outside[:5])

@@ -12,6 +12,8 @@
 #include "support/case_runner.h"
 #include "text/input_error.h"
 #include "tools/operate/flood_command.h"
+#include "tools/operate/flood_output.h"
+#include "tools/operate/routed_flood.h"
 #include "tools/report/flood_section.h"
 
 namespace tqweir_test {
@@ -70,6 +72,37 @@ TEST(FloodSection, SummaryHoldsTheNumbersTheCommandPrints) {
           << " in " << cell(html, e.first, column);
     }
   }
+}
+
+// What the command prints and writes of a route: the printout (its steps
+// and solves counted) and every point of the series.
+std::string printed_route(const tqweir::operate::RoutedFlood& routed, const tqweir::operate::FloodJob& job,
+                          tqweir::operate::OperateOptions options) {
+  options.power_failure = routed.power_failure;
+  std::ostringstream out, err;
+  const int status = tqweir::operate::print_routed_flood(routed, job, options, out, err);
+  return std::to_string(status) + out.str() + err.str() +
+         tqweir::operate::flood_series(routed.passage, tqweir::design::make_criteria(job.criteria));
+}
+
+// The second route reads the paths the first solved: it must print and
+// tabulate as it does alone. The first 7 hours of the flood lower the
+// leaf both ways (the valve at 4 h 50 min, the float valve at 5 h 45 min).
+TEST(FloodSection, RoutesSharingTheGatesPathsPrintAsEachAlone) {
+  const tqweir::design::Design design = tqweir::design::read_design(kExample, {});
+  const tqweir::operate::OperateOptions options = report::flood_options(design, false);
+  tqweir::operate::FloodJob job = tqweir::operate::prepare_flood_job(options, design);
+  job.inflow.seconds.resize(8);
+  job.inflow.flows.resize(8);
+  const std::vector<tqweir::operate::RoutedFlood> both = tqweir::operate::route_flood_both_ways(job);
+  ASSERT_EQ(both.size(), 2u);
+  for (const tqweir::operate::RoutedFlood& shared : both) {
+    ASSERT_TRUE(shared.started) << shared.stop;
+    EXPECT_EQ(printed_route(shared, job, options),
+              printed_route(tqweir::operate::route_flood(job, shared.power_failure), job, options))
+        << (shared.power_failure ? "without" : "with") << " power";
+  }
+  EXPECT_TRUE(both[1].power_failure);
 }
 
 TEST(FloodSection, PeakAboveMaxUpstreamLevelFailsItsCheck) {
