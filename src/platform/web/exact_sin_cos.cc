@@ -14,10 +14,9 @@ namespace {
 // of their series is under a quarter of an ulp.
 constexpr double kTinyAngle = 0x1p-27;
 
-// Relative error bound of the fast evaluation (the analysis gives about
-// 2^-68 for its worst point, the first table step); a result whose
-// rounding this bound leaves in doubt is evaluated again accurately.
-constexpr double kFastError = 0x1p-64;
+// A result whose rounding the fast bound leaves in doubt is evaluated
+// again accurately.
+constexpr double kFastError = kFastSinCosError;
 
 // r = a + t with a the table point nearest to r >= 0, |t| <= 1/128.
 // r.hi - a is exact: both lie within a factor of two of each other.
@@ -131,13 +130,6 @@ DoubleDouble fast_table_cos(const SinCosPoint& p, const SmallAngle& s) {
 // a reduction: x minus the table point is exact, and sin x is not small.
 constexpr double kDirectSine = 1.6;
 
-// True when every value within the error bound rounds to v.hi, so that
-// v.hi is the correctly rounded result.
-bool rounding_is_certain(const DoubleDouble& v, double relative_error) {
-  const double err = relative_error * std::fabs(v.hi);
-  return v.hi + (v.lo + err) == v.hi && v.hi + (v.lo - err) == v.hi;
-}
-
 // sin r (want_sin) or cos r of a reduced angle; the sign of r is handled
 // here, the table covers r >= 0.
 DoubleDouble sin_or_cos_of_reduced(const DoubleDouble& r, bool want_sin, bool accurate) {
@@ -174,12 +166,35 @@ double rounded_sin_or_cos(double x, bool cosine) {
   return rounded(value(true));
 }
 
-SinCos sin_cos_of_reduced(const DoubleDouble& r) {
+SinCos sin_cos_of_reduced(const DoubleDouble& r, bool accurate) {
   const bool negative = r.hi < 0.0;
   const NearPoint np = near_point(negative ? -r : r);
-  const SmallAngle s = small_angle_accurate(np.t);
-  const DoubleDouble sin_r = table_sin(*np.point, s);
-  return {negative ? -sin_r : sin_r, table_cos(*np.point, s)};
+  DoubleDouble sin_r, cos_r;
+  if (accurate) {
+    const SmallAngle s = small_angle_accurate(np.t);
+    sin_r = table_sin(*np.point, s);
+    cos_r = table_cos(*np.point, s);
+  } else {
+    const SmallAngle s = small_angle_fast(np.t);
+    sin_r = fast_table_sin(*np.point, s);
+    cos_r = fast_table_cos(*np.point, s);
+  }
+  return {negative ? -sin_r : sin_r, cos_r};
+}
+
+// sin and cos of x = quadrant * pi/2 + r from those of r.
+SinCos by_quadrant(const SinCos& sc, int quadrant) {
+  switch (quadrant) {
+    case 1: return {sc.cos, -sc.sin};
+    case 2: return {-sc.sin, -sc.cos};
+    case 3: return {-sc.cos, sc.sin};
+    default: return sc;
+  }
+}
+
+// tan x from sin and cos of the reduced angle: tan(r + pi/2) = -cos r / sin r.
+DoubleDouble tan_of(const ReducedAngle& a, const SinCos& sc) {
+  return a.quadrant % 2 == 0 ? sc.sin / sc.cos : -(sc.cos / sc.sin);
 }
 
 }  // namespace
@@ -196,21 +211,31 @@ double exact_cos(double x) {
 
 double exact_tan(double x) {
   if (std::fabs(x) < kTinyAngle) return x;
-  const ReducedAngle a = reduce_angle(x);
-  const SinCos sc = sin_cos_of_reduced(a.r);
-  // tan(r + pi/2) = -cos r / sin r.
-  return rounded(a.quadrant % 2 == 0 ? sc.sin / sc.cos : -(sc.cos / sc.sin));
+  ReducedAngle a;
+  if (reduce_angle_short(x, a)) {
+    // Two fast values, each within kFastError, and a quotient good to 2^-100.
+    const DoubleDouble v = tan_of(a, sin_cos_of_reduced(a.r, false));
+    if (rounding_is_certain(v, 3.0 * kFastError)) return v.hi;
+  }
+  a = reduce_angle(x);
+  return rounded(tan_of(a, sin_cos_of_reduced(a.r, true)));
 }
 
 SinCos sin_cos_double_double(double x) {
   const ReducedAngle a = reduce_angle(x);
-  const SinCos sc = sin_cos_of_reduced(a.r);
-  switch (a.quadrant) {
-    case 1: return {sc.cos, -sc.sin};
-    case 2: return {-sc.sin, -sc.cos};
-    case 3: return {-sc.cos, sc.sin};
-    default: return sc;
-  }
+  return by_quadrant(sin_cos_of_reduced(a.r, true), a.quadrant);
+}
+
+bool fast_sin_cos(double x, SinCos& out) {
+  ReducedAngle a;
+  if (!reduce_angle_short(x, a)) return false;
+  out = by_quadrant(sin_cos_of_reduced(a.r, false), a.quadrant);
+  return true;
+}
+
+bool rounding_is_certain(const DoubleDouble& v, double relative_error) {
+  const double err = relative_error * std::fabs(v.hi);
+  return v.hi + (v.lo + err) == v.hi && v.hi + (v.lo - err) == v.hi;
 }
 
 }  // namespace web

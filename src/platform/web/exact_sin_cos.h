@@ -33,6 +33,20 @@ struct SinCos {
 };
 SinCos sin_cos_double_double(double x);
 
+// Relative error bound of the fast table evaluation (the analysis gives
+// about 2^-68 at its worst point, the first table step).
+constexpr double kFastSinCosError = 0x1p-64;
+
+// sin x and cos x from the fast evaluation, each within kFastSinCosError
+// relative, for the inverse functions' and tan's quick path. False (and
+// nothing set) where that bound is not assured: |x| beyond 6000, or x
+// within 2^-12 of a multiple of pi/2.
+bool fast_sin_cos(double x, SinCos& out);
+
+// True when every value within `relative_error` of v rounds to v.hi, so
+// that v.hi is the correctly rounded result.
+bool rounding_is_certain(const DoubleDouble& v, double relative_error);
+
 }  // namespace web
 }  // namespace tqweir
 

@@ -26,10 +26,20 @@ double glibc_pow3(double x) { return std::pow(x, 3.0); }
 __float128 quad_pow15(__float128 x) { return powq(x, static_cast<__float128>(1.5)); }
 __float128 quad_pow2(__float128 x) { return x * x; }
 __float128 quad_pow3(__float128 x) { return x * x * x; }
+// The exhaust valve's pressure ratios and a step-size controller's error
+// ratio take other exponents.
+double glibc_pow_two_gamma(double x) { return std::pow(x, 2.0 / 1.4); }
+double glibc_pow_gamma_plus(double x) { return std::pow(x, 2.4 / 1.4); }
+double glibc_pow_fifth(double x) { return std::pow(x, -0.2); }
+__float128 quad_pow_two_gamma(__float128 x) { return powq(x, static_cast<__float128>(2.0 / 1.4)); }
+__float128 quad_pow_gamma_plus(__float128 x) { return powq(x, static_cast<__float128>(2.4 / 1.4)); }
+__float128 quad_pow_fifth(__float128 x) { return powq(x, static_cast<__float128>(-0.2)); }
 
 const Function kFunctions[] = {
     {::sin, sinq},   {::cos, cosq},   {::tan, tanq},         {::atan, atanq},     {::asin, asinq},
     {::acos, acosq}, {glibc_pow15, quad_pow15}, {glibc_pow2, quad_pow2}, {glibc_pow3, quad_pow3},
+    {glibc_pow_two_gamma, quad_pow_two_gamma}, {glibc_pow_gamma_plus, quad_pow_gamma_plus},
+    {glibc_pow_fifth, quad_pow_fifth},
 };
 
 std::mt19937_64 generator(20261208);
@@ -87,7 +97,7 @@ std::vector<double> arguments(int function) {
       break;
     default:
       uniform(xs, 50000, 0.0, 10.0);
-      log_spread(xs, 10000, -290.0, 290.0, function != 6);
+      log_spread(xs, 10000, -290.0, 290.0, function == 7 || function == 8);
       break;
   }
   return xs;
