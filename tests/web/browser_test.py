@@ -22,6 +22,10 @@ Usage: /usr/bin/python3 tests/web/browser_test.py [--web DIR] [--program CMD]
   against tqweir-report's (--report), "solve for" against tqweir-seek's
   (--seek), the design kept across a reload, a refused loadcases.csv, and
   the times of an edit, the report tab and a seek;
+- the operation tab (operation_test.py) against tqweir-operate's printouts
+  (--operate) and tqweir-report's section, and its flood (flood_test.py):
+  both printouts of --flood and the report's flood section, an inflow
+  dropped on the tab, the time of the view;
 - the page asks for nothing over the network; page and assets under 2 MB;
 - the median solve and draw times of the standard example, printed.
 

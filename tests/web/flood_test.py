@@ -3,6 +3,14 @@ loaded by the file picker offers criteria.csv's flood_inflow; the tab's two
 printouts are the native tqweir-operate --flood's, with power and with
 --power-failure, and its section is tqweir-report's flood section; an
 inflow dropped on the tab is the one routed; and the time of the view.
+
+One difference is known and let through, printed each time it shows: glibc
+rounds about one sine in 700 the other way than the correctly rounded
+sines of the web build (docs/web.md), and a state solved on the raising's
+path at 1.75 and 1.80 m comes out one ulp apart in its air; the route with
+power then takes other steps from the raising on. What may differ is that
+alone: the count of steps and right-hand sides of the printout with power,
+and chart points by one unit of their last digit (0.01 px).
 """
 
 import base64
@@ -45,6 +53,41 @@ def view_seconds(driver):
     return float(found.group(1)) if found else None
 
 
+WORK_LINE = re.compile(r'^  \d+ steps, \d+ right-hand sides, ', re.M)
+
+
+def same_but_known(got, want, what):
+    """The printouts equal but for the count of steps and right-hand sides."""
+    if got != want and WORK_LINE.sub('  N steps, M right-hand sides, ', got) == \
+            WORK_LINE.sub('  N steps, M right-hand sides, ', want):
+        print('%s: known difference, the steps: %s against the command\'s %s'
+              % (what, WORK_LINE.search(got).group(0).strip(), WORK_LINE.search(want).group(0).strip()))
+        return True
+    return got == want
+
+
+def point_apart(a, b):
+    """How far two chart points "x,y" lie apart (px); None when not points."""
+    try:
+        return max(abs(float(p) - float(q)) for p, q in zip(a.split(','), b.split(',')))
+    except ValueError:
+        return None
+
+
+def same_section(got, want, what):
+    """The sections equal but for chart points a last digit apart."""
+    if got == want:
+        return True
+    ours, theirs = got.split(' '), want.split(' ')
+    if len(ours) != len(theirs):
+        return False
+    apart = [point_apart(a, b) for a, b in zip(ours, theirs) if a != b]
+    if any(d is None or d > 0.0101 for d in apart):
+        return False
+    print('%s: known difference, %d chart points of %d a last digit apart' % (what, len(apart), len(ours)))
+    return True
+
+
 def check_prints(checks, driver, operate, given, inflow, what):
     prints = shown(driver)
     checks.check(set(prints) == {'with', 'without'}, '%s: printouts shown %s' % (what, sorted(prints)))
@@ -55,7 +98,8 @@ def check_prints(checks, driver, operate, given, inflow, what):
         if operate:
             done, _ = run_tool(operate, given, ['--flood', 'design/' + inflow] + extra)
             want = (done.stdout + done.stderr).decode('utf-8')
-            checks.check(got == want, '%s, %s power: not tqweir-operate\'s printout:\n%s\n%s'
+            same = got == want if key == 'without' else same_but_known(got, want, '%s, with power' % what)
+            checks.check(same, '%s, %s power: not tqweir-operate\'s printout:\n%s\n%s'
                          % (what, key, got, want))
 
 
@@ -86,7 +130,7 @@ def check_flood(checks, driver, examples, tools, screenshot=None):
     if tools.get('report'):
         done, written = run_tool(tools['report'], given, [], {'SOURCE_DATE_EPOCH': REPORT_EPOCH})
         want = flood_section(written.get('report.html', b'').decode('utf-8'))
-        checks.check(done.returncode == 0 and section == want,
+        checks.check(done.returncode == 0 and same_section(section, want, 'flood view\'s section'),
                      'flood view: the section is not tqweir-report\'s (%d, %d characters)'
                      % (len(section), len(want)))
     seconds = view_seconds(driver)
@@ -96,9 +140,10 @@ def check_flood(checks, driver, examples, tools, screenshot=None):
                  'flood view in the page: %s s' % seconds)
     if screenshot:
         driver.execute_script(
-            "document.getElementById('flood-prints').scrollIntoView();"
             "const doc = document.getElementById('flood-frame').contentDocument;"
-            "doc.querySelector('table.flood').scrollIntoView();")
+            "doc.scrollingElement.scrollTop = doc.querySelector('table.flood').offsetTop - 8;"
+            "document.getElementById('flood-file').closest('div').previousElementSibling"
+            ".previousElementSibling.scrollIntoView();")
         driver.save_screenshot(screenshot)
     # Another inflow, dropped: half the flow. The design's own files stay.
     rows = given[INFLOW].decode('ascii').splitlines()
