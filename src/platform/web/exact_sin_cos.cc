@@ -37,18 +37,18 @@ struct SmallAngle {
   DoubleDouble cos_minus_1;
 };
 
-// Fast: only the leading terms exact, the rest in double (about 2^-75
-// absolute).
+// Fast: sin t with its leading term exact and the rest in double (about
+// 2^-75 absolute); cos t - 1 (at most 2^-15) in double alone, whose
+// rounding, times sin a or cos a, stays near 2^-68 of the result.
 SmallAngle small_angle_fast(const DoubleDouble& t) {
   const double th = t.hi;
   const double z = th * th;
   SmallAngle out;
   out.sin = {th, t.lo * (1.0 - 0.5 * z) +
                      th * z * (-1.0 / 6.0 + z * (1.0 / 120.0 - z * (1.0 / 5040.0)))};
-  const DoubleDouble sq = two_prod(th, th);
-  out.cos_minus_1 = {-0.5 * sq.hi,
-                     -0.5 * sq.lo - th * t.lo +
-                         z * z * (1.0 / 24.0 - z * (1.0 / 720.0 - z * (1.0 / 40320.0)))};
+  out.cos_minus_1 = {-0.5 * z - th * t.lo +
+                         z * z * (1.0 / 24.0 - z * (1.0 / 720.0 - z * (1.0 / 40320.0))),
+                     0.0};
   return out;
 }
 
@@ -101,29 +101,26 @@ DoubleDouble table_cos(const SinCosPoint& p, const SmallAngle& s) {
   return cos_a + (cos_a * s.cos_minus_1 - sin_a * s.sin);
 }
 
-// sin(a + t) = sin a + sin a (cos t - 1) + cos a sin t, summed with the
-// three leading terms exact and the small ones in double.
+// sin(a + t) = sin a + cos a sin t + sin a (cos t - 1): the first two
+// terms' sum exact, the small ones in double. At the first table point
+// sin a = 0 and the sum is sin t itself.
 DoubleDouble fast_table_sin(const SinCosPoint& p, const SmallAngle& s) {
   const DoubleDouble q = two_prod(p.cos_hi, s.sin.hi);
-  const DoubleDouble u = two_prod(p.sin_hi, s.cos_minus_1.hi);
   const DoubleDouble s1 = two_sum(p.sin_hi, q.hi);
-  const DoubleDouble s2 = two_sum(s1.hi, u.hi);
-  const double low = s1.lo + s2.lo +
-                     (p.sin_lo + q.lo + u.lo + p.cos_hi * s.sin.lo + p.cos_lo * s.sin.hi +
-                      p.sin_hi * s.cos_minus_1.lo + p.sin_lo * s.cos_minus_1.hi);
-  return fast_two_sum(s2.hi, low);
+  const double u = p.sin_hi * s.cos_minus_1.hi;
+  const double low = s1.lo + (u + (p.sin_lo + q.lo + p.cos_hi * s.sin.lo + p.cos_lo * s.sin.hi +
+                                   p.sin_lo * s.cos_minus_1.hi));
+  return fast_two_sum(s1.hi, low);
 }
 
-// cos(a + t) = cos a + cos a (cos t - 1) - sin a sin t, likewise.
+// cos(a + t) = cos a - sin a sin t + cos a (cos t - 1), likewise.
 DoubleDouble fast_table_cos(const SinCosPoint& p, const SmallAngle& s) {
   const DoubleDouble q = two_prod(p.sin_hi, s.sin.hi);
-  const DoubleDouble u = two_prod(p.cos_hi, s.cos_minus_1.hi);
   const DoubleDouble s1 = two_sum(p.cos_hi, -q.hi);
-  const DoubleDouble s2 = two_sum(s1.hi, u.hi);
-  const double low = s1.lo + s2.lo +
-                     (p.cos_lo - q.lo + u.lo - p.sin_hi * s.sin.lo - p.sin_lo * s.sin.hi +
-                      p.cos_hi * s.cos_minus_1.lo + p.cos_lo * s.cos_minus_1.hi);
-  return fast_two_sum(s2.hi, low);
+  const double u = p.cos_hi * s.cos_minus_1.hi;
+  const double low = s1.lo + (u + (p.cos_lo - q.lo - p.sin_hi * s.sin.lo - p.sin_lo * s.sin.hi +
+                                   p.cos_lo * s.cos_minus_1.hi));
+  return fast_two_sum(s1.hi, low);
 }
 
 // Sines of arguments up to this size are evaluated from the table without
