@@ -16,34 +16,16 @@
 #ifndef TQWEIR_FLOOD_AIR_GATE_H_
 #define TQWEIR_FLOOD_AIR_GATE_H_
 
-#include <map>
-#include <string>
-#include <vector>
+#include <memory>
+#include <set>
 
 #include "core/run_state.h"
 #include "flood/gate.h"
+#include "flood/path_grid.h"
 #include "flood/tailwater_curve.h"
-#include "operation/followed_path.h"
 
 namespace tqweir {
 namespace flood {
-
-// One grid level's followed path as the gate reads it.
-struct LevelPath {
-  double level = 0.0;
-  bool held = false;          // the case finishes at this level
-  std::string reason;         // when not
-  std::vector<GateState> states;  // in lowering order, air falling
-  std::vector<double> airs;       // m3/m at atmospheric pressure, one per state
-  std::vector<operation::Fold> folds;
-  int solves = 0;
-};
-
-struct AirGateSettings {
-  double spacing = 0.05;      // m between grid levels
-  int max_levels = 400;       // paths solved at most
-  double angle_step = 2.0;    // degree along each path (docs/flood.md measures it)
-};
 
 class AirGate : public Gate {
  public:
@@ -51,6 +33,11 @@ class AirGate : public Gate {
   // REQUIRES: lowered_angle below the base case's leaf angle.
   AirGate(const CaseInput& base, double lowered_angle,
           const AirGateSettings& settings = AirGateSettings());
+
+  // A gate over `grid`, which other gates of the same base case may share.
+  // Its solves() counts the solves of every path it reads, whether it or
+  // another gate solved it, so a route's count is the one it has alone.
+  explicit AirGate(std::shared_ptr<PathGrid> grid);
 
   double outflow(double level, double air) override;
   GateState state(double level, double air) override;
@@ -71,7 +58,7 @@ class AirGate : public Gate {
   // is measured against.
   LevelPath direct_path(double level);
 
-  double span() const { return span_; }
+  double span() const { return grid_->span(); }
 
   // From now on every path's states stand in the tailwater of `t` at their
   // own outflow (flood/tailwater_curve.h). Called before the first path.
@@ -80,14 +67,9 @@ class AirGate : public Gate {
  private:
   const LevelPath& path(long index);
   double path_air(double level, bool lowered);
-  CaseInput base_;
-  double lowered_angle_;
-  AirGateSettings settings_;
-  double span_;
+  std::shared_ptr<PathGrid> grid_;
+  std::set<long> read_;  // the grid levels this gate has read
   int solves_ = 0;
-  bool follows_tailwater_ = false;
-  TailwaterCurve tailwater_;
-  std::map<long, LevelPath> paths_;
 };
 
 // The state on `path` that holds `air`: linear in the air between the

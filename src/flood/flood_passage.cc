@@ -48,7 +48,7 @@ void find_folds(AirGate& gate, FloodPassage& p) {
 
 FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile& file,
                            const Hydrograph& inflow, bool power_failure,
-                           const PassageSettings& settings) {
+                           const PassageSettings& settings, SharedPaths* shared) {
   const FloodFile rows = read_flood_rows(file);
   const search::CaseResult solved = search::solve_unrounded(base);
   if (!solved.finished) {
@@ -63,10 +63,15 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   }
   FloodPassage p;
   p.raised_air = air_of(solved);
-  AirGate gate(base, lowered, settings.gate);
-  if (rows.has_tailwater) {
-    gate.follow_tailwater({rows.tailwater, rows.has_other_outflow, rows.other_outflow});
+  SharedPaths own;
+  SharedPaths& paths = shared != nullptr ? *shared : own;
+  if (!paths.grid) {
+    paths.grid = std::make_shared<PathGrid>(base, lowered, settings.gate);
+    if (rows.has_tailwater) {
+      paths.grid->follow_tailwater({rows.tailwater, rows.has_other_outflow, rows.other_outflow});
+    }
   }
+  AirGate gate(paths.grid);
   FloodRule rule(file, gate, p.raised_air, kCelsiusToKelvin + base.parameter.air_temperature,
                  power_failure);
   const LevelTable* other = rows.has_other_outflow ? &rows.other_outflow : nullptr;

@@ -5,11 +5,13 @@
 #ifndef TQWEIR_FLOOD_FLOOD_PASSAGE_H_
 #define TQWEIR_FLOOD_FLOOD_PASSAGE_H_
 
+#include <memory>
 #include <vector>
 
 #include "flood/flood_file.h"
 #include "flood/flood_rule.h"
 #include "flood/hydrograph.h"
+#include "flood/path_grid.h"
 
 namespace tqweir {
 namespace flood {
@@ -42,13 +44,22 @@ struct FloodPassage {
   int solves = 0;
 };
 
+// The gate's paths kept from one route for the next: pass the same one to
+// every flood_passage of the same base case, operation.csv and settings.
+// The routes' results are those each gives alone, bit for bit (solves
+// counted included); only the work is shared.
+struct SharedPaths {
+  std::shared_ptr<PathGrid> grid;  // made by the first route
+};
+
 // The flood `inflow` through the pond of `file` over `base`'s gate,
 // operated by the rule of `file` (without power when `power_failure`).
 // Throws text::InputError when the base case stops, and RouteStop when no
 // steady start is found; a stop on the way is the route's (finished false).
 FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile& file,
                            const Hydrograph& inflow, bool power_failure,
-                           const PassageSettings& settings = PassageSettings());
+                           const PassageSettings& settings = PassageSettings(),
+                           SharedPaths* shared = nullptr);
 
 }  // namespace flood
 }  // namespace tqweir

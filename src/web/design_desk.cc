@@ -46,7 +46,8 @@ std::string criteria_json(const design::Criteria& c) {
       {"max_raising_time", limit_json(c.max_raising_time)},
       {"limit_variable", text_json(c.search.limit_variable)},
       {"limit_range", text_json(c.search.limit_range)},
-      {"sealed_range", text_json(c.search.sealed_range)}};
+      {"sealed_range", text_json(c.search.sealed_range)},
+      {"flood_inflow", text_json(c.flood_inflow)}};
   std::string out;
   for (const auto& [key, value] : items) out += (out.empty() ? "" : ",") + json_string(key) + ":" + value;
   return "{" + out + "}";

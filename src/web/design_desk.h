@@ -14,7 +14,8 @@ namespace web {
 //   {"ok": true, "fields": [column names], "casesFrom": ..., "note": ...,
 //    "cases": [{"name", "values": [as written], "converged", "messageJa",
 //               "messageEn", "syogen", "parameter"}],
-//    "criteria": {"title": ..., "membrane_strength": text or null, ...},
+//    "criteria": {"title": ..., "membrane_strength": text or null, ...,
+//                 "flood_inflow": the hydrograph's name or null},
 //    "operation": null, or operation.csv's {"valve_area": text or null, ...},
 //    "checksHtml": the report's checks section}
 // or {"ok": false, "message": what tqweir-report says, without its prefix,

@@ -8,6 +8,8 @@
 
 #include "web/design_desk.h"
 #include "web/file_block.h"
+#include "web/flood_view.h"
+#include "web/operation_section_page.h"
 #include "web/tool_command.h"
 
 namespace {
@@ -48,6 +50,44 @@ unsigned char* tqweir_tool(const char* tool, const unsigned char* files, int siz
     tqweir::web::put_text(body, run.out);
     tqweir::web::put_text(body, run.err);
     tqweir::web::put_files(body, run.files);
+    return tqweir::web::sized_block(body);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+// The flood view of the design in `files` (web/flood_view.h) for the
+// inflow file `inflow` among them. Returns a sized block holding, with
+// power and then without, the exit status, what it printed and its
+// messages (each text its 32-bit size and bytes), then the report's page
+// with its flood section alone. Null when memory runs out.
+unsigned char* tqweir_flood_view(const unsigned char* files, int size, const char* folder,
+                                 const char* inflow) {
+  try {
+    const tqweir::web::FloodView view = tqweir::web::flood_view(files_of(files, size), folder, inflow);
+    std::string body;
+    for (const tqweir::web::FloodPrintout* p : {&view.with_power, &view.without_power}) {
+      tqweir::web::put_u32(body, static_cast<std::uint32_t>(p->exit_status));
+      tqweir::web::put_text(body, p->out);
+      tqweir::web::put_text(body, p->err);
+    }
+    tqweir::web::put_text(body, view.section_page);
+    return tqweir::web::sized_block(body);
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+// The report's page with its operation section alone for the design in
+// `files` (web/operation_section_page.h). Returns a sized block holding 1
+// and the page, or 0 and what the report says refusing the design (the
+// text its 32-bit size and bytes). Null when memory runs out.
+unsigned char* tqweir_operation_section(const unsigned char* files, int size, const char* folder) {
+  try {
+    const tqweir::web::SectionPage page = tqweir::web::operation_section_page(files_of(files, size), folder);
+    std::string body;
+    tqweir::web::put_u32(body, page.made ? 1 : 0);
+    tqweir::web::put_text(body, page.text);
     return tqweir::web::sized_block(body);
   } catch (const std::bad_alloc&) {
     return nullptr;

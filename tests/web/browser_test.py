@@ -22,6 +22,10 @@ Usage: /usr/bin/python3 tests/web/browser_test.py [--web DIR] [--program CMD]
   against tqweir-report's (--report), "solve for" against tqweir-seek's
   (--seek), the design kept across a reload, a refused loadcases.csv, and
   the times of an edit, the report tab and a seek;
+- the operation tab (operation_test.py) against tqweir-operate's printouts
+  (--operate) and tqweir-report's section, and its flood (flood_test.py):
+  both printouts of --flood and the report's flood section, an inflow
+  dropped on the tab, the time of the view;
 - the page asks for nothing over the network; page and assets under 2 MB;
 - the median solve and draw times of the standard example, printed.
 
@@ -49,6 +53,7 @@ from selenium.webdriver.common.keys import Keys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desk_test import check_desk  # noqa: E402
 from operation_test import check_operation  # noqa: E402
+from flood_test import check_flood  # noqa: E402
 
 INPUTS = ('syogen.csv', 'parameter.csv', 'hitai.csv')
 OUTPUTS = ('error.csv', 'suimen.csv', 'XYGate.csv', 'XYStopper.csv', 'XYBalloon.csv',
@@ -371,6 +376,7 @@ def main():
     parser.add_argument('--operate', help='the native tqweir-operate, to compare the operation tab with')
     parser.add_argument('--desk-screenshot')
     parser.add_argument('--operation-screenshot')
+    parser.add_argument('--flood-screenshot')
     parser.add_argument('sets', nargs='*', help='CASES:EXPECTED folder pairs')
     args = parser.parse_args()
     index = os.path.join(args.web, 'index.html')
@@ -404,6 +410,8 @@ def main():
                    lambda: open_page(driver, index), args.desk_screenshot)
         check_operation(checks, driver, args.examples, {'operate': args.operate, 'report': args.report},
                         lambda: open_page(driver, index), args.operation_screenshot)
+        check_flood(checks, driver, args.examples, {'operate': args.operate, 'report': args.report},
+                    args.flood_screenshot)
         outside = [u for u in network_requests(driver)
                    if not u.startswith(('file:', 'data:', 'blob:'))]
         checks.check(not outside, 'network requests: %s' % outside[:5])

@@ -2,11 +2,10 @@
 
 #include "core/file_io.h"
 #include "flood/flood_file.h"
-#include "flood/flood_passage.h"
 #include "flood/rating.h"
-#include "flood/route_stop.h"
 #include "text/input_error.h"
 #include "tools/operate/flood_output.h"
+#include "tools/operate/routed_flood.h"
 
 namespace tqweir {
 namespace operate {
@@ -38,29 +37,27 @@ int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream&
   return write_output(options, flood::rating_table(rows), "rating", out, err);
 }
 
-int run_flood(const FloodJob& job, const OperateOptions& options, std::ostream& out,
-              std::ostream& err) {
-  flood::FloodPassage passage;
-  try {
-    passage = flood::flood_passage(job.base, job.file, job.inflow, options.power_failure);
-  } catch (const InputError& error) {
-    err << "tqweir-operate: " << error.what() << "\n";
+}  // namespace
+
+int print_routed_flood(const RoutedFlood& routed, const FloodJob& job, const OperateOptions& options,
+                       std::ostream& out, std::ostream& err) {
+  if (routed.refused) {
+    err << "tqweir-operate: " << routed.stop << "\n";
     return 2;
-  } catch (const flood::RouteStop& stop) {
-    out << "tqweir-operate: the flood cannot start: " << stop.what() << "\n";
+  }
+  if (!routed.started) {
+    out << "tqweir-operate: the flood cannot start: " << routed.stop << "\n";
     return 1;
   }
   out << "tqweir-operate: flood " << options.inflow << " through " << options.dir << "\n";
   const std::vector<design::Criterion> criteria = design::make_criteria(job.criteria);
-  print_flood(passage, criteria, job.criteria.max_upstream_level, options.power_failure, out);
-  int status = passage.route.finished ? 0 : 1;
+  print_flood(routed.passage, criteria, job.criteria.max_upstream_level, options.power_failure, out);
+  int status = routed.passage.route.finished ? 0 : 1;
   if (!options.output.empty()) {
-    status = std::max(status, write_output(options, flood_series(passage, criteria), "series", out, err));
+    status = std::max(status, write_output(options, flood_series(routed.passage, criteria), "series", out, err));
   }
   return status;
 }
-
-}  // namespace
 
 FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design) {
   FloodJob job;
@@ -82,8 +79,8 @@ FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& 
 
 int run_flood_job(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                   std::ostream& err) {
-  return options.mode == Mode::rating ? run_rating(job, options, out, err)
-                                      : run_flood(job, options, out, err);
+  if (options.mode == Mode::rating) return run_rating(job, options, out, err);
+  return print_routed_flood(route_flood(job, options.power_failure), job, options, out, err);
 }
 
 }  // namespace operate

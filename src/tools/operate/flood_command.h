@@ -34,6 +34,14 @@ FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& 
 int run_flood_job(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                   std::ostream& err);
 
+struct RoutedFlood;
+
+// What --flood prints of `routed` (a route of `job` made with
+// options.power_failure) and the series it writes to -o; the exit status
+// as run_flood_job's.
+int print_routed_flood(const RoutedFlood& routed, const FloodJob& job, const OperateOptions& options,
+                       std::ostream& out, std::ostream& err);
+
 }  // namespace operate
 }  // namespace tqweir
 

@@ -8,18 +8,14 @@
 #include <vector>
 
 #include "design/design.h"
-#include "flood/flood_passage.h"
+#include "tools/operate/routed_flood.h"
 
 namespace tqweir {
 namespace report {
 
-struct FloodRun {
-  bool power_failure = false;
-  bool started = false;     // false: no steady start, or the base case stops
-  std::string stop;         // why it did not start (UTF-8)
-  flood::FloodPassage passage;
-  std::string inflow_path;  // as tqweir-operate's --flood takes it
-};
+// A run that is refused (the base case stops) does not start either: the
+// report shows why in its place.
+using FloodRun = operate::RoutedFlood;
 
 // The path of the design's flood_inflow, "" when criteria.csv names none.
 std::string flood_inflow_path(const design::Design& design);
@@ -31,6 +27,10 @@ void check_flood_inputs(const design::Design& design);
 // The two runs (with power first), or none when criteria.csv names no
 // flood_inflow.
 std::vector<FloodRun> run_floods(const design::Design& design);
+
+// The options of tqweir-operate DESIGN --flood INFLOW [--power-failure]
+// (no -o) for the design's flood_inflow.
+operate::OperateOptions flood_options(const design::Design& design, bool power_failure);
 
 }  // namespace report
 }  // namespace tqweir

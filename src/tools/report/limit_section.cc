@@ -92,9 +92,13 @@ std::string governing_text(const design::CaseLimits& limits, const std::vector<d
 
 }  // namespace
 
+bool has_limit_states_section(const design::Design& design) {
+  return design.criteria.search.limit_field != nullptr;
+}
+
 std::string limit_states_section(const design::Design& design, int number) {
   const design::SearchRows& search = design.criteria.search;
-  if (search.limit_field == nullptr) return "";
+  if (!has_limit_states_section(design)) return "";
   const InputField& field = *search.limit_field;
   const std::string unit = *field.unit != '\0' ? std::string(" ") + field.unit : "";
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);

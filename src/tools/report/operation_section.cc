@@ -98,9 +98,15 @@ std::string chart(const Way& way, bool pressure, const std::string& id) {
 
 }  // namespace
 
-std::string operation_section(const design::Design& design, int number) {
+bool has_operation_section(const design::Design& design) {
   operation::OperationFile file;
-  if (design.dir.empty() || !operation::read_operation_in(design.dir, file)) return "";
+  return !design.dir.empty() && operation::read_operation_in(design.dir, file);
+}
+
+std::string operation_section(const design::Design& design, int number) {
+  if (!has_operation_section(design)) return "";
+  operation::OperationFile file;
+  operation::read_operation_in(design.dir, file);
   const design::Criteria& criteria = design.criteria;
   std::string out = open_section("operation", true, number, en_ja("Operation", u8"起伏操作"));
   out += "<p>" +

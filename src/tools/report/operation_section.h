@@ -17,6 +17,9 @@ namespace report {
 // tqweir-operate refuses (the report's command checks it first).
 std::string operation_section(const design::Design& design, int number);
 
+// Whether the report has the section: the design's folder holds operation.csv.
+bool has_operation_section(const design::Design& design);
+
 }  // namespace report
 }  // namespace tqweir
 

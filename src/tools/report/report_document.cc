@@ -74,6 +74,39 @@ pre.file { white-space: pre-wrap; overflow-wrap: anywhere; font-size: 7.6pt; bor
 p.file-name { margin: 2mm 0 0.5mm; }
 )";
 
+// The numbers of the sections after the drawings, in the order they
+// stand; 0 for a section the design has none of, which takes no number.
+struct LaterSections {
+  int charts = 0, limits = 0, sealed = 0, operation = 0, flood = 0;
+};
+
+LaterSections later_sections(const design::Design& design, bool has_charts) {
+  LaterSections n;
+  int number = kDrawings;
+  if (has_charts) n.charts = ++number;
+  if (has_limit_states_section(design)) n.limits = ++number;
+  if (has_sealed_section(design)) n.sealed = ++number;
+  if (has_operation_section(design)) n.operation = ++number;
+  if (!flood_inflow_path(design).empty()) n.flood = ++number;
+  return n;
+}
+
+// The page's head, its style and the opening of its body.
+std::string report_head(const design::Design& design) {
+  const std::string title =
+      design.criteria.title.empty() ? u8"設計計算書 Design calculation report" : design.criteria.title;
+  return "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + esc(title) +
+         "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+}
+
+const char kReportEnd[] = "</body>\n</html>\n";
+
+// The numbers as they stand after the charts section, which is there when
+// the cases' runs give a curve.
+LaterSections later_sections(const design::Design& design, const std::vector<CaseRun>& runs) {
+  return later_sections(design, !charts_section(design, runs, kDrawings + 1).empty());
+}
+
 }  // namespace
 
 std::vector<CaseRun> run_design(const design::Design& design) {
@@ -91,10 +124,7 @@ std::string numbered_checks_section(const design::Design& design, const std::vec
 
 std::string report_html(const design::Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context) {
-  const std::string title =
-      design.criteria.title.empty() ? u8"設計計算書 Design calculation report" : design.criteria.title;
-  std::string out = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                    esc(title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+  std::string out = report_head(design);
   out += title_block(design, runs, context);
   // The numbered sections, numbered here in the order they stand.
   out += method_section(kMethod);
@@ -104,26 +134,26 @@ std::string report_html(const design::Design& design, const std::vector<CaseRun>
   const std::vector<FloodRun> floods = run_floods(design);
   out += checks_section(design, runs, kChecks, kResults, floods);
   out += drawings_section(design, runs, kDrawings);
-  int number = kDrawings;
   // A design without operating curves has no such section and no number for it.
-  const std::string charts = charts_section(design, runs, number + 1);
-  if (!charts.empty()) ++number;
+  const std::string charts = charts_section(design, runs, kDrawings + 1);
+  const LaterSections later = later_sections(design, !charts.empty());
   out += charts;
-  const std::string limits = limit_states_section(design, number + 1);
-  if (!limits.empty()) ++number;
-  out += limits;
-  const std::string sealed = sealed_section(design, number + 1);
-  if (!sealed.empty()) ++number;
-  out += sealed;
-  const std::string operation = operation_section(design, number + 1);
-  if (!operation.empty()) ++number;
-  out += operation;
-  const std::string flood = flood_section(design, floods, number + 1);
-  if (!flood.empty()) ++number;
-  out += flood;
+  out += limit_states_section(design, later.limits);
+  out += sealed_section(design, later.sealed);
+  out += operation_section(design, later.operation);
+  out += flood_section(design, floods, later.flood);
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
-  return out + "</body>\n</html>\n";
+  return out + kReportEnd;
+}
+
+std::string flood_section_page(const design::Design& design, const std::vector<CaseRun>& runs,
+                               const std::vector<FloodRun>& floods) {
+  return report_head(design) + flood_section(design, floods, later_sections(design, runs).flood) + kReportEnd;
+}
+
+std::string operation_section_page(const design::Design& design, const std::vector<CaseRun>& runs) {
+  return report_head(design) + operation_section(design, later_sections(design, runs).operation) + kReportEnd;
 }
 
 }  // namespace report

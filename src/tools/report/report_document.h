@@ -7,6 +7,7 @@
 
 #include "design/design.h"
 #include "tools/report/case_run.h"
+#include "tools/report/flood_runs.h"
 #include "tools/report/report_sections.h"
 
 namespace tqweir {
@@ -24,6 +25,17 @@ std::string numbered_checks_section(const design::Design& design, const std::vec
 // in print, so what a browser window shows is what the paper gets.
 std::string report_html(const design::Design& design, const std::vector<CaseRun>& runs,
                         const ReportContext& context);
+
+// The report's page with its flood section alone, numbered as the whole
+// report numbers it (`runs` decide whether the charts section before it
+// is there), for `floods` routed from the design's flood_inflow.
+std::string flood_section_page(const design::Design& design, const std::vector<CaseRun>& runs,
+                               const std::vector<FloodRun>& floods);
+
+// The report's page with its operation section alone, numbered likewise:
+// the page's Operation tab, without the report's other work (its flood
+// routes above all).
+std::string operation_section_page(const design::Design& design, const std::vector<CaseRun>& runs);
 
 }  // namespace report
 }  // namespace tqweir

@@ -76,9 +76,11 @@ Table::Row state_row(const std::string& level, const search::SealedState& s) {
 
 }  // namespace
 
+bool has_sealed_section(const design::Design& design) { return design.criteria.search.sealed_range.given; }
+
 std::string sealed_section(const design::Design& design, int number) {
   const design::SearchRows& search = design.criteria.search;
-  if (!search.sealed_range.given) return "";
+  if (!has_sealed_section(design)) return "";
   const InputField& level = input_field(InputId::upstream_level);
   const search::SealedCurve curve = search::sealed_curve(
       design.base.input, level, cases::range_values(level, search.sealed_levels));

@@ -16,10 +16,16 @@ namespace report {
 // "" unless criteria.csv names limit_variable.
 std::string limit_states_section(const design::Design& design, int number);
 
+// Whether the report has the limit states: criteria.csv names limit_variable.
+bool has_limit_states_section(const design::Design& design);
+
 // The sealed bag section: the sealed bag's leaf angle, bag pressure and overflow discharge over
 // criteria.csv's sealed_range of upstream levels, with the table of its
 // states and its assumptions; "" unless criteria.csv gives sealed_range.
 std::string sealed_section(const design::Design& design, int number);
+
+// Whether the report has the sealed bag section: criteria.csv gives sealed_range.
+bool has_sealed_section(const design::Design& design);
 
 }  // namespace report
 }  // namespace tqweir

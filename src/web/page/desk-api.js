@@ -10,6 +10,10 @@
 //                                  // what tqweir-seek prints, as an object
 //   window.tqweir.operate(files, ['--lower', '--case', NAME])
 //                                  // {exitStatus, stdout, message, files}
+//   window.tqweir.floodView(files, 'design_flood.csv')
+//                                  // {withPower, withoutPower, sectionPage}
+//   window.tqweir.operationSection(files)
+//                                  // {made, page (or message)}
 //
 // `files` is {name: text or bytes} for a design folder's files
 // (syogen.csv, parameter.csv, hitai.csv, loadcases.csv, criteria.csv,
@@ -134,5 +138,43 @@
     return {exitStatus: run.exitStatus, stdout: run.out, message: run.err.trim(), files: run.files};
   }
 
-  Object.assign(api, {design, report, seek, operate});
+  // The flood view: tqweir-operate DESIGN --flood DESIGN/INFLOW with power
+  // and with --power-failure, and the report's page with its flood section
+  // alone, all from one route each way in the module (desk_api.cc's
+  // tqweir_flood_view). `inflow` names the hydrograph among `files`.
+  // Returns {withPower, withoutPower: {exitStatus, stdout, message} as
+  // operate's, sectionPage: '' when refused}.
+  function floodView(files, inflow, options) {
+    const {call, fileBlock, cString} = api.internal;
+    const block = fileBlock(files);
+    const bytes = call('_tqweir_flood_view', (place) => [place(block), block.length,
+      place(cString((options && options.folder) || FOLDER)), place(cString(inflow))]);
+    const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+    let at = 0;
+    const next = () => { const v = view.getUint32(at, true); at += 4; return v; };
+    const text = () => { const n = next(); const t = utf8.decode(bytes.subarray(at, at + n)); at += n; return t; };
+    const printout = () => {
+      const exitStatus = next() | 0;
+      const stdout = text();
+      return {exitStatus, stdout, message: text().trim()};
+    };
+    const withPower = printout();
+    const withoutPower = printout();
+    return {withPower, withoutPower, sectionPage: text()};
+  }
+
+  // The report's page with its operation section alone, numbered as in the
+  // whole report (desk_api.cc's tqweir_operation_section): {made: true,
+  // page} or {made: false, message: what tqweir-report says refusing it}.
+  function operationSection(files, options) {
+    const {call, fileBlock, cString} = api.internal;
+    const block = fileBlock(files);
+    const bytes = call('_tqweir_operation_section', (place) => [place(block), block.length,
+      place(cString((options && options.folder) || FOLDER))]);
+    const made = new DataView(bytes.buffer, bytes.byteOffset, 4).getUint32(0, true) === 1;
+    const text = utf8.decode(bytes.subarray(8));
+    return made ? {made, page: text} : {made, message: text};
+  }
+
+  Object.assign(api, {design, report, seek, operate, floodView, operationSection});
 })();

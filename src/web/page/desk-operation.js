@@ -1,8 +1,9 @@
 // The operation tab: tqweir-operate in the page on the design as it stands,
 // each load case (or the one chosen) lowered and raised, its printout as
 // the command prints it; and the report's section on the operation (its
-// charts of angle and bag pressure against time), cut from the report the
-// module makes, with the report's style. Made on opening and on "operate":
+// charts of angle and bag pressure against time), made alone by the
+// report's code in the module, with the report's style; then the flood
+// view (desk-flood.js) when an inflow is at hand. Made on opening and on "operate":
 // a lowering and a raising of every case take seconds in the module, too
 // long to follow each edit, so an edit marks what is shown as old.
 (function () {
@@ -30,16 +31,6 @@
       for (const c of result.cases) select.appendChild(make('option', {value: c.name}, c.name));
     }
     select.value = [...select.options].some((o) => o.value === kept) ? kept : '';
-  }
-
-  // The report's page with its operation section alone: the report's head
-  // (its style), the section as the report has it; '' without one.
-  function sectionPage(html) {
-    const at = html.indexOf('<section id="operation"');
-    const body = html.indexOf('<body>\n');
-    if (at < 0 || body < 0) return '';
-    const end = html.indexOf('</section>\n', at);
-    return html.slice(0, body + 7) + html.slice(at, end + 11) + '</body>\n</html>\n';
   }
 
   function operateCase(files, c, within) {
@@ -72,14 +63,15 @@
     const within = $('operate-within').value.trim();
     for (const c of chosenCases(result)) operateCase(files, c, within);
     const printed = performance.now();
-    const report = window.tqweir.report(files);
-    $('operation-frame').srcdoc = report.html ? sectionPage(report.html) : '';
-    if (!report.html) {
-      note.textContent = report.message;
+    const section = window.tqweir.operationSection(files);
+    $('operation-frame').srcdoc = section.made ? section.page : '';
+    if (!section.made) {
+      note.textContent = section.message;
       note.className = 'refused';
     }
     $('operate-time').textContent = `operated in ${(printed - started).toFixed(0)} ms, ` +
       `the report's section in ${(performance.now() - printed).toFixed(0)} ms`;
+    window.tqweirFloodView.show();
   }
 
   function start() {
@@ -92,6 +84,6 @@
     });
   }
 
-  window.tqweirOperationTab = {show, sectionPage};
+  window.tqweirOperationTab = {show};
   window.tqweir.ready.then(start);
 })();

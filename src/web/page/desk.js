@@ -13,6 +13,7 @@
   const desk = {
     table: null, tableBytes: null, criteria: null, criteriaBytes: null,
     operation: null, operationBytes: null,
+    inflow: null,  // {name, bytes}: the hydrograph criteria.csv names as flood_inflow
     result: null, listeners: [],
     refusal: '',  // why the last file loaded was refused, shown until the next change
     viewing: null,  // {name, base}: the form shows a load case; `base` is the design's base case
@@ -39,6 +40,7 @@
         out[form.file] = desk[form.key + 'Bytes'] || FORMS.text(form, desk[form.key], desk[form.key + 'Others']);
       }
     }
+    if (desk.inflow && !(desk.inflow.name in out)) out[desk.inflow.name] = desk.inflow.bytes;
     return out;
   }
 
@@ -128,6 +130,8 @@
   // Replaces the load cases and the criteria that `bytes` holds by the
   // module's reading of them (`result`); the others stay.
   function adopt(result, bytes) {
+    const inflow = result.criteria && result.criteria.flood_inflow;
+    if (inflow && bytes[inflow]) desk.inflow = {name: inflow, bytes: bytes[inflow]};
     if (bytes['loadcases.csv']) {
       desk.table = {fields: result.fields.slice(),
         rows: result.cases.map((c) => ({name: c.name, values: c.values.slice()}))};
@@ -146,8 +150,13 @@
     buildForms();
   }
 
-  // Takes loadcases.csv and criteria.csv among `fileList` (the page takes
-  // the base case). A design the report refuses leaves the desk as it was.
+  const DESIGN_FILES = ['syogen.csv', 'parameter.csv', 'hitai.csv', 'loadcases.csv', 'criteria.csv',
+    'operation.csv'];
+
+  // Takes loadcases.csv, criteria.csv and operation.csv among `fileList`
+  // (the page takes the base case), and the hydrograph criteria.csv names
+  // as flood_inflow (the new one's or the desk's). A design the report
+  // refuses leaves the desk as it was.
   async function takeFiles(fileList) {
     // New base case files end the view of a load case (the page has taken them).
     if ([...fileList].some((f) => ['syogen.csv', 'parameter.csv', 'hitai.csv']
@@ -157,6 +166,20 @@
       const name = ['loadcases.csv', 'criteria.csv', 'operation.csv']
         .find((n) => n === file.name.toLowerCase());
       if (name) bytes[name] = new Uint8Array(await file.arrayBuffer());
+    }
+    // The report refuses a design whose flood_inflow is missing, so the
+    // design is read with every other CSV file given, then only the one it
+    // names is kept.
+    const others = {};
+    for (const file of fileList) {
+      if (!DESIGN_FILES.includes(file.name.toLowerCase()) && /\.csv$/i.test(file.name)) {
+        others[file.name] = new Uint8Array(await file.arrayBuffer());
+      }
+    }
+    if (Object.keys(others).length) {
+      const criteria = window.tqweir.design(Object.assign(files(), others, bytes)).criteria;
+      const named = criteria && criteria.flood_inflow;
+      if (named && others[named]) bytes[named] = others[named];
     }
     return Object.keys(bytes).length ? bytes : null;
   }
@@ -181,6 +204,7 @@
     window.tqweirDeskFiles.forget();
     desk.table = desk.tableBytes = desk.criteria = desk.criteriaBytes = null;
     desk.operation = desk.operationBytes = null;
+    desk.inflow = null;
     desk.criteriaOthers = desk.operationOthers = null;
     buildTable();
     buildForms();

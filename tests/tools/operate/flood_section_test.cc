@@ -12,6 +12,8 @@
 #include "support/case_runner.h"
 #include "text/input_error.h"
 #include "tools/operate/flood_command.h"
+#include "tools/operate/flood_output.h"
+#include "tools/operate/routed_flood.h"
 #include "tools/report/flood_section.h"
 
 namespace tqweir_test {
@@ -70,6 +72,39 @@ TEST(FloodSection, SummaryHoldsTheNumbersTheCommandPrints) {
           << " in " << cell(html, e.first, column);
     }
   }
+}
+
+// What the command prints of a route (its steps and solves counted).
+std::string printed_route(const tqweir::operate::RoutedFlood& routed, const tqweir::operate::FloodJob& job,
+                          tqweir::operate::OperateOptions options) {
+  options.power_failure = routed.power_failure;
+  std::ostringstream out, err;
+  const int status = tqweir::operate::print_routed_flood(routed, job, options, out, err);
+  return std::to_string(status) + out.str() + err.str();
+}
+
+// The second route reads the paths the first solved: it must print and
+// tabulate as it does alone. The first 7 hours of the flood lower the
+// leaf both ways (the valve at 4 h 50 min, the float valve at 5 h 45 min).
+TEST(FloodSection, RoutesSharingTheGatesPathsPrintAsEachAlone) {
+  const tqweir::design::Design design = tqweir::design::read_design(kExample, {});
+  const tqweir::operate::OperateOptions options = report::flood_options(design, false);
+  tqweir::operate::FloodJob job = tqweir::operate::prepare_flood_job(options, design);
+  job.inflow.seconds.resize(8);
+  job.inflow.flows.resize(8);
+  const std::vector<tqweir::operate::RoutedFlood> both = tqweir::operate::route_flood_both_ways(job);
+  ASSERT_EQ(both.size(), 2u);
+  const std::vector<tqweir::design::Criterion> criteria = tqweir::design::make_criteria(job.criteria);
+  for (const tqweir::operate::RoutedFlood& shared : both) {
+    ASSERT_TRUE(shared.started) << shared.stop;
+    const tqweir::operate::RoutedFlood alone = tqweir::operate::route_flood(job, shared.power_failure);
+    const char* what = shared.power_failure ? "without power" : "with power";
+    EXPECT_EQ(printed_route(shared, job, options), printed_route(alone, job, options)) << what;
+    EXPECT_TRUE(tqweir::operate::flood_series(shared.passage, criteria) ==
+                tqweir::operate::flood_series(alone.passage, criteria))
+        << what << ": the series differ";
+  }
+  EXPECT_TRUE(both[1].power_failure);
 }
 
 TEST(FloodSection, PeakAboveMaxUpstreamLevelFailsItsCheck) {

@@ -1,0 +1,74 @@
+#include "flood/path_grid.h"
+
+#include "core/input_fields.h"
+#include "operation/quasi_static_path.h"
+
+namespace tqweir {
+namespace flood {
+namespace {
+
+GateState gate_state(const operation::PathState& s, double level, double span) {
+  GateState g;
+  g.level = level;
+  g.regime = operation::regime_name(s.regime);
+  g.theta1_deg = s.theta1_deg;
+  g.stopper_tension = s.stopper_tension;
+  g.values = s.result.values;
+  g.outflow =
+      g.values[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))] * span;
+  return g;
+}
+
+LevelPath solve_path(const CaseInput& base, double level, double lowered_angle,
+                     double angle_step, const operation::Tailwater& tailwater) {
+  CaseInput input = base;
+  set_field_value(input_field(InputId::upstream_level), level, input);
+  operation::PathSettings settings;
+  settings.angle_step = angle_step;
+  settings.tailwater = tailwater;
+  const operation::QuasiStaticPath path =
+      operation::quasi_static_path(input, lowered_angle, settings);
+  LevelPath p;
+  p.level = level;
+  p.solves = path.solves;
+  if (path.states.size() < 2) {
+    p.reason = "the case stops at this level: " + message_utf8(path.stop.result.message);
+    return p;
+  }
+  const operation::FollowedPath followed =
+      operation::follow_path(path, operation::Direction::lower);
+  p.solves += followed.solves;
+  p.held = true;
+  for (const operation::FollowedState& f : followed.states) {
+    p.states.push_back(gate_state(f.state, level, base.syogen.span));
+    p.airs.push_back(f.state.air);
+  }
+  p.folds = followed.folds;
+  return p;
+}
+
+}  // namespace
+
+PathGrid::PathGrid(const CaseInput& base, double lowered_angle, const AirGateSettings& settings)
+    : base_(base), lowered_angle_(lowered_angle), settings_(settings) {}
+
+LevelPath PathGrid::solve(double level) const {
+  const operation::Tailwater tailwater =
+      follows_tailwater_ ? tailwater_at(tailwater_, level, span()) : operation::Tailwater();
+  return solve_path(base_, level, lowered_angle_, settings_.angle_step, tailwater);
+}
+
+const LevelPath& PathGrid::at(long index) {
+  const auto found = paths_.find(index);
+  if (found != paths_.end()) return found->second;
+  LevelPath p = solve(static_cast<double>(index) * settings_.spacing);
+  return paths_.emplace(index, std::move(p)).first->second;
+}
+
+void PathGrid::follow_tailwater(const TailwaterCurve& t) {
+  follows_tailwater_ = true;
+  tailwater_ = t;
+}
+
+}  // namespace flood
+}  // namespace tqweir

@@ -1,0 +1,69 @@
+// The quasi-static paths of a base case at the levels of a grid, solved
+// when first asked for and kept. A grid level's path depends on the level
+// alone (each path starts from the base case set to that level), never on
+// which route asked first, so one grid can serve every route of a design:
+// the flood with power and without ask for largely the same levels, and
+// the second route then finds most of its paths solved.
+#ifndef TQWEIR_FLOOD_PATH_GRID_H_
+#define TQWEIR_FLOOD_PATH_GRID_H_
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/run_state.h"
+#include "flood/gate.h"
+#include "flood/tailwater_curve.h"
+#include "operation/followed_path.h"
+
+namespace tqweir {
+namespace flood {
+
+// One grid level's followed path as the gate reads it.
+struct LevelPath {
+  double level = 0.0;
+  bool held = false;          // the case finishes at this level
+  std::string reason;         // when not
+  std::vector<GateState> states;  // in lowering order, air falling
+  std::vector<double> airs;       // m3/m at atmospheric pressure, one per state
+  std::vector<operation::Fold> folds;
+  int solves = 0;
+};
+
+struct AirGateSettings {
+  double spacing = 0.05;      // m between grid levels
+  int max_levels = 400;       // paths solved at most, per route
+  double angle_step = 2.0;    // degree along each path (docs/flood.md measures it)
+};
+
+class PathGrid {
+ public:
+  // `base` at each grid level, its leaf lowered to `lowered_angle` (degree).
+  PathGrid(const CaseInput& base, double lowered_angle, const AirGateSettings& settings);
+
+  // The path at grid level `index` × spacing, solved on the first call.
+  const LevelPath& at(long index);
+
+  // The path solved at `level` itself, not kept.
+  LevelPath solve(double level) const;
+
+  // From now on every path's states stand in the tailwater of `t` at their
+  // own outflow (flood/tailwater_curve.h). Called before the first path.
+  void follow_tailwater(const TailwaterCurve& t);
+
+  const AirGateSettings& settings() const { return settings_; }
+  double span() const { return base_.syogen.span; }
+
+ private:
+  CaseInput base_;
+  double lowered_angle_;
+  AirGateSettings settings_;
+  bool follows_tailwater_ = false;
+  TailwaterCurve tailwater_;
+  std::map<long, LevelPath> paths_;
+};
+
+}  // namespace flood
+}  // namespace tqweir
+
+#endif  // TQWEIR_FLOOD_PATH_GRID_H_

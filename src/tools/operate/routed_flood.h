@@ -1,0 +1,35 @@
+// A design flood routed through the pond, with power or without, as
+// tqweir-operate --flood prints it, the report tabulates and charts it and
+// the page shows both: one route, read by all three.
+#ifndef TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
+#define TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
+
+#include <string>
+#include <vector>
+
+#include "flood/flood_passage.h"
+#include "tools/operate/flood_command.h"
+
+namespace tqweir {
+namespace operate {
+
+struct RoutedFlood {
+  bool power_failure = false;
+  bool started = false;  // false: refused, or no steady start
+  bool refused = false;  // the base case stops or a value is refused (the command's status 2)
+  std::string stop;      // why it did not start (UTF-8)
+  flood::FloodPassage passage;
+};
+
+// Routes `job`'s inflow; `shared` carries the gate's paths from one route
+// of the job to the next.
+RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPaths* shared = nullptr);
+
+// With power, then without, the second route reading the paths the first
+// solved: the same two passages as two routes alone, in less time.
+std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job);
+
+}  // namespace operate
+}  // namespace tqweir
+
+#endif  // TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_

@@ -1,0 +1,71 @@
+#include "web/flood_view.h"
+
+#include <sstream>
+#include <vector>
+
+#include "core/file_io.h"
+#include "text/input_error.h"
+#include "tools/operate/flood_command.h"
+#include "tools/operate/routed_flood.h"
+#include "tools/report/report_document.h"
+#include "web/memory_folder.h"
+
+namespace tqweir {
+namespace web {
+namespace {
+
+FloodPrintout printout(const operate::RoutedFlood& routed, const operate::FloodJob& job,
+                       operate::OperateOptions options) {
+  options.power_failure = routed.power_failure;
+  std::ostringstream out, err;
+  FloodPrintout p;
+  p.exit_status = operate::print_routed_flood(routed, job, options, out, err);
+  p.out = out.str();
+  p.err = err.str();
+  return p;
+}
+
+// Both printouts of a job refused before any route, as the command refuses it.
+FloodView refused(const std::string& why, const operate::OperateOptions& options) {
+  operate::RoutedFlood routed;
+  routed.refused = true;
+  routed.stop = why;
+  FloodView view;
+  view.with_power = printout(routed, {}, options);
+  routed.power_failure = true;
+  view.without_power = printout(routed, {}, options);
+  return view;
+}
+
+}  // namespace
+
+FloodView flood_view(const std::map<std::string, std::string>& files, const std::string& folder,
+                     const std::string& inflow) {
+  const MemoryFolder dir(files, folder);
+  const WorkingFolder here(dir.parent());
+  operate::OperateOptions options;
+  options.dir = dir.name();
+  options.mode = operate::Mode::flood;
+  options.inflow = join_path(options.dir, inflow);
+  if (!here.ok()) return refused("the page's folder cannot be opened", options);
+  design::Design design;
+  operate::FloodJob job;
+  try {
+    design = design::read_design(options.dir, {});
+    job = operate::prepare_flood_job(options, design);
+  } catch (const text::InputError& error) {
+    return refused(error.what(), options);
+  }
+  const std::vector<operate::RoutedFlood> routes = operate::route_flood_both_ways(job);
+  FloodView view;
+  view.with_power = printout(routes[0], job, options);
+  view.without_power = printout(routes[1], job, options);
+  // The report routes the design's flood_inflow; the inflow shown is that one.
+  design.criteria.flood_inflow.given = true;
+  design.criteria.flood_inflow.text = inflow;
+  view.section_page = report::flood_section_page(design, report::run_design(design), routes);
+  return view;
+}
+
+}  // namespace web
+}  // namespace tqweir
