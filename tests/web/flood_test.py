@@ -112,6 +112,29 @@ def check_charts(checks, driver, what):
     return section
 
 
+def check_slow_report(checks, driver):
+    """A report that routes the flood takes seconds: an edit with the report
+    tab open marks it as old instead of making it again, and "remake"
+    makes the report of the design as edited."""
+    frame = lambda: driver.execute_script("return document.getElementById('report-frame').srcdoc")
+    driver.find_element(By.CSS_SELECTOR, '#desk-tabs button[data-tab=report]').click()
+    wait_for(driver, lambda: 'data-field="flood-with-1"' in frame(), 'report made')
+    before = frame()
+    driver.find_element(By.CSS_SELECTOR, '#desk-tabs button[data-tab=design]').click()
+    stopper = driver.find_element(By.ID, 'criterion-stopper_capacity')
+    driver.find_element(By.CSS_SELECTOR, '#desk-tabs button[data-tab=report]').click()
+    remake = driver.find_element(By.ID, 'report-remake')
+    checks.check(not remake.is_displayed(), 'report tab: remake offered before an edit')
+    driver.execute_script("arguments[0].value = '21'; arguments[0].dispatchEvent(new Event('input'));"
+                          "arguments[0].dispatchEvent(new Event('change'));", stopper)
+    checks.check(remake.is_displayed() and frame() == before,
+                 'report tab: an edit remade the flood\'s report instead of marking it old')
+    remake.click()
+    wait_for(driver, lambda: frame() != before, 'remade')
+    checks.check('data-field="flood-with-1"' in frame() and not remake.is_displayed(),
+                 'report tab: remake did not make the edited report')
+
+
 def check_flood(checks, driver, examples, tools, screenshot=None):
     """`tools`: {'operate', 'report'}: the native commands or None."""
     folder = os.path.join(examples, 'design_flood')
@@ -155,5 +178,6 @@ def check_flood(checks, driver, examples, tools, screenshot=None):
                  'half_flood.csv', 'dropped inflow')
     check_charts(checks, driver, 'dropped inflow')
     checks.check(desk_files(driver) == given, 'dropped inflow: the design\'s files changed')
+    check_slow_report(checks, driver)
     driver.find_element(By.CSS_SELECTOR, '#desk-tabs button[data-tab=design]').click()
     driver.find_element(By.ID, 'clear-design').click()

@@ -1,15 +1,22 @@
 // The report tab: tqweir-report's page for the design as it stands, made
 // by the report's own code in the module, shown in a frame, printable and
-// offered as report.html. Remade on every edit while the tab is open.
+// offered as report.html. Remade on every edit while the tab is open, as
+// long as making it takes under REMAKE_MS: a design whose report routes a
+// flood takes seconds, so an edit then marks the report as old and
+// "remake" makes it again.
 (function () {
   'use strict';
 
   const $ = (id) => document.getElementById(id);
+  const REMAKE_MS = 1500;
   let link = null;
+  let lastMs = 0;
 
   function show() {
     const started = performance.now();
+    $('report-remake').hidden = true;
     const report = window.tqweir.report(window.tqweirDesk.files());
+    lastMs = performance.now() - started;
     const note = $('report-message');
     note.textContent = report.message;
     note.className = report.exitStatus === 0 ? 'note' : 'refused';
@@ -46,7 +53,16 @@
       tab.addEventListener('click', () => open(tab.dataset.tab));
     }
     $('report-print').addEventListener('click', () => $('report-frame').contentWindow.print());
-    window.tqweirDesk.onChange(() => { if (!$('tab-report').hidden) show(); });
+    $('report-remake').addEventListener('click', show);
+    window.tqweirDesk.onChange(() => {
+      if ($('tab-report').hidden) return;
+      if (lastMs < REMAKE_MS) {
+        show();
+        return;
+      }
+      $('report-time').textContent = 'the design has changed since: remake / 再作成';
+      $('report-remake').hidden = false;
+    });
     open('design');
   }
 
