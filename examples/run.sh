@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds tqweir if needed, runs it on an example case in a copy of the case
 # folder (build/examples/NAME, so the repository stays clean) and shows the
-# message log and the summary with each field named. On a bare Debian
-# machine it first installs what it needs (cmake, g++, make, python3; not
-# GoogleTest, which only the tests need).
+# message log and the summary with each field named. On a Debian machine
+# it first installs what of the packages it needs is missing (cmake, g++,
+# make, Boost's headers, python3; not GoogleTest, which only the tests need).
 #
 #   examples/run.sh [NAME]      NAME: a folder under examples/ (default: standard)
 set -euo pipefail
@@ -12,12 +12,10 @@ name="${1:-standard}"
 case_dir="$root/examples/$name"
 [ -f "$case_dir/syogen.csv" ] || { echo "no example named '$name' under examples/" >&2; exit 2; }
 
-for tool in cmake g++ make python3; do
-  if ! command -v "$tool" >/dev/null; then
-    bash "$root/.ci/install-deps.sh" build examples
-    break
-  fi
-done
+# The packages, not the commands: a machine may have the compiler and
+# cmake but lack a library the build needs (Boost's headers). The script
+# asks dpkg and installs only what is missing.
+bash "$root/.ci/install-deps.sh" build examples
 
 if [ ! -x "$root/build/tqweir" ]; then
   # Without GoogleTest the tests are left out of the build folder;
