@@ -1,10 +1,10 @@
 #include "cases/case_table.h"
 
-#include <cmath>
 #include <unordered_map>
 
 #include "text/csv_cells.h"
 #include "text/input_error.h"
+#include "text/number_cell.h"
 #include "text/text_encoding.h"
 
 namespace tqweir {
@@ -53,11 +53,11 @@ std::vector<FieldValue> row_values(const text::CsvRow& row, const std::vector<co
   for (std::size_t c = 0; c < fields.size(); ++c) {
     const std::string& cell = row.cells[c + first];
     std::string why;
-    bool ok = parse_field_value(*fields[c], cell, values[c], why);
-    if (ok && rules.finite_values && !std::isfinite(values[c].real)) {
-      ok = false;
-      why = "is not a finite number";
-    }
+    double number = 0.0;
+    // The rule first, for its words; the conversion is strtod's either way.
+    const bool ok = (!rules.design_numbers || is_integer_field(*fields[c]) ||
+                     text::read_number(cell, number, why)) &&
+                    parse_field_value(*fields[c], cell, values[c], why);
     if (!ok) {
       throw text::InputError(at(source, row.line, c + first) + " (" + fields[c]->name + "): " +
                        shown(cell) + " " + why);

@@ -23,9 +23,11 @@ struct CaseTableRules {
   // The first column is headed "case" and holds each case's name: any text
   // but empty, each name once.
   bool named_cases = false;
-  // Values must be finite numbers (otherwise "inf" or "nan" are read as the
-  // input readers read them, and a case made with one stops as a run would).
-  bool finite_values = false;
+  // Values of real fields follow the number rule of a design folder's files
+  // (text::read_number: decimals, no infinity, no underflow). Otherwise
+  // they are read as the input readers read them ("inf", "nan" and
+  // hexadecimal too, and a case made with an infinity stops as a run would).
+  bool design_numbers = false;
   // More case rows than this (0: no limit) are refused before any row is
   // read, the message ending with `over_max_cases`.
   std::size_t max_cases = 0;
@@ -42,11 +44,11 @@ std::string name_key(const std::string& name);
 // Reads the text of a table: a header row naming input fields, then one
 // row per case. Throws InputError naming `source`, the line and the column
 // (number and field) for: an empty, unknown or repeated field name; a value
-// that does not convert for its field (or, by `rules`, is not finite); a
-// row with more or fewer cells than the header; a missing "case" header, an
-// empty name, a name with a control byte, a name whose name_key is
-// another's. Also for a text without a header or without a case row, with
-// more rows than rules.max_cases (counted first), or in UTF-16. Bytes are
+// that does not convert for its field (or, by `rules`, breaks the number
+// rule); a row with more or fewer cells than the header; a missing "case"
+// header, an empty name, a name with a control byte, a name whose name_key
+// is another's. Also for a text without a header or without a case row,
+// with more rows than rules.max_cases (counted first), or in UTF-16. Bytes are
 // taken as they are; only the field names and numbers need to be ASCII.
 CaseTable read_case_table(const std::string& text, const std::string& source,
                           const CaseTableRules& rules = CaseTableRules());

@@ -8,6 +8,7 @@
 #include "text/csv_cells.h"
 #include "text/input_error.h"
 #include "text/name_value_rows.h"
+#include "text/number_cell.h"
 
 namespace tqweir {
 namespace design {
@@ -45,11 +46,6 @@ const std::vector<Entry>& entries() {
 
 std::string at(const std::string& source, int line, int column) {
   return text::cell_place(source, line, column);
-}
-
-// The whole cell as a finite number above 0.
-bool positive_number(const std::string& cell, double& value) {
-  return text::finite_number_cell(cell, value) && value > 0.0;
 }
 
 std::string exponent_text(double value) {
@@ -118,9 +114,10 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
       continue;
     }
     Limit& limit = criteria.*(entry->limit);
-    if (!positive_number(row.value, limit.value)) {
-      throw text::InputError(at(source, row.line, 2) + " (" + name + "): " +
-                              text::shown_cell(row.value) +
+    const std::string place = at(source, row.line, 2) + " (" + name + ")";
+    limit.value = text::number_cell(row.value, place);
+    if (!(limit.value > 0.0)) {
+      throw text::InputError(place + ": " + text::shown_cell(row.value) +
                               " is not a finite number greater than 0");
     }
     limit.given = true;

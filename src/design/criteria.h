@@ -70,7 +70,7 @@ std::string criterion_names();
 
 // Reads criteria.csv, already in UTF-8: rows "name,value", optionally after
 // a header row "name,value". The texts take any value without a control
-// byte; the numbers must be finite and greater than 0, and each limit
+// byte; the numbers as text::read_number reads them and greater than 0, and each limit
 // (membrane_strength divided by membrane_safety_factor, or 1 without one)
 // from kSmallestLimit to kLargestLimit. Throws text::InputError naming
 // `source`, the line and the column for an unknown or repeated name, a

@@ -5,6 +5,7 @@
 #include "design/criteria.h"
 #include "text/csv_cells.h"
 #include "text/input_error.h"
+#include "text/number_cell.h"
 #include "cases/range_spec.h"
 
 namespace tqweir {
@@ -25,19 +26,15 @@ std::string real_field_list() {
   return list;
 }
 
-// An end of the range as the case's reader reads that field (so that 1e-320
-// is accepted as it is in the case), refused unless finite.
-double range_end(const InputField& field, const std::string& text, const std::string& place,
-                 const std::string& cell) {
+// An end of the range as loadcases.csv reads a value of that (real) field:
+// text::read_number's rule, which gives strtod's double, as the case's
+// reader converts it.
+double range_end(const std::string& text, const std::string& place, const std::string& cell) {
   double value = 0.0;
   std::string why;
-  if (!parse_field_value(field, text, value, why)) {
+  if (!text::read_number(text, value, why)) {
     throw text::InputError(place + ": " + text::shown_cell(text) + " in " + text::shown_cell(cell) +
                            " " + why);
-  }
-  if (!std::isfinite(value)) {
-    throw text::InputError(place + ": " + text::shown_cell(text) + " in " + text::shown_cell(cell) +
-                           " is not a finite number");
   }
   return value + 0.0;  // -0 is 0: no sign on a zero shown back
 }
@@ -50,8 +47,8 @@ void resolve_limit_range(SearchRows& search, const std::string& source) {
     throw text::InputError(place + ": " + text::shown_cell(row.text) +
                            " is not LO:HI (two numbers and one colon; a step belongs to sealed_range)");
   }
-  search.limit_lo = range_end(*search.limit_field, row.text.substr(0, colon), place, row.text);
-  search.limit_hi = range_end(*search.limit_field, row.text.substr(colon + 1), place, row.text);
+  search.limit_lo = range_end(row.text.substr(0, colon), place, row.text);
+  search.limit_hi = range_end(row.text.substr(colon + 1), place, row.text);
   if (!(search.limit_lo < search.limit_hi)) {
     throw text::InputError(place + ": " + text::shown_cell(row.text) +
                             ": LO must be below HI");

@@ -6,6 +6,8 @@
 #include "flood/route_stop.h"
 #include "text/csv_cells.h"
 #include "text/input_error.h"
+#include "text/name_value_rows.h"
+#include "text/number_cell.h"
 #include "text/text_encoding.h"
 
 namespace tqweir {
@@ -14,13 +16,12 @@ namespace {
 
 constexpr double kSecondsPerHour = 3600.0;
 
+using text::cell_place;
+
 bool reads_as_number(const std::string& cell) {
-  try {
-    number_cell(cell, "", false);
-    return true;
-  } catch (const text::InputError&) {
-    return false;
-  }
+  double value = 0.0;
+  std::string why;
+  return text::read_number(cell, value, why);
 }
 
 void check_row_shape(const text::CsvRow& row, const std::string& source) {

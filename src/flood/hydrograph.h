@@ -18,8 +18,8 @@ struct Hydrograph {
 // Reads the file's bytes (UTF-8 or CP932, as decoded_text takes them): the
 // first row is the header and must not be numbers (a missing header would
 // otherwise drop the first row); then at least two rows of two numbers,
-// cells after them empty. Times finite and strictly rising, discharges
-// finite and non-negative. Throws text::InputError naming `source`, the
+// cells after them empty, each number as text::read_number reads it.
+// Times strictly rising, discharges non-negative. Throws text::InputError naming `source`, the
 // line and the column.
 Hydrograph read_hydrograph(const std::string& bytes, const std::string& source);
 

@@ -27,7 +27,8 @@ struct LevelTable {
 enum class Values { rising, any, either_sign };
 
 // Reads the pairs of `cell`: "LEVEL:VALUE" separated by blanks or ';', at
-// least two, levels strictly rising, every number finite and the values
+// least two, levels strictly rising, every number as text::read_number
+// reads it and the values
 // non-negative unless `values` is either_sign. Throws text::InputError
 // naming `place` (the file, line and column of the cell), the pair's number and what is wrong.
 LevelTable read_level_pairs(const std::string& cell, const std::string& place,

@@ -11,11 +11,8 @@ namespace flood {
 // A level, a flow or a time as a message shows it: "%.6g".
 std::string shown_number(double value);
 
-// "SOURCE line LINE, column COLUMN" (both 1-based), as refusals name a cell.
-std::string cell_place(const std::string& source, int line, int column);
-
-// The whole of `cell` as a finite number; with `non_negative` also >= 0.
-// Throws text::InputError "PLACE: 'CELL' is not ..." otherwise.
+// text::number_cell of `cell`; with `non_negative` also >= 0. Throws
+// text::InputError "PLACE: 'CELL' ..." otherwise.
 double number_cell(const std::string& cell, const std::string& place, bool non_negative);
 
 }  // namespace flood

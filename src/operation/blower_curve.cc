@@ -1,14 +1,28 @@
 #include "operation/blower_curve.h"
 
-#include "text/name_value_rows.h"
+#include "text/csv_cells.h"
+#include "text/number_cell.h"
 
 namespace tqweir {
 namespace operation {
 namespace {
 
-// The whole of `text` as a finite number >= 0.
-bool non_negative(const std::string& text, double& value) {
-  return text::finite_number_cell(text, value) && value >= 0.0;
+// Reads the number of `pair` from `from` to `to` (a cut of the pair);
+// false with `why` and `column` (of the number's first byte) when it is no
+// number, or when it is negative, worded for the whole pair.
+bool pair_number(const std::string& pair, std::size_t from, std::size_t to, std::size_t start,
+                 double& value, std::string& why, std::size_t& column) {
+  const std::string cell = pair.substr(from, to - from);
+  if (!text::read_number(cell, value, why)) {
+    why = text::shown_cell(cell) + " " + why;
+    column = start + from + 1;
+    return false;
+  }
+  if (value < 0.0) {
+    why = "'" + pair + "' is not kPa:m3/min with two finite numbers >= 0";
+    return false;
+  }
+  return true;
 }
 
 bool blank(char c) { return c == ' ' || c == '\t'; }
@@ -30,10 +44,12 @@ bool parse_blower_curve(const std::string& text, BlowerCurve& curve, std::string
     column = i + 1;
     const std::size_t colon = pair.find(':');
     BlowerPoint p;
-    if (colon == std::string::npos ||
-        !non_negative(pair.substr(0, colon), p.gauge_kpa) ||
-        !non_negative(pair.substr(colon + 1), p.delivery_m3_per_min)) {
+    if (colon == std::string::npos) {
       why = "'" + pair + "' is not kPa:m3/min with two finite numbers >= 0";
+      return false;
+    }
+    if (!pair_number(pair, 0, colon, i, p.gauge_kpa, why, column) ||
+        !pair_number(pair, colon + 1, pair.size(), i, p.delivery_m3_per_min, why, column)) {
       return false;
     }
     if (!curve.empty() && !(p.gauge_kpa > curve.back().gauge_kpa)) {

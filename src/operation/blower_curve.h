@@ -19,9 +19,10 @@ struct BlowerPoint {
 using BlowerCurve = std::vector<BlowerPoint>;
 
 // Reads "kPa:m3/min kPa:m3/min ..." (pairs separated by blanks). Each
-// pressure a finite number >= 0, above the one before; each delivery a
-// finite number >= 0, the first above 0. False with `why` saying what is
-// wrong and `column` the 1-based byte of the pair in `text`.
+// number as text::read_number reads it and >= 0; each pressure above the
+// one before; the first delivery above 0. False with `why` saying what is
+// wrong and `column` the 1-based byte in `text` of the pair (of the number
+// when it is no number).
 bool parse_blower_curve(const std::string& text, BlowerCurve& curve, std::string& why,
                         std::size_t& column);
 

@@ -8,6 +8,7 @@
 #include "text/csv_cells.h"
 #include "text/input_error.h"
 #include "text/name_value_rows.h"
+#include "text/number_cell.h"
 #include "text/text_encoding.h"
 
 namespace tqweir {
@@ -51,9 +52,16 @@ GivenPairs* pairs_of(OperationFile& f, int index) {
 
 GivenValue number_value(const text::NameValueRow& row, const std::string& place) {
   GivenValue v;
-  if (!text::finite_number_cell(row.value, v.value) || !(v.value > 0.0)) {
+  v.value = text::number_cell(row.value, place);
+  if (!(v.value > 0.0)) {
     throw InputError(place + ": " + text::shown_cell(row.value) +
                      " is not a finite number greater than 0");
+  }
+  // The jet of an orifice contracts: it never carries more than the flow
+  // through the whole opening at the ideal velocity.
+  if (row.index == kValveCoefficient && v.value > 1.0) {
+    throw InputError(place + ": " + text::shown_cell(row.value) +
+                     " is above 1, and a discharge coefficient is at most 1");
   }
   v.given = true;
   v.text = row.value;

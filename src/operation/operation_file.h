@@ -50,8 +50,9 @@ struct OperationFile {
 std::string operation_names();
 
 // Reads operation.csv, already in UTF-8: rows "name,value", optionally after
-// a header row "name,value". The numbers must be finite and above 0 (the
-// lowered angle at least kLowestLoweredAngle), the blower curve as
+// a header row "name,value". The numbers as text::read_number reads them
+// and above 0 (the lowered angle at least kLowestLoweredAngle, the
+// valve_coefficient at most 1), the blower curve as
 // parse_blower_curve reads it; the pair lists are kept as written, and
 // storage_curve and pond_area exclude each other. Throws text::InputError naming `source`, the
 // line and the column for an unknown or repeated name, a value refused and

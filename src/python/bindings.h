@@ -4,6 +4,7 @@
 #ifndef TQWEIR_PYTHON_BINDINGS_H_
 #define TQWEIR_PYTHON_BINDINGS_H_
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,21 @@ void bind_seek(pybind11::module_& m);
 // command refuses its input.
 pybind11::dict operate_design(const design::Design& design, const std::vector<std::string>& args);
 
-// tqweir-operate's --flood INFLOW [--power-failure] or --rating FROM:TO:STEP
-// [--angles ...] on `design`: the flood's printout, exit status, series
-// bytes and findings, or the rating's table bytes (flood_binding.cc).
-// Throws text::InputError as the command refuses its input.
+// tqweir-operate's --flood INFLOW [--power-failure] on `design`: the
+// flood's printout, exit status, series bytes and findings
+// (flood_binding.cc). Throws text::InputError as the command refuses its
+// input.
 pybind11::dict flood_design(const design::Design& design, const std::vector<std::string>& args);
+
+// tqweir-operate's --rating table (its bytes) on `design` at the upstream
+// levels lo, lo + step, ... up to hi (m; see rating_levels in
+// flood_binding.cc for how they are formed), for the leaf held at each of
+// `angles` (degree; none: the base case's) and the sealed bag. Throws
+// text::InputError in Python's words (the keyword, the value, what it must
+// be) for a number not finite, step not above 0, hi below lo, more than
+// operate::kMaxRatingLevels levels or angles, an empty list of angles.
+pybind11::bytes rating_design(const design::Design& design, double lo, double hi, double step,
+                              const std::optional<std::vector<double>>& angles);
 
 // The input field `name`; text::InputError naming the choices otherwise.
 const InputField& named_field(const std::string& name);

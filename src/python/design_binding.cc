@@ -169,7 +169,11 @@ void bind_design(py::module_& m) {
       }, py::arg("args"))
       .def("flood", [](const DesignRuns& d, const std::vector<std::string>& args) {
         return flood_design(d.design, args);
-      }, py::arg("args"));
+      }, py::arg("args"))
+      .def("rating", [](const DesignRuns& d, double lo, double hi, double step,
+                        const std::optional<std::vector<double>>& angles) {
+        return rating_design(d.design, lo, hi, step, angles);
+      }, py::arg("lo"), py::arg("hi"), py::arg("step"), py::arg("angles"));
 }
 
 }  // namespace python

@@ -1,14 +1,19 @@
 // tqweir-operate --flood and --rating from Python: the passage routed by
 // the command's code once, its printout, the series' bytes and the
-// findings the printout words, by name; the rating's table bytes.
+// findings the printout words, by name; the rating's table bytes, its
+// levels formed from Python's floats.
+#include <cmath>
 #include <sstream>
 
 #include <pybind11/stl.h>
 
 #include "bindings.h"
+#include "cases/range_spec.h"
 #include "flood/flood_passage.h"
 #include "flood/rating.h"
 #include "flood/route_stop.h"
+#include "text/input_error.h"
+#include "text/number_text.h"
 #include "tools/operate/flood_command.h"
 #include "tools/operate/flood_output.h"
 #include "tools/operate/operate_options.h"
@@ -23,6 +28,57 @@ operate::OperateOptions parse(const std::string& dir, const std::vector<std::str
   std::vector<const char*> argv{"tqweir-operate", dir.c_str()};
   for (const std::string& arg : args) argv.push_back(arg.c_str());
   return operate::parse_operate_options(static_cast<int>(argv.size()), argv.data());
+}
+
+// A float as Python shows it, for refusals in Python's words.
+std::string shown(double x) { return py::repr(py::float_(x)).cast<std::string>(); }
+
+std::string keyword(const char* name, double x) { return std::string(name) + "=" + shown(x); }
+
+void refuse_unless_finite(const char* name, double x) {
+  if (!std::isfinite(x)) throw text::InputError("rating: " + keyword(name, x) + " is not a finite number");
+}
+
+std::string too_many_levels(double lo, double hi, double step) {
+  return "rating: " + keyword("lo", lo) + " to " + keyword("hi", hi) + " in steps of " +
+         keyword("step", step) + " gives more than " + std::to_string(operate::kMaxRatingLevels) +
+         " levels";
+}
+
+// The levels of lo, lo + step, ... up to hi. When the three as Python shows
+// them are decimals --rating takes (0.1, 2.5, 0.00001), the levels are
+// --rating's: formed in exact decimals, so that 0.1 steps reach 0.3 and
+// not 0.30000000000000004, and the table is the command's. Otherwise (1/3,
+// 0.1*3) lo + k*step in doubles, while within a billionth of a step of hi,
+// the last one hi itself when that close.
+std::vector<double> rating_levels(double lo, double hi, double step) {
+  std::optional<cases::RangeSpec> range;
+  try {
+    range = cases::parse_range("upstream_level=" + text::exact_text(lo) + ":" +
+                               text::exact_text(hi) + ":" + text::exact_text(step));
+  } catch (const text::InputError&) {
+    // Digits --rating does not take: the doubles below.
+  }
+  if (range) {
+    if (range->texts.size() > operate::kMaxRatingLevels) {
+      throw text::InputError(too_many_levels(lo, hi, step));
+    }
+    return cases::range_values(*range->field, range->texts);
+  }
+  std::vector<double> levels;
+  const double slack = step * 1e-9;
+  for (std::size_t k = 0;; ++k) {
+    double level = lo + static_cast<double>(k) * step;
+    if (!(level <= hi + slack)) return levels;
+    if (std::fabs(level - hi) <= slack) level = hi;
+    if (levels.size() == operate::kMaxRatingLevels) throw text::InputError(too_many_levels(lo, hi, step));
+    // A step below the doubles' spacing at these levels adds nothing.
+    if (!levels.empty() && !(level > levels.back())) {
+      throw text::InputError("rating: " + keyword("step", step) +
+                             " is too small to tell levels near " + shown(level) + " apart");
+    }
+    levels.push_back(level);
+  }
 }
 
 py::object seconds(double s) { return s < 0.0 ? py::none() : py::cast(s); }
@@ -61,15 +117,6 @@ py::dict flood_design(const design::Design& design, const std::vector<std::strin
   const operate::FloodJob job = operate::prepare_flood_job(options, design);
   py::dict out;
   std::ostringstream printout;
-  if (options.mode == operate::Mode::rating) {
-    std::vector<flood::RatingRow> rows;
-    {
-      py::gil_scoped_release unlocked;
-      rows = flood::rating(job.base, options.levels, job.angles, true);
-    }
-    out["table"] = py::bytes(flood::rating_table(rows));
-    return out;
-  }
   flood::FloodPassage p;
   try {
     py::gil_scoped_release unlocked;
@@ -99,6 +146,41 @@ py::dict flood_design(const design::Design& design, const std::vector<std::strin
   out["freeboard"] = highest.given ? py::cast(highest.value - p.route.peak.level) : py::none();
   out["series"] = py::bytes(operate::flood_series(p, criteria));
   return out;
+}
+
+py::bytes rating_design(const design::Design& design, double lo, double hi, double step,
+                        const std::optional<std::vector<double>>& angles) {
+  refuse_unless_finite("lo", lo);
+  refuse_unless_finite("hi", hi);
+  refuse_unless_finite("step", step);
+  if (!(step > 0.0)) throw text::InputError("rating: " + keyword("step", step) + " is not above 0");
+  if (hi < lo) {
+    throw text::InputError("rating: " + keyword("hi", hi) + " is below " + keyword("lo", lo));
+  }
+  operate::OperateOptions options;
+  options.mode = operate::Mode::rating;
+  options.levels = rating_levels(lo, hi, step);
+  if (angles) {
+    if (angles->empty()) throw text::InputError("rating: angles is empty (None: the base case's)");
+    if (angles->size() > operate::kMaxRatingLevels) {
+      throw text::InputError("rating: more than " + std::to_string(operate::kMaxRatingLevels) +
+                             " angles");
+    }
+    for (std::size_t k = 0; k < angles->size(); ++k) {
+      if (!std::isfinite((*angles)[k])) {
+        throw text::InputError("rating: angles[" + std::to_string(k) + "]=" + shown((*angles)[k]) +
+                               " is not a finite number of degrees");
+      }
+    }
+    options.angles = *angles;
+  }
+  const operate::FloodJob job = operate::prepare_flood_job(options, design);
+  std::vector<flood::RatingRow> rows;
+  {
+    py::gil_scoped_release unlocked;
+    rows = flood::rating(job.base, options.levels, job.angles, true);
+  }
+  return py::bytes(flood::rating_table(rows));
 }
 
 }  // namespace python

@@ -1,9 +1,5 @@
 #include "text/name_value_rows.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
-
 #include "text/csv_cells.h"
 #include "text/input_error.h"
 
@@ -12,15 +8,6 @@ namespace text {
 
 std::string cell_place(const std::string& source, int line, int column) {
   return source + " line " + std::to_string(line) + ", column " + std::to_string(column);
-}
-
-bool finite_number_cell(const std::string& cell, double& value) {
-  if (cell.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtod(cell.c_str(), &end);
-  // The whole cell: a NUL would end the C string before the rest of it.
-  return end == cell.c_str() + cell.size() && errno != ERANGE && std::isfinite(value);
 }
 
 std::vector<NameValueRow> name_value_rows(const std::string& text, const std::string& source,

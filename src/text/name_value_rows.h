@@ -19,10 +19,6 @@ struct NameValueRow {
 // "SOURCE line L, column C": where a cell is, for a refusal.
 std::string cell_place(const std::string& source, int line, int column);
 
-// True when the whole of `cell` is a finite number, `value`; a NUL inside
-// the cell or an overflow is no number.
-bool finite_number_cell(const std::string& cell, double& value);
-
 // The rows of `text` in order, the header row left out. Throws InputError
 // naming `source`, the line and the column for a row that is not two
 // cells, a name not among `names` (listing them) and a name given twice

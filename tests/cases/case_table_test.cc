@@ -136,7 +136,7 @@ TEST(CaseTable, NamedCasesAreCheckedLikeValues) {
       {"case,hd_nd,hd_nd\na,1,2\n", "lc.csv line 1, column 3: field 'hd_nd' is already column 2"},
       {"case,hd_nd\n\xE3\x80\x80,1\n", "lc.csv line 2, column 1: the case name is empty"},
       {"case,hd_nd\na\x7F,1\n", "line 2, column 1: the case name 'a\\x7F' holds a control byte"},
-      {"case,hd_nd\na,1\nb,inf\n", "lc.csv line 3, column 2 (hd_nd): 'inf' is not a finite number"},
+      {"case,hd_nd\na,1\nb,inf\n", "lc.csv line 3, column 2 (hd_nd): 'inf' is not a decimal number"},
       {"case,hd_nd,theta1_deg\na,1\n", "lc.csv line 2: 1 values, but the header names 2 fields"},
       {"case,hd_nd,tail\na,1,2\n", "lc.csv line 1, column 3: unknown field 'tail'"},
   };

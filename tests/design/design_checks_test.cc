@@ -95,7 +95,7 @@ TEST(Criteria, BadSearchRowsAreRefusedNamingLineAndColumn) {
        "line 2, column 2 (limit_range): '4:0.5': LO must be below HI"},
       {"limit_variable,hd_nd\nlimit_range,1:1\n", "'1:1': LO must be below HI"},
       {"limit_variable,hd_nd\nlimit_range,0:inf\n",
-       "line 2, column 2 (limit_range): 'inf' in '0:inf' is not a finite number"},
+       "line 2, column 2 (limit_range): 'inf' in '0:inf' is not a decimal number"},
       {"limit_variable,hd_nd\nlimit_range,0:1e999\n", "'1e999' in '0:1e999' is not a finite"},
       {"limit_variable,hd_nd\nlimit_range,2\n", "(limit_range): '2' is not LO:HI"},
       {"sealed_range,4:1:0.1\n", "line 1, column 2 (sealed_range): '4:1:0.1': TO must not be less"},

@@ -182,11 +182,12 @@ TEST(OperationFile, EveryValueIsCheckedAndRefusedByLineAndColumn) {
   } cases[] = {
       {"name,value\nvalve_area,0\n", "operation.csv line 2, column 2 (valve_area)"},
       {"valve_coefficient,nan\n", "line 1, column 2 (valve_coefficient)"},
+      {"valve_coefficient,1.5\n", "line 1, column 2 (valve_coefficient): '1.5' is above 1"},
       {"lowered_angle,0.5\n", "line 1, column 2 (lowered_angle): '0.5' is below 1.0"},
       {"valve_area,1\nvalve_area,2\n", "line 2, column 1: 'valve_area' is already given on line 1"},
       {"valve_size,1\n", "line 1, column 1: unknown name 'valve_size'"},
       {"blower_curve,0:5 100:4 90:3\n", "line 1, column 2 (blower_curve), at character 11"},
-      {"blower_curve,0:5 100:x\n", "at character 5"},
+      {"blower_curve,0:5 100:x\n", "at character 9: 'x' is not a decimal number"},
       {"blower_curve,0:0 100:4\n", "the first pair must deliver more than 0"},
       {"blower_curve,0:5\n", "at least two pairs"},
   };

@@ -212,7 +212,21 @@ def test_rating_frame_is_the_commands_table_and_bad_input_raises(tmp_path):
                     "--angles", "20,40", "-o", str(out)], check=True, capture_output=True)
     design = tqweir.Design.from_folder(FLOOD)
     assert_frame_is_table(design.rating(2.5, 3.5, 0.5, angles=[20, 40]), out)
-    with pytest.raises(tqweir.InputError):
+    with pytest.raises(tqweir.InputError, match=r"^rating: hi=2.5 is below lo=3.5$"):
         design.rating(3.5, 2.5, 0.5)
     with pytest.raises(tqweir.InputError, match="no_such.csv"):
         design.flood(tmp_path / "no_such.csv")
+
+
+def test_rating_takes_any_finite_float():
+    """Floats that are no short decimals (0.1 * 3, 1 / 3) give the levels lo +
+    k*step up to hi; refusals name the keyword and its value."""
+    design = tqweir.Design.from_folder(FLOOD)
+    for hi, step in ((2.5 + 0.1 * 3, 0.1), (3.5, 1 / 3)):
+        levels = design.rating(2.5, hi, step)["upstream_level_m"].unique().tolist()
+        assert levels == [2.5 + k * step for k in range(3)] + [hi]
+    for args, words in (((2.5, 3.5, 0.0), "step=0.0 is not above 0"),
+                        ((math.inf, 3.5, 0.1), "lo=inf is not a finite number"),
+                        ((2.5, 3.5, 1e-05), "step=1e-05 gives more than 2000 levels")):
+        with pytest.raises(tqweir.InputError, match=words):
+            design.rating(*args)

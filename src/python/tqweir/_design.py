@@ -6,7 +6,7 @@ import tempfile
 import pandas as pd
 
 from . import _tqweir
-from ._flood import flood, rating
+from ._flood import flood
 from ._operation import operate
 from ._tables import result_frame
 
@@ -91,13 +91,20 @@ class Design:
         return flood(self._runs, inflow, power_failure)
 
     def rating(self, lo, hi, step, angles=None):
-        """tqweir-operate --rating lo:hi:step: the discharge over the leaf
-        (m3/s per m and over the span) at upstream levels lo to hi (m) in
-        steps of ``step`` (m), for the leaf held at each of ``angles``
-        (degree; default the base case's) and for the sealed bag, as a
-        DataFrame equal to the -o RATING.csv table. Raises InputError as the
-        command refuses its range or angles."""
-        return rating(self._runs, lo, hi, step, angles)
+        """tqweir-operate --rating: the discharge over the leaf (m3/s per m and
+        over the span) at upstream levels lo to hi (m) in steps of ``step``
+        (m), for the leaf held at each of ``angles`` (degree; default the
+        base case's) and for the sealed bag, as a DataFrame equal to the -o
+        RATING.csv table. Any finite floats: when lo, hi and step as Python
+        shows them are decimals --rating takes (2.5, 0.1, 1e-05), the levels
+        are --rating's, formed in exact decimals (0.1 steps reach 0.3, not
+        0.30000000000000004); otherwise (1/3, 0.1*3) lo + k*step, up to hi
+        plus a billionth of a step (the last level then hi itself). Raises
+        InputError naming the keyword and its value for a number not finite,
+        step not above 0, hi below lo, more than 2000 levels or angles, or
+        a step too small to tell the levels apart."""
+        table = self._runs.rating(lo, hi, step, None if angles is None else list(angles))
+        return result_frame(table, index=None)
 
 
 def _range_text(vary):

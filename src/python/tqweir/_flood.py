@@ -1,5 +1,5 @@
-"""A design flood through the pond with the gate operated by its rule, and
-the gate's rating, as tqweir-operate --flood and --rating give them."""
+"""A design flood through the pond with the gate operated by its rule, as
+tqweir-operate --flood gives it."""
 
 import pandas as pd
 
@@ -86,11 +86,3 @@ def flood(runs, inflow, power_failure):
     """The flood ``inflow`` (a path) through the design ``runs``."""
     args = ["--flood", str(inflow)] + (["--power-failure"] if power_failure else [])
     return Flood(runs.flood(args))
-
-
-def rating(runs, lo, hi, step, angles):
-    """The rating of the design ``runs`` as a DataFrame."""
-    args = ["--rating", f"{float(lo)!r}:{float(hi)!r}:{float(step)!r}"]
-    if angles is not None:
-        args += ["--angles", ",".join(repr(float(a)) for a in angles)]
-    return result_frame(runs.flood(args)["table"], index=None)

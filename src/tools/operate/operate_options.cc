@@ -5,7 +5,8 @@
 #include "cases/range_spec.h"
 #include "core/input_fields.h"
 #include "text/input_error.h"
-#include "text/name_value_rows.h"
+#include "text/number_text.h"
+#include "text/number_cell.h"
 #include "tools/cli/command_line.h"
 
 namespace tqweir {
@@ -37,8 +38,9 @@ std::vector<double> angle_list(const std::string& arg) {
       throw InputError("--angles: more than " + std::to_string(kMaxRatingLevels) + " angles");
     }
     double angle = 0.0;
+    std::string why;
     const std::string cell = arg.substr(begin, k - begin);
-    if (!text::finite_number_cell(cell, angle)) {
+    if (!text::read_number(cell, angle, why)) {
       throw InputError("--angles " + arg + ": '" + cell + "' is not a finite number of degrees");
     }
     angles.push_back(angle);
@@ -70,6 +72,7 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
        {kAngles, {"--angles"}, "leaf angles A,B,..."}});
   OperateOptions options;
   std::set<int> given;
+  std::string why;  // the number rule's words; the options word their own refusals
   for (const cli::GivenOption& option : words.options) {
     if (!given.insert(option.id).second) throw InputError(option.name + " is given twice");
     switch (option.id) {
@@ -83,9 +86,12 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
         options.has_case = true;
         break;
       case kWithin:
-        if (!text::finite_number_cell(option.value, options.within_minutes) ||
-            !(options.within_minutes > 0.0)) {
-          throw InputError("--within " + option.value + ": give a finite number of minutes above 0");
+        if (!text::read_number(option.value, options.within_minutes, why) ||
+            !(options.within_minutes >= kLeastWithinMinutes &&
+              options.within_minutes <= kMostWithinMinutes)) {
+          throw InputError("--within " + option.value + ": give a number of minutes from " +
+                           text::exact_text(kLeastWithinMinutes) + " to " +
+                           text::exact_text(kMostWithinMinutes));
         }
         options.has_within = true;
         break;

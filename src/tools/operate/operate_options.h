@@ -20,6 +20,15 @@ enum class Mode { lower, raise, flood, rating };
 // Most levels of a rating.
 constexpr std::size_t kMaxRatingLevels = 2000;
 
+// The times --within takes (min). The sizing scales the path's time: a
+// time far outside these would ask for a valve or a blower beyond any
+// that exists (a valve_area of 1e-300 m2), and at the extremes for a
+// number a double cannot hold (0, or an infinite factor). The quasi-static
+// path already assumes an operation slower than the leaf's own swing,
+// which settles within seconds.
+constexpr double kLeastWithinMinutes = 0.01;
+constexpr double kMostWithinMinutes = 1e6;
+
 struct OperateOptions {
   bool help = false;
   bool version = false;
@@ -38,8 +47,8 @@ struct OperateOptions {
 };
 
 // Parses argv[1..]. Throws text::InputError saying what is wrong: an
-// unknown or repeated option, a missing value, --within not a finite
-// number above 0, not exactly one of --lower, --raise, --flood and
+// unknown or repeated option, a missing value, --within not a number from
+// kLeastWithinMinutes to kMostWithinMinutes, not exactly one of --lower, --raise, --flood and
 // --rating, an option the chosen one does not take (--case and --within
 // belong to --lower and --raise, --power-failure to --flood, --angles to
 // --rating), a rating range or angle list refused, no DESIGN_DIR or two.

@@ -41,7 +41,8 @@ void print_choked(const GateOperation& op, std::ostream& out) {
   const double threshold_kpa = (choked_above_pa() - kAtmosphericPressure) / 1000.0;
   const std::string where = " (the bag above " + fixed_text(threshold_kpa, 1) + " kPa gauge)";
   if (intervals.empty()) {
-    out << "  the flow is never choked" << where << "\n";
+    out << "  the flow is never choked (the bag stays at or below " << fixed_text(threshold_kpa, 1)
+        << " kPa gauge, above which it chokes)\n";
     return;
   }
   const double end = op.timeline.total;

@@ -49,7 +49,7 @@ TEST(ReportCommand, BadInputIsRefusedAndTheOlderReportStays) {
       {"loadcases.csv", "case,upstream_lvl\nA,1\n",
        "loadcases.csv line 1, column 2: unknown field 'upstream_lvl'"},
       {"loadcases.csv", "case,hd_nd\nA,0.3\nB,1e999\n",
-       "loadcases.csv line 3, column 2 (hd_nd): '1e999' is not a finite number"},
+       "loadcases.csv line 3, column 2 (hd_nd): '1e999' is out of the range of numbers"},
       {"loadcases.csv", "case,hd_nd\nA,0.3\nA,0.4\n",
        "loadcases.csv line 3, column 1: case 'A' is already named on line 2"},
       {"loadcases.csv", "case,hd_nd\n\xE5\xB9\xB3,0.3\n\x95\xBD,0.4\n",
