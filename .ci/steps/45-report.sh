@@ -16,11 +16,12 @@ if ! fc-list :lang=ja family | grep -q .; then
 fi
 
 design=examples/design_standard
-build/tqweir-report "$design" -o "$work/report.html" --pdf
+# Status 1: the example's case 3 stops, so its checks are not determined.
+build/tqweir-report "$design" -o "$work/report.html" --pdf || [ $? -eq 1 ]
 python3 tests/tools/report/check_pdf.py "$work/report.html" "$work/report.pdf" "$design/loadcases.csv"
 python3 tests/tools/report/measure_widths.py "$work/report.html"
 
-build/tqweir-report "$design" --range upstream_level=0.5:3.5:0.25 -o "$work/study.html"
+build/tqweir-report "$design" --range upstream_level=0.5:3.5:0.25 -o "$work/study.html" || [ $? -eq 1 ]
 grep -q 'id="charts"' "$work/study.html"
 python3 tests/tools/report/measure_widths.py "$work/study.html"
 

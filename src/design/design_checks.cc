@@ -46,6 +46,23 @@ std::vector<Criterion> make_criteria(const Criteria& criteria) {
                  SummaryId::support_force, "kN/m", criteria.floor_anchor_capacity)};
 }
 
+Verdict verdict_of(bool within, bool reached_end) {
+  if (!within) return Verdict::ng;
+  return reached_end ? Verdict::ok : Verdict::not_determined;
+}
+
+const char* verdict_word(Verdict verdict) {
+  switch (verdict) {
+    case Verdict::ok:
+      return "OK";
+    case Verdict::ng:
+      return "NG";
+    case Verdict::not_determined:
+      break;
+  }
+  return "not determined";
+}
+
 Check check_printed(const std::string& printed, const Criterion& criterion) {
   Check check;
   check.value_text = printed;

@@ -42,6 +42,18 @@ struct Check {
   bool ok = false;         // ratio <= 1
 };
 
+// The outcome of a check on a result that may not have reached its end (a
+// route, a path or a run that stopped on the way).
+enum class Verdict { ok, ng, not_determined };
+
+// NG once the limit is passed anywhere the result reached, whatever would
+// have followed; within it so far, OK only when the result reached its
+// end, else not determined (the rest is not known).
+Verdict verdict_of(bool within, bool reached_end);
+
+// "OK", "NG", "not determined".
+const char* verdict_word(Verdict verdict);
+
 // The check of a result as printed: `printed` is the text of the summary
 // field criterion.field (the bag pressure is moved from MPa to kPa without
 // rounding); its magnitude is checked, as a force acts either way on what

@@ -21,14 +21,22 @@ double crossing_time(const std::vector<RoutePoint>& points, std::size_t k, doubl
   return f0 == f1 ? t1 : t0 + (t1 - t0) * f0 / (f0 - f1);
 }
 
-// The time of the first switch `a` or `b` at or after `from` (s); -1 when
-// none, or when `from` is below 0 (what it follows did not happen).
-double first_switch(const std::vector<RuleSwitch>& switches, const std::string& a,
-                    const std::string& b, double from = 0.0) {
+// The span from the first switch `start_a` or `start_b` to the first
+// `end` at or after it, in the switches' own times.
+Span span_of(const std::vector<RuleSwitch>& switches, const std::string& start_a,
+             const std::string& start_b, const std::string& end) {
+  Span span;
   for (const RuleSwitch& s : switches) {
-    if (from >= 0.0 && s.time >= from && (s.what == a || s.what == b)) return s.time;
+    if (!span.started && (s.what == start_a || s.what == start_b)) {
+      span.started = true;
+      span.start = s.time;
+    } else if (span.started && s.what == end) {
+      span.ended = true;
+      span.end = s.time;
+      break;
+    }
   }
-  return -1.0;
+  return span;
 }
 
 void find_folds(AirGate& gate, FloodPassage& p) {
@@ -80,6 +88,9 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
                                                 base.parameter.upstream_level)
                                  : file.initial_level.value;
   rule.start(p.start_level);
+  // The rule knows levels, not times: what the start's level already did
+  // happened at the hydrograph's first row, wherever its clock starts.
+  const std::size_t at_start = rule.switches().size();
 
   RouteInput in;
   in.inflow = &inflow;
@@ -98,10 +109,21 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   const std::vector<RoutePoint>& points = p.route.points;
   for (const RoutePoint& point : points) p.states.push_back(gate.state(point.level, point.air));
   p.switches = rule.switches();
-  p.lowering_start = first_switch(p.switches, "valve opens", "float valve opens");
-  p.lowering_end = first_switch(p.switches, "leaf down", "", p.lowering_start);
-  p.raising_start = first_switch(p.switches, "blower starts", "");
-  p.raising_end = first_switch(p.switches, "blower stops", "", p.raising_start);
+  for (std::size_t k = 0; k < at_start && k < p.switches.size(); ++k) {
+    p.switches[k].time = inflow.seconds.front();
+  }
+  p.lowering = span_of(p.switches, "valve opens", "float valve opens", "leaf down");
+  p.raising = span_of(p.switches, "blower starts", "", "blower stops");
+  // A start whose air the lowered leaf already holds never crosses the
+  // "leaf down" event: the leaf was down before the flood began.
+  if (!points.empty()) {
+    const RoutePoint& first = points.front();
+    p.down_at_start = first.air <= gate.lowered_air(first.level) * (1.0 + kDownAirShare);
+  }
+  if (p.down_at_start && !p.lowering.ended) {
+    p.lowering.ended = true;
+    p.lowering.end = points.front().time;
+  }
   find_folds(gate, p);
   p.solves = gate.solves() + 1;
   return p;

@@ -22,6 +22,15 @@ struct PassageSettings {
   double output_step = 60.0;  // s between the series' points
 };
 
+// A movement of the leaf (lowering or raising) in the hydrograph's own
+// time, which may begin before 0 or long after it.
+struct Span {
+  bool started = false;  // the rule set it going within the flood
+  bool ended = false;    // and it came to its end within the flood
+  double start = 0.0;    // s, when started
+  double end = 0.0;      // s, when ended
+};
+
 // The leaf jumping at a fold of its path, met at `time`.
 struct FoldMet {
   double time = 0.0;      // s, linear between the series' points
@@ -37,9 +46,13 @@ struct FloodPassage {
   double start_level = 0.0;       // m
   bool steady_start = false;      // start_level is the first inflow's steady level
   std::vector<RuleSwitch> switches;
-  // s; below 0 when it did not happen, each located as the rule's events are.
-  double lowering_start = -1.0, lowering_end = -1.0;
-  double raising_start = -1.0, raising_end = -1.0;
+  // From the rule's switches as they happen, each located as the rule's
+  // events are: the first valve opening to the first "leaf down" after it,
+  // the first "blower starts" to the first "blower stops" after it.
+  Span lowering, raising;
+  // The leaf lies at lowered_angle at the first row already (the start's
+  // level and air hold it there): the lowering ended at the start.
+  bool down_at_start = false;
   std::vector<FoldMet> folds;
   int solves = 0;
 };

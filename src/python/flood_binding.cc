@@ -81,7 +81,17 @@ std::vector<double> rating_levels(double lo, double hi, double step) {
   }
 }
 
-py::object seconds(double s) { return s < 0.0 ? py::none() : py::cast(s); }
+
+// (start, end) in s, None where it did not happen.
+py::tuple span(const flood::Span& s) {
+  return py::make_tuple(s.started ? py::cast(s.start) : py::none(),
+                        s.ended ? py::cast(s.end) : py::none());
+}
+
+// True OK, False NG, None not determined (the route stopped first).
+py::object verdict(design::Verdict v) {
+  return v == design::Verdict::not_determined ? py::none() : py::cast(v == design::Verdict::ok);
+}
 
 py::list folds(const flood::FloodPassage& p) {
   py::list rows;
@@ -104,7 +114,7 @@ py::list checks(const flood::FloodPassage& p, const std::vector<design::Criterio
     row["name"] = h.criterion->name_en;
     row["ratio"] = h.ratio;
     row["time_s"] = h.time;
-    row["ok"] = h.ratio <= 1.0;
+    row["ok"] = verdict(h.verdict);
     rows.append(row);
   }
   return rows;
@@ -138,12 +148,17 @@ py::dict flood_design(const design::Design& design, const std::vector<std::strin
   out["start_level"] = p.start_level;
   out["peak_level"] = p.route.peak.level;
   out["peak_time"] = p.route.peak.time;
-  out["lowering"] = py::make_tuple(seconds(p.lowering_start), seconds(p.lowering_end));
-  out["raising"] = py::make_tuple(seconds(p.raising_start), seconds(p.raising_end));
+  out["lowering"] = span(p.lowering);
+  out["down_at_start"] = p.down_at_start;
+  out["raising"] = span(p.raising);
   out["folds"] = folds(p);
   out["checks"] = checks(p, criteria);
   const design::Limit& highest = job.criteria.max_upstream_level;
-  out["freeboard"] = highest.given ? py::cast(highest.value - p.route.peak.level) : py::none();
+  if (highest.given && !p.route.points.empty()) {
+    const operate::Freeboard f = operate::freeboard(p.route, highest);
+    out["freeboard"] = f.metres;
+    out["freeboard_ok"] = verdict(f.verdict);
+  }
   out["series"] = py::bytes(operate::flood_series(p, criteria));
   return out;
 }

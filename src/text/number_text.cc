@@ -32,6 +32,17 @@ std::string fixed_text(double value, int decimals) {
   return buffer;
 }
 
+std::string shown_text(double value, int decimals) {
+  char buffer[64];
+  if (std::fabs(value) >= 1e15) {
+    std::snprintf(buffer, sizeof buffer, "%.*e", decimals, value);
+    return buffer;
+  }
+  std::string text = fixed_text(value, decimals);
+  if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+  return text;
+}
+
 std::string limit_number_text(double value) {
   const int decimals = value < 0.1 ? 2 - static_cast<int>(std::floor(std::log10(value))) : 3;
   return fixed_text(value, decimals);

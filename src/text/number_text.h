@@ -16,6 +16,13 @@ std::string exact_text(double value);
 // `value` with `decimals` decimals ("%.*f").
 std::string fixed_text(double value, int decimals);
 
+// A value the tools computed themselves, to `decimals` decimals: one that
+// rounds to zero has no sign ("-0.000" would read as a loss that is not
+// there), and a magnitude of 1e15 or more is written in exponent form with
+// as many decimals ("1.0000e+308"), where a fixed decimal would run to
+// hundreds of digits.
+std::string shown_text(double value, int decimals);
+
 // A limit of a check: three decimals, and below 0.1 as many more as three
 // significant digits need ("0.0500", "0.000417"), so that no limit above
 // 0 reads as 0.000. REQUIRES: value > 0.

@@ -62,7 +62,8 @@ TEST(FloodPassage, TheValveOpensAtItsLevelAndTheBlowerWaitsForTheLeafDown) {
                                                 "blower stops"}));
   EXPECT_NEAR(p.switches[0].level, 3.1, 1e-6);  // lower_at_level, rising
   EXPECT_NEAR(p.switches[2].level, 1.8, 1e-6);  // raise_at_level, falling
-  EXPECT_GT(p.raising_end, p.raising_start);
+  ASSERT_TRUE(p.raising.started && p.raising.ended);
+  EXPECT_GT(p.raising.end, p.raising.start);
 
   // Without power only the float valve works, at its own level, and
   // nothing raises the leaf again.
@@ -70,7 +71,7 @@ TEST(FloodPassage, TheValveOpensAtItsLevelAndTheBlowerWaitsForTheLeafDown) {
   ASSERT_TRUE(dark.route.finished) << dark.route.stop;
   EXPECT_EQ(whats(dark), (std::vector<std::string>{"float valve opens", "leaf down"}));
   EXPECT_NEAR(dark.switches[0].level, 3.3, 1e-6);
-  EXPECT_LT(dark.raising_start, 0.0);
+  EXPECT_FALSE(dark.raising.started);
   EXPECT_GT(dark.route.peak.level, p.route.peak.level);
 }
 
@@ -179,6 +180,26 @@ TEST(FloodPassage, AFloodRowIsRefusedWithItsLineAndColumn) {
       EXPECT_NE(std::string(e.what()).find(b.expected), std::string::npos) << e.what();
     }
   }
+}
+
+// The quick flood above, its hydrograph from -10 h: the valve the start's
+// level opens opens at the first row, and the lowering and raising are
+// the switches' own times, all before 0.
+TEST(FloodPassage, AHydrographBeforeZeroKeepsItsOwnTimes) {
+  const FloodPassage p = flood_passage(
+      tqweir_test::case_in_folder(kDesign),
+      example_rule("lower_at_level,3.14\nraise_at_level,3.12\npond_area,5000\ninitial_level,3.15\n"),
+      read_hydrograph("hours,m3/s\n-10,5\n-9,5\n", "inflow.csv"), false);
+  ASSERT_TRUE(p.route.finished) << p.route.stop;
+  ASSERT_EQ(whats(p).size(), 5u);
+  EXPECT_EQ(p.switches[0].time, -36000.0);
+  EXPECT_TRUE(p.lowering.started && p.lowering.ended && p.raising.started && p.raising.ended);
+  EXPECT_EQ(p.lowering.start, -36000.0);
+  EXPECT_EQ(p.lowering.end, p.switches[2].time);
+  EXPECT_EQ(p.raising.start, p.switches[3].time);
+  EXPECT_EQ(p.raising.end, p.switches[4].time);
+  EXPECT_LT(p.raising.end, -32400.0);
+  EXPECT_FALSE(p.down_at_start);
 }
 
 }  // namespace

@@ -110,8 +110,9 @@ def test_report_and_seek_answer_as_the_commands(tmp_path):
     design = os.path.join(SOURCE, "examples", "design_standard")
     env = dict(os.environ, SOURCE_DATE_EPOCH="1700000000")
     out = tmp_path / "report.html"
-    subprocess.run([os.path.join(BUILD, "tqweir-report"), design, "-o", str(out)],
-                   check=True, capture_output=True, env=env)
+    done = subprocess.run([os.path.join(BUILD, "tqweir-report"), design, "-o", str(out)],
+                          capture_output=True, env=env)
+    assert done.returncode == 1  # written; case 3 stops, so its checks are not determined
     os.environ["SOURCE_DATE_EPOCH"] = "1700000000"
     try:
         html = tqweir.Design.from_folder(design).report()
@@ -230,3 +231,42 @@ def test_rating_takes_any_finite_float():
                         ((2.5, 3.5, 1e-05), "step=1e-05 gives more than 2000 levels")):
         with pytest.raises(tqweir.InputError, match=words):
             design.rating(*args)
+
+
+def flood_design(tmp_path, limit, operation_extra=""):
+    """examples/design_flood in tmp_path with max_upstream_level `limit`."""
+    import shutil
+    folder = tmp_path / "design"
+    shutil.copytree(FLOOD, folder, dirs_exist_ok=True)
+    rows = [r for r in (folder / "criteria.csv").read_text(encoding="utf-8").splitlines()
+            if not r.startswith("max_upstream_level")]
+    (folder / "criteria.csv").write_text("\n".join(rows + [f"max_upstream_level,{limit!r}"]) + "\n",
+                                         encoding="utf-8")
+    if operation_extra:
+        rows = [r for r in (folder / "operation.csv").read_text(encoding="utf-8").splitlines()
+                if not r.startswith("pond_area")]
+        (folder / "operation.csv").write_text("\n".join(rows + [operation_extra]) + "\n",
+                                              encoding="utf-8")
+    return tqweir.Design.from_folder(folder)
+
+
+def test_freeboard_is_ok_at_the_limit_and_not_determined_where_the_route_stops(tmp_path):
+    """A constant inflow: its peak as the limit is OK, 5 mm less is NG, and no
+    negative zero is printed. The route that stops before the flood's peak
+    within the limit determines nothing: freeboard_ok and the checks' ok
+    are None, the status 1, and the printout says why."""
+    inflow = tmp_path / "constant.csv"
+    inflow.write_text("hours,m3/s\n0,2\n1,2\n")
+    peak = flood_design(tmp_path, 4.0).flood(inflow).peak_level
+    at = flood_design(tmp_path, peak).flood(inflow)
+    assert at.freeboard == 0.0 and at.freeboard_ok is True and at.status == 0
+    assert "-0.0" not in at.printout
+    assert flood_design(tmp_path, peak - 0.005).flood(inflow).freeboard_ok is False
+
+    stops = flood_design(tmp_path, 3.7, "storage_curve,0:0 3.6:720000").flood(
+        os.path.join(FLOOD, "design_flood.csv"))
+    assert not stops.finished and stops.status == 1
+    assert stops.freeboard > 0 and stops.freeboard_ok is None
+    assert all(ok is None for ok in stops.checks["ok"])
+    assert "  OK" not in stops.printout
+    assert "m  not determined: the route stops at 10 h" in stops.printout

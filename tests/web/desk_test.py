@@ -187,7 +187,8 @@ def check_against_report(checks, driver, report, what):
     done, written = run_tool(report, desk_files(driver), [], {'SOURCE_DATE_EPOCH': REPORT_EPOCH})
     want = checks_cells(written.get('report.html', b'').decode('utf-8'))
     got = page_checks_cells(driver)
-    checks.check(done.returncode == 0 and want and got == want,
+    # 1: written, a case that stops leaving its checks not determined.
+    checks.check(done.returncode in (0, 1) and want and got == want,
                  '%s: the page\'s checks differ from tqweir-report\'s (%d cells, %d)'
                  % (what, len(got), len(want)))
 
@@ -224,7 +225,7 @@ def check_design_load(checks, driver, design_dir, report):
         done, written = run_tool(report, given, [], {'SOURCE_DATE_EPOCH': REPORT_EPOCH})
         got = driver.execute_script(REPORT_JS, {n: base64.b64encode(b).decode()
                                                 for n, b in given.items()}, REPORT_DATE)
-        checks.check(got['exitStatus'] == 0 and
+        checks.check(got['exitStatus'] == done.returncode in (0, 1) and
                      same_report(got['html'], written.get('report.html', b'').decode('utf-8'),
                                  'window.tqweir.report'),
                      'window.tqweir.report: not tqweir-report\'s HTML for the same files and date')

@@ -74,7 +74,7 @@ def check_section(checks, driver, report, given):
     if report:
         done, written = run_tool(report, given, [], {'SOURCE_DATE_EPOCH': REPORT_EPOCH})
         want = operation_section(written.get('report.html', b'').decode('utf-8'))
-        checks.check(done.returncode == 0 and got == want,
+        checks.check(done.returncode in (0, 1) and got == want,  # 1: case 3 stops
                      'operation tab: the section is not tqweir-report\'s (%d, %d characters)'
                      % (len(got), len(want)))
 

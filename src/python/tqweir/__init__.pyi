@@ -117,11 +117,12 @@ class Flood:
     peak_outflow_time: float | None         # s
     attenuation: float | None               # m3/s
     lowering: tuple[float | None, float | None]  # s, start and end
+    down_at_start: bool                     # the leaf down at the first row already
     raising: tuple[float | None, float | None]   # s, start and end
     folds: pd.DataFrame                     # time_s, level_m, from_deg, to_deg
     checks: pd.DataFrame                    # key, name, ratio, time_s, ok
     freeboard: float | None                 # m to max_upstream_level
-    freeboard_ok: bool | None
+    freeboard_ok: bool | None               # None: not determined (the route stopped)
     series: pd.DataFrame | None             # the -o SERIES.csv table
 
 def seek(folder: _Path, vary: str | tuple[str, float, float], until: str | tuple[str, float],

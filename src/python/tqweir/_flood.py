@@ -21,18 +21,27 @@ class Flood:
     peak_outflow    m3/s over the gate and the other outlets, and
                     peak_outflow_time (s)
     attenuation     m3/s, peak inflow less peak outflow
-    lowering        (start, end) in s of the leaf going down; None where it
-                    did not happen
+    lowering        (start, end) in s of the leaf going down, in the
+                    hydrograph's own time (it may be negative); None where
+                    it did not happen. A leaf down at the start already has
+                    (None, start) unless the valve opened then too
+    down_at_start   True when the leaf lies at lowered_angle at the first row
     raising         (start, end) in s of the blower raising it; as lowering
     folds           DataFrame, one row per fold met: time_s (s), level_m (m,
                     the grid level whose path folds), from_deg, to_deg
                     (degree, the leaf's jump)
     checks          DataFrame, one row per given criterion: key, name,
                     ratio (the highest over the flood), time_s (s) when,
-                    ok (ratio <= 1)
-    freeboard       m, max_upstream_level less the peak level; None when
-                    criteria.csv gives no max_upstream_level
-    freeboard_ok    freeboard >= 0; None as freeboard
+                    ok: True when the ratio stays at most 1 to the flood's
+                    end, False once it is above 1, None (not determined)
+                    when the route stopped with the ratio at most 1 so far
+    freeboard       m, max_upstream_level less the peak level reached; None
+                    when criteria.csv gives no max_upstream_level
+    freeboard_ok    True when freeboard >= 0 and the route reached the
+                    flood's end, False when freeboard < 0, None when the
+                    route stopped before with freeboard >= 0 so far (not
+                    determined: the printout says "not determined", the
+                    status is 1), and None as freeboard
     series          the ``-o SERIES.csv`` table as a DataFrame: exactly its
                     columns (time_s, inflow_m3s, outflow_m3s, ...) and
                     numbers; None when the flood could not start
@@ -40,7 +49,8 @@ class Flood:
 
     __slots__ = ("status", "printout", "finished", "stop", "start_level", "peak_level",
                  "peak_time", "peak_inflow", "peak_inflow_time", "peak_outflow",
-                 "peak_outflow_time", "attenuation", "lowering", "raising", "folds", "checks",
+                 "peak_outflow_time", "attenuation", "lowering", "down_at_start", "raising", "folds",
+                 "checks",
                  "freeboard", "freeboard_ok", "series")
 
     def __init__(self, raw):
@@ -52,13 +62,14 @@ class Flood:
         self.peak_level = raw.get("peak_level")
         self.peak_time = raw.get("peak_time")
         self.lowering = raw.get("lowering", (None, None))
+        self.down_at_start = raw.get("down_at_start", False)
         self.raising = raw.get("raising", (None, None))
         self.folds = pd.DataFrame(raw.get("folds", []),
                                   columns=["time_s", "level_m", "from_deg", "to_deg"])
         self.checks = pd.DataFrame(raw.get("checks", []),
                                    columns=["key", "name", "ratio", "time_s", "ok"])
         self.freeboard = raw.get("freeboard")
-        self.freeboard_ok = None if self.freeboard is None else self.freeboard >= 0.0
+        self.freeboard_ok = raw.get("freeboard_ok")
         series = raw.get("series")
         self.series = None if series is None else result_frame(series, index=None)
         self.peak_inflow = self.peak_inflow_time = None

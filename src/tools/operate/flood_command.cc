@@ -4,6 +4,7 @@
 #include "flood/flood_file.h"
 #include "flood/rating.h"
 #include "text/input_error.h"
+#include "text/text_encoding.h"
 #include "tools/operate/flood_output.h"
 #include "tools/operate/routed_flood.h"
 
@@ -27,7 +28,9 @@ int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream&
                std::ostream& err) {
   const std::vector<flood::RatingRow> rows = flood::rating(job.base, options.levels, job.angles, true);
   if (options.output.empty()) {
-    out << flood::rating_table(rows);
+    // The table's file is CP932 for the spreadsheet; a terminal reads UTF-8
+    // as every other printout of the tools.
+    out << text::cp932_to_utf8(flood::rating_table(rows));
     return 0;
   }
   int held = 0;

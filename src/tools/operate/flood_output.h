@@ -18,6 +18,9 @@ struct HighestRatio {
   const design::Criterion* criterion = nullptr;
   double ratio = 0.0;
   double time = 0.0;  // s
+  // NG above 1; at most 1, OK when the route reached the flood's end, else
+  // not determined.
+  design::Verdict verdict = design::Verdict::not_determined;
 };
 
 // The given criteria's highest ratios over the passage's states.
@@ -27,10 +30,26 @@ std::vector<HighestRatio> highest_ratios(const flood::FloodPassage& passage,
 // The ratio of `criterion` in `state`, as the design checks take a result.
 double state_ratio(const flood::GateState& state, const design::Criterion& criterion);
 
+// The freeboard to max_upstream_level: the limit less the highest level
+// the route reached (m), NG below 0, and at 0 or above OK when the route
+// reached the flood's end, else not determined.
+struct Freeboard {
+  double metres = 0.0;
+  design::Verdict verdict = design::Verdict::not_determined;
+};
+
+// REQUIRES: limit.given, the route's points not empty.
+Freeboard freeboard(const flood::Route& route, const design::Limit& limit);
+
+// After a check's OK/NG: "" for a check that is determined, else
+// ": the route stops at 10 h 24 min (37440 s)", the time reached.
+std::string undetermined_note(design::Verdict verdict, const flood::Route& route);
+
 // The printout: the start, the peak level and when, the peak outflow and
 // the attenuation, when lowering and raising started and ended, the
 // highest ratio of each check, each fold met, the freeboard to
-// `max_upstream_level` with OK/NG, the stop if one, and the work done.
+// `max_upstream_level` with OK/NG (not determined after a stop, which is
+// printed before them), and the work done. Times are the hydrograph's own.
 void print_flood(const flood::FloodPassage& passage, const std::vector<design::Criterion>& criteria,
                  const design::Limit& max_upstream_level, bool power_failure, std::ostream& out);
 
@@ -53,7 +72,12 @@ struct FlowPeaks {
 // REQUIRES: route.points not empty.
 FlowPeaks flow_peaks(const flood::Route& route);
 
-// "14 h 02 min (50520 s)".
+// The peak inflow less the peak outflow: "2.345 m3/s (3.9 %)", the share
+// of the peak inflow when there is one; no sign on a zero.
+std::string attenuation_text(const FlowPeaks& peaks);
+
+// "14 h 02 min (50520 s)", "-5 h 09 min (-18572 s)": the hydrograph's own
+// time, its sign before the hours and minutes of its magnitude.
 std::string clock_text(double seconds);
 
 }  // namespace operate

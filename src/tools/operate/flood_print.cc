@@ -14,25 +14,33 @@ using text::fixed_text;
 std::string level_text(double level) { return fixed_text(level, 3) + " m"; }
 std::string flow_text(double flow) { return fixed_text(flow, 3) + " m3/s"; }
 
-void print_span(const char* what, double start, double end, std::ostream& out) {
-  if (start < 0.0) {
+void print_span(const char* what, const flood::Span& span, std::ostream& out) {
+  if (!span.started) {
     out << "  " << what << ": not started\n";
     return;
   }
-  out << "  " << what << ": started " << clock_text(start) << ", "
-      << (end < 0.0 ? std::string("not ended by the flood's end") : "ended " + clock_text(end) +
-                                                                        ", after " + fixed_text((end - start) / 60.0, 2) + " min")
+  out << "  " << what << ": started " << clock_text(span.start) << ", "
+      << (span.ended ? "ended " + clock_text(span.end) + ", after " +
+                           text::shown_text((span.end - span.start) / 60.0, 2) + " min"
+                     : std::string("not ended by the flood's end"))
       << "\n";
+}
+
+void print_lowering(const flood::FloodPassage& passage, std::ostream& out) {
+  if (passage.down_at_start) {
+    out << "  lowering: the leaf is down at the start, "
+        << clock_text(passage.route.points.front().time) << "\n";
+    return;
+  }
+  print_span("lowering", passage.lowering, out);
 }
 
 void print_flows(const flood::Route& route, std::ostream& out) {
   const FlowPeaks peaks = flow_peaks(route);
   out << "  peak inflow " << flow_text(peaks.inflow.inflow) << " at " << clock_text(peaks.inflow.time)
       << "; peak outflow " << flow_text(peaks.outflow_total) << " at " << clock_text(peaks.outflow.time) << "\n";
-  const double attenuation = peaks.inflow.inflow - peaks.outflow_total;
-  out << "  attenuation " << flow_text(attenuation)
-      << (peaks.inflow.inflow > 0.0 ? " (" + fixed_text(100.0 * attenuation / peaks.inflow.inflow, 1) + " %)" : "")
-      << ", the peak outflow " << fixed_text((peaks.outflow.time - peaks.inflow.time) / 60.0, 1)
+  out << "  attenuation " << attenuation_text(peaks) << ", the peak outflow "
+      << text::shown_text((peaks.outflow.time - peaks.inflow.time) / 60.0, 1)
       << " min after the peak inflow\n";
 }
 
@@ -47,18 +55,20 @@ void print_switches(const flood::FloodPassage& passage, std::ostream& out) {
 void print_checks(const flood::FloodPassage& passage,
                   const std::vector<design::Criterion>& criteria,
                   const design::Limit& max_upstream_level, std::ostream& out) {
+  const flood::Route& route = passage.route;
   for (const HighestRatio& h : highest_ratios(passage, criteria)) {
     out << "  highest " << h.criterion->name_en << " ratio " << fixed_text(h.ratio, 3) << " at "
-        << clock_text(h.time) << (h.ratio <= 1.0 ? "  OK" : "  NG") << "\n";
+        << clock_text(h.time) << "  " << design::verdict_word(h.verdict)
+        << undetermined_note(h.verdict, route) << "\n";
   }
-  const double peak = passage.route.peak.level;
   if (!max_upstream_level.given) {
     out << "  max_upstream_level: not given in criteria.csv\n";
     return;
   }
-  const double freeboard = max_upstream_level.value - peak;
+  const Freeboard f = freeboard(route, max_upstream_level);
   out << "  freeboard to max_upstream_level " << max_upstream_level.text << " m: "
-      << level_text(freeboard) << (freeboard >= 0.0 ? "  OK" : "  NG") << "\n";
+      << level_text(f.metres) << "  " << design::verdict_word(f.verdict)
+      << undetermined_note(f.verdict, route) << "\n";
 }
 
 }  // namespace
@@ -74,11 +84,34 @@ FlowPeaks flow_peaks(const flood::Route& route) {
   return peaks;
 }
 
+std::string attenuation_text(const FlowPeaks& peaks) {
+  const double attenuation = peaks.inflow.inflow - peaks.outflow_total;
+  return text::shown_text(attenuation, 3) + " m3/s" +
+         (peaks.inflow.inflow > 0.0
+              ? " (" + text::shown_text(100.0 * attenuation / peaks.inflow.inflow, 1) + " %)"
+              : "");
+}
+
+Freeboard freeboard(const flood::Route& route, const design::Limit& limit) {
+  Freeboard f;
+  f.metres = limit.value - route.peak.level;
+  f.verdict = design::verdict_of(f.metres >= 0.0, route.finished);
+  return f;
+}
+
+std::string undetermined_note(design::Verdict verdict, const flood::Route& route) {
+  if (verdict != design::Verdict::not_determined || route.points.empty()) return "";
+  return ": the route stops at " + clock_text(route.points.back().time);
+}
+
 std::string clock_text(double seconds) {
-  const double minutes = std::floor(seconds / 60.0 + 1e-9);
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.0f h %02.0f min (%s s)", std::floor(minutes / 60.0),
-                std::fmod(minutes, 60.0), fixed_text(seconds, 0).c_str());
+  // Truncated to the minute, as a clock reads; before the hydrograph's 0
+  // the sign stands before the hours and minutes of the magnitude.
+  const double minutes = std::floor(std::fabs(seconds) / 60.0 + 1e-9);
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "%s%.0f h %02.0f min (%s s)", seconds < 0.0 ? "-" : "",
+                std::floor(minutes / 60.0), std::fmod(minutes, 60.0),
+                text::shown_text(seconds, 0).c_str());
   return buffer;
 }
 
@@ -95,15 +128,16 @@ void print_flood(const flood::FloodPassage& passage, const std::vector<design::C
     print_flows(route, out);
   }
   print_switches(passage, out);
-  print_span("lowering", passage.lowering_start, passage.lowering_end, out);
-  print_span("raising", passage.raising_start, passage.raising_end, out);
+  print_lowering(passage, out);
+  print_span("raising", passage.raising, out);
   for (const flood::FoldMet& f : passage.folds) {
     out << "  fold at " << clock_text(f.time) << ": the leaf jumps from "
         << fixed_text(f.from_deg, 2) << " to " << fixed_text(f.to_deg, 2)
         << " degrees (path at " << level_text(f.level) << ")\n";
   }
-  if (!route.points.empty()) print_checks(passage, criteria, max_upstream_level, out);
+  // The stop before the checks it leaves undetermined.
   if (!route.finished) out << "  the route stops: " << route.stop << "\n";
+  if (!route.points.empty()) print_checks(passage, criteria, max_upstream_level, out);
   out << "  " << route.steps << " steps, " << route.evaluations << " right-hand sides, "
       << passage.solves << " solves\n";
 }

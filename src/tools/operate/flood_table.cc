@@ -35,6 +35,7 @@ std::vector<HighestRatio> highest_ratios(const flood::FloodPassage& passage,
         h.time = passage.route.points[k].time;
       }
     }
+    h.verdict = design::verdict_of(h.ratio <= 1.0, passage.route.finished);
     highest.push_back(h);
   }
   return highest;

@@ -107,10 +107,16 @@ bool print_end(const GateOperation& op, const operation::OperationFile& file, st
 }  // namespace
 
 std::string duration_text(double seconds) {
-  char buffer[64];
-  const double minutes = std::floor(seconds / 60.0);
-  std::snprintf(buffer, sizeof buffer, "%.0f min %.1f s (%.1f s)", minutes, seconds - 60.0 * minutes,
-                seconds);
+  double minutes = std::floor(seconds / 60.0);
+  // A rest that rounds to 60.0 s is the next minute ("1 min 0.0 s", never
+  // "0 min 60.0 s").
+  std::string rest = text::fixed_text(seconds - 60.0 * minutes, 1);
+  if (rest == "60.0") {
+    minutes += 1.0;
+    rest = "0.0";
+  }
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "%.0f min %s s (%.1f s)", minutes, rest.c_str(), seconds);
   return buffer;
 }
 

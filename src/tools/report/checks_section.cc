@@ -80,8 +80,8 @@ std::string checks_section(const design::Design& design, const std::vector<CaseR
     const std::string data_case = " data-case=\"" + std::to_string(i + 1) + "\"";
     if (!runs[i].converged) {
       checks.rows.push_back(
-          {data_case, "<td>" + case_label(design, i) + "</td><td colspan=\"5\" class=\"ng\">" +
-                          en_ja("stopped: not checked (see " + std::to_string(results_number) + ")",
+          {data_case, "<td>" + case_label(design, i) + "</td><td colspan=\"5\" class=\"nd\">" +
+                          en_ja("stopped: not determined (see " + std::to_string(results_number) + ")",
                                 u8"計算停止のため照査不能") +
                           "</td>"});
       continue;

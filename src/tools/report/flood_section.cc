@@ -7,6 +7,7 @@
 #include "flood/flood_rule.h"
 #include "text/number_text.h"
 #include "tools/operate/flood_output.h"
+#include "tools/report/check_verdict.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/line_chart.h"
@@ -24,37 +25,54 @@ std::string run_name(const FloodRun& run) {
 
 std::string key(const FloodRun& run) { return run.power_failure ? "without" : "with"; }
 
-std::string span_text(double start, double end) {
-  if (start < 0.0) return en_ja("not started", u8"なし");
-  return operate::clock_text(start) + " – " +
-         (end < 0.0 ? en_ja("not ended by the flood's end", u8"洪水終了まで継続")
-                    : operate::clock_text(end) + " (" + fixed_text((end - start) / 60.0, 2) + " min)");
+std::string span_text(const flood::Span& span) {
+  if (!span.started) return en_ja("not started", u8"なし");
+  return operate::clock_text(span.start) + " – " +
+         (span.ended ? operate::clock_text(span.end) + " (" +
+                           text::shown_text((span.end - span.start) / 60.0, 2) + " min)"
+                     : en_ja("not ended by the flood's end", u8"洪水終了まで継続"));
+}
+
+std::string lowering_text(const flood::FloodPassage& p) {
+  if (!p.down_at_start) return span_text(p.lowering);
+  return en_ja("the leaf is down at the start", u8"開始時に倒伏済み") + ", " +
+         operate::clock_text(p.route.points.front().time);
 }
 
 // Freeboard = allowed level - peak level, as the command prints it.
 std::string freeboard_cell(const FloodRun& run, const design::Limit& limit) {
   if (!limit.given) return "<td class=\"none\">" + en_ja("not checked", u8"照査せず") + "</td>";
-  const double freeboard = limit.value - run.passage.route.peak.level;
-  return std::string("<td class=\"num result ") + (freeboard >= 0.0 ? "ok\">" : "ng\">") +
-         fixed_text(freeboard, 3) + " m" + (freeboard >= 0.0 ? "  OK" : "  NG") + "</td>";
+  const operate::Freeboard f = operate::freeboard(run.passage.route, limit);
+  return std::string("<td class=\"num result ") + verdict_class(f.verdict) + "\">" +
+         fixed_text(f.metres, 3) + " m  " + verdict_html(f.verdict) +
+         esc(operate::undetermined_note(f.verdict, run.passage.route)) + "</td>";
 }
 
 std::vector<std::string> summary_cells(const FloodRun& run, const design::Limit& limit) {
   const flood::FloodPassage& p = run.passage;
   if (!run.started || p.route.points.empty()) {
-    const std::string none = "<td class=\"ng\">" + en_ja("does not start", u8"計算不能") + ": " + esc(run.stop) + "</td>";
+    const std::string none = "<td class=\"nd\">" + en_ja("does not start", u8"計算不能") + ": " + esc(run.stop) + "</td>";
     return std::vector<std::string>(6, none);
   }
   const operate::FlowPeaks peaks = operate::flow_peaks(p.route);
-  const double attenuation = peaks.inflow.inflow - peaks.outflow_total;
-  const std::string percent =
-      peaks.inflow.inflow > 0.0 ? " (" + fixed_text(100.0 * attenuation / peaks.inflow.inflow, 1) + " %)" : "";
   return {"<td class=\"num\">" + fixed_text(p.route.peak.level, 3) + " m, " + operate::clock_text(p.route.peak.time) + "</td>",
           "<td class=\"num\">" + fixed_text(peaks.outflow_total, 3) + " m3/s, " + operate::clock_text(peaks.outflow.time) + "</td>",
-          "<td class=\"num\">" + fixed_text(attenuation, 3) + " m3/s" + percent + "</td>",
-          "<td>" + span_text(p.lowering_start, p.lowering_end) + "</td>",
-          "<td>" + span_text(p.raising_start, p.raising_end) + "</td>",
+          "<td class=\"num\">" + operate::attenuation_text(peaks) + "</td>",
+          "<td>" + lowering_text(p) + "</td>",
+          "<td>" + span_text(p.raising) + "</td>",
           freeboard_cell(run, limit)};
+}
+
+// Under the table, each route that stopped: why, and when.
+std::string stop_notes(const std::vector<FloodRun>& runs) {
+  std::string out;
+  for (const FloodRun& run : runs) {
+    if (!run.started || run.passage.route.finished) continue;
+    out += "<p class=\"stop-note\" data-flood-stop=\"" + key(run) + "\">" + run_name(run) + ": " +
+           en_ja("the route stops, so its checks are not determined", u8"計算停止のため判定不能") +
+           ": " + esc(run.passage.route.stop) + "</p>\n";
+  }
+  return out;
 }
 
 std::string summary_table(const std::vector<FloodRun>& runs, const design::Limit& limit) {
@@ -132,9 +150,25 @@ std::string flood_section(const design::Design& design, const std::vector<FloodR
                    "(--power-failure) only the float valve lowers the leaf and nothing raises it.",
                u8"設計洪水を operation.csv の貯水池・操作規則で追跡 (通常時と停電時)。") +
          "</p>\n";
-  out += summary_table(runs, limit);
+  out += summary_table(runs, limit) + stop_notes(runs);
   for (const FloodRun& run : runs) out += charts(run, limit);
   return out + "</section>\n";
+}
+
+FloodCheck flood_check(const FloodRun& run, const design::Limit& limit) {
+  FloodCheck check;
+  if (!run.started || run.passage.route.points.empty()) {
+    check.why = "does not start: " + run.stop;
+    return check;
+  }
+  const operate::Freeboard f = operate::freeboard(run.passage.route, limit);
+  check.verdict = f.verdict;
+  if (f.verdict == design::Verdict::not_determined) check.why = "the route stops: " + run.passage.route.stop;
+  return check;
+}
+
+std::string flood_check_name(const FloodRun& run) {
+  return std::string("design flood ") + (run.power_failure ? "without power" : "with power");
 }
 
 std::vector<Table::Row> flood_check_rows(const design::Design& design, const std::vector<FloodRun>& runs) {
@@ -145,13 +179,16 @@ std::vector<Table::Row> flood_check_rows(const design::Design& design, const std
     Table::Row row{" data-criterion=\"max_upstream_level\" data-flood=\"" + key(run) + "\"",
                    "<td>" + en_ja("Design flood", u8"設計洪水") + ", " + run_name(run) + "</td><td>" +
                        en_ja("Peak upstream level", u8"最高上流水位") + "</td>"};
+    const FloodCheck check = flood_check(run, limit);
     if (!run.started || run.passage.route.points.empty()) {
-      row.cells += "<td colspan=\"4\" class=\"ng\">" + en_ja("does not start: NG", u8"計算不能 NG") + "</td>";
+      row.cells += "<td colspan=\"4\" class=\"result nd\">" +
+                   en_ja("does not start: not determined", u8"計算不能 判定不能") + "</td>";
     } else {
-      const double peak = run.passage.route.peak.level;
-      row.cells += "<td class=\"num value\">" + fixed_text(peak, 3) + " m</td><td class=\"num limit\">" +
-                   esc(limit.text) + " m</td><td class=\"num ratio\"></td><td class=\"result " +
-                   (peak <= limit.value ? "ok\">OK" : "ng\">NG") + "</td>";
+      row.cells += "<td class=\"num value\">" + fixed_text(run.passage.route.peak.level, 3) +
+                   " m</td><td class=\"num limit\">" + esc(limit.text) +
+                   " m</td><td class=\"num ratio\"></td><td class=\"result " + verdict_class(check.verdict) +
+                   "\">" + verdict_html(check.verdict) +
+                   esc(operate::undetermined_note(check.verdict, run.passage.route)) + "</td>";
     }
     rows.push_back(row);
   }

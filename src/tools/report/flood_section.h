@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "design/design_checks.h"
 #include "tools/report/flood_runs.h"
 #include "tools/report/html_table.h"
 
@@ -18,9 +19,23 @@ namespace report {
 // tqweir-operate --flood prints) and its charts over time; "" without runs.
 std::string flood_section(const design::Design& design, const std::vector<FloodRun>& runs, int number);
 
+// The check of max_upstream_level on one run: NG once the level passed it,
+// OK when the route reached the flood's end within it, else not determined
+// (a run that does not start, a route that stops), `why` saying so.
+struct FloodCheck {
+  design::Verdict verdict = design::Verdict::not_determined;
+  std::string why;  // UTF-8, when not determined
+};
+
+// REQUIRES: limit.given.
+FloodCheck flood_check(const FloodRun& run, const design::Limit& limit);
+
+// "design flood with power", "design flood without power".
+std::string flood_check_name(const FloodRun& run);
+
 // The rows of the checks' table for max_upstream_level: the peak level of
-// each run against it (a run that does not start fails); none without
-// runs or without the limit.
+// each run against it, as flood_check judges it; none without runs or
+// without the limit.
 std::vector<Table::Row> flood_check_rows(const design::Design& design, const std::vector<FloodRun>& runs);
 
 }  // namespace report

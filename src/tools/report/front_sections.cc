@@ -4,6 +4,7 @@
 #include "membrane/kernel_bisection.h"
 #include "text/count_text.h"
 #include "design/design_checks.h"
+#include "tools/report/check_verdict.h"
 #include "text/number_text.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
@@ -20,33 +21,31 @@ std::string row(const std::string& head, const std::string& value_html) {
 
 std::string or_dash(const std::string& text) { return text.empty() ? "&#8212;" : esc(text); }
 
-// "4 cases: 3 finished, 1 stopped. Checks: 1 of 9 NG."
-std::string verdict(const design::Design& design, const std::vector<CaseRun>& runs) {
+// "4 cases: 3 finished, 1 stopped. Checks: 1 of 9 NG." with the checks
+// that could not be determined named after it; green only when every
+// check is OK and every case finished, red when a check is NG, neutral
+// otherwise.
+std::string verdict(const std::vector<CaseRun>& runs, const CheckTally& tally) {
   std::size_t finished = 0;
   for (const CaseRun& run : runs) finished += run.converged ? 1 : 0;
   const std::size_t stopped = runs.size() - finished;
-  std::size_t checks = 0;
-  std::size_t failed = 0;
-  for (const design::Criterion& criterion : make_criteria(design.criteria)) {
-    if (!criterion.given) continue;
-    for (const CaseRun& run : runs) {
-      if (!run.converged) continue;
-      ++checks;
-      failed += check_case(run, criterion).ok ? 0 : 1;
-    }
-  }
-  const bool good = stopped == 0 && failed == 0;
-  std::string out = "<p class=\"verdict " + std::string(good ? "ok" : "ng") + "\">";
+  const design::Verdict overall = tally.ng > 0 ? design::Verdict::ng
+                                  : stopped > 0 || tally.undetermined_checks > 0
+                                      ? design::Verdict::not_determined
+                                      : design::Verdict::ok;
+  std::string out = "<p class=\"verdict " + std::string(verdict_class(overall)) + "\">";
   out += std::to_string(runs.size()) + u8" ケース (正常終了 " + std::to_string(finished) +
          u8", 停止 " + std::to_string(stopped) + ") / " + text::count_of(runs.size(), "case") +
          " (" + std::to_string(finished) + " finished, " + std::to_string(stopped) + " stopped). ";
-  if (checks == 0) {
-    out += u8"照査なし / No criterion checked.";
-  } else {
-    out += u8"照査 " + std::to_string(checks) + u8" 項目中 NG " + std::to_string(failed) +
-           " / Checks: " + std::to_string(failed) + " of " + std::to_string(checks) + " NG.";
-  }
-  return out + "</p>\n";
+  if (tally.checks == 0) return out + u8"照査なし / No criterion checked.</p>\n";
+  const std::string nd = std::to_string(tally.undetermined_checks);
+  out += u8"照査 " + std::to_string(tally.checks) + u8" 項目中 NG " + std::to_string(tally.ng) +
+         (tally.undetermined_checks > 0 ? u8"、判定不能 " + nd : std::string()) +
+         " / Checks: " + std::to_string(tally.ng) + " of " + std::to_string(tally.checks) + " NG";
+  if (tally.undetermined_checks == 0) return out + ".</p>\n";
+  std::string which;
+  for (const std::string& w : tally.undetermined) which += (which.empty() ? "" : "; ") + w;
+  return out + ", " + nd + " not determined (" + esc(which) + ").</p>\n";
 }
 
 Table::Row constant_row(const char* en, const char* ja, const char* symbol, double value,
@@ -58,7 +57,7 @@ Table::Row constant_row(const char* en, const char* ja, const char* symbol, doub
 }  // namespace
 
 std::string title_block(const design::Design& design, const std::vector<CaseRun>& runs,
-                        const ReportContext& context) {
+                        const CheckTally& tally, const ReportContext& context) {
   const design::Criteria& c = design.criteria;
   std::string files;
   for (const design::GivenFile& file : design.files) files += (files.empty() ? "" : ", ") + file.name;
@@ -77,7 +76,7 @@ std::string title_block(const design::Design& design, const std::vector<CaseRun>
              design.cases_from.empty() ? en_ja("the base case alone", u8"基本ケースのみ")
                                        : esc(design.cases_from));
   if (!design.note.empty()) out += row(en_ja("Note", u8"注記"), esc(design.note));
-  out += "</table>\n" + verdict(design, runs) + "</header>\n";
+  out += "</table>\n" + verdict(runs, tally) + "</header>\n";
   return out;
 }
 

@@ -16,12 +16,9 @@ namespace {
 // ten-millionth of the range, far inside the last digit shown.
 constexpr int kLimitDecimals = 4;
 
-// A value to four decimals; one that rounds to zero has no sign.
-std::string value_text(double value) {
-  std::string text = text::fixed_text(value, kLimitDecimals);
-  if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-  return text;
-}
+// A value to four decimals: no sign on zero, a huge one (the end of a range
+// 1e308 wide) in exponent form.
+std::string value_text(double value) { return text::shown_text(value, kLimitDecimals); }
 
 std::string num(const std::string& text, std::size_t case_number, const std::string& field) {
   return data_cell("num", case_number, field, text);
@@ -40,8 +37,10 @@ std::string check_row(const design::Criterion& c, const design::CheckLimit& limi
     row += num(value_text(limit.value), case_number, field) +
            num(limit.ratio_text, case_number, field + "-ratio") + "<td>" + note + "</td>";
   } else if (!limit.any_finished) {
-    row += "<td class=\"none\">-</td><td class=\"none\">-</td><td class=\"ng\">" +
-           en_ja("no run finishes in the range", u8"範囲内で正常終了するケースなし") + "</td>";
+    // Nothing finished, so where the ratio reaches 1 is not known: neither a
+    // pass nor a failure.
+    row += "<td class=\"none\">-</td><td class=\"none\">-</td><td class=\"nd\">" +
+           en_ja("no run finishes in the range: not determined", u8"範囲内で正常終了するケースなし (判定不能)") + "</td>";
   } else if (limit.above_at_lo) {
     row += "<td class=\"none\">-</td><td class=\"none\">-</td><td class=\"ng\">" +
            en_ja("above 1 over the whole range", u8"範囲全体で比が 1 を超える") + "</td>";

@@ -10,6 +10,7 @@
 #include "tools/report/html_table.h"
 #include "tools/report/line_chart.h"
 #include "tools/report/report_sections.h"
+#include "tools/report/check_verdict.h"
 #include "tools/report/section_heading.h"
 
 namespace tqweir {
@@ -46,13 +47,21 @@ Way operate(const design::LoadCase& c, const operation::OperationFile& file, Dir
 std::string minutes(double seconds) { return text::fixed_text(seconds / 60.0, 2); }
 
 // The time, and against its limit the ratio (rounded up to three decimals)
-// and the verdict; a way that does not go the whole way fails its check.
+// and the verdict; a way held up on the way (the blower's limit, a flow
+// that ends) fails its check, one whose path stops is not determined.
 std::string time_cells(const Way& way, const design::Limit& limit) {
   if (!way.given) return "<td class=\"none\" colspan=\"2\">" + en_ja("not given", u8"条件なし") + "</td>";
   std::string out = way.whole ? "<td class=\"num\">" + minutes(way.op.timeline.total) + "</td>"
                               : "<td class=\"none\">" + en_ja("not the whole way", u8"途中まで") + "</td>";
   if (!limit.given) return out + "<td class=\"none\">" + en_ja("not checked", u8"照査せず") + "</td>";
-  if (!way.whole) return out + "<td class=\"result ng\">NG</td>";
+  if (!way.whole) {
+    // The blower's limit or a flow that ends keeps the leaf from getting
+    // there: that fails. A path that stops (no state solves below a point,
+    // or the case itself) says nothing of the time the rest would take.
+    const bool held_up = way.op.blocked || way.op.timeline.limit.reached;
+    return out + (held_up ? std::string("<td class=\"result ng\">NG</td>")
+                          : "<td class=\"result nd\">" + verdict_html(design::Verdict::not_determined) + "</td>");
+  }
   const double ratio = std::round(way.op.timeline.total / 60.0 / limit.value * 1e9) / 1e9;
   return out + "<td class=\"result " + (ratio <= 1.0 ? "ok\">" : "ng\">") + text::ratio_text(ratio) +
          (ratio <= 1.0 ? " OK" : " NG") + "</td>";
@@ -149,9 +158,11 @@ std::string operation_section(const design::Design& design, int number) {
     if (!pair.empty()) charts += "<h3>" + case_label(design, i) + "</h3>\n<div class=\"charts\">\n" + pair + "</div>\n";
   }
   return out + render_table(table) + "<p class=\"small\">" +
-         en_ja("Ratio = time / limit, rounded up to three decimals; a way that does not go the "
-               "whole way (a stop on the path, the blower's limit) fails its check.",
-               u8"比 = 所要時間 / 許容時間 (小数3桁に切上げ)。途中で止まる場合は NG。") +
+         en_ja("Ratio = time / limit, rounded up to three decimals; a way held up before its end "
+               "(the blower's limit, a flow that ends) fails its check; one whose path stops (a "
+               "state that does not solve, see the notes) is not determined.",
+               u8"比 = 所要時間 / 許容時間 (小数3桁に切上げ)。途中で止まる場合は NG、"
+               u8"計算が停止する場合は判定不能。") +
          "</p>\n" + charts + "</section>\n";
 }
 

@@ -32,7 +32,8 @@ const char kHelp[] =
     "  --pdf          also print it to PDF (FILE with .pdf) with headless chromium\n"
     "  --range NAME=FROM:TO:STEP  make the cases from evenly spaced values instead\n"
     "                 of loadcases.csv (several: every combination)\n"
-    "Exit status: 0 written, 1 report or PDF not written, 2 bad command line or input.\n";
+    "Exit status: 0 written, 1 report or PDF not written or a check not determined\n"
+    "(written, the closing line says which), 2 bad command line or input.\n";
 
 // How long the browser may take to print: a few seconds is usual.
 constexpr int kPrintTimeoutSeconds = 120;
@@ -100,12 +101,19 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
 
   const std::vector<CaseRun> runs = run_design(design);
   const std::string path = report_path(options);
-  if (!write_file(path, report_html(design, runs, {today, TQWEIR_VERSION}))) {
+  const Report report = make_report(design, runs, {today, TQWEIR_VERSION});
+  if (!write_file(path, report.html)) {
     err << "tqweir-report: cannot write " << path << "\n";
     return 1;
   }
+  // A check that could not be determined is not a pass: the report is
+  // written, and the status says it is not the whole answer.
+  const int checked = report.tally.undetermined_checks > 0 ? 1 : 0;
+  for (const std::string& which : report.tally.undetermined) {
+    out << "tqweir-report: not determined: " << which << "\n";
+  }
   out << closing_line(runs, path);
-  if (!options.pdf) return 0;
+  if (!options.pdf) return checked;
 
   const std::string browser = find_browser();
   if (browser.empty()) {
@@ -119,7 +127,7 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
     return 1;
   }
   out << "tqweir-report: PDF in " << pdf << "\n";
-  return 0;
+  return checked;
 }
 
 }  // namespace report

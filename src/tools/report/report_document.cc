@@ -56,7 +56,8 @@ code { font-family: 'DejaVu Sans Mono', monospace; font-size: 0.94em; }
 table.meta th { width: 32%; }
 .verdict { font-weight: bold; padding: 1.2mm 2mm; margin-top: 2mm; }
 .verdict.ok { background: #e7f4e7; } .verdict.ng { background: #fbe6e6; }
-.ok { color: #0a6b1f; } .ng { color: #b00016; }
+.verdict.nd { background: #f1efe6; }
+.ok { color: #0a6b1f; } .ng { color: #b00016; } .nd { color: #6b5600; }
 td.result { text-align: center; font-weight: bold; }
 td.status { text-align: center; }
 .stop-note { border-left: 2pt solid #b00016; padding-left: 2mm; }
@@ -122,16 +123,19 @@ std::string numbered_checks_section(const design::Design& design, const std::vec
   return checks_section(design, runs, kChecks, kResults, {});
 }
 
-std::string report_html(const design::Design& design, const std::vector<CaseRun>& runs,
-                        const ReportContext& context) {
+Report make_report(const design::Design& design, const std::vector<CaseRun>& runs,
+                   const ReportContext& context) {
+  // The flood's routes first: the title block's verdict counts their checks.
+  const std::vector<FloodRun> floods = run_floods(design);
+  Report report;
+  report.tally = tally_checks(design, runs, floods);
   std::string out = report_head(design);
-  out += title_block(design, runs, context);
+  out += title_block(design, runs, report.tally, context);
   // The numbered sections, numbered here in the order they stand.
   out += method_section(kMethod);
   out += input_section(design, kInput);
   out += load_case_section(design, kLoadCases);
   out += results_section(design, runs, kResults);
-  const std::vector<FloodRun> floods = run_floods(design);
   out += checks_section(design, runs, kChecks, kResults, floods);
   out += drawings_section(design, runs, kDrawings);
   // A design without operating curves has no such section and no number for it.
@@ -144,7 +148,13 @@ std::string report_html(const design::Design& design, const std::vector<CaseRun>
   out += flood_section(design, floods, later.flood);
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
-  return out + kReportEnd;
+  report.html = out + kReportEnd;
+  return report;
+}
+
+std::string report_html(const design::Design& design, const std::vector<CaseRun>& runs,
+                        const ReportContext& context) {
+  return make_report(design, runs, context).html;
 }
 
 std::string flood_section_page(const design::Design& design, const std::vector<CaseRun>& runs,

@@ -7,6 +7,7 @@
 
 #include "design/design.h"
 #include "tools/report/case_run.h"
+#include "tools/report/check_verdict.h"
 #include "tools/report/flood_runs.h"
 #include "tools/report/report_sections.h"
 
@@ -19,6 +20,15 @@ std::vector<CaseRun> run_design(const design::Design& design);
 // The design checks section alone, numbered as the report numbers it (a
 // page that shows the checks beside the design).
 std::string numbered_checks_section(const design::Design& design, const std::vector<CaseRun>& runs);
+
+// The whole page and the verdict on its checks (the command's exit status
+// follows it).
+struct Report {
+  std::string html;
+  CheckTally tally;
+};
+Report make_report(const design::Design& design, const std::vector<CaseRun>& runs,
+                   const ReportContext& context);
 
 // The whole page (UTF-8): inline style and SVG, no script, no reference to
 // any other file. The page's body is as wide as the A4 text, on screen as

@@ -9,6 +9,7 @@
 
 #include "design/design.h"
 #include "tools/report/case_run.h"
+#include "tools/report/check_verdict.h"
 #include "tools/report/flood_runs.h"
 #include "tools/report/plausibility.h"
 
@@ -22,9 +23,10 @@ struct ReportContext {
 };
 
 // The title block: title, project, author, date, version, input files, and
-// the verdict in one line (cases that stopped, checks that fail).
+// the verdict in one line (cases that stopped, the checks of `tally` that
+// fail and those that could not be determined).
 std::string title_block(const design::Design& design, const std::vector<CaseRun>& runs,
-                        const ReportContext& context);
+                        const CheckTally& tally, const ReportContext& context);
 
 // The numbered sections, each given its `number` (report_html numbers
 // them in order). The method: membrane theory, bisection, constants.

@@ -65,7 +65,8 @@
 
   // tqweir-report on the design, as `tqweir-report FOLDER -o ...` beside a
   // folder named options.folder (default "design"): exitStatus as the
-  // command's (0 written, 2 refused), html the report's text (null unless
+  // command's (0 written, 1 written with a check not determined, 2
+  // refused), html the report's text (null unless
   // written), message what the command says (its note and closing line, or
   // why it refuses).
   function report(files, options) {

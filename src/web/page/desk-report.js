@@ -19,7 +19,9 @@
     lastMs = performance.now() - started;
     const note = $('report-message');
     note.textContent = report.message;
-    note.className = report.exitStatus === 0 ? 'note' : 'refused';
+    // Status 1 with a page: written, some checks not determined (the
+    // message names them); refused only when there is no page.
+    note.className = report.html !== null ? 'note' : 'refused';
     const frame = $('report-frame');
     if (link) URL.revokeObjectURL(link);
     link = null;

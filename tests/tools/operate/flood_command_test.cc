@@ -1,11 +1,15 @@
 // tqweir-operate --rating and --flood on examples/design_flood: the
 // rating's rows are direct solves, and a command line that does not fit
-// is refused before any solve.
+// is refused before any solve; the printout's checks of a route that
+// stops, and its times before the hydrograph's 0.
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tools/operate/flood_output.h"
+#include "tools/operate/operate_output.h"
 #include "flood/fixed_gate.h"
 #include "flood/rating.h"
 #include "support/case_runner.h"
@@ -66,6 +70,41 @@ TEST(FloodCommand, ACommandLineThatDoesNotFitIsRefusedBeforeAnySolve) {
   EXPECT_NE(run.err.find("operation.csv line 2, column 2 (lower_at_level): needs valve_area"),
             std::string::npos)
       << run.err;
+}
+
+// A route from -10 h that stops at -4.9 h with the level 3.566 m so far:
+// within 3.7 m, but what the rest of the flood would do is not known.
+TEST(FloodCommand, ARouteThatStopsDeterminesNoCheckItHasNotFailed) {
+  tqweir::flood::FloodPassage p;
+  p.route.points.resize(2);
+  p.route.points[0].time = -36000.0;
+  p.route.points[0].level = 3.0;
+  p.route.points[1].time = -17640.0;
+  p.route.points[1].level = 3.566;
+  p.route.peak = p.route.points[1];
+  p.route.stop = "the level 3.6 m is outside storage_curve (0 to 3.6 m) (after -4.9 h)";
+  const tqweir::design::Limit limit{true, 3.7, "3.7", 12};
+  const auto printout = [&p, &limit]() {
+    std::ostringstream out;
+    tqweir::operate::print_flood(p, {}, limit, false, out);
+    return out.str();
+  };
+  EXPECT_NE(printout().find("the route stops: the level 3.6 m is outside storage_curve"), std::string::npos);
+  EXPECT_NE(printout().find("freeboard to max_upstream_level 3.7 m: 0.134 m  not determined: the route "
+                            "stops at -4 h 54 min (-17640 s)\n"),
+            std::string::npos)
+      << printout();
+  EXPECT_EQ(printout().find("OK"), std::string::npos) << printout();
+  p.route.finished = true;
+  EXPECT_NE(printout().find("0.134 m  OK\n"), std::string::npos) << printout();
+  // Past the limit before the stop: NG whatever would have followed.
+  p.route.finished = false;
+  p.route.peak.level = 3.75;
+  EXPECT_NE(printout().find("-0.050 m  NG\n"), std::string::npos) << printout();
+
+  // Times as the hydrograph gives them, and a rest of 59.96 s rounded into the minute.
+  EXPECT_EQ(tqweir::operate::clock_text(-18572.0), "-5 h 09 min (-18572 s)");
+  EXPECT_EQ(tqweir::operate::duration_text(59.96), "1 min 0.0 s (60.0 s)");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "tools/operate/flood_output.h"
 #include "tools/operate/routed_flood.h"
 #include "tools/report/flood_section.h"
+#include "tools/report/report_sections.h"
 
 namespace tqweir_test {
 namespace {
@@ -107,21 +108,61 @@ TEST(FloodSection, RoutesSharingTheGatesPathsPrintAsEachAlone) {
   EXPECT_TRUE(both[1].power_failure);
 }
 
-TEST(FloodSection, PeakAboveMaxUpstreamLevelFailsItsCheck) {
-  tqweir::design::Design design;
-  design.criteria.max_upstream_level = {true, 3.86, "3.86", 12};
-  std::vector<report::FloodRun> runs(2);
-  const double peaks[] = {3.86, 3.8601};  // at the limit, just above it
-  for (std::size_t k = 0; k < 2; ++k) {
+// Runs whose peak levels are `peaks`, with power first; a route stops
+// where `finished` is false.
+std::vector<report::FloodRun> fake_runs(const std::vector<double>& peaks, const std::vector<bool>& finished) {
+  std::vector<report::FloodRun> runs(peaks.size());
+  for (std::size_t k = 0; k < peaks.size(); ++k) {
     runs[k].started = true;
     runs[k].power_failure = k == 1;
     runs[k].passage.route.points.resize(1);
+    runs[k].passage.route.points[0].time = 37440.0;
     runs[k].passage.route.peak.level = peaks[k];
+    runs[k].passage.route.finished = finished[k];
+    if (!finished[k]) runs[k].passage.route.stop = "the level is outside storage_curve (after 10.4 h)";
   }
+  return runs;
+}
+
+TEST(FloodSection, PeakLevelAgainstMaxUpstreamLevelOnlyWhereTheRouteEnds) {
+  tqweir::design::Design design;
+  design.criteria.max_upstream_level = {true, 3.86, "3.86", 12};
+  // At the limit, just above it, and within it where the route stops.
+  const std::vector<report::FloodRun> runs = fake_runs({3.86, 3.8601, 3.5}, {true, true, false});
   const std::vector<report::Table::Row> rows = report::flood_check_rows(design, runs);
-  ASSERT_EQ(rows.size(), 2u);
+  ASSERT_EQ(rows.size(), 3u);
   EXPECT_NE(rows[0].cells.find("ok\">OK"), std::string::npos) << rows[0].cells;
   EXPECT_NE(rows[1].cells.find("ng\">NG"), std::string::npos) << rows[1].cells;
+  EXPECT_NE(rows[2].cells.find("nd\">not determined"), std::string::npos) << rows[2].cells;
+  EXPECT_NE(rows[2].cells.find("the route stops at 10 h 24 min"), std::string::npos) << rows[2].cells;
+  EXPECT_EQ(rows[2].cells.find("OK"), std::string::npos) << rows[2].cells;
+}
+
+// The title block's verdict counts the flood's checks with the cases' and
+// takes the style of what it says.
+TEST(FloodSection, TheVerdictCountsTheFloodsChecksAndLooksAsItReads) {
+  tqweir::design::Design design;
+  design.criteria.max_upstream_level = {true, 3.86, "3.86", 12};
+  const struct {
+    std::vector<double> peaks;
+    std::vector<bool> finished;
+    const char* says;
+  } cases[] = {
+      {{3.5, 3.6}, {true, true}, "verdict ok\">0 ケース (正常終了 0, 停止 0) / 0 cases (0 finished, 0 stopped). "
+                                 "照査 2 項目中 NG 0 / Checks: 0 of 2 NG.</p>"},
+      {{3.5, 3.9}, {true, true}, "verdict ng\">0 ケース (正常終了 0, 停止 0) / 0 cases (0 finished, 0 stopped). "
+                                 "照査 2 項目中 NG 1 / Checks: 1 of 2 NG.</p>"},
+      {{3.5, 3.6}, {true, false}, "verdict nd\">0 ケース (正常終了 0, 停止 0) / 0 cases (0 finished, 0 stopped). "
+                                  "照査 2 項目中 NG 0、判定不能 1 / Checks: 0 of 2 NG, 1 not determined "
+                                  "(design flood without power: the route stops: the level is outside "
+                                  "storage_curve (after 10.4 h)).</p>"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<report::FloodRun> runs = fake_runs(c.peaks, c.finished);
+    const std::string block =
+        report::title_block(design, {}, report::tally_checks(design, {}, runs), {"2026-12-10", "test"});
+    EXPECT_NE(block.find(c.says), std::string::npos) << block;
+  }
 }
 
 TEST(FloodSection, FloodInflowOutsideTheDesignFolderIsRefusedByLineAndColumn) {
