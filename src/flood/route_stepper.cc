@@ -195,7 +195,8 @@ RouteState RouteStepper::state_at(double t) {
   }
   // The Rosenbrock method's own dense output is poor for the stiff
   // storage inside a long step (6 mm off the level in 10-minute steps of a
-  // pond of 2 m2); the chord between the step's ends is within 0.3 mm.
+  // pond of 2 m2); the chord between the step's ends is within 0.4 mm
+  // (docs/flood.md).
   const double w = (t - t_old_) / (t_ - t_old_);
   return {x_old_[0] + w * (x_[0] - x_old_[0]), x_old_[1] + w * (x_[1] - x_old_[1]), x_[2]};
 }
