@@ -26,9 +26,9 @@ Hydrograph read_hydrograph(const std::string& bytes, const std::string& source);
 // The number of rows less one: the pieces between rows.
 std::size_t piece_count(const Hydrograph& h);
 
-// The inflow (m3/s) at `t` (s) on the straight line of piece `piece`,
-// continued past its rows: within a piece the inflow is smooth, so a step
-// of the integration that overshoots the piece's end stays accurate.
+// The inflow (m3/s) at `t` (s) on the straight line of piece `piece`: the
+// route integrates each piece on its own, the inflow smooth within it, and
+// asks only for times inside the piece's rows.
 double piece_inflow(const Hydrograph& h, std::size_t piece, double t);
 
 // The inflow at `t` (s), linear between rows. Throws RouteStop before the

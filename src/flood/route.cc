@@ -1,32 +1,22 @@
 #include "flood/route.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <stdexcept>
 
-#include <boost/numeric/odeint.hpp>
-
 #include "flood/crossing.h"
 #include "flood/number_cell.h"
+#include "flood/route_stepper.h"
 #include "flood/route_stop.h"
 
 namespace tqweir {
 namespace flood {
 namespace {
 
-namespace odeint = boost::numeric::odeint;
-
 // Storage (m3), air (m3/m), outflow volume (m3): the outflow's volume is
 // integrated with the same steps, so the balance closes to the stepper's
 // own error rather than to a quadrature of the printed points.
-using State = std::array<double, 3>;
-using Controlled = odeint::controlled_runge_kutta<odeint::runge_kutta_dopri5<State>>;
-using Stepper = odeint::dense_output_runge_kutta<Controlled>;
-
-bool finite(const State& x) {
-  return std::isfinite(x[0]) && std::isfinite(x[1]) && std::isfinite(x[2]);
-}
+using State = RouteState;
 
 struct Router {
   const RouteInput& in;
@@ -34,6 +24,7 @@ struct Router {
   Route result;
   std::size_t piece = 0;  // the hydrograph's piece being integrated
   double next_output = 0.0;
+  long step_limit = 0;
 
   double other(double level) const {
     return in.other_outflow == nullptr ? 0.0 : table_value(*in.other_outflow, level);
@@ -70,11 +61,9 @@ struct Router {
 
   // The events crossed in (t0, t1], in time order, each located to the
   // settings' tolerance on the dense output.
-  std::vector<EventHit> events_in(Stepper& stepper, double t0, double t1) {
+  std::vector<EventHit> events_in(RouteStepper& stepper, double t0, double t1) {
     std::vector<EventHit> hits;
-    State a, b;
-    stepper.calc_state(t0, a);
-    stepper.calc_state(t1, b);
+    const State a = stepper.state_at(t0), b = stepper.state_at(t1);
     const double la = in.pond->level(a[0]), lb = in.pond->level(b[0]);
     for (const LevelEvent& e : in.events) {
       auto g = [&e](double level, double air) {
@@ -85,14 +74,13 @@ struct Router {
       const bool falling = ga > 0.0 && gb <= 0.0;
       if (!((rising && e.direction >= 0) || (falling && e.direction <= 0))) continue;
       const double sign = rising ? 1.0 : -1.0;
-      State x;
       const double t = crossing_time(
           [&](double s) {
-            stepper.calc_state(s, x);
+            const State x = stepper.state_at(s);
             return sign * g(in.pond->level(x[0]), x[1]);
           },
           t0, t1, settings.event_tolerance);
-      stepper.calc_state(t, x);
+      const State x = stepper.state_at(t);
       hits.push_back({e.name, t, in.pond->level(x[0]), x[1]});
     }
     std::sort(hits.begin(), hits.end(),
@@ -106,55 +94,42 @@ struct Router {
 
   // The peak inside (t0, t1]: where the net inflow turns from rising
   // storage to falling, found on the dense output.
-  void locate_peak(Stepper& stepper, double t0, double t1) {
-    State a, b;
-    stepper.calc_state(t0, a);
-    stepper.calc_state(t1, b);
-    if (!(net_rate(t0, a) > 0.0 && net_rate(t1, b) <= 0.0)) return;
-    State x;
+  void locate_peak(RouteStepper& stepper, double t0, double t1) {
+    if (!(net_rate(t0, stepper.state_at(t0)) > 0.0 && net_rate(t1, stepper.state_at(t1)) <= 0.0)) {
+      return;
+    }
     const double t = crossing_time(
-        [&](double s) {
-          stepper.calc_state(s, x);
-          return -net_rate(s, x);
-        },
-        t0, t1, settings.event_tolerance);
-    stepper.calc_state(t, x);
-    keep_peak(point(t, x));
+        [&](double s) { return -net_rate(s, stepper.state_at(s)); }, t0, t1,
+        settings.event_tolerance);
+    keep_peak(point(t, stepper.state_at(t)));
   }
 
-  void output(Stepper& stepper, double t0, double t1, bool last) {
-    State x;
+  void output(RouteStepper& stepper, double t0, double t1, bool last) {
     if (settings.output_step <= 0.0) {
-      stepper.calc_state(t1, x);
-      result.points.push_back(point(t1, x));
+      result.points.push_back(point(t1, stepper.state_at(t1)));
       return;
     }
     for (int i = 0; next_output <= t1 && i < 1000000; ++i) {
-      if (next_output > t0) {
-        stepper.calc_state(next_output, x);
-        result.points.push_back(point(next_output, x));
-      }
+      if (next_output > t0) result.points.push_back(point(next_output, stepper.state_at(next_output)));
       next_output += settings.output_step;
     }
     if (last && result.points.back().time < t1) {
-      stepper.calc_state(t1, x);
-      result.points.push_back(point(t1, x));
+      result.points.push_back(point(t1, stepper.state_at(t1)));
     }
   }
 
-  // One step of `stepper` and what it covers up to `end`: the events (the
-  // first that changes the model ends the step there), the peak, the
-  // points. Returns the time the stepper's solution is good up to.
-  template <class System>
-  double step(Stepper& stepper, System& system, double end, bool& restart) {
-    if (result.steps >= settings.max_steps) {
-      throw RouteStop("more than " + std::to_string(settings.max_steps) + " steps");
+  // One step of `stepper`, within the piece ending at `end`, and what it
+  // covers: the events (the first that changes the model ends the step
+  // there), the peak, the points. Returns the time the solution is good up to.
+  double step(RouteStepper& stepper, double end, bool& restart) {
+    if (result.steps >= step_limit) {
+      throw RouteStop("more than " + std::to_string(step_limit) + " steps");
     }
-    const std::pair<double, double> span = stepper.do_step(system);
+    stepper.step(end);
     ++result.steps;
-    if (!finite(stepper.current_state())) throw RouteStop("a step gave a value that is not finite");
-    const double t0 = span.first;
-    double t1 = std::min(span.second, end);
+    result.stiff_from = stepper.stiff_from();
+    const double t0 = stepper.previous_time();
+    double t1 = stepper.time();
     restart = false;
     for (const EventHit& hit : events_in(stepper, t0, t1)) {
       result.events.push_back(hit);
@@ -166,25 +141,18 @@ struct Router {
     }
     locate_peak(stepper, t0, t1);
     output(stepper, t0, t1, restart || t1 >= end);
-    State x;
-    stepper.calc_state(t1, x);
-    keep_peak(point(t1, x));
+    keep_peak(point(t1, stepper.state_at(t1)));
     return t1;
   }
 
   // Integrates the current piece from (t, x) to `end`, starting afresh
   // after every event that changes the model; returns the state at `end`.
-  State run_piece(double& t, State x, double end, double& dt) {
-    auto system = [this](const State& y, State& dydt, double s) { derivative(y, dydt, s); };
+  State run_piece(RouteStepper& stepper, double& t, State x, double end) {
     for (std::size_t restarts = 0; restarts <= in.events.size() * 1000 + 1; ++restarts) {
-      Stepper stepper = odeint::make_dense_output(settings.absolute_tolerance,
-                                                  settings.relative_tolerance, settings.max_step,
-                                                  odeint::runge_kutta_dopri5<State>());
-      stepper.initialize(x, t, dt);
+      stepper.start(t, x);
       bool restart = false;
-      while (!restart && t < end) t = step(stepper, system, end, restart);
-      stepper.calc_state(t, x);
-      dt = std::min(stepper.current_time_step(), settings.max_step);
+      while (!restart && t < end) t = step(stepper, end, restart);
+      x = stepper.state_at(t);
       if (!restart) return x;
     }
     throw RouteStop("the rule's levels were crossed too often");
@@ -197,18 +165,30 @@ struct Router {
       throw RouteStop("the end " + shown_number(end / 3600.0) + " h is not inside the hydrograph");
     }
     double t = h.seconds.front();
-    double dt = settings.first_step;
     State x{in.pond->storage(in.start_level), in.start_air, 0.0};
+    RouteStepper stepper(settings,
+                         [this](const State& y, State& dydt, double s) { derivative(y, dydt, s); },
+                         settings.first_step);
+    // Every piece takes a step of its own: those do not count against the limit.
+    const std::size_t pieces = static_cast<std::size_t>(
+        std::lower_bound(h.seconds.begin(), h.seconds.end(), end) - h.seconds.begin());
+    step_limit = settings.max_steps + static_cast<long>(pieces);
     next_output = t;
     result.points.push_back(point(t, x));
     result.peak = result.points.back();
     next_output += settings.output_step;
     for (piece = 0; piece < piece_count(h) && t < end; ++piece) {
       const double piece_end = std::min(h.seconds[piece + 1], end);
-      if (piece_end > t) x = run_piece(t, x, piece_end, dt);
+      if (piece_end > t) x = run_piece(stepper, t, x, piece_end);
     }
     result.inflow_volume = inflow_volume(h, h.seconds.front(), end);
     result.outflow_volume = x[2];
+    if (stepper.stiff_from() >= 0.0) {
+      // The volume by the balance from where the stiff method took over:
+      // the inflow's, exact for its rows, less what the pond stored.
+      const State& from = stepper.stiff_start();
+      result.outflow_volume = from[2] + inflow_volume(h, stepper.stiff_from(), end) - (x[0] - from[0]);
+    }
     result.finished = true;
   }
 };

@@ -3,8 +3,10 @@
 //   d(storage)/dt = inflow(t) - outflow over the leaf - other outflow
 //   d(air)/dt     = the caller's air rate (valve out, blower in)
 //
-// integrated with the Dormand-Prince 5(4) pair under error control, its
-// dense output locating the rule's levels and the peak. The storage, not
+// integrated with the Dormand-Prince 5(4) pair under error control, or
+// with the Rosenbrock method once the pond turns out stiff (see
+// flood/route_stepper.h), each step inside one piece of the hydrograph,
+// its dense output locating the rule's levels and the peak. The storage, not
 // the level, is integrated: the level follows from it through the pond's
 // curve, continuous where the curve's area jumps, so the right-hand side
 // stays continuous for the error control.
@@ -54,8 +56,14 @@ struct RouteSettings {
   double absolute_tolerance = 1e-6;  // m3 (storage, volume) or m3/m (air)
   double first_step = 60.0;          // s
   double max_step = 3600.0;          // s: a level crossed twice inside one step is missed
+  // m3: once the pond is stiff, its storage's absolute tolerance (see
+  // flood/route_stepper.h).
+  double stiff_storage_tolerance = 1e-4;
+  double shortest_step = 1e-6;       // s: a trial this short that stops ends the route
   double event_tolerance = 1e-3;     // s, width of an event's (and the peak's) bracket
-  int max_steps = 100000;            // accepted steps over the whole route
+  // Accepted steps over the whole route, besides one for each of the
+  // hydrograph's pieces (each piece takes a step of its own).
+  int max_steps = 100000;
   double output_step = 0.0;          // s between points; 0: a point at every step's end
 };
 
@@ -89,6 +97,7 @@ struct Route {
   std::vector<EventHit> events;
   RoutePoint peak;  // the highest level, located where the storage stops rising
   int steps = 0;    // accepted steps
+  double stiff_from = -1.0;   // s, when the stiff method took over; below 0: never
   long evaluations = 0;       // right-hand sides, the stepper's and the searches'
   double inflow_volume = 0.0;   // m3 from start to end, exact for the hydrograph
   double outflow_volume = 0.0;  // m3, integrated with the storage

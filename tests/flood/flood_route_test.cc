@@ -1,12 +1,14 @@
 // The routing against closed forms of a pond over a weir a (h - c)^1.5.
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "flood/route.h"
-#include "flood/steady_level.h"
 #include "flood/crest_weir.h"
+#include "flood/route.h"
+#include "flood/route_stop.h"
+#include "flood/steady_level.h"
 
 namespace tqweir {
 namespace flood {
@@ -177,7 +179,7 @@ TEST(FloodRoute, StopsWithAReasonInsteadOfAWrongValue) {
     int max_steps;
     const char* reason;
   } cases[] = {
-      {&weir, &pond, 3, "more than 3 steps"},
+      {&weir, &pond, 3, "more than 6 steps"},  // 3 besides one for each of the 3 pieces
       {&weir, &small, 100000, "outside storage_curve"},
       {&broken, &pond, 100000, "not finite"},
   };
@@ -193,6 +195,121 @@ TEST(FloodRoute, StopsWithAReasonInsteadOfAWrongValue) {
       EXPECT_TRUE(std::isfinite(p.level) && std::isfinite(p.outflow));
     }
   }
+}
+
+// A weir with no state outside the levels `low` to `high`, as the gate has
+// none at an absurd level: a trial step reaching there is to be rejected.
+class BoundedWeir : public CrestWeir {
+ public:
+  BoundedWeir(double low, double high) : CrestWeir(kA, kCrest), low_(low), high_(high) {}
+  double outflow(double level, double air) override {
+    if (!(level >= low_ && level <= high_)) throw RouteStop("no state at this level");
+    return CrestWeir::outflow(level, air);
+  }
+
+ private:
+  double low_, high_;
+};
+
+TEST(FloodRoute, SteepShortPieceAfterLongOnesIsSteppedInsideItsRows) {
+  // Hourly rows of 2 m3/s, then 40 m3/s 36 s later: continued past its end,
+  // that piece's line would ask for thousands of m3/s over the hour the
+  // steps had reached.
+  Hydrograph flood;
+  for (int h = 0; h <= 10; ++h) flood.seconds.push_back(h * kHour), flood.flows.push_back(2.0);
+  flood.seconds.insert(flood.seconds.end(), {10 * kHour + 36, 14 * kHour, 20 * kHour, 30 * kHour});
+  flood.flows.insert(flood.flows.end(), {40.0, 40.0, 2.0, 2.0});
+  BoundedWeir weir(kCrest, 10.0);
+  const Pond pond = Pond::from_area(kArea / 20);
+  RouteInput in = input_of(&flood, &pond, &weir);
+  in.start_level = steady_level(weir, 0.0, nullptr, 2.0, kCrest);
+  // Every right-hand side of a piece lies inside its rows: once one has
+  // been asked past a row, none is asked before it.
+  double row_passed = 0.0;
+  bool inside = true;
+  in.air_rate = [&](double t, double, double) {
+    inside = inside && t >= row_passed * (1 - 1e-12);
+    for (double row : flood.seconds) {
+      if (row < t) row_passed = std::max(row_passed, row);
+    }
+    return 0.0;
+  };
+  const Route r = route(in);
+  ASSERT_TRUE(r.finished) << r.stop;
+  EXPECT_TRUE(inside);
+  // After 4 h at 40 m3/s (68 time constants) the level stands at its steady one.
+  const double steady = kCrest + std::pow(40.0 / kA, 2.0 / 3.0);
+  EXPECT_NEAR(r.peak.level, steady, 1e-4);
+}
+
+TEST(FloodRoute, TrialStepThatStopsIsRejectedNotFatal) {
+  // Draining toward the crest, which the level never reaches; the weir has
+  // no state below it, where long trial steps overshoot.
+  DrainingPond draining(24);
+  BoundedWeir weir(kCrest, 10.0);
+  draining.in.gate = &weir;
+  draining.pond = Pond::from_area(kArea / 20);
+  RouteSettings settings;
+  settings.first_step = settings.max_step;
+  const Route r = route(draining.in, settings);
+  ASSERT_TRUE(r.finished) << r.stop;
+  for (const RoutePoint& p : r.points) {
+    const double exact = kCrest + std::pow(1.0 + kA * p.time / (2 * kArea / 20), -2.0);
+    EXPECT_NEAR(p.level, exact, 1e-8) << "at " << p.time << " s";
+  }
+  // A level the solution itself leaves still stops the route, with its reason.
+  BoundedWeir low(kCrest, 3.5);
+  const Hydrograph flood = design_flood();
+  const Pond pond = Pond::from_area(kArea);
+  RouteInput in = input_of(&flood, &pond, &low);
+  in.start_level = 3.2;
+  const Route stopped = route(in, settings);
+  EXPECT_FALSE(stopped.finished);
+  EXPECT_NE(stopped.stop.find("no state at this level"), std::string::npos) << stopped.stop;
+  EXPECT_NEAR(stopped.points.back().level, 3.5, 1e-3);
+}
+
+TEST(FloodRoute, TinyPondIsRoutedAsStiffAtItsQuasiSteadyLevel) {
+  // 2 m2 over a weir of 10 m: the level settles in A / (dQ/dh) = 0.1 s,
+  // so the outflow follows the inflow within the tolerances.
+  CrestWeir weir(kA, kCrest);
+  const Hydrograph flood = design_flood();
+  const Pond pond = Pond::from_area(2.0);
+  RouteInput in = input_of(&flood, &pond, &weir);
+  in.start_level = steady_level(weir, 0.0, nullptr, 2.0, kCrest);
+  RouteSettings settings;
+  settings.output_step = 600.0;
+  const Route r = route(in, settings);
+  ASSERT_TRUE(r.finished) << r.stop;
+  EXPECT_GE(r.stiff_from, 0.0);
+  EXPECT_LT(r.steps, 2000);
+  for (const RoutePoint& p : r.points) {
+    EXPECT_NEAR(p.level, kCrest + std::pow(p.inflow / kA, 2.0 / 3.0), 3e-4) << p.time;
+  }
+  const double stored = pond.storage(r.points.back().level) - pond.storage(r.points.front().level);
+  EXPECT_NEAR(r.inflow_volume - r.outflow_volume - stored, 0.0, 1e-6 * r.inflow_volume);
+}
+
+TEST(FloodRoute, HydrographOfManyRowsRunsToItsEnd) {
+  // One row a minute for 70 days: more rows than the step limit.
+  const double pi = std::acos(-1.0);
+  Hydrograph record;
+  for (int m = 0; m <= 70 * 24 * 60; ++m) {
+    const double t = 60.0 * m;
+    record.seconds.push_back(t);
+    record.flows.push_back(12.0 - 10.0 * std::cos(2 * pi * t / (10 * 24 * kHour)));
+  }
+  CrestWeir weir(kA, kCrest);
+  const Pond pond = Pond::from_area(kArea);
+  RouteInput in = input_of(&record, &pond, &weir);
+  in.start_level = steady_level(weir, 0.0, nullptr, 2.0, kCrest);
+  RouteSettings settings;
+  settings.output_step = kHour;
+  const Route r = route(in, settings);
+  ASSERT_TRUE(r.finished) << r.stop;
+  EXPECT_EQ(r.points.back().time, record.seconds.back());
+  const double stored = pond.storage(r.points.back().level) - pond.storage(r.points.front().level);
+  EXPECT_NEAR(r.inflow_volume - r.outflow_volume - stored, 0.0, 1e-6 * r.inflow_volume);
 }
 
 }  // namespace
