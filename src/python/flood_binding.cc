@@ -81,7 +81,6 @@ std::vector<double> rating_levels(double lo, double hi, double step) {
   }
 }
 
-
 // (start, end) in s, None where it did not happen.
 py::tuple span(const flood::Span& s) {
   return py::make_tuple(s.started ? py::cast(s.start) : py::none(),
