@@ -11,9 +11,6 @@ namespace tqweir {
 namespace flood {
 namespace {
 
-const char kLowered[] = "lowered";
-const char kLowestHeld[] = "lowest_held";
-
 bool at_path_end(const GateState& s) { return s.regime == kLowered || s.regime == kLowestHeld; }
 
 // Grid levels beyond this index are no level of a river.

@@ -27,6 +27,12 @@
 namespace tqweir {
 namespace flood {
 
+// The regimes of a leaf with no more air than the end of its path holds:
+// seated at the lowered angle, or at the last state of a path that stops
+// above it.
+constexpr char kLowered[] = "lowered";
+constexpr char kLowestHeld[] = "lowest_held";
+
 class AirGate : public Gate {
  public:
   // `base` at each grid level, its leaf lowered to `lowered_angle` (degree).

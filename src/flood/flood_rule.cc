@@ -102,6 +102,17 @@ void FloodRule::note_stall(const EventHit& hit) {
            text::fixed_text(operation::limit_kpa(file_.blower_curve), 1) + " kPa)"});
 }
 
+void FloodRule::note_lowest(const EventHit& hit) {
+  const LevelPath& path = gate_->path_near(hit.level);
+  if (!path.stopped) return;
+  switches_.push_back({hit.time, hit.level,
+                       "the leaf stays at " + text::fixed_text(gate_->state(hit.level, hit.air).theta1_deg, 1) +
+                           " degrees, the lowest state the model holds (at " +
+                           text::fixed_text(path.level, 2) + " m the run below " +
+                           text::fixed_text(path.states.back().theta1_deg, 1) + " degrees stops: " +
+                           path.reason + ")"});
+}
+
 bool FloodRule::act(const EventHit& hit) {
   if (hit.name == kStall) {
     note_stall(hit);
@@ -119,7 +130,10 @@ bool FloodRule::act(const EventHit& hit) {
     return true;
   }
   if (hit.name == kDown) {
-    if (valve_open_) switches_.push_back({hit.time, hit.level, "leaf down"});
+    if (valve_open_) {
+      switches_.push_back({hit.time, hit.level, "leaf down"});
+      note_lowest(hit);
+    }
     // The flood receded past raise_at_level while the leaf was still going down.
     const bool receded = !power_failure_ && file_.raise_at_level.given &&
                          hit.level < file_.raise_at_level.value && file_.has_blower;

@@ -25,7 +25,9 @@ struct RuleSwitch {
   double level = 0.0;  // m
   // "valve opens", "float valve opens", "leaf down", "leaf not down" (the
   // flood receded past raise_at_level before it was: the blower waits for
-  // it), "blower starts", "blower stops" (the leaf up again), "blower
+  // it), "the leaf stays at A degrees, the lowest state the model holds
+  // (...)" (right after "leaf down" where the paths stop above the lowered
+  // angle), "blower starts", "blower stops" (the leaf up again), "blower
   // stalls at P kPa with the leaf at A degrees (its curve delivers nothing
   // from L kPa)" (its delivery down to 1 % of its curve's first: the leaf
   // gets no further while the bag needs that pressure)
@@ -65,6 +67,9 @@ class FloodRule {
   // Records the blower's stall once per run when its delivery at the hit
   // has fallen to the stall's share.
   void note_stall(const EventHit& hit);
+  // Records, at the leaf coming down, a path that stops above the lowered
+  // angle: the leaf is at the lowest state the model has, not seated.
+  void note_lowest(const EventHit& hit);
   AirGate* gate_;
   operation::OperationFile file_;
   double raised_air_;
