@@ -4,11 +4,14 @@
 
 #include "flood/number_cell.h"
 #include "flood/route_stop.h"
+#include "flood/seated_leaf.h"
 #include "flood/table_gate.h"
 
 namespace tqweir {
 namespace flood {
 namespace {
+
+bool at_path_end(const GateState& s) { return s.regime == kLowered || s.regime == kLowestHeld; }
 
 // Grid levels beyond this index are no level of a river.
 constexpr double kMaxIndex = 1e9;
@@ -44,8 +47,8 @@ GateState state_on_path(const LevelPath& path, double air, double span) {
                     path.reason);
   }
   if (air <= path.airs.back()) {
-    GateState s = path.states.back();
-    s.regime = "lowered";
+    GateState s = seated_state(path.states.back(), path.airs.back(), air);
+    s.regime = path.stopped ? kLowestHeld : kLowered;
     return s;
   }
   if (air > path.airs[0]) return beyond_raised(path, air, span);
@@ -86,7 +89,9 @@ GateState AirGate::state(double level, double air) {
   const LevelPath& hi = path(index + 1);
   const GateState a = state_on_path(lo, air, span()), b = state_on_path(hi, air, span());
   GateState s = blended_state(a, b, (level - lo.level) / (hi.level - lo.level), level, span());
-  if (a.regime == "lowered" && b.regime == "lowered") s.regime = "lowered";
+  if (at_path_end(a) && at_path_end(b)) {
+    s.regime = a.regime == kLowestHeld || b.regime == kLowestHeld ? kLowestHeld : kLowered;
+  }
   return s;
 }
 

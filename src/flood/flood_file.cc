@@ -24,6 +24,18 @@ void needs(const OperationFile& file, const operation::GivenValue& level, const 
   }
 }
 
+// raise_at_level below a level that lowers the leaf: at or above it the
+// blower would raise the leaf while the flood stands where the rule lowers
+// it, and the rule would hunt between the two.
+void raise_below(const OperationFile& file, const operation::GivenValue& lowering,
+                 const char* name) {
+  const operation::GivenValue& raise = file.raise_at_level;
+  if (raise.given && lowering.given && !(raise.value < lowering.value)) {
+    throw InputError(operation::value_place(file, raise.line, "raise_at_level") + ": " +
+                     raise.text + " is not below " + name + " " + lowering.text);
+  }
+}
+
 }  // namespace
 
 FloodFile read_flood_rows(const OperationFile& file) {
@@ -54,12 +66,8 @@ FloodFile read_flood_rows(const OperationFile& file) {
   needs(file, file.raise_at_level, "raise_at_level",
         file.has_blower && (file.lower_at_level.given || file.backup_lower_at_level.given),
         "blower_curve and lower_at_level (or backup_lower_at_level)");
-  if (file.raise_at_level.given && file.lower_at_level.given &&
-      !(file.raise_at_level.value < file.lower_at_level.value)) {
-    throw InputError(operation::value_place(file, file.raise_at_level.line, "raise_at_level") +
-                     ": " + file.raise_at_level.text + " is not below lower_at_level " +
-                     file.lower_at_level.text);
-  }
+  raise_below(file, file.lower_at_level, "lower_at_level");
+  raise_below(file, file.backup_lower_at_level, "backup_lower_at_level");
   return flood;
 }
 

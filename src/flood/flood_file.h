@@ -24,7 +24,8 @@ struct FloodFile {
 // operation.csv's line and column when neither pond row is given, when a
 // pair list is refused (flood/level_table.h), when lower_at_level is given
 // without valve_area and valve_coefficient, raise_at_level without a
-// blower_curve or not below lower_at_level.
+// blower_curve or not below lower_at_level and backup_lower_at_level (each
+// that is given: every level that lowers the leaf).
 FloodFile read_flood_rows(const operation::OperationFile& file);
 
 }  // namespace flood

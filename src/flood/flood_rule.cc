@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/constants.h"
+#include "text/number_text.h"
 #include "operation/blower_curve.h"
 #include "operation/orifice_flow.h"
 
@@ -15,12 +16,21 @@ const char kRaise[] = "raise_at_level";
 const char kBackup[] = "backup_lower_at_level";
 const char kDown[] = "leaf down";
 const char kUp[] = "leaf up";
+const char kStall[] = "blower stalls";
+
+// The blower counts as stalled against the bag once its delivery has
+// fallen to this share of its delivery at the curve's first pressure: the
+// pressure the path needs is at the curve's shut-off (or past its end) and
+// the leaf gets no further; towards a shut-off the delivery falls to
+// nothing and the air only creeps up to where it would be 0.
+constexpr double kStallShare = 0.01;
 
 }  // namespace
 
-double bag_p_abs(const GateState& state, double air) {
-  const double area = state.values[static_cast<std::size_t>(summary_index(SummaryId::bag_area))];
-  return kAtmosphericPressure * air / area;
+double blower_delivery(AirGate& gate, const operation::BlowerCurve& curve, double level,
+                       double air) {
+  const double p_abs = bag_p_abs(gate.state(level, air), air);
+  return operation::blower_delivery(curve, (p_abs - kAtmosphericPressure) / 1000.0);
 }
 
 FloodRule::FloodRule(const operation::OperationFile& file, AirGate& gate, double raised_air,
@@ -52,6 +62,13 @@ std::vector<LevelEvent> FloodRule::events() const {
                         return air - std::min(most, gate->raised_air(level));
                       }});
   }
+  if (!power_failure_ && file_.has_blower) {
+    const operation::BlowerCurve curve = file_.blower_curve;
+    events.push_back({kStall, 0.0, -1, [gate, curve](double level, double air) {
+                        return blower_delivery(*gate, curve, level, air) -
+                               kStallShare * curve.front().delivery_m3_per_min;
+                      }});
+  }
   return events;
 }
 
@@ -70,7 +87,37 @@ void FloodRule::start(double level) {
   }
 }
 
+void FloodRule::note_stall(const EventHit& hit) {
+  if (!blower_on_ || stalled_) return;
+  const double delivery = blower_delivery(*gate_, file_.blower_curve, hit.level, hit.air);
+  if (delivery > kStallShare * file_.blower_curve.front().delivery_m3_per_min) return;
+  stalled_ = true;
+  const GateState s = gate_->state(hit.level, hit.air);
+  const double gauge = (bag_p_abs(s, hit.air) - kAtmosphericPressure) / 1000.0;
+  switches_.push_back(
+      {hit.time, hit.level,
+       std::string(kStall) + " at " + text::fixed_text(gauge, 1) + " kPa with the leaf at " +
+           text::fixed_text(s.theta1_deg, 1) + " degrees (its curve " +
+           (operation::shuts_off(file_.blower_curve) ? "delivers nothing from " : "ends at ") +
+           text::fixed_text(operation::limit_kpa(file_.blower_curve), 1) + " kPa)"});
+}
+
+void FloodRule::note_lowest(const EventHit& hit) {
+  const LevelPath& path = gate_->path_near(hit.level);
+  if (!path.stopped) return;
+  switches_.push_back({hit.time, hit.level,
+                       "the leaf stays at " + text::fixed_text(gate_->state(hit.level, hit.air).theta1_deg, 1) +
+                           " degrees, the lowest state the model holds (at " +
+                           text::fixed_text(path.level, 2) + " m the run below " +
+                           text::fixed_text(path.states.back().theta1_deg, 1) + " degrees stops: " +
+                           path.reason + ")"});
+}
+
 bool FloodRule::act(const EventHit& hit) {
+  if (hit.name == kStall) {
+    note_stall(hit);
+    return false;
+  }
   if (hit.name == kLower || hit.name == kBackup) {
     const bool was_open = valve_open_;
     open_valve(hit.time, hit.level, hit.name == kLower ? "valve opens" : "float valve opens");
@@ -83,7 +130,10 @@ bool FloodRule::act(const EventHit& hit) {
     return true;
   }
   if (hit.name == kDown) {
-    if (valve_open_) switches_.push_back({hit.time, hit.level, "leaf down"});
+    if (valve_open_) {
+      switches_.push_back({hit.time, hit.level, "leaf down"});
+      note_lowest(hit);
+    }
     // The flood receded past raise_at_level while the leaf was still going down.
     const bool receded = !power_failure_ && file_.raise_at_level.given &&
                          hit.level < file_.raise_at_level.value && file_.has_blower;
@@ -98,7 +148,9 @@ bool FloodRule::act(const EventHit& hit) {
   }
   valve_open_ = false;
   blower_on_ = true;
+  stalled_ = false;
   switches_.push_back({hit.time, hit.level, "blower starts"});
+  note_stall(hit);  // a bag already at the blower's limit
   return true;
 }
 
@@ -112,10 +164,8 @@ double FloodRule::air_rate(double level, double air) {
            file_.valve_coefficient.value / gate_->span();
   }
   if (blower_on_ && air < std::min(raised_air_, gate_->raised_air(level))) {
-    const double p_abs = bag_p_abs(gate_->state(level, air), air);
-    const double delivery = operation::blower_delivery(
-        file_.blower_curve, (p_abs - kAtmosphericPressure) / 1000.0);  // m3/min, whole gate
-    return delivery / 60.0 / gate_->span();
+    // m3/min, whole gate
+    return blower_delivery(*gate_, file_.blower_curve, level, air) / 60.0 / gate_->span();
   }
   return 0.0;
 }

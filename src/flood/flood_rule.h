@@ -13,6 +13,7 @@
 
 #include "flood/air_gate.h"
 #include "flood/route.h"
+#include "flood/seated_leaf.h"
 #include "operation/operation_file.h"
 
 namespace tqweir {
@@ -24,7 +25,12 @@ struct RuleSwitch {
   double level = 0.0;  // m
   // "valve opens", "float valve opens", "leaf down", "leaf not down" (the
   // flood receded past raise_at_level before it was: the blower waits for
-  // it), "blower starts", "blower stops" (the leaf up again)
+  // it), "the leaf stays at A degrees, the lowest state the model holds
+  // (...)" (right after "leaf down" where the paths stop above the lowered
+  // angle), "blower starts", "blower stops" (the leaf up again), "blower
+  // stalls at P kPa with the leaf at A degrees (its curve delivers nothing
+  // from L kPa)" (its delivery down to 1 % of its curve's first: the leaf
+  // gets no further while the bag needs that pressure)
   std::string what;
 };
 
@@ -36,8 +42,9 @@ class FloodRule {
   FloodRule(const operation::OperationFile& file, AirGate& gate, double raised_air,
             double temperature_k, bool power_failure);
 
-  // The levels the rule acts at, and the air reaching the lowered state
-  // ("leaf down") and the raised one ("leaf up").
+  // The levels the rule acts at, the air reaching the lowered state
+  // ("leaf down") and the raised one ("leaf up"), and the blower's
+  // delivery falling to its stall.
   std::vector<LevelEvent> events() const;
 
   // Before the route: the valves that a start at `level` already opens.
@@ -57,6 +64,12 @@ class FloodRule {
 
  private:
   void open_valve(double time, double level, const char* what);
+  // Records the blower's stall once per run when its delivery at the hit
+  // has fallen to the stall's share.
+  void note_stall(const EventHit& hit);
+  // Records, at the leaf coming down, a path that stops above the lowered
+  // angle: the leaf is at the lowest state the model has, not seated.
+  void note_lowest(const EventHit& hit);
   AirGate* gate_;
   operation::OperationFile file_;
   double raised_air_;
@@ -64,13 +77,14 @@ class FloodRule {
   bool power_failure_;
   bool valve_open_ = false;
   bool blower_on_ = false;
+  bool stalled_ = false;
   std::vector<RuleSwitch> switches_;
 };
 
-// The bag's absolute pressure (Pa) that `air` (m3/m, free air) in the
-// state's bag area holds, as the summary counts its air:
-// air = p_abs / p_atm * area.
-double bag_p_abs(const GateState& state, double air);
+// The blower's delivery (m3/min of free air, whole gate) against the bag's
+// gauge pressure at `level` and `air`.
+double blower_delivery(AirGate& gate, const operation::BlowerCurve& curve, double level,
+                       double air);
 
 // The leaf counts as down within this share of the lowered state's air.
 constexpr double kDownAirShare = 1e-6;

@@ -39,6 +39,8 @@ LevelPath solve_path(const CaseInput& base, double level, double lowered_angle,
       operation::follow_path(path, operation::Direction::lower);
   p.solves += followed.solves;
   p.held = true;
+  p.stopped = path.stopped;
+  if (path.stopped) p.reason = message_utf8(path.stop.result.message);
   for (const operation::FollowedState& f : followed.states) {
     p.states.push_back(gate_state(f.state, level, base.syogen.span));
     p.airs.push_back(f.state.air);

@@ -23,7 +23,10 @@ namespace flood {
 struct LevelPath {
   double level = 0.0;
   bool held = false;          // the case finishes at this level
-  std::string reason;         // when not
+  std::string reason;         // when not, or why the path stops early
+  // The model has no state below the last one (the run past it stops), so
+  // the path ends above the lowered angle.
+  bool stopped = false;
   std::vector<GateState> states;  // in lowering order, air falling
   std::vector<double> airs;       // m3/m at atmospheric pressure, one per state
   std::vector<operation::Fold> folds;

@@ -169,6 +169,8 @@ TEST(FloodPassage, AFloodRowIsRefusedWithItsLineAndColumn) {
       {"storage_curve,2:10 1:20\n", "operation.csv line 5, column 2 (storage_curve)"},
       {"pond_area,1e5\nstorage_curve,2:10 3:20\n", "operation.csv line 6, column 2 (storage_curve)"},
       {"pond_area,1e5\nlower_at_level,3\nraise_at_level,3.5\n", "line 7, column 2 (raise_at_level)"},
+      {"pond_area,1e5\nbackup_lower_at_level,3.3\nraise_at_level,3.5\n",
+       "line 7, column 2 (raise_at_level): 3.5 is not below backup_lower_at_level 3.3"},
       {"lower_at_level,3\n", "a flood needs storage_curve"},
       {"pond_area,1e5\ntailwater_curve,5:0.3 2:0.4\n", "line 6, column 2 (tailwater_curve), tailwater_curve pair 2"},
   };

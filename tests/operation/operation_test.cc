@@ -151,6 +151,9 @@ TEST(BlowerCurve, DeliversAlongItsPointsAndNothingFromItsLimitOn) {
   EXPECT_EQ(blower_delivery(curve, 200.0), 0.0);
   EXPECT_EQ(blower_delivery(curve, 250.0), 0.0);
   EXPECT_TRUE(shuts_off(curve));
+  // Two deliveries at one pressure: no curve to interpolate.
+  EXPECT_FALSE(parse_blower_curve("0:6 100:4 100:3", curve, why, column));
+  EXPECT_EQ(column, 11u);
   ASSERT_TRUE(parse_blower_curve("0:6 100:4", curve, why, column));
   EXPECT_EQ(limit_kpa(curve), 100.0);
   EXPECT_FALSE(shuts_off(curve));
