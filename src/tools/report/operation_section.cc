@@ -53,6 +53,9 @@ std::string time_cells(const Way& way, const design::Limit& limit) {
                               : "<td class=\"none\">" + en_ja("not the whole way", u8"途中まで") + "</td>";
   if (!limit.given) return out + "<td class=\"none\">" + en_ja("not checked", u8"照査せず") + "</td>";
   if (!way.whole) return out + "<td class=\"result ng\">NG</td>";
+  if (!way.op.timeline.accurate) {
+    return out + "<td class=\"result ng\">" + en_ja("not determined", u8"判定不能") + "</td>";
+  }
   const double ratio = std::round(way.op.timeline.total / 60.0 / limit.value * 1e9) / 1e9;
   return out + "<td class=\"result " + (ratio <= 1.0 ? "ok\">" : "ng\">") + text::ratio_text(ratio) +
          (ratio <= 1.0 ? " OK" : " NG") + "</td>";
