@@ -39,7 +39,7 @@ struct TimeRefinement {
   std::function<std::optional<PathState>(const PathState&, const PathState&)> halfway;
   double tolerance = 1e-3;  // relative to the whole time
   int max_halvings = 10;    // of one stretch
-  int max_states = 2000;    // solved between the followed states, in all
+  int max_states = 1000;    // solved between the followed states, in all
 };
 
 struct Timeline {
