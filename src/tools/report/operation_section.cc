@@ -46,7 +46,8 @@ Way operate(const design::LoadCase& c, const operation::OperationFile& file, Dir
 std::string minutes(double seconds) { return text::fixed_text(seconds / 60.0, 2); }
 
 // The time, and against its limit the ratio (rounded up to three decimals)
-// and the verdict; a way that does not go the whole way fails its check.
+// and the verdict; a way that does not go the whole way fails its check,
+// and a time not determined to its accuracy is not checked.
 std::string time_cells(const Way& way, const design::Limit& limit) {
   if (!way.given) return "<td class=\"none\" colspan=\"2\">" + en_ja("not given", u8"条件なし") + "</td>";
   std::string out = way.whole ? "<td class=\"num\">" + minutes(way.op.timeline.total) + "</td>"
