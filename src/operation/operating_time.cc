@@ -98,7 +98,7 @@ double stretch_time(Direction direction, const std::vector<Step>& steps, const S
 // Every step of `s` halved: the state between each two of its states
 // solved. False, and nothing changed, where a halfway state is missing or
 // has no flow.
-bool halve(Stretch& s, std::vector<Step>& steps, const FlowModel& model,
+bool halve(const Stretch& s, std::vector<Step>& steps, const FlowModel& model,
            const TimeRefinement& refinement) {
   std::vector<Step> halved;
   for (std::size_t k = s.first; k < s.last; ++k) {

@@ -124,7 +124,7 @@ bool print_accuracy(const GateOperation& op, std::ostream& out) {
       << percent_text(signed_change, t.total) << " %; the stretches' changes add up to "
       << percent_text(t.change, t.total) << " %)";
   if (!t.accurate) {
-    out << ": not within " << percent_text(t.tolerance, 1.0) << " %, so the time is not determined";
+    out << ": the time is not determined to " << percent_text(t.tolerance, 1.0) << " %";
   }
   out << "\n";
   return t.accurate;

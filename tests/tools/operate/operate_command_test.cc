@@ -92,7 +92,7 @@ TEST(OperateCommand, ATimeNotDeterminedToItsAccuracySizesNothingAndFails) {
   op.timeline.accurate = false;
   std::ostringstream out;
   EXPECT_FALSE(tqweir::operate::print_operation(op, file, {"base", true, 2.0}, out));
-  EXPECT_NE(out.str().find("add up to 0.0028 %): not within 0.1 %, so the time is not determined\n"),
+  EXPECT_NE(out.str().find("add up to 0.0028 %): the time is not determined to 0.1 %\n"),
             std::string::npos)
       << out.str();
   EXPECT_NE(out.str().find("sizing: not determined"), std::string::npos) << out.str();
