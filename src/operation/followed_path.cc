@@ -7,39 +7,24 @@ namespace tqweir {
 namespace operation {
 namespace {
 
-// The unknown two states are bracketed in: their own regime, or the angle
-// where the stopper stage meets the slack one (the joint's angle is the
-// raised angle).
-Regime bracket_regime(const PathState& a, const PathState& b) {
-  return a.regime == b.regime ? a.regime : Regime::slack;
-}
-
-double value_in(const PathState& s, Regime regime) {
-  return regime == Regime::stopper ? s.stopper_tension : s.theta1_deg;
-}
-
 class Follower {
  public:
   Follower(const QuasiStaticPath& path, Direction direction, const FollowSettings& settings)
-      : sign_(direction == Direction::lower ? -1.0 : 1.0),
-        settings_(settings),
-        by_tension_(path.input, Regime::stopper, path.tailwater),
-        by_angle_(path.input, Regime::slack, path.tailwater) {}
+      : sign_(direction == Direction::lower ? -1.0 : 1.0), settings_(settings), solvers_(path) {}
 
   // How far the leaf has got: the air, falling when lowering, rising when raising.
   double progress(const PathState& s) const { return sign_ * s.air; }
 
-  StateSolver& solver(Regime regime) { return regime == Regime::stopper ? by_tension_ : by_angle_; }
-
   // The last state on the branch of `on` before `off` leaves it: bisection
   // on "finishes and has got at least as far".
   PathState fold_start(const PathState& on, const PathState& off) {
-    const Regime regime = bracket_regime(on, off);
-    double a = value_in(on, regime), b = value_in(off, regime);
+    const Regime regime = PathSolvers::bracket_regime(on, off);
+    StateSolver& solver = solvers_.bracketing(on, off);
+    double a = PathSolvers::value_in(on, regime), b = PathSolvers::value_in(off, regime);
     PathState best = on;
     for (int k = 0; k < settings_.fold_bisections; ++k) {
       const double m = a + (b - a) / 2.0;
-      const PathState& s = solver(regime).at(m);
+      const PathState& s = solver.at(m);
       if (s.result.finished && progress(s) >= progress(best)) {
         best = s;
         a = m;
@@ -54,29 +39,55 @@ class Follower {
   // that first gets as far as `level`.
   PathState landing(const PathState& before, const PathState& after, double level) {
     if (progress(before) >= level) return before;
-    const Regime regime = bracket_regime(before, after);
-    StateSolver& s = solver(regime);
+    const Regime regime = PathSolvers::bracket_regime(before, after);
+    StateSolver& s = solvers_.bracketing(before, after);
     const search::Probe probe = s.probe([this, level](const PathState& p) { return progress(p) - level; });
     search::SearchSettings narrowing;
     narrowing.tolerance = settings_.landing_tolerance;
     narrowing.max_refine_solves = settings_.max_landing_solves;
-    const search::Edge edge = search::refine_crossing(probe, probe(value_in(before, regime)),
-                                                      probe(value_in(after, regime)), narrowing);
+    const search::Edge edge =
+        search::refine_crossing(probe, probe(PathSolvers::value_in(before, regime)),
+                                probe(PathSolvers::value_in(after, regime)), narrowing);
     if (edge.interrupted) return after;
     return s.at(search::reached(edge.lo) ? edge.lo.x : edge.hi.x);
   }
 
-  int solves() const { return by_tension_.solves() + by_angle_.solves(); }
+  int solves() const { return solvers_.solves(); }
 
   double share() const { return settings_.fold_air_share; }
 
  private:
   double sign_;
   FollowSettings settings_;
-  StateSolver by_tension_, by_angle_;
+  PathSolvers solvers_;
 };
 
 }  // namespace
+
+PathSolvers::PathSolvers(const QuasiStaticPath& path)
+    : by_tension_(path.input, Regime::stopper, path.tailwater),
+      by_angle_(path.input, Regime::slack, path.tailwater) {}
+
+// The unknown two states are bracketed in: their own regime, or the angle
+// where the stopper stage meets the slack one (the joint's angle is the
+// raised angle).
+Regime PathSolvers::bracket_regime(const PathState& a, const PathState& b) {
+  return a.regime == b.regime ? a.regime : Regime::slack;
+}
+
+double PathSolvers::value_in(const PathState& s, Regime regime) {
+  return regime == Regime::stopper ? s.stopper_tension : s.theta1_deg;
+}
+
+StateSolver& PathSolvers::bracketing(const PathState& a, const PathState& b) {
+  return bracket_regime(a, b) == Regime::stopper ? by_tension_ : by_angle_;
+}
+
+const PathState& PathSolvers::halfway(const PathState& a, const PathState& b) {
+  const Regime regime = bracket_regime(a, b);
+  const double x = value_in(a, regime), y = value_in(b, regime);
+  return bracketing(a, b).at(x + (y - x) / 2.0);
+}
 
 FollowedPath follow_path(const QuasiStaticPath& path, Direction direction,
                          const FollowSettings& settings) {

@@ -53,6 +53,28 @@ struct FollowedPath {
 FollowedPath follow_path(const QuasiStaticPath& path, Direction direction,
                          const FollowSettings& settings = FollowSettings());
 
+// States of a path's case between two of its states, each solved once: by
+// the tension along the stopper stage, by the angle along the slack one
+// (and across the joint at the raised angle, where the two stages meet).
+class PathSolvers {
+ public:
+  explicit PathSolvers(const QuasiStaticPath& path);
+
+  // The solver whose unknown brackets `a` and `b`, and that unknown's value
+  // of a state in it.
+  StateSolver& bracketing(const PathState& a, const PathState& b);
+  static Regime bracket_regime(const PathState& a, const PathState& b);
+  static double value_in(const PathState& s, Regime regime);
+
+  // The state halfway in the unknown between `a` and `b` (finished or not).
+  const PathState& halfway(const PathState& a, const PathState& b);
+
+  int solves() const { return by_tension_.solves() + by_angle_.solves(); }
+
+ private:
+  StateSolver by_tension_, by_angle_;
+};
+
 }  // namespace operation
 }  // namespace tqweir
 

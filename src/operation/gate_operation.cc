@@ -57,13 +57,11 @@ void narrow_block(GateOperation& op, const BlowerCurve& curve) {
   if (k == 0 || states[k].mark == Mark::landing) return;
   const PathState& a = states[k - 1].state;
   const PathState& b = states[k].state;
-  const Regime regime = a.regime == b.regime ? a.regime : Regime::slack;
+  const Regime regime = PathSolvers::bracket_regime(a, b);
   StateSolver solver(op.path.input, regime);
   const double limit = limit_kpa(curve);
   const search::Probe probe = solver.probe([limit](const PathState& s) { return gauge_kpa(s) - limit; });
-  auto value = [regime](const PathState& s) {
-    return regime == Regime::stopper ? s.stopper_tension : s.theta1_deg;
-  };
+  auto value = [regime](const PathState& s) { return PathSolvers::value_in(s, regime); };
   search::SearchSettings narrowing;
   narrowing.tolerance = 1e-4;
   narrowing.max_refine_solves = 200;
@@ -71,6 +69,21 @@ void narrow_block(GateOperation& op, const BlowerCurve& curve) {
   op.solves += solver.solves();
   if (edge.interrupted) return;
   op.blocked_at = solver.at(search::reached(edge.lo) ? edge.hi.x : edge.lo.x);
+}
+
+// The time along the followed path, with the states between it needs
+// solved on the path's own case.
+Timeline timed(GateOperation& op, const FlowModel& model) {
+  PathSolvers between(op.path);
+  TimeRefinement refinement;
+  refinement.halfway = [&between](const PathState& a, const PathState& b) -> std::optional<PathState> {
+    const PathState& m = between.halfway(a, b);
+    if (!m.result.finished) return std::nullopt;
+    return m;
+  };
+  Timeline timeline = operating_time(op.followed, model, refinement);
+  op.solves += between.solves();
+  return timeline;
 }
 
 }  // namespace
@@ -89,7 +102,7 @@ GateOperation lower_gate(const CaseInput& input, const OperationFile& file,
   FlowModel model;
   model.unit_flow = [&op](const PathState& s) { return exhaust_unit_flow(op, s); };
   model.scale = op.scale;
-  op.timeline = operating_time(op.followed, model);
+  op.timeline = timed(op, model);
   return op;
 }
 
@@ -104,7 +117,7 @@ GateOperation raise_gate(const CaseInput& input, const OperationFile& file,
   model.unit_flow = [&curve, span](const PathState& s) {
     return blower_delivery(curve, gauge_kpa(s)) / 60.0 / span;
   };
-  op.timeline = operating_time(op.followed, model);
+  op.timeline = timed(op, model);
   if (op.timeline.limit.reached) narrow_block(op, curve);
   return op;
 }

@@ -104,6 +104,33 @@ bool print_end(const GateOperation& op, const operation::OperationFile& file, st
   return true;
 }
 
+// A relative change in per cent, in two significant digits.
+std::string percent_text(double change, double of) {
+  const double share = of > 0.0 ? change / of * 100.0 : 0.0;
+  char shown[32];
+  std::snprintf(shown, sizeof shown, "%.2g", share == 0.0 ? 0.0 : share);
+  return shown;
+}
+
+// The path's states and solves, and the time over every second state with
+// the stretches' changes as the measure of the time's accuracy; false,
+// saying so, when two refinements did not come within the tolerance.
+bool print_accuracy(const GateOperation& op, std::ostream& out) {
+  const operation::Timeline& t = op.timeline;
+  const double signed_change = t.total_coarse - t.total;
+  out << "  path: " << op.followed.states.size() << " states";
+  if (t.states_between > 0) out << " (and " << t.states_between << " between them for the time)";
+  out << ", " << op.solves << " solves; over every second state the time is "
+      << fixed_text(t.total_coarse, 1) << " s (" << (signed_change < 0.0 ? "" : "+")
+      << percent_text(signed_change, t.total) << " %; the stretches' changes add up to "
+      << percent_text(t.change, t.total) << " %)";
+  if (!t.accurate) {
+    out << ": the time is not determined to " << percent_text(t.tolerance, 1.0) << " %";
+  }
+  out << "\n";
+  return t.accurate;
+}
+
 }  // namespace
 
 std::string duration_text(double seconds) {
@@ -136,17 +163,12 @@ bool print_operation(const GateOperation& op, const operation::OperationFile& fi
   if (lower) print_choked(op, out);
   print_folds(op, out);
   const bool whole = print_end(op, file, out);
-  const double change = op.timeline.total > 0.0
-                            ? (op.timeline.total_coarse - op.timeline.total) / op.timeline.total * 100.0
-                            : 0.0;
-  char shown[32];
-  std::snprintf(shown, sizeof shown, "%+.2g", change == 0.0 ? 0.0 : change);
-  out << "  path: " << op.followed.states.size() << " states, " << op.solves << " solves; over every "
-      << "second state the time is " << fixed_text(op.timeline.total_coarse, 1) << " s (" << shown
-      << " %)\n";
-  if (!printed.has_within) return whole;
+  const bool accurate = print_accuracy(op, out);
+  if (!printed.has_within) return whole && accurate;
   const std::optional<double> sized = sized_value(op, file, whole, printed.within_minutes);
-  if (!sized) {
+  if (sized && !accurate) {
+    out << "  sizing: not determined, since the time is not determined to its accuracy\n";
+  } else if (!sized) {
     out << "  sizing: none, since the operation does not go the whole way\n";
   } else if (lower) {
     out << "  sizing: to lower within " << text::exact_text(printed.within_minutes)
@@ -156,7 +178,7 @@ bool print_operation(const GateOperation& op, const operation::OperationFile& fi
     out << "  sizing: to raise within " << text::exact_text(printed.within_minutes)
         << " min the blower must deliver " << text::exact_text(*sized) << " times the curve\n";
   }
-  return whole;
+  return whole && accurate;
 }
 
 void print_no_path(const GateOperation& op, const Printed& printed, std::ostream& out) {

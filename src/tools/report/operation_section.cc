@@ -48,20 +48,23 @@ std::string minutes(double seconds) { return text::fixed_text(seconds / 60.0, 2)
 
 // The time, and against its limit the ratio (rounded up to three decimals)
 // and the verdict; a way held up on the way (the blower's limit, a flow
-// that ends) fails its check, one whose path stops is not determined.
+// that ends) fails its check, one whose path stops, or whose time is not
+// determined to its accuracy, is not determined.
 std::string time_cells(const Way& way, const design::Limit& limit) {
   if (!way.given) return "<td class=\"none\" colspan=\"2\">" + en_ja("not given", u8"条件なし") + "</td>";
   std::string out = way.whole ? "<td class=\"num\">" + minutes(way.op.timeline.total) + "</td>"
                               : "<td class=\"none\">" + en_ja("not the whole way", u8"途中まで") + "</td>";
   if (!limit.given) return out + "<td class=\"none\">" + en_ja("not checked", u8"照査せず") + "</td>";
+  const std::string not_determined =
+      "<td class=\"result nd\">" + verdict_html(design::Verdict::not_determined) + "</td>";
   if (!way.whole) {
     // The blower's limit or a flow that ends keeps the leaf from getting
     // there: that fails. A path that stops (no state solves below a point,
     // or the case itself) says nothing of the time the rest would take.
     const bool held_up = way.op.blocked || way.op.timeline.limit.reached;
-    return out + (held_up ? std::string("<td class=\"result ng\">NG</td>")
-                          : "<td class=\"result nd\">" + verdict_html(design::Verdict::not_determined) + "</td>");
+    return out + (held_up ? std::string("<td class=\"result ng\">NG</td>") : not_determined);
   }
+  if (!way.op.timeline.accurate) return out + not_determined;
   const double ratio = std::round(way.op.timeline.total / 60.0 / limit.value * 1e9) / 1e9;
   return out + "<td class=\"result " + (ratio <= 1.0 ? "ok\">" : "ng\">") + text::ratio_text(ratio) +
          (ratio <= 1.0 ? " OK" : " NG") + "</td>";

@@ -48,7 +48,10 @@ double per_air(double air) {
 }
 
 // The trapezoid rule's error by its Euler-Maclaurin term h^2/12 (f'(b) -
-// f'(a)) over the air, twice, plus the rounding of a sum of kStates terms.
+// f'(a)) over the air, twice, plus the rounding of a sum of kStates terms:
+// a bound for the time's steps by the logarithmic mean of the flows too,
+// which are exact while choked (the flow linear in the air) and closer
+// than the trapezoid rule subsonic.
 double trapezoid_tolerance(double p_from, double p_to, double time) {
   const double a = p_to * kVolume / kAtmosphericPressure, b = p_from * kVolume / kAtmosphericPressure;
   const double h = (b - a) / kStates, d = h * 1e-3;

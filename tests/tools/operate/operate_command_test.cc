@@ -2,6 +2,7 @@
 // table is what tqweir writes for the row's inputs, and bad input is
 // refused with nothing written.
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "support/test_cases.h"
 #include "text/csv_cells.h"
 #include "text/number_text.h"
+#include "tools/operate/operate_case.h"
+#include "tools/operate/operate_output.h"
 
 namespace tqweir_test {
 namespace {
@@ -80,6 +83,19 @@ TEST(OperateCommand, TheSizedValveLowersInTheTimeAsked) {
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   // The area as printed, exactly; the time printed to a tenth of a second.
   EXPECT_NEAR(printed_after(run.out, "0.6): 1 min "), 30.0, 0.051) << run.out;
+}
+
+TEST(OperateCommand, ATimeNotDeterminedToItsAccuracySizesNothingAndFails) {
+  const tqweir::operation::OperationFile file = tqweir::operate::read_operation_file(kDesign);
+  tqweir::operation::GateOperation op = tqweir::operation::lower_gate(case_in_folder(kDesign), file);
+  ASSERT_TRUE(op.timeline.accurate);
+  op.timeline.accurate = false;
+  std::ostringstream out;
+  EXPECT_FALSE(tqweir::operate::print_operation(op, file, {"base", true, 2.0}, out));
+  EXPECT_NE(out.str().find("add up to 0.0028 %): the time is not determined to 0.1 %\n"),
+            std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find("sizing: not determined"), std::string::npos) << out.str();
 }
 
 TEST(OperateCommand, BadInputIsRefusedWithNothingWritten) {
