@@ -42,6 +42,9 @@ struct FloodPassage {
   double raising_start = -1.0, raising_end = -1.0;
   std::vector<FoldMet> folds;
   int solves = 0;
+  // tailwater_curve given: the leaf's discharge drowned by the tailwater
+  // (flood/tailwater_curve.h); else free overfall.
+  bool drowned = false;
 };
 
 // The gate's paths kept from one route for the next: pass the same one to

@@ -65,9 +65,9 @@ py::dict flood_design(const design::Design& design, const std::vector<std::strin
     std::vector<flood::RatingRow> rows;
     {
       py::gil_scoped_release unlocked;
-      rows = flood::rating(job.base, options.levels, job.angles, true);
+      rows = operate::rating_rows(job, options);
     }
-    out["table"] = py::bytes(flood::rating_table(rows));
+    out["table"] = py::bytes(flood::rating_table(rows, job.has_tailwater));
     return out;
   }
   flood::FloodPassage p;

@@ -12,6 +12,7 @@
 #include "flood/route.h"
 #include "flood/route_stop.h"
 #include "flood/sealed_gate.h"
+#include "flood/tailwater_curve.h"
 #include "flood/steady_level.h"
 #include "search/case_probe.h"
 #include "support/test_cases.h"
@@ -103,6 +104,42 @@ TEST(FloodGates, HeldLeafRoutesAsAStorageIndicationMethodDoes) {
   // rating each leave well under a millimetre at this peak.
   EXPECT_NEAR(r.peak.level, peak, 1e-3);
   EXPECT_NEAR(r.points.back().level, h, 1e-3);
+}
+
+// The lowered leaf held at 5 degrees under a tailwater that drowns it, a
+// constant inflow for long enough: the route settles where the inflow
+// equals the drowned discharge solved directly at the level (bisection on
+// direct solves), well below where the free overfall would carry it.
+TEST(FloodGates, DrownedLeafSettlesWhereTheDirectDrownedDischargeCarriesTheInflow) {
+  const CaseInput base = tqweir_test::standard_case();
+  TailwaterCurve tailwater;
+  tailwater.curve = read_level_pairs("0:1.2 80:3.2", "test", "tailwater_curve", Values::either_sign);
+  FixedGate gate(base, 5.0, 0.05);
+  gate.drown_by(tailwater);
+  const double inflow = 30.0;
+  const Hydrograph flow{{0.0, 48 * 3600.0}, {inflow, inflow}};
+  const Pond pond = Pond::from_area(5e4);
+  RouteInput in;
+  in.inflow = &flow;
+  in.pond = &pond;
+  in.gate = &gate;
+  in.start_level = 2.5;
+  const Route r = route(in);
+  ASSERT_TRUE(r.finished) << r.stop;
+
+  double lo = 2.5, hi = 4.0;
+  for (int i = 0; i < 50; ++i) {
+    const double mid = 0.5 * (lo + hi);
+    (gate.direct(mid).state.outflow > inflow ? hi : lo) = mid;
+  }
+  const GateState settled = gate.direct(lo).state;
+  std::printf("drowned steady level: routed %.10f m, direct %.10f m (factor %.4f, tailwater %.4f m)\n",
+              r.points.back().level, lo, settled.submergence, settled.tailwater_level);
+  // 48 h are some 60 time constants of the pond; the held leaf's crest does
+  // not move, so the grid's discharge is the direct one between its levels.
+  EXPECT_NEAR(r.points.back().level, lo, 1e-8);
+  EXPECT_LT(settled.submergence, 0.9);
+  EXPECT_NEAR(settled.tailwater_level, table_value(tailwater.curve, settled.outflow), 1e-12);
 }
 
 TEST(FloodRating, RowsAreTheSolvesOfTheirLevelsAndStopsAreRows) {
