@@ -160,6 +160,19 @@ TEST(FloodRating, RowsAreTheSolvesOfTheirLevelsAndStopsAreRows) {
             "gate,upstream_level_m,regime,theta1_deg,stopper_tension_kn,status,"
             "discharge_m3s_per_m,discharge_m3s,message\r\n");
   EXPECT_NE(table.find("theta1_deg=200,2.5,none,,,"), std::string::npos) << table;
+
+  // With a tailwater: the drowned discharge beside the free one, and a row
+  // whose outflow leaves the curve not determined rather than free.
+  TailwaterCurve tailwater;
+  tailwater.curve = read_level_pairs("0:1.2 40:2.2", "test", "tailwater_curve", Values::either_sign);
+  const std::vector<RatingRow> drowned = rating(base, {3.0, 4.0}, {5.0}, false, &tailwater);
+  EXPECT_LT(drowned[0].drowned_discharge, 0.9 * drowned[0].discharge);
+  const std::string with = rating_table(drowned, true);
+  EXPECT_EQ(with.substr(0, with.find('\n') + 1),
+            "gate,upstream_level_m,regime,theta1_deg,stopper_tension_kn,status,discharge_m3s_per_m,"
+            "discharge_m3s,message,crest_height_m,tailwater_level_m,free_discharge_m3s,"
+            "drowned_discharge_m3s\r\n");
+  EXPECT_NE(with.find("theta1_deg=5,4,fixed,5,10,not_determined,"), std::string::npos) << with;
 }
 
 }  // namespace

@@ -46,14 +46,14 @@ std::string overfall_line(const flood::FloodPassage& passage) {
   for (std::size_t k = 0; k < passage.states.size(); ++k) {
     if (passage.states[k].submergence < passage.states[least].submergence) least = k;
   }
-  std::string line = "  the leaf drowned by tailwater_curve (Villemonte)";
-  if (!passage.states.empty()) {
-    const flood::GateState& s = passage.states[least];
-    line += ": least factor " + text::fixed_text(s.submergence, 3) + " at " +
-            clock_text(passage.route.points[least].time) + ", tailwater " +
-            text::fixed_text(s.tailwater_level, 3) + " m";
+  const std::string line = "  tailwater_curve drowns the overfall (Villemonte)";
+  if (passage.states.empty() || !(passage.states[least].submergence < 1.0)) {
+    return line + " once it rises above the crest: it stays below\n";
   }
-  return line + "\n";
+  const flood::GateState& s = passage.states[least];
+  return line + ": least factor " + text::fixed_text(s.submergence, 3) + " at " +
+         clock_text(passage.route.points[least].time) + ", tailwater " +
+         text::fixed_text(s.tailwater_level, 3) + " m\n";
 }
 
 std::string flood_series(const flood::FloodPassage& passage,
