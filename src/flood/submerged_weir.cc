@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include <boost/math/tools/toms748_solve.hpp>
 
