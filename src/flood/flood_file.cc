@@ -48,15 +48,11 @@ FloodFile read_flood_rows(const OperationFile& file) {
   } else {
     throw InputError(file.source + ": a flood needs storage_curve (m:m3) or pond_area (m2)");
   }
-  if (file.other_outflow.given) {
-    flood.other_outflow = pairs_table(file, file.other_outflow, "other_outflow", Values::any);
-    flood.has_other_outflow = true;
-  }
-  if (file.tailwater_curve.given) {
-    flood.tailwater =
-        pairs_table(file, file.tailwater_curve, "tailwater_curve", Values::either_sign);
-    flood.has_tailwater = true;
-  }
+  TailwaterCurve outlets;
+  flood.has_tailwater = read_tailwater_rows(file, outlets);
+  flood.tailwater = outlets.curve;
+  flood.has_other_outflow = outlets.has_other_outflow;
+  flood.other_outflow = outlets.other_outflow;
   needs(file, file.lower_at_level, "lower_at_level",
         file.valve_area.given && file.valve_coefficient.given && file.lowered_angle.given,
         "valve_area, valve_coefficient and lowered_angle");
@@ -69,6 +65,16 @@ FloodFile read_flood_rows(const OperationFile& file) {
   raise_below(file, file.lower_at_level, "lower_at_level");
   raise_below(file, file.backup_lower_at_level, "backup_lower_at_level");
   return flood;
+}
+
+bool read_tailwater_rows(const OperationFile& file, TailwaterCurve& tailwater) {
+  if (file.other_outflow.given) {
+    tailwater.other_outflow = pairs_table(file, file.other_outflow, "other_outflow", Values::any);
+    tailwater.has_other_outflow = true;
+  }
+  if (!file.tailwater_curve.given) return false;
+  tailwater.curve = pairs_table(file, file.tailwater_curve, "tailwater_curve", Values::either_sign);
+  return true;
 }
 
 }  // namespace flood

@@ -5,6 +5,7 @@
 
 #include "flood/level_table.h"
 #include "flood/pond.h"
+#include "flood/tailwater_curve.h"
 #include "operation/operation_file.h"
 
 namespace tqweir {
@@ -27,6 +28,11 @@ struct FloodFile {
 // blower_curve or not below lower_at_level and backup_lower_at_level (each
 // that is given: every level that lowers the leaf).
 FloodFile read_flood_rows(const operation::OperationFile& file);
+
+// tailwater_curve with other_outflow beside it, refused as read_flood_rows
+// refuses them, for what needs the drowned leaf without the pond and the
+// rule (the rating); false when tailwater_curve is not given.
+bool read_tailwater_rows(const operation::OperationFile& file, TailwaterCurve& tailwater);
 
 }  // namespace flood
 }  // namespace tqweir

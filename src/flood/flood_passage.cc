@@ -71,6 +71,7 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   }
   FloodPassage p;
   p.raised_air = air_of(solved);
+  p.drowned = rows.has_tailwater;
   SharedPaths own;
   SharedPaths& paths = shared != nullptr ? *shared : own;
   if (!paths.grid) {

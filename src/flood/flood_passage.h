@@ -55,6 +55,9 @@ struct FloodPassage {
   bool down_at_start = false;
   std::vector<FoldMet> folds;
   int solves = 0;
+  // tailwater_curve given: the leaf's discharge drowned by the tailwater
+  // (flood/tailwater_curve.h); else free overfall.
+  bool drowned = false;
 };
 
 // The gate's paths kept from one route for the next: pass the same one to

@@ -8,12 +8,15 @@
 #define TQWEIR_FLOOD_GATE_H_
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "core/summary_fields.h"
 
 namespace tqweir {
 namespace flood {
+
+struct TailwaterCurve;
 
 struct GateState {
   double level = 0.0;    // m, the upstream level asked for
@@ -24,6 +27,12 @@ struct GateState {
   // The section's 27 results in their printed units, unrounded; between the
   // levels a gate has solved, linear between them.
   std::array<double, kSummaryFieldCount> values{};
+  // With a tailwater curve the leaf is drowned (flood/tailwater_curve.h):
+  // outflow is then the submerged weir's, while the values keep the
+  // section's free overfall (field 26).
+  std::shared_ptr<const TailwaterCurve> tailwater;  // none: free overfall
+  double tailwater_level = 0.0;  // m (section frame) at the total outflow, when drowned
+  double submergence = 1.0;      // outflow / the free overfall's
 };
 
 class Gate {

@@ -7,7 +7,8 @@ namespace tqweir {
 namespace flood {
 namespace {
 
-GateState gate_state(const operation::PathState& s, double level, double span) {
+GateState gate_state(const operation::PathState& s, double level, double span,
+                     const std::shared_ptr<const TailwaterCurve>& tailwater) {
   GateState g;
   g.level = level;
   g.regime = operation::regime_name(s.regime);
@@ -16,16 +17,18 @@ GateState gate_state(const operation::PathState& s, double level, double span) {
   g.values = s.result.values;
   g.outflow =
       g.values[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))] * span;
+  g.tailwater = tailwater;
+  drown(g);
   return g;
 }
 
 LevelPath solve_path(const CaseInput& base, double level, double lowered_angle,
-                     double angle_step, const operation::Tailwater& tailwater) {
+                     double angle_step, const std::shared_ptr<const TailwaterCurve>& curve) {
   CaseInput input = base;
   set_field_value(input_field(InputId::upstream_level), level, input);
   operation::PathSettings settings;
   settings.angle_step = angle_step;
-  settings.tailwater = tailwater;
+  if (curve) settings.tailwater = tailwater_at(*curve, level, base.syogen.span);
   const operation::QuasiStaticPath path =
       operation::quasi_static_path(input, lowered_angle, settings);
   LevelPath p;
@@ -42,7 +45,7 @@ LevelPath solve_path(const CaseInput& base, double level, double lowered_angle,
   p.stopped = path.stopped;
   if (path.stopped) p.reason = message_utf8(path.stop.result.message);
   for (const operation::FollowedState& f : followed.states) {
-    p.states.push_back(gate_state(f.state, level, base.syogen.span));
+    p.states.push_back(gate_state(f.state, level, base.syogen.span, curve));
     p.airs.push_back(f.state.air);
   }
   p.folds = followed.folds;
@@ -55,9 +58,7 @@ PathGrid::PathGrid(const CaseInput& base, double lowered_angle, const AirGateSet
     : base_(base), lowered_angle_(lowered_angle), settings_(settings) {}
 
 LevelPath PathGrid::solve(double level) const {
-  const operation::Tailwater tailwater =
-      follows_tailwater_ ? tailwater_at(tailwater_, level, span()) : operation::Tailwater();
-  return solve_path(base_, level, lowered_angle_, settings_.angle_step, tailwater);
+  return solve_path(base_, level, lowered_angle_, settings_.angle_step, tailwater_);
 }
 
 const LevelPath& PathGrid::at(long index) {
@@ -68,8 +69,7 @@ const LevelPath& PathGrid::at(long index) {
 }
 
 void PathGrid::follow_tailwater(const TailwaterCurve& t) {
-  follows_tailwater_ = true;
-  tailwater_ = t;
+  tailwater_ = std::make_shared<const TailwaterCurve>(t);
 }
 
 }  // namespace flood

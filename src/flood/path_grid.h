@@ -8,6 +8,7 @@
 #define TQWEIR_FLOOD_PATH_GRID_H_
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,7 +52,8 @@ class PathGrid {
   LevelPath solve(double level) const;
 
   // From now on every path's states stand in the tailwater of `t` at their
-  // own outflow (flood/tailwater_curve.h). Called before the first path.
+  // own outflow, their discharge drowned by it (flood/tailwater_curve.h).
+  // Called before the first path.
   void follow_tailwater(const TailwaterCurve& t);
 
   const AirGateSettings& settings() const { return settings_; }
@@ -61,8 +63,7 @@ class PathGrid {
   CaseInput base_;
   double lowered_angle_;
   AirGateSettings settings_;
-  bool follows_tailwater_ = false;
-  TailwaterCurve tailwater_;
+  std::shared_ptr<const TailwaterCurve> tailwater_;  // none: free overfall
   std::map<long, LevelPath> paths_;
 };
 

@@ -1,6 +1,7 @@
 #include "flood/rating.h"
 
 #include "flood/fixed_gate.h"
+#include "flood/route_stop.h"
 #include "search/sealed_bag.h"
 #include "text/csv_cells.h"
 #include "text/number_text.h"
@@ -23,7 +24,20 @@ RatingRow row_of(const std::string& gate, const Knot& k, double span) {
   row.discharge_per_metre =
       k.state.values[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))];
   row.discharge = row.discharge_per_metre * span;
+  row.crest = k.state.values[static_cast<std::size_t>(summary_index(SummaryId::crest_height))];
   return row;
+}
+
+void drown_row(const TailwaterCurve& tailwater, RatingRow& row) {
+  if (!row.held) return;
+  try {
+    const DrownedFlow d = drowned_outflow(tailwater, row.discharge, row.level, row.crest);
+    row.drowned = true;
+    row.tailwater_level = d.tailwater;
+    row.drowned_discharge = d.outflow;
+  } catch (const RouteStop& stop) {
+    row.drowned_reason = stop.what();
+  }
 }
 
 Knot sealed_knot(const search::SealedState& s) {
@@ -39,18 +53,10 @@ Knot sealed_knot(const search::SealedState& s) {
   return k;
 }
 
-}  // namespace
-
-std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& levels,
-                              const std::vector<double>& angles, bool sealed) {
-  std::vector<RatingRow> rows;
-  const double span = base.syogen.span;
-  for (double angle : angles) {
-    FixedGate gate(base, angle);
-    const std::string name = "theta1_deg=" + text::exact_text(angle);
-    for (double level : levels) rows.push_back(row_of(name, gate.direct(level), span));
-  }
-  if (!sealed) return rows;
+// The sealed bag's row at each level, each level's search starting from
+// the previous level's state.
+void sealed_rows(const CaseInput& base, const std::vector<double>& levels, double span,
+                 std::vector<RatingRow>& rows) {
   const search::SealedCurve curve =
       search::sealed_curve(base, input_field(InputId::upstream_level), levels);
   for (std::size_t i = 0; i < levels.size(); ++i) {
@@ -61,23 +67,59 @@ std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& 
     if (i < curve.states.size()) k = sealed_knot(curve.states[i]);
     rows.push_back(row_of("sealed", k, span));
   }
+}
+
+}  // namespace
+
+std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& levels,
+                              const std::vector<double>& angles, bool sealed,
+                              const TailwaterCurve* tailwater) {
+  std::vector<RatingRow> rows;
+  const double span = base.syogen.span;
+  for (double angle : angles) {
+    FixedGate gate(base, angle);
+    const std::string name = "theta1_deg=" + text::exact_text(angle);
+    for (double level : levels) rows.push_back(row_of(name, gate.direct(level), span));
+  }
+  if (sealed) sealed_rows(base, levels, span, rows);
+  if (tailwater) {
+    for (RatingRow& row : rows) drown_row(*tailwater, row);
+  }
   return rows;
 }
 
-std::string rating_table(const std::vector<RatingRow>& rows) {
-  std::string text = text::csv_line({"gate", "upstream_level_m", "regime", "theta1_deg",
-                                     "stopper_tension_kn", "status", "discharge_m3s_per_m",
-                                     "discharge_m3s", "message"});
+std::string rating_table(const std::vector<RatingRow>& rows, bool drowned) {
+  std::vector<std::string> header{"gate", "upstream_level_m", "regime", "theta1_deg",
+                                  "stopper_tension_kn", "status", "discharge_m3s_per_m",
+                                  "discharge_m3s", "message"};
+  if (drowned) {
+    for (const char* name : {"crest_height_m", "tailwater_level_m", "free_discharge_m3s",
+                             "drowned_discharge_m3s"}) {
+      header.push_back(name);
+    }
+  }
+  std::string text = text::csv_line(header);
   for (const RatingRow& r : rows) {
-    const std::string status =
+    std::string status =
         r.held ? "ok" : r.stop == Message::finished ? "no_state" : message_key(r.stop);
     std::string message = r.held ? "" : r.reason;
     if (!r.held && r.stop != Message::finished) message += ": " + message_cp932(r.stop);
-    text += text::csv_line({r.gate, text::exact_text(r.level), r.regime,
-                            r.held ? text::exact_text(r.theta1_deg) : "",
-                            r.held ? text::exact_text(r.stopper_tension) : "", status,
-                            r.held ? text::exact_text(r.discharge_per_metre) : "",
-                            r.held ? text::exact_text(r.discharge) : "", message});
+    if (drowned && r.held && !r.drowned) {
+      status = "not_determined";
+      message = r.drowned_reason;
+    }
+    std::vector<std::string> cells{r.gate, text::exact_text(r.level), r.regime,
+                                   r.held ? text::exact_text(r.theta1_deg) : "",
+                                   r.held ? text::exact_text(r.stopper_tension) : "", status,
+                                   r.held ? text::exact_text(r.discharge_per_metre) : "",
+                                   r.held ? text::exact_text(r.discharge) : "", message};
+    if (drowned) {
+      cells.push_back(r.held ? text::exact_text(r.crest) : "");
+      cells.push_back(r.drowned ? text::exact_text(r.tailwater_level) : "");
+      cells.push_back(r.held ? text::exact_text(r.discharge) : "");
+      cells.push_back(r.drowned ? text::exact_text(r.drowned_discharge) : "");
+    }
+    text += text::csv_line(cells);
   }
   return text;
 }

@@ -8,6 +8,7 @@
 
 #include "core/messages.h"
 #include "core/run_state.h"
+#include "flood/tailwater_curve.h"
 
 namespace tqweir {
 namespace flood {
@@ -23,20 +24,35 @@ struct RatingRow {
   double discharge = 0.0;             // m3/s over the span
   std::string reason;                 // when not held, in English
   Message stop = Message::finished;   // the stop met, if one
+  // With a tailwater curve, when held:
+  double crest = 0.0;                 // m (section frame), the summary's crest height
+  bool drowned = false;               // the drowned discharge was found
+  double tailwater_level = 0.0;       // m (section frame) at the total outflow
+  double drowned_discharge = 0.0;     // m3/s over the span
+  std::string drowned_reason;         // why not found (a table left), in English
 };
 
 // For each of `angles` (degree) in order, the solve at every level with the
 // leaf held there; then, with `sealed`, the sealed bag's state at every
 // level (the air of `base`, each level's search starting from the
 // previous level's state). Each row is a direct solve, no interpolation.
+// With `tailwater`, each held row's discharge also drowned by it
+// (flood/tailwater_curve.h); the solves keep the case's hd_nd, which moves
+// neither a held leaf's crest nor its free discharge (a sealed bag's state
+// it would move: those rows stay the case's).
 // REQUIRES: levels and angles finite.
 std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& levels,
-                              const std::vector<double>& angles, bool sealed);
+                              const std::vector<double>& angles, bool sealed,
+                              const TailwaterCurve* tailwater = nullptr);
 
 // The rows as a table, CP932 with CR LF: gate, upstream_level_m, regime,
 // theta1_deg, stopper_tension_kn, status, discharge_m3s_per_m,
-// discharge_m3s, message. Numbers as the shortest decimal that reads back.
-std::string rating_table(const std::vector<RatingRow>& rows);
+// discharge_m3s, message; with `drowned`, then crest_height_m,
+// tailwater_level_m, free_discharge_m3s and drowned_discharge_m3s (a held
+// row whose drowned discharge is not found has the status not_determined
+// and the reason in message). Numbers as the shortest decimal that reads
+// back.
+std::string rating_table(const std::vector<RatingRow>& rows, bool drowned = false);
 
 }  // namespace flood
 }  // namespace tqweir

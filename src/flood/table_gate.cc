@@ -4,6 +4,7 @@
 
 #include "flood/number_cell.h"
 #include "flood/route_stop.h"
+#include "flood/tailwater_curve.h"
 
 namespace tqweir {
 namespace flood {
@@ -33,18 +34,34 @@ GateState blended_state(const GateState& lo, const GateState& hi, double w, doub
   value(s, SummaryId::upstream_level) = level;
   value(s, SummaryId::overflow_discharge) = per_metre;
   s.outflow = per_metre * span;
+  // A drowned leaf's discharge is the submerged weir's at the level itself
+  // on the same interpolated crest, not a blend of the grid's: the factor
+  // falls steeply as the tailwater nears the upstream level.
+  drown(s);
   return s;
 }
 
 TableGate::TableGate(double spacing, double span, int max_knots)
     : spacing_(spacing), span_(span), max_knots_(max_knots) {}
 
+void TableGate::drown_by(const TailwaterCurve& t) {
+  tailwater_ = std::make_shared<const TailwaterCurve>(t);
+}
+
+Knot TableGate::solved(double level, const Knot* near) {
+  Knot k = solve_knot(level, near);
+  solves_ += k.solves;
+  if (k.held && tailwater_) {
+    k.state.tailwater = tailwater_;
+    drown(k.state);
+  }
+  return k;
+}
+
 Knot TableGate::direct(double level) {
   // The grid's state below, when solved, is only the search's first guess.
   const auto below = knots_.find(static_cast<long>(std::floor(level / spacing_)));
-  Knot k = solve_knot(level, below != knots_.end() ? &below->second : nullptr);
-  solves_ += k.solves;
-  return k;
+  return solved(level, below != knots_.end() ? &below->second : nullptr);
 }
 
 const Knot& TableGate::knot(long index) {
@@ -57,8 +74,7 @@ const Knot& TableGate::knot(long index) {
   const auto below = knots_.find(index - 1), above = knots_.find(index + 1);
   const Knot* near = below != knots_.end() ? &below->second
                      : above != knots_.end() ? &above->second : nullptr;
-  Knot k = solve_knot(static_cast<double>(index) * spacing_, near);
-  solves_ += k.solves;
+  Knot k = solved(static_cast<double>(index) * spacing_, near);
   return knots_.emplace(index, std::move(k)).first->second;
 }
 

@@ -15,6 +15,7 @@
 #define TQWEIR_FLOOD_TABLE_GATE_H_
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "core/messages.h"
@@ -36,7 +37,8 @@ struct Knot {
 // The state at `level` a share `w` of the way from `lo` to `hi` (two
 // solved states): the results, angle and tension linear, the regime the
 // nearer one's, the discharge (whole span `span`, m) the weir's law on the
-// interpolated crest, so that the level itself is exact.
+// interpolated crest, so that the level itself is exact; with the states'
+// tailwater, that law drowned by it at the level itself (flood/tailwater_curve.h).
 GateState blended_state(const GateState& lo, const GateState& hi, double w, double level,
                         double span);
 
@@ -55,6 +57,11 @@ class TableGate : public Gate {
   // is measured against. REQUIRES: level finite.
   Knot direct(double level);
 
+  // From now on every state's discharge is drowned by the tailwater of `t`
+  // (flood/tailwater_curve.h), the states solved with the case's hd_nd:
+  // the rating's model. Called before the first state.
+  void drown_by(const TailwaterCurve& t);
+
  protected:
   // The state at `level`; `near` is a solved neighbour or nullptr.
   virtual Knot solve_knot(double level, const Knot* near) = 0;
@@ -63,6 +70,8 @@ class TableGate : public Gate {
 
  private:
   const Knot& knot(long index);
+  Knot solved(double level, const Knot* near);
+  std::shared_ptr<const TailwaterCurve> tailwater_;  // none: free overfall
   double spacing_;
   double span_;
   int max_knots_;

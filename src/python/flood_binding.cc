@@ -192,9 +192,9 @@ py::bytes rating_design(const design::Design& design, double lo, double hi, doub
   std::vector<flood::RatingRow> rows;
   {
     py::gil_scoped_release unlocked;
-    rows = flood::rating(job.base, options.levels, job.angles, true);
+    rows = operate::rating_rows(job, options);
   }
-  return py::bytes(flood::rating_table(rows));
+  return py::bytes(flood::rating_table(rows, job.has_tailwater));
 }
 
 }  // namespace python

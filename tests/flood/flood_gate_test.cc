@@ -12,6 +12,7 @@
 #include "flood/route.h"
 #include "flood/route_stop.h"
 #include "flood/sealed_gate.h"
+#include "flood/tailwater_curve.h"
 #include "flood/steady_level.h"
 #include "search/case_probe.h"
 #include "support/test_cases.h"
@@ -105,6 +106,42 @@ TEST(FloodGates, HeldLeafRoutesAsAStorageIndicationMethodDoes) {
   EXPECT_NEAR(r.points.back().level, h, 1e-3);
 }
 
+// The lowered leaf held at 5 degrees under a tailwater that drowns it, a
+// constant inflow for long enough: the route settles where the inflow
+// equals the drowned discharge solved directly at the level (bisection on
+// direct solves), well below where the free overfall would carry it.
+TEST(FloodGates, DrownedLeafSettlesWhereTheDirectDrownedDischargeCarriesTheInflow) {
+  const CaseInput base = tqweir_test::standard_case();
+  TailwaterCurve tailwater;
+  tailwater.curve = read_level_pairs("0:1.2 80:3.2", "test", "tailwater_curve", Values::either_sign);
+  FixedGate gate(base, 5.0, 0.05);
+  gate.drown_by(tailwater);
+  const double inflow = 30.0;
+  const Hydrograph flow{{0.0, 48 * 3600.0}, {inflow, inflow}};
+  const Pond pond = Pond::from_area(5e4);
+  RouteInput in;
+  in.inflow = &flow;
+  in.pond = &pond;
+  in.gate = &gate;
+  in.start_level = 2.5;
+  const Route r = route(in);
+  ASSERT_TRUE(r.finished) << r.stop;
+
+  double lo = 2.5, hi = 4.0;
+  for (int i = 0; i < 50; ++i) {
+    const double mid = 0.5 * (lo + hi);
+    (gate.direct(mid).state.outflow > inflow ? hi : lo) = mid;
+  }
+  const GateState settled = gate.direct(lo).state;
+  std::printf("drowned steady level: routed %.10f m, direct %.10f m (factor %.4f, tailwater %.4f m)\n",
+              r.points.back().level, lo, settled.submergence, settled.tailwater_level);
+  // 48 h are some 60 time constants of the pond; the held leaf's crest does
+  // not move, so the grid's discharge is the direct one between its levels.
+  EXPECT_NEAR(r.points.back().level, lo, 1e-8);
+  EXPECT_LT(settled.submergence, 0.9);
+  EXPECT_NEAR(settled.tailwater_level, table_value(tailwater.curve, settled.outflow), 1e-12);
+}
+
 TEST(FloodRating, RowsAreTheSolvesOfTheirLevelsAndStopsAreRows) {
   const CaseInput base = tqweir_test::standard_case();
   const std::vector<double> levels{2.5, 3.5};
@@ -123,6 +160,19 @@ TEST(FloodRating, RowsAreTheSolvesOfTheirLevelsAndStopsAreRows) {
             "gate,upstream_level_m,regime,theta1_deg,stopper_tension_kn,status,"
             "discharge_m3s_per_m,discharge_m3s,message\r\n");
   EXPECT_NE(table.find("theta1_deg=200,2.5,none,,,"), std::string::npos) << table;
+
+  // With a tailwater: the drowned discharge beside the free one, and a row
+  // whose outflow leaves the curve not determined rather than free.
+  TailwaterCurve tailwater;
+  tailwater.curve = read_level_pairs("0:1.2 40:2.2", "test", "tailwater_curve", Values::either_sign);
+  const std::vector<RatingRow> drowned = rating(base, {3.0, 4.0}, {5.0}, false, &tailwater);
+  EXPECT_LT(drowned[0].drowned_discharge, 0.9 * drowned[0].discharge);
+  const std::string with = rating_table(drowned, true);
+  EXPECT_EQ(with.substr(0, with.find('\n') + 1),
+            "gate,upstream_level_m,regime,theta1_deg,stopper_tension_kn,status,discharge_m3s_per_m,"
+            "discharge_m3s,message,crest_height_m,tailwater_level_m,free_discharge_m3s,"
+            "drowned_discharge_m3s\r\n");
+  EXPECT_NE(with.find("theta1_deg=5,4,fixed,5,10,not_determined,"), std::string::npos) << with;
 }
 
 }  // namespace

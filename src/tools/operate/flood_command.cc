@@ -26,21 +26,27 @@ int write_output(const OperateOptions& options, const std::string& bytes, const 
 
 int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                std::ostream& err) {
-  const std::vector<flood::RatingRow> rows = flood::rating(job.base, options.levels, job.angles, true);
+  const std::vector<flood::RatingRow> rows = rating_rows(job, options);
+  const std::string table = flood::rating_table(rows, job.has_tailwater);
   if (options.output.empty()) {
     // The table's file is CP932 for the spreadsheet; a terminal reads UTF-8
     // as every other printout of the tools.
-    out << text::cp932_to_utf8(flood::rating_table(rows));
+    out << text::cp932_to_utf8(table);
     return 0;
   }
   int held = 0;
   for (const flood::RatingRow& r : rows) held += r.held ? 1 : 0;
   out << "tqweir-operate: rating of " << options.dir << ", " << rows.size() << " rows ("
       << held << " with a state)\n";
-  return write_output(options, flood::rating_table(rows), "rating", out, err);
+  return write_output(options, table, "rating", out, err);
 }
 
 }  // namespace
+
+std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const OperateOptions& options) {
+  return flood::rating(job.base, options.levels, job.angles, true,
+                       job.has_tailwater ? &job.tailwater : nullptr);
+}
 
 int print_routed_flood(const RoutedFlood& routed, const FloodJob& job, const OperateOptions& options,
                        std::ostream& out, std::ostream& err) {
@@ -68,6 +74,9 @@ FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& 
   job.criteria = design.criteria;
   job.angles = options.angles;
   if (job.angles.empty()) job.angles.push_back(job.base.parameter.theta1_deg);
+  if (options.mode == Mode::rating && operation::read_operation_in(options.dir, job.file)) {
+    job.has_tailwater = flood::read_tailwater_rows(job.file, job.tailwater);
+  }
   if (options.mode != Mode::flood) return job;
   std::string bytes;
   if (!read_file(options.inflow, bytes)) throw InputError("cannot read " + options.inflow);

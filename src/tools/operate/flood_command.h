@@ -8,6 +8,8 @@
 
 #include "design/design.h"
 #include "flood/hydrograph.h"
+#include "flood/rating.h"
+#include "flood/tailwater_curve.h"
 #include "operation/operation_file.h"
 #include "tools/operate/operate_options.h"
 
@@ -21,11 +23,13 @@ struct FloodJob {
   flood::Hydrograph inflow;       // --flood
   design::Criteria criteria;
   std::vector<double> angles;     // --rating: as given, or the base case's
+  bool has_tailwater = false;     // --rating: operation.csv gives tailwater_curve
+  flood::TailwaterCurve tailwater;
 };
 
 // Reads the inflow and operation.csv for --flood (refusing their rows as
-// their readers do), takes the angles for --rating. Throws
-// text::InputError.
+// their readers do), takes the angles and operation.csv's tailwater_curve
+// (when the file is there) for --rating. Throws text::InputError.
 FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design);
 
 // Routes the flood or makes the rating, prints it and writes -o. Exit
@@ -33,6 +37,10 @@ FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& 
 // the base case stops (no air to hold).
 int run_flood_job(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                   std::ostream& err);
+
+// The rating's rows of --rating, drowned by the job's tailwater when it
+// has one.
+std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const OperateOptions& options);
 
 struct RoutedFlood;
 

@@ -53,11 +53,17 @@ std::string undetermined_note(design::Verdict verdict, const flood::Route& route
 void print_flood(const flood::FloodPassage& passage, const std::vector<design::Criterion>& criteria,
                  const design::Limit& max_upstream_level, bool power_failure, std::ostream& out);
 
+// The printout's line on the overfall: free, or drowned by tailwater_curve
+// with the least submergence factor met, when and the tailwater there.
+std::string overfall_line(const flood::FloodPassage& passage);
+
 // The series (CP932, CR LF): time_s, inflow_m3s, outflow_m3s,
 // other_outflow_m3s, upstream_level_m, storage_m3, air_m3_per_m, regime,
 // theta1_deg, stopper_tension_kn, bag_pressure_kpa, bag_tension_kn_per_m,
-// then ratio_KEY for each given criterion. Numbers as the shortest decimal
-// that reads back.
+// then ratio_KEY for each given criterion; with the leaf drowned, then
+// tailwater_level_m and submergence_factor (the discharge over the leaf
+// against its free overfall). Numbers as the shortest decimal that reads
+// back.
 std::string flood_series(const flood::FloodPassage& passage,
                          const std::vector<design::Criterion>& criteria);
 

@@ -120,6 +120,7 @@ void print_flood(const flood::FloodPassage& passage, const std::vector<design::C
   const flood::Route& route = passage.route;
   out << (power_failure ? "  without power: the float valve only, no blower\n"
                         : "  with power: the valve and the blower by the rule\n");
+  out << overfall_line(passage);
   out << "  start " << level_text(passage.start_level)
       << (passage.steady_start ? " (steady with the first inflow)" : " (initial_level)") << "\n";
   if (!route.points.empty()) {

@@ -41,6 +41,22 @@ std::vector<HighestRatio> highest_ratios(const flood::FloodPassage& passage,
   return highest;
 }
 
+std::string overfall_line(const flood::FloodPassage& passage) {
+  if (!passage.drowned) return "  free overfall over the leaf: operation.csv gives no tailwater_curve\n";
+  std::size_t least = 0;
+  for (std::size_t k = 0; k < passage.states.size(); ++k) {
+    if (passage.states[k].submergence < passage.states[least].submergence) least = k;
+  }
+  const std::string line = "  tailwater_curve drowns the overfall (Villemonte)";
+  if (passage.states.empty() || !(passage.states[least].submergence < 1.0)) {
+    return line + " once it rises above the crest: it stays below\n";
+  }
+  const flood::GateState& s = passage.states[least];
+  return line + ": least factor " + text::fixed_text(s.submergence, 3) + " at " +
+         clock_text(passage.route.points[least].time) + ", tailwater " +
+         text::fixed_text(s.tailwater_level, 3) + " m\n";
+}
+
 std::string flood_series(const flood::FloodPassage& passage,
                          const std::vector<design::Criterion>& criteria) {
   std::vector<std::string> header{"time_s", "inflow_m3s", "outflow_m3s", "other_outflow_m3s",
@@ -49,6 +65,10 @@ std::string flood_series(const flood::FloodPassage& passage,
                                   "bag_tension_kn_per_m"};
   for (const design::Criterion& c : criteria) {
     if (c.given) header.push_back(std::string("ratio_") + c.key);
+  }
+  if (passage.drowned) {
+    header.push_back("tailwater_level_m");
+    header.push_back("submergence_factor");
   }
   std::string text = text::csv_line(header);
   for (std::size_t k = 0; k < passage.states.size(); ++k) {
@@ -64,6 +84,10 @@ std::string flood_series(const flood::FloodPassage& passage,
         text::exact_text(gauge),        text::exact_text(field(s, SummaryId::bag_tension))};
     for (const design::Criterion& c : criteria) {
       if (c.given) cells.push_back(text::exact_text(state_ratio(s, c)));
+    }
+    if (passage.drowned) {
+      cells.push_back(text::exact_text(s.tailwater_level));
+      cells.push_back(text::exact_text(s.submergence));
     }
     text += text::csv_line(cells);
   }

@@ -9,6 +9,7 @@ namespace operate {
 RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPaths* shared) {
   RoutedFlood routed;
   routed.power_failure = power_failure;
+  routed.passage.drowned = job.file.tailwater_curve.given;  // also when it does not start
   try {
     routed.passage = flood::flood_passage(job.base, job.file, job.inflow, power_failure,
                                           flood::PassageSettings(), shared);

@@ -150,6 +150,11 @@ std::string flood_section(const design::Design& design, const std::vector<FloodR
                    "(--power-failure) only the float valve lowers the leaf and nothing raises it.",
                u8"設計洪水を operation.csv の貯水池・操作規則で追跡 (通常時と停電時)。") +
          "</p>\n";
+  out += "<p>" + (runs.front().passage.drowned
+                      ? en_ja("The overfall is drowned where the tailwater of tailwater_curve rises above the crest (Villemonte's submerged weir).",
+                              u8"tailwater_curve の下流水位が天端を超えると潜り越流 (Villemonte 式)。")
+                      : en_ja("Free overfall over the leaf is assumed: operation.csv gives no tailwater_curve.",
+                              u8"越流は完全越流とする (tailwater_curve なし)。")) + "</p>\n";
   out += summary_table(runs, limit) + stop_notes(runs);
   for (const FloodRun& run : runs) out += charts(run, limit);
   return out + "</section>\n";
