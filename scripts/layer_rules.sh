@@ -8,7 +8,8 @@
 #   output <- drawing        the SVG toolkit
 #   text <- cases            tables of cases, field values, --range
 #   driver <- search         the search of one input, the sealed bag
-#   search, cases <- design  a design folder, its criteria, checks, limit states
+#   driver <- leaf           the leaf as a free body: its loads, N, V, M, the hinge
+#   search, cases, leaf <- design  a design folder, its criteria, checks, limit states
 #   design <- operation      the gate lowered and raised by air
 #   operation <- flood       the pond's level through a flood over the gate
 #   everything <- tools, web, python (the front ends); platform beside the layers
@@ -16,7 +17,7 @@
 # Sourced: defines LAYERS and layer_below.
 
 # The folders built as layer libraries (cmake/layers.cmake).
-LAYERS=(core membrane input section output driver text drawing cases search design operation flood)
+LAYERS=(core membrane input section output driver text drawing cases search design operation flood leaf)
 
 # layer_below FOLDER: the folders a file of FOLDER may include besides its own.
 layer_below() {
@@ -31,9 +32,10 @@ layer_below() {
     drawing) echo "core membrane input section output" ;;
     cases) echo "core input text" ;;
     search) echo "$calculation" ;;
-    design) echo "$calculation text cases search" ;;
-    operation) echo "$calculation text cases search design" ;;
-    flood) echo "$calculation text cases search design operation" ;;
+    leaf) echo "$calculation" ;;
+    design) echo "$calculation text cases search leaf" ;;
+    operation) echo "$calculation text cases search leaf design" ;;
+    flood) echo "$calculation text cases search leaf design operation" ;;
     tools|web|python) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;
     *) return 1 ;;
