@@ -12,12 +12,13 @@
 #   search, cases, leaf <- design  a design folder, its criteria, checks, limit states
 #   design <- operation      the gate lowered and raised by air
 #   operation <- flood       the pond's level through a flood over the gate
+#   rooms <- studies         typed requests and results: sweep, seek, operation, flood, report
 #   everything <- tools, web, python (the front ends); platform beside the layers
 #
 # Sourced: defines LAYERS and layer_below.
 
 # The folders built as layer libraries (cmake/layers.cmake).
-LAYERS=(core membrane input section output driver text drawing cases search design operation flood leaf)
+LAYERS=(core membrane input section output driver text drawing cases search design operation flood leaf studies)
 
 # layer_below FOLDER: the folders a file of FOLDER may include besides its own.
 layer_below() {
@@ -36,6 +37,7 @@ layer_below() {
     design) echo "$calculation text cases search leaf" ;;
     operation) echo "$calculation text cases search leaf design" ;;
     flood) echo "$calculation text cases search leaf design operation" ;;
+    studies) echo "$calculation text drawing cases search leaf design operation flood" ;;
     tools|web|python) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;
     *) return 1 ;;

@@ -18,7 +18,7 @@ while read -r layer dirs; do
   flags=()
   for d in $dirs; do flags+=("-I$d"); done
   for other in "${layers[@]}"; do
-    header=$(cd "$src" && ls "$other"/*.h | head -n 1)
+    header=$(cd "$src" && find "$other" -name "*.h" | sort | head -n 1)
     expect=fails
     case " $layer $(layer_below "$layer") " in *" $other "*) expect=compiles ;; esac
     printf '#include "%s"\n' "$header" >"$scratch/probe.cc"

@@ -5,8 +5,8 @@
 
 #include "bindings.h"
 #include "cases/case_table.h"
-#include "tools/sweep/case_outcome.h"
-#include "tools/sweep/result_table.h"
+#include "studies/sweep/case_outcome.h"
+#include "studies/sweep/result_table.h"
 
 namespace py = pybind11;
 

@@ -3,7 +3,7 @@
 
 #include "text/csv_cells.h"
 #include "text/number_text.h"
-#include "tools/sweep/result_table.h"
+#include "studies/sweep/result_table.h"
 
 namespace tqweir {
 namespace operate {

@@ -12,7 +12,7 @@
 #include "search/sealed_bag.h"
 #include "tools/seek/seek_command.h"
 #include "tools/seek/seek_print.h"
-#include "tools/sweep/result_table.h"
+#include "studies/sweep/result_table.h"
 
 namespace tqweir {
 namespace seek {

@@ -12,9 +12,9 @@
 #include "tools/cli/command_line.h"
 #include "text/input_error.h"
 #include "cases/range_spec.h"
-#include "tools/sweep/case_outcome.h"
+#include "studies/sweep/case_outcome.h"
 #include "tools/sweep/progress_bar.h"
-#include "tools/sweep/result_table.h"
+#include "studies/sweep/result_table.h"
 #include "tools/sweep/sweep_options.h"
 
 #ifndef TQWEIR_VERSION

@@ -13,8 +13,8 @@
 #include "input/syogen_reader.h"
 #include "output/summary.h"
 #include "text/csv_cells.h"
-#include "tools/sweep/case_outcome.h"
-#include "tools/sweep/result_table.h"
+#include "studies/sweep/case_outcome.h"
+#include "studies/sweep/result_table.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/sweep/result_table.h"
+#include "studies/sweep/result_table.h"
 
 #include "core/summary_fields.h"
 #include "text/csv_cells.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/sweep/case_outcome.h"
+#include "studies/sweep/case_outcome.h"
 #include "cases/case_table.h"
 
 namespace tqweir {

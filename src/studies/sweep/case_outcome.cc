@@ -1,4 +1,4 @@
-#include "tools/sweep/case_outcome.h"
+#include "studies/sweep/case_outcome.h"
 
 #include <algorithm>
 #include <atomic>
