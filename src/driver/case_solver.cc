@@ -3,6 +3,7 @@
 #include "core/stop.h"
 #include "input/derived_quantities.h"
 #include "input/profile_reader.h"
+#include "section/balance_terms.h"
 
 namespace tqweir {
 
@@ -26,8 +27,15 @@ SolvedCase solve_case(const CaseInput& input, const SurfaceSink& sink, Evaluatio
   SolvedCase solved;
   solved.state = prepare_run_state(input);
   solve_alpha(solved.state, sink, cache);
-  solved.files = make_section_files(solved.state, cache.integrals());
-  solved.summary = make_summary(solved.state, solved.files.bag_area);
+  CaseResult& result = solved.result;
+  result.state = solved.state;
+  result.section = make_section_polylines(solved.state, cache.integrals());
+  // The surface every trial had; the cache holds it still.
+  result.surface = cache.surface(surface_input(solved.state)).surface.points;
+  result.balance = balance_terms(solved.state);
+  solved.files = section_files(result.section);
+  solved.summary = make_summary(solved.state, result.section.bag_area);
+  result.summary = solved.summary.fields;
   solved.integrand_evaluations = cache.integrand_evaluations();
   if (!solved.files.all_finite || !solved.summary.all_finite) {
     throw StopRun(Message::result_not_finite);

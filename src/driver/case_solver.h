@@ -6,6 +6,7 @@
 
 #include "core/run_state.h"
 #include "driver/bisection.h"
+#include "driver/case_result.h"
 #include "output/section_files.h"
 #include "output/summary.h"
 
@@ -13,6 +14,7 @@ namespace tqweir {
 
 struct SolvedCase {
   RunState state;  // the last trial's state
+  CaseResult result;  // the finished case as values; the files and summary print it
   SectionFiles files;
   Summary summary;
   long long integrand_evaluations = 0;  // elliptic-integral work done, for benchmarks
@@ -23,7 +25,8 @@ struct SolvedCase {
 // for an overflow_mode that the water level needs but is not 1, 2 or 3.
 RunState prepare_run_state(const CaseInput& input);
 
-// Prepares, solves for alpha, and builds the coordinate files and summary.
+// Prepares, solves for alpha, gathers the result and prints from it the
+// coordinate files and the summary.
 // `mode` is the reuse policy: Evaluation::literal recomputes everything
 // each trial and is the reference that gives the same bits. Throws StopRun
 // for every reason a run stops; StopRun(result_not_finite) when a

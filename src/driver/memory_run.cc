@@ -1,13 +1,15 @@
 #include "driver/memory_run.h"
 
+#include <utility>
+
 namespace tqweir {
 namespace {
 
-MemoryRun kept(const RunOutcome& outcome, const MemoryFiles& files) {
+MemoryRun kept(RunOutcome&& outcome, const MemoryFiles& files) {
   MemoryRun run;
-  static_cast<RunOutcome&>(run) = outcome;
+  static_cast<RunOutcome&>(run) = std::move(outcome);
   run.files = files.written();
-  run.files["error.csv"] = outcome.log_line;
+  run.files["error.csv"] = run.log_line;
   return run;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "core/file_io.h"
@@ -33,7 +34,7 @@ RunOutcome run_sequence(const Read& read, RunFiles& files) {
       write_outputs(files, {{"suimen.csv", &rows}});
       surface_written = true;
     };
-    const SolvedCase solved = solve_case(outcome.input, sink);
+    SolvedCase solved = solve_case(outcome.input, sink);
     write_outputs(files, {{"XYGate.csv", &solved.files.gate},
                           {"XYStopper.csv", &solved.files.stopper},
                           {"XYBalloon.csv", &solved.files.balloon}});
@@ -43,6 +44,7 @@ RunOutcome run_sequence(const Read& read, RunFiles& files) {
     outcome.log_line = message_cp932(Message::finished) + "\r\n";
     outcome.text = message_utf8(Message::finished);
     outcome.summary = solved.summary;
+    outcome.result = std::move(solved.result);
   } catch (const StopRun& stop) {
     outcome.exit_status = 1;
     outcome.message = stop.message();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/messages.h"
+#include "driver/case_result.h"
 #include "driver/run_files.h"
 #include "output/summary.h"
 
@@ -21,6 +22,7 @@ struct RunOutcome {
   bool read = false;                     // the case's reading passed its checks
   CaseInput input;                       // the case as read, when read
   Summary summary;                       // TQSpec.csv's values unrounded; when finished
+  CaseResult result;                     // the finished case as values; when finished
 };
 
 // The run's sequence over `files`: reads the case, solves it (suimen.csv is

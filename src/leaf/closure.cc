@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "section/balance_terms.h"
+
 namespace tqweir {
 namespace leaf {
 
@@ -9,22 +11,20 @@ MomentGap moment_gap(const RunState& state, const LeafLine& line) {
   const TrialState& t = state.trial;
   const Balance& b = t.balance;
   const SyogenInput& s = state.syogen;
-  const double wf = t.bag.width_factor;
+  const BalanceTerms terms = balance_terms(state);
+  const double wf = terms.width_factor;
   MomentGap gap;
-  gap.weight = wf * s.leaf_weight * point_at(line, s.leaf_weight_arm).x -
-               wf * std::cos(state.derived.theta1) * b.leaf_weight_moment;
+  gap.weight = wf * s.leaf_weight * point_at(line, s.leaf_weight_arm).x - wf * terms.weight;
   // The stopper's line from the attachment A to the foot B passes the hinge
   // at the lever (A x B) / |B - A|.
   const double ax = b.anchor_x, ay = b.anchor_y, bx = b.stopper_base_x, by = b.stopper_base_y;
   const double run = std::sqrt((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
   const double pull = state.derived.stopper_force;
-  gap.stopper = pull * (ay * bx - ax * by) / run -
-                std::sin(b.stopper_angle) * (pull * s.anchor_distance);
+  gap.stopper = pull * (ay * bx - ax * by) / run - terms.stopper;
   // A uniform pressure over a polyline from the hinge to P has the moment
   // p |P|^2 / 2 about the hinge, however the polyline bends.
   const Vec end = point_at(line, t.bag.chord1_m);
-  gap.bag = -t.bag.bag_pressure * (end.x * end.x + end.y * end.y) / 2 +
-            t.bag.bag_force1 * 0.5 * t.bag.chord1_m;
+  gap.bag = -t.bag.bag_pressure * (end.x * end.x + end.y * end.y) / 2 - terms.bag;
   return gap;
 }
 
@@ -63,7 +63,7 @@ Closure close_free_body(const RunState& state, const LeafLine& line, double hing
   c.moment_mismatch = hinge_moment - c.gap.total() - c.residual;
   const Vec f = balance_forces(state, line);
   c.force_mismatch = {reaction.x + f.x, reaction.y + f.y};
-  c.moment_scale = state.trial.bag.bag_force1 * 0.5 * state.trial.bag.chord1_m;
+  c.moment_scale = -balance_terms(state).bag;
   c.force_scale = state.trial.bag.bag_force1;
   return c;
 }

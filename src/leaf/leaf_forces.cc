@@ -25,12 +25,9 @@ std::vector<double> marks(const RunState& state, const LeafLine& line) {
   return out;
 }
 
-}  // namespace
-
-LeafForces leaf_forces(const RunState& converged) {
+LeafForces free_body(const RunState& converged, const WaterSurface& surface) {
   LeafForces out;
   const LeafLine line = leaf_line(converged.profile);
-  const WaterSurface surface = build_water_surface(surface_input(converged));
   out.loads = applied_loads(converged, line, surface);
   // The reaction is known before the integration reaches the hinge only
   // from the loads' sum; a stub behind the hinge needs it.
@@ -43,6 +40,18 @@ LeafForces leaf_forces(const RunState& converged) {
   out.support_force = converged.trial.balance.support_force;
   out.closure = close_free_body(converged, line, out.internal.hinge_moment, out.reaction.force);
   return out;
+}
+
+}  // namespace
+
+LeafForces leaf_forces(const CaseResult& result) {
+  WaterSurface surface;
+  surface.points = result.surface;
+  return free_body(result.state, surface);
+}
+
+LeafForces leaf_forces(const RunState& converged) {
+  return free_body(converged, build_water_surface(surface_input(converged)));
 }
 
 }  // namespace leaf

@@ -5,6 +5,7 @@
 #define TQWEIR_LEAF_LEAF_FORCES_H_
 
 #include "core/run_state.h"
+#include "driver/case_result.h"
 #include "leaf/applied_loads.h"
 #include "leaf/closure.h"
 #include "leaf/hinge_reaction.h"
@@ -24,9 +25,13 @@ struct LeafForces {
   Closure closure;
 };
 
+// For a finished run's result (a MemoryRun's `result`): its converged
+// state and the upstream surface its trials had.
+LeafForces leaf_forces(const CaseResult& result);
+
 // For the state a finished solve leaves (solve_case's `state`: the last
-// trial's records). The upstream surface is rebuilt from the state; it is
-// the same in every trial of a run.
+// trial's records). The upstream surface is built again from the state; it
+// is the same in every trial of a run.
 LeafForces leaf_forces(const RunState& converged);
 
 }  // namespace leaf

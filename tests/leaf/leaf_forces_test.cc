@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/stop.h"
-#include "driver/case_solver.h"
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
 #include "leaf/internal_forces.h"
@@ -44,8 +43,7 @@ TEST(LeafClosure, EveryFinishedCaseAndExampleClosesOnTheBalance) {
     if (!read_case_files(dir, texts)) continue;
     const MemoryRun run = run_in_memory(texts);
     if (run.exit_status != 0) continue;
-    const SolvedCase solved = solve_case(run.input, nullptr);
-    const LeafForces f = leaf_forces(solved.state);
+    const LeafForces f = leaf_forces(run.result);
     const Closure& c = f.closure;
     // Rounding of sums over a few hundred pieces of loads near the bag's.
     EXPECT_LT(std::fabs(c.moment_mismatch), 1e-11 * c.moment_scale) << dir;
