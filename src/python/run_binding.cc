@@ -1,14 +1,19 @@
 // One case solved in memory (driver's run_in_memory, the program's own
 // sequence), handed to Python as the files it writes and, when it
-// finished, its printed results and coordinates read back.
+// finished, its printed results and coordinates read back, and the
+// balance's terms as the solve left them.
 #include <pybind11/numpy.h>
 #include <pybind11/stl.h>
+
+#include <string>
+#include <utility>
 
 #include "bindings.h"
 #include "cases/base_case.h"
 #include "cases/case_files.h"
 #include "core/file_io.h"
 #include "driver/memory_run.h"
+#include "section/balance_terms.h"
 #include "text/input_error.h"
 #include "text/run_results.h"
 
@@ -41,6 +46,37 @@ py::array_t<double> surface_array(const std::vector<text::SurfaceRow>& rows) {
   }
   return array;
 }
+
+// The balance's terms by name: the moments about the hinge (N m/m), the
+// forces (N/m), the bag's pressure (Pa), the stopper's angle (rad).
+const std::pair<const char*, double BalanceTerms::*> kBalanceTerms[] = {
+    {"upstream", &BalanceTerms::upstream},
+    {"downstream", &BalanceTerms::downstream},
+    {"layer", &BalanceTerms::layer},
+    {"water", &BalanceTerms::water},
+    {"weight", &BalanceTerms::weight},
+    {"width_factor", &BalanceTerms::width_factor},
+    {"loads", &BalanceTerms::loads},
+    {"bag", &BalanceTerms::bag},
+    {"tip", &BalanceTerms::tip},
+    {"stopper", &BalanceTerms::stopper},
+    {"residual", &BalanceTerms::residual},
+    {"leaf_weight", &BalanceTerms::leaf_weight},
+    {"bag_pressure", &BalanceTerms::bag_pressure},
+    {"bag_force", &BalanceTerms::bag_force},
+    {"chord1_m", &BalanceTerms::chord1_m},
+    {"stopper_force", &BalanceTerms::stopper_force},
+    {"stopper_angle", &BalanceTerms::stopper_angle},
+    {"tip_force", &BalanceTerms::tip_force},
+    {"support_force", &BalanceTerms::support_force},
+};
+
+// The water's resultants: name_load_v, name_arm_x, name_load_h, name_arm_y.
+const std::pair<const char*, Load BalanceTerms::*> kBalanceLoads[] = {
+    {"upstream", &BalanceTerms::upstream_load},
+    {"downstream", &BalanceTerms::downstream_load},
+    {"layer", &BalanceTerms::layer_load},
+};
 
 // A run as solved: what it ended with at once, its files and its results
 // read back only when asked for, so that a solve whose caller wants one
@@ -90,6 +126,23 @@ struct SolvedRun {
     return out;
   }
 
+  // The balance of a finished run at its converged trial, unrounded.
+  py::dict balance() const {
+    require_finished();
+    const BalanceTerms& terms = run.result.balance;
+    py::dict out;
+    for (const auto& [name, member] : kBalanceTerms) out[name] = terms.*member;
+    for (const auto& [name, member] : kBalanceLoads) {
+      const Load& load = terms.*member;
+      const std::string key(name);
+      out[py::str(key + "_load_v")] = load.load_v;
+      out[py::str(key + "_arm_x")] = load.arm_x;
+      out[py::str(key + "_load_h")] = load.load_h;
+      out[py::str(key + "_arm_y")] = load.arm_y;
+    }
+    return out;
+  }
+
   void require_finished() const {
     if (run.exit_status != 0) throw text::RunFilesError("the run stopped: " + message_meaning(run.message));
   }
@@ -134,7 +187,8 @@ void bind_run(py::module_& m) {
       .def("outcome", &SolvedRun::outcome, "finished, status key, message (UTF-8), meaning (English)")
       .def("files", &SolvedRun::files, "every file written, by name, as bytes")
       .def("summary", &SolvedRun::summary, "a finished run's summary: texts, values, unrounded")
-      .def("shapes", &SolvedRun::shapes, "a finished run's coordinates as arrays (m)");
+      .def("shapes", &SolvedRun::shapes, "a finished run's coordinates as arrays (m)")
+      .def("balance", &SolvedRun::balance, "a finished run's balance term by term, unrounded");
   m.def("solve", &solve, "The run of one case in memory.");
   m.def("write_files", &write_files, "Writes files (name -> bytes) into a folder.");
 }

@@ -44,6 +44,14 @@ def test_stored_case_bytes(name):
         printed = run.files["TQSpec.csv"].decode("ascii").split(",")
         assert [run.texts[n] for n in tqweir.RESULTS.index] == [p.strip() for p in printed]
         assert len(run.bag) == run.files["XYBalloon.csv"].count(b"\n")
+        # The balance's terms by their names: they add up to the residual
+        # in the balance's order, each water moment is its loads on their arms.
+        b = run.balance
+        assert b["stopper"] + ((b["loads"] + b["bag"]) + b["tip"]) == b["residual"]
+        assert b["support_force"] / 1000 == run.unrounded["support_force"]
+        for water in ("upstream", "downstream", "layer"):
+            moment = b[water + "_load_h"] * b[water + "_arm_y"] + b[water + "_load_v"] * b[water + "_arm_x"]
+            assert moment == (-b[water] if water == "downstream" else b[water])
 
 
 def test_case_from_values_is_the_folders_case(tmp_path):

@@ -67,6 +67,7 @@ class Run:
     bag: npt.NDArray[np.float64] | None
     surface: npt.NDArray[np.float64] | None
     floor_point: npt.NDArray[np.float64] | None
+    balance: dict[str, float]
     def __getitem__(self, name: str) -> float: ...
     def write(self, folder: _Path) -> None: ...
 

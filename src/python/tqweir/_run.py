@@ -21,19 +21,31 @@ class Run:
     bag        XYBalloon.csv's outline, closed, n x 2 (m)
     surface    suimen.csv: x, surface elevation, depth, leaf elevation, n x 4 (m)
     floor_point  XYGate.csv's first row, a point of the floor line (m)
+    balance    the moment balance about the hinge at the converged trial,
+               unrounded, by name: each load's moment as the balance sums it
+               (N m/m, closing the gate positive; upstream, downstream,
+               layer, water, weight per metre of span, loads = (weight +
+               water) x width_factor, bag, tip, stopper) and the residual
+               they leave; the forces behind them (N/m: leaf_weight,
+               bag_force, stopper_force, tip_force, support_force; the
+               water's upstream_load_v, upstream_arm_x, upstream_load_h,
+               upstream_arm_y and the same for downstream and layer, arms
+               in m), bag_pressure (Pa), chord1_m (m), stopper_angle (rad)
 
     A run that stops is a Run with its message; it has no results (empty
     dicts, arrays None, and ``run[name]`` raises KeyError). Files and
     results are read back from the run when first asked for.
     """
 
-    __slots__ = ("_solved", "finished", "status", "message", "meaning", "_files", "_results")
+    __slots__ = ("_solved", "finished", "status", "message", "meaning", "_files", "_results",
+                 "_balance")
 
     def __init__(self, solved):
         self._solved = solved
         self.finished, self.status, self.message, self.meaning = solved.outcome()
         self._files = None
         self._results = None
+        self._balance = None
 
     @property
     def files(self):
@@ -61,6 +73,14 @@ class Run:
     bag = property(lambda self: self._read("bag"))
     surface = property(lambda self: self._read("surface"))
     floor_point = property(lambda self: self._read("floor_point"))
+
+    @property
+    def balance(self):
+        if not self.finished:
+            return {}
+        if self._balance is None:
+            self._balance = self._solved.balance()
+        return self._balance
 
     def __getitem__(self, name):
         """Summary field ``name`` as printed, as a float."""
