@@ -1,5 +1,5 @@
 // What the leaf's free body adds to a solve: each example solved alone,
-// solved with leaf_forces on its converged state, and the free body alone.
+// solved with leaf_forces on its result, and the free body alone.
 #include <string>
 
 #include <benchmark/benchmark.h>
@@ -17,18 +17,18 @@ void solve_example(benchmark::State& st, const std::string& example, bool with_l
     tqweir::SolvedCase solved = tqweir::solve_case(input, nullptr);
     benchmark::DoNotOptimize(solved.summary.text.data());
     if (with_leaf) {
-      const tqweir::leaf::LeafForces f = tqweir::leaf::leaf_forces(solved.state);
+      const tqweir::leaf::LeafForces f = tqweir::leaf::leaf_forces(solved.result);
       benchmark::DoNotOptimize(f.closure.moment_mismatch);
     }
   }
 }
 
-// The free body alone, on the converged state of one solve.
+// The free body alone, on the result of one solve.
 void leaf_only(benchmark::State& st, const std::string& example) {
   tqweir::FolderFiles files(std::string(TQWEIR_EXAMPLES_DIR) + "/" + example);
   const tqweir::SolvedCase solved = tqweir::solve_case(tqweir::read_case(files), nullptr);
   for (auto _ : st) {
-    const tqweir::leaf::LeafForces f = tqweir::leaf::leaf_forces(solved.state);
+    const tqweir::leaf::LeafForces f = tqweir::leaf::leaf_forces(solved.result);
     benchmark::DoNotOptimize(f.closure.moment_mismatch);
   }
 }
