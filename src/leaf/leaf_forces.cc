@@ -25,7 +25,19 @@ std::vector<double> marks(const RunState& state, const LeafLine& line) {
   return out;
 }
 
-LeafForces free_body(const RunState& converged, const WaterSurface& surface) {
+}  // namespace
+
+LeafForces leaf_forces(const CaseResult& result) {
+  WaterSurface surface;
+  surface.points = result.surface;
+  return leaf_forces(result.state, surface);
+}
+
+LeafForces leaf_forces(const RunState& converged) {
+  return leaf_forces(converged, build_water_surface(surface_input(converged)));
+}
+
+LeafForces leaf_forces(const RunState& converged, const WaterSurface& surface) {
   LeafForces out;
   const LeafLine line = leaf_line(converged.profile);
   out.loads = applied_loads(converged, line, surface);
@@ -40,18 +52,6 @@ LeafForces free_body(const RunState& converged, const WaterSurface& surface) {
   out.support_force = converged.trial.balance.support_force;
   out.closure = close_free_body(converged, line, out.internal.hinge_moment, out.reaction.force);
   return out;
-}
-
-}  // namespace
-
-LeafForces leaf_forces(const CaseResult& result) {
-  WaterSurface surface;
-  surface.points = result.surface;
-  return free_body(result.state, surface);
-}
-
-LeafForces leaf_forces(const RunState& converged) {
-  return free_body(converged, build_water_surface(surface_input(converged)));
 }
 
 }  // namespace leaf

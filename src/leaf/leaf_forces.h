@@ -10,6 +10,7 @@
 #include "leaf/closure.h"
 #include "leaf/hinge_reaction.h"
 #include "leaf/internal_forces.h"
+#include "section/water_surface.h"
 
 namespace tqweir {
 namespace leaf {
@@ -29,9 +30,12 @@ struct LeafForces {
 // state and the upstream surface its trials had.
 LeafForces leaf_forces(const CaseResult& result);
 
+// For a converged state and its run's upstream surface.
+LeafForces leaf_forces(const RunState& converged, const WaterSurface& surface);
+
 // For the state a finished solve leaves (solve_case's `state`: the last
-// trial's records). The upstream surface is built again from the state; it
-// is the same in every trial of a run.
+// trial's records). The upstream surface is rebuilt from the state; it is
+// the same in every trial of a run.
 LeafForces leaf_forces(const RunState& converged);
 
 }  // namespace leaf
