@@ -11,15 +11,17 @@ MomentGap moment_gap(const RunState& state, const LeafLine& line) {
   const TrialState& t = state.trial;
   const Balance& b = t.balance;
   const SyogenInput& s = state.syogen;
-  const BalanceTerms terms = balance_terms(state);
-  const double wf = terms.width_factor;
+  const double wf = t.bag.width_factor;
   MomentGap gap;
-  gap.weight = wf * s.leaf_weight * point_at(line, s.leaf_weight_arm).x - wf * terms.weight;
+  gap.weight = wf * s.leaf_weight * point_at(line, s.leaf_weight_arm).x -
+               wf * std::cos(state.derived.theta1) * b.leaf_weight_moment;
   // The stopper's line from the attachment A to the foot B passes the hinge
   // at the lever (A x B) / |B - A|.
   const double ax = b.anchor_x, ay = b.anchor_y, bx = b.stopper_base_x, by = b.stopper_base_y;
   const double run = std::sqrt((bx - ax) * (bx - ax) + (by - ay) * (by - ay));
   const double pull = state.derived.stopper_force;
+  // The stopper's and the bag's moments as the balance sums them.
+  const BalanceTerms terms = balance_terms(state);
   gap.stopper = pull * (ay * bx - ax * by) / run - terms.stopper;
   // A uniform pressure over a polyline from the hinge to P has the moment
   // p |P|^2 / 2 about the hinge, however the polyline bends.
