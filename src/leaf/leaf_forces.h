@@ -5,6 +5,7 @@
 #define TQWEIR_LEAF_LEAF_FORCES_H_
 
 #include "core/run_state.h"
+#include "input/case_reader.h"
 #include "leaf/applied_loads.h"
 #include "leaf/closure.h"
 #include "leaf/hinge_reaction.h"
@@ -22,12 +23,20 @@ struct LeafForces {
   // it for what it is.
   double support_force = 0.0;
   Closure closure;
+  // The largest net pressure normal to the leaf (Pa), the water's own (not
+  // times width_factor) less the bag's: what the skin plate carries.
+  Extreme max_net_pressure;
 };
 
 // For the state a finished solve leaves (solve_case's `state`: the last
 // trial's records). The upstream surface is rebuilt from the state; it is
 // the same in every trial of a run.
 LeafForces leaf_forces(const RunState& converged);
+
+// The free body of the case `input` as its run converges (the program's
+// solve; the same bits as a run of the case). Throws StopRun where the
+// run stops.
+LeafForces case_leaf_forces(const CaseInput& input);
 
 }  // namespace leaf
 }  // namespace tqweir
