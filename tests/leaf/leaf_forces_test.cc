@@ -103,8 +103,6 @@ TEST(LeafIntegration, CantileverRootMomentAndShear) {
   }
 }
 
-}  // namespace
-
 // The net pressure on the skin plate: the water's own (its loads divided by
 // the width factor they carry), summed on one side of a joint between two
 // pieces, not both.
@@ -135,3 +133,5 @@ TEST(LeafNetPressure, WaterOwnPressureAndJointsCountedOnce) {
   EXPECT_DOUBLE_EQ(p.value, 1000.0);
   EXPECT_GE(p.s, 0.5);
 }
+
+}  // namespace
