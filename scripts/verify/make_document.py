@@ -24,6 +24,7 @@ ORDER = [
     "Self-checks of finished runs",
     "Operation: venting a rigid volume through the exhaust",
     "Flood: routing the pond over the gate",
+    "Leaf: the free body and the checks of its steel",
 ]
 
 INTRO = """\
@@ -160,6 +161,17 @@ integrated outflow; halving the tolerances must move the peak by less than
 every centimetre) is routed against a storage-indication (modified Puls)
 routing written in the verification tool, 60 s steps: the two methods'
 peaks agree to within 1 mm, the Puls method's own error at that step.""",
+    "Leaf: the free body and the checks of its steel": """The leaf as a free body (src/leaf, docs/leaf.md) on the cases above that
+finish: its moment about the hinge less the gaps the method's conventions
+make (the weight's arm, the stopper's lever, the bag's contact taken
+straight) is the converged trial's residual, and its forces sum with the
+hinge's reaction to zero; both to rounding (1e-11 of the bag's moment and
+force: sums over a few hundred pieces of load). The same integration on a
+straight cantilever with only a uniform or a triangular load gives the
+textbook's root moments wL^2/2 and wL^2/6 (exact: the loads are integrated
+in closed form). The skin plate's panel formula sigma = k p a^2 / (100
+t^2), k = 50 from b/a = 2.5, against the value worked by hand for a = 87
+mm, p = 0.0407 N/mm2, t = 4 mm: 9.63 N/mm2, to its two decimals.""",
 }
 
 

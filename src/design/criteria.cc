@@ -20,6 +20,8 @@ struct Entry {
   Limit Criteria::*limit;       // set for a number
   GivenText SearchRows::*row;   // set for a search row
   GivenText Criteria::*file;    // set for a file of the design folder
+  Limit LeafRows::*leaf_limit = nullptr;     // set for a number of the leaf's steel
+  GivenText LeafRows::*leaf_text = nullptr;  // set for the skin plate's panel
 };
 
 const std::vector<Entry>& entries() {
@@ -40,6 +42,15 @@ const std::vector<Entry>& entries() {
       {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable, nullptr},
       {"limit_range", nullptr, nullptr, &SearchRows::limit_range, nullptr},
       {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range, nullptr},
+      {"leaf_section_modulus", nullptr, nullptr, nullptr, nullptr, &LeafRows::section_modulus},
+      {"leaf_allowable_bending", nullptr, nullptr, nullptr, nullptr, &LeafRows::allowable_bending},
+      {"leaf_shear_area", nullptr, nullptr, nullptr, nullptr, &LeafRows::shear_area},
+      {"leaf_allowable_shear", nullptr, nullptr, nullptr, nullptr, &LeafRows::allowable_shear},
+      {"skin_plate_thickness", nullptr, nullptr, nullptr, nullptr, &LeafRows::plate_thickness},
+      {"skin_plate_corrosion", nullptr, nullptr, nullptr, nullptr, &LeafRows::plate_corrosion},
+      {"skin_plate_panel", nullptr, nullptr, nullptr, nullptr, nullptr, &LeafRows::plate_panel},
+      {"skin_plate_allowable", nullptr, nullptr, nullptr, nullptr, &LeafRows::plate_allowable},
+      {"hinge_capacity", nullptr, nullptr, nullptr, nullptr, &LeafRows::hinge_capacity},
   };
   return list;
 }
@@ -62,11 +73,14 @@ void check_limit_range(double limit, const std::string& place, const std::string
 }
 
 void check_limits(const Criteria& c, const std::string& source) {
-  const Limit* limits[] = {&c.membrane_strength, &c.stopper_capacity, &c.max_bag_pressure,
-                           &c.floor_anchor_capacity};
-  const char* names[] = {"membrane_strength", "stopper_capacity", "max_bag_pressure",
-                         "floor_anchor_capacity"};
-  for (int k = 0; k < 4; ++k) {
+  const Limit* limits[] = {&c.membrane_strength,       &c.stopper_capacity,
+                           &c.max_bag_pressure,        &c.floor_anchor_capacity,
+                           &c.leaf.allowable_bending,  &c.leaf.allowable_shear,
+                           &c.leaf.plate_allowable,    &c.leaf.hinge_capacity};
+  const char* names[] = {"membrane_strength",      "stopper_capacity",     "max_bag_pressure",
+                         "floor_anchor_capacity",  "leaf_allowable_bending", "leaf_allowable_shear",
+                         "skin_plate_allowable",   "hinge_capacity"};
+  for (int k = 0; k < 8; ++k) {
     if (!limits[k]->given) continue;
     check_limit_range(limits[k]->value, at(source, limits[k]->line, 2) + " (" + names[k] + ")",
                       text::shown_cell(limits[k]->text));
@@ -105,6 +119,10 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
       criteria.*(entry->file) = GivenText{true, row.value, row.line};
       continue;
     }
+    if (entry->leaf_text != nullptr) {
+      criteria.leaf.*(entry->leaf_text) = GivenText{true, row.value, row.line};
+      continue;
+    }
     if (entry->text != nullptr) {
       if (text::control_byte(row.value) != std::string::npos) {
         throw text::InputError(at(source, row.line, 2) + " (" + name + "): " +
@@ -113,7 +131,7 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
       criteria.*(entry->text) = row.value;
       continue;
     }
-    Limit& limit = criteria.*(entry->limit);
+    Limit& limit = entry->limit != nullptr ? criteria.*(entry->limit) : criteria.leaf.*(entry->leaf_limit);
     const std::string place = at(source, row.line, 2) + " (" + name + ")";
     limit.value = text::number_cell(row.value, place);
     if (!(limit.value > 0.0)) {
@@ -125,6 +143,7 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
     limit.line = row.line;
   }
   check_limits(criteria, source);
+  check_leaf_rows(criteria.leaf, source);
   check_search_rows(criteria.search, source);
   return criteria;
 }

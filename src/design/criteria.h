@@ -44,6 +44,22 @@ struct SearchRows {
   std::vector<std::string> sealed_levels;   // the levels as decimal texts, in order
 };
 
+// The leaf's steel as criteria.csv gives it (each row optional; see
+// check_leaf_rows for what goes together).
+struct LeafRows {
+  Limit section_modulus;    // cm3 per m of span, the leaf's section against bending
+  Limit allowable_bending;  // N/mm2
+  Limit shear_area;         // cm2 per m of span, the web that carries the shear
+  Limit allowable_shear;    // N/mm2
+  Limit plate_thickness;    // mm, the skin plate as rolled
+  Limit plate_corrosion;    // mm, the allowance taken off the thickness
+  GivenText plate_panel;    // "A x B", mm: a panel of the skin plate between its ribs
+  double panel_a = 0.0;     // mm, the short side; set with plate_panel
+  double panel_b = 0.0;     // mm, the long side
+  Limit plate_allowable;    // N/mm2
+  Limit hinge_capacity;     // kN per m of span, against the hinge's reaction
+};
+
 // Most levels of a sealed curve in a report.
 constexpr std::size_t kMaxSealedLevels = 200;
 
@@ -63,6 +79,7 @@ struct Criteria {
   Limit max_upstream_level;      // m, the highest level the pond may reach in the design flood
   GivenText flood_inflow;        // the design flood's hydrograph, a file of the design folder
   SearchRows search;
+  LeafRows leaf;
 };
 
 // "title, project, prepared_by, date, membrane_strength, ...": for messages.
@@ -79,6 +96,15 @@ std::string criterion_names();
 // text, and a row that is not two cells; and for the search rows (see
 // check_search_rows) what that refuses.
 Criteria read_criteria(const std::string& text, const std::string& source);
+
+// Checks and resolves criteria.leaf: each allowable stress needs the
+// section it acts on and the other way round (leaf_section_modulus with
+// leaf_allowable_bending, leaf_shear_area with leaf_allowable_shear); the
+// skin plate's thickness, panel and allowable go together, and a corrosion
+// allowance needs the thickness and must leave some of it; the panel is
+// "A x B" in mm, two numbers above 0 with A (the short side) not above B.
+// Throws text::InputError naming `source`, the line and the column.
+void check_leaf_rows(LeafRows& leaf, const std::string& source);
 
 // Checks and resolves criteria.search: limit_variable a real input field;
 // limit_range "LO:HI" with both finite and LO < HI; each of them needing

@@ -7,10 +7,8 @@
 
 namespace tqweir {
 namespace design {
-namespace {
-
-Criterion simple(const char* key, const char* en, const char* ja, SummaryId field,
-                 const char* unit, const Limit& limit) {
+Criterion limit_criterion(const char* key, const char* en, const char* ja, SummaryId field,
+                          const char* unit, const Limit& limit) {
   Criterion c;
   c.key = key;
   c.name_en = en;
@@ -23,10 +21,8 @@ Criterion simple(const char* key, const char* en, const char* ja, SummaryId fiel
   return c;
 }
 
-}  // namespace
-
 std::vector<Criterion> make_criteria(const Criteria& criteria) {
-  Criterion membrane = simple("membrane", "membrane tension", u8"袋体膜の張力",
+  Criterion membrane = limit_criterion("membrane", "membrane tension", u8"袋体膜の張力",
                               SummaryId::bag_tension, "kN/m", criteria.membrane_strength);
   if (membrane.given) {
     const Limit& factor = criteria.membrane_safety_factor;
@@ -37,12 +33,12 @@ std::vector<Criterion> make_criteria(const Criteria& criteria) {
                           text::limit_number_text(membrane.limit);
   }
   return {membrane,
-          simple("stopper", "stopper tension", u8"ストッパー張力", SummaryId::stopper_tension,
+          limit_criterion("stopper", "stopper tension", u8"ストッパー張力", SummaryId::stopper_tension,
                  "kN", criteria.stopper_capacity),
-          simple("bag_pressure", "bag pressure at the air temperature",
+          limit_criterion("bag_pressure", "bag pressure at the air temperature",
                  u8"袋体内圧 (空気温度)", SummaryId::pressure_at_temperature, "kPa",
                  criteria.max_bag_pressure),
-          simple("floor_anchor", "floor anchorage (support force)", u8"床版アンカー (支点反力)",
+          limit_criterion("floor_anchor", "floor anchorage (support force)", u8"床版アンカー (支点反力)",
                  SummaryId::support_force, "kN/m", criteria.floor_anchor_capacity)};
 }
 
@@ -64,19 +60,21 @@ const char* verdict_word(Verdict verdict) {
 }
 
 Check check_printed(const std::string& printed, const Criterion& criterion) {
+  // The bag pressure is checked in kPa as shown: the number of the shifted
+  // text, which MPa * 1000 in doubles may miss in its last bit.
+  return check_value(criterion.field == SummaryId::pressure_at_temperature ? text::times_thousand(printed)
+                                                                          : printed,
+                     criterion.limit);
+}
+
+Check check_value(const std::string& value_text, double limit) {
   Check check;
-  check.value_text = printed;
-  check.value = std::fabs(std::strtod(printed.c_str(), nullptr));
-  if (criterion.field == SummaryId::pressure_at_temperature) {
-    // Checked in kPa as shown: the number of the shifted text, which
-    // MPa * 1000 in doubles may miss in its last bit.
-    check.value_text = text::times_thousand(check.value_text);
-    check.value = std::fabs(std::strtod(check.value_text.c_str(), nullptr));
-  }
+  check.value_text = value_text;
+  check.value = std::fabs(std::strtod(value_text.c_str(), nullptr));
   // Rounded to nine decimals first, so that a quotient such as
   // 1.1 / 0.1 = 11.000000000000002 counts as the 11 it stands for.
   // (Beyond 1e290 the product would overflow; such a ratio is far from 1.)
-  const double ratio = check.value / criterion.limit;
+  const double ratio = check.value / limit;
   check.ratio = ratio < 1e290 ? std::round(ratio * 1e9) / 1e9 : ratio;
   check.ok = check.ratio <= 1.0;
   return check;

@@ -24,6 +24,11 @@ struct Criterion {
   std::string limit_text;  // how the limit is formed, e.g. "400 / 4.0 = 100.000"
 };
 
+// A criterion of `field` whose limit is `limit` as given (not checked when
+// it is not).
+Criterion limit_criterion(const char* key, const char* name_en, const char* name_ja, SummaryId field,
+                          const char* unit, const Limit& limit);
+
 // The four criteria with their limits from `criteria`:
 // - membrane: bag tension (kN/m) <= membrane_strength / membrane_safety_factor
 //   (a strength without a factor is taken with factor 1, said in limit_text);
@@ -54,6 +59,10 @@ Verdict verdict_of(bool within, bool reached_end);
 // "OK", "NG", "not determined".
 const char* verdict_word(Verdict verdict);
 
+// The check of `value_text`, a result as shown in the limit's unit, whose
+// magnitude is checked against `limit`.
+Check check_value(const std::string& value_text, double limit);
+
 // The check of a result as printed: `printed` is the text of the summary
 // field criterion.field (the bag pressure is moved from MPa to kPa without
 // rounding); its magnitude is checked, as a force acts either way on what
@@ -70,9 +79,10 @@ Check check_case(const Run& run, const Criterion& criterion) {
 }
 
 // The index of the converged run with the largest ratio for `criterion`
-// (the first of equal ones), or -1 when no run converged.
-template <class Run>
-int governing_case(const std::vector<Run>& runs, const Criterion& criterion) {
+// (a Criterion, or any criterion check_case takes), the first of equal
+// ones, or -1 when no run converged.
+template <class Run, class AnyCriterion>
+int governing_case(const std::vector<Run>& runs, const AnyCriterion& criterion) {
   int governing = -1;
   double largest = 0.0;
   for (std::size_t i = 0; i < runs.size(); ++i) {

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "driver/case_solver.h"
 #include "leaf/leaf_line.h"
+#include "leaf/net_pressure.h"
 #include "leaf/stations.h"
 #include "section/water_surface.h"
 
@@ -51,6 +53,7 @@ LeafForces leaf_forces(const RunState& converged, const WaterSurface& surface) {
   out.reaction = hinge_reaction(out.internal.load_sum);
   out.support_force = converged.trial.balance.support_force;
   out.closure = close_free_body(converged, line, out.internal.hinge_moment, out.reaction.force);
+  out.max_net_pressure = largest_net_pressure(out.loads, line, converged.trial.bag.width_factor);
   return out;
 }
 

@@ -24,6 +24,9 @@ struct LeafForces {
   // it for what it is.
   double support_force = 0.0;
   Closure closure;
+  // The largest net pressure normal to the leaf (Pa), the water's own (not
+  // times width_factor) less the bag's: what the skin plate carries.
+  Extreme max_net_pressure;
 };
 
 // For a finished run's result (a MemoryRun's `result`): its converged

@@ -8,6 +8,7 @@
 #include "bindings.h"
 #include "design/design.h"
 #include "design/design_checks.h"
+#include "design/leaf_checks.h"
 #include "design/limit_states.h"
 #include "text/input_error.h"
 #include "tools/report/report_date.h"
@@ -51,13 +52,13 @@ py::list case_names(const DesignRuns& held) {
   return names;
 }
 
-// One row per given criterion and case: the check of the printed result,
+// One row per given criterion and case (the leaf's too): the check of the printed result,
 // NaN for a case that stopped; `governing` marks each criterion's case.
 py::list checks(DesignRuns& held) {
   const std::vector<report::CaseRun>& runs = held.case_runs();
   py::list rows;
-  for (const design::Criterion& criterion : design::make_criteria(held.design.criteria)) {
-    if (!criterion.given) continue;
+  const auto add_rows = [&](const auto& criterion) {
+    if (!criterion.given) return;
     const int governing = design::governing_case(runs, criterion);
     for (std::size_t i = 0; i < runs.size(); ++i) {
       py::dict row;
@@ -78,6 +79,11 @@ py::list checks(DesignRuns& held) {
       row["governing"] = static_cast<int>(i) == governing;
       rows.append(row);
     }
+  };
+  for (const design::Criterion& criterion : design::make_criteria(held.design.criteria)) add_rows(criterion);
+  // The leaf's steel after the summary's criteria, as the report lists them.
+  for (const design::LeafCriterion& criterion : design::make_leaf_criteria(held.design.criteria)) {
+    add_rows(criterion);
   }
   return rows;
 }

@@ -14,6 +14,7 @@
 #include "core/file_io.h"
 #include "driver/memory_run.h"
 #include "section/balance_terms.h"
+#include "leaf/leaf_forces.h"
 #include "text/input_error.h"
 #include "text/run_results.h"
 
@@ -143,6 +144,31 @@ struct SolvedRun {
     return out;
   }
 
+  // The leaf as a free body of the finished run: its stations from the
+  // hinge to the tip as an n x 6 array (s, x, y in m; N, V in kN/m; M in
+  // kN m/m) and the hinge's reaction on the leaf (kN/m, degrees).
+  py::dict leaf_forces() const {
+    require_finished();
+    const leaf::LeafForces forces = leaf::leaf_forces(run.result);
+    const std::vector<leaf::Station>& stations = forces.internal.stations;
+    py::array_t<double> array({static_cast<py::ssize_t>(stations.size()), py::ssize_t{6}});
+    auto view = array.mutable_unchecked<2>();
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+      const leaf::Station& st = stations[stations.size() - 1 - i];
+      const double row[] = {st.s, st.at.x, st.at.y, st.N / 1000.0, st.V / 1000.0, st.M / 1000.0};
+      for (py::ssize_t k = 0; k < 6; ++k) view(static_cast<py::ssize_t>(i), k) = row[k];
+    }
+    py::dict reaction;
+    reaction["horizontal"] = forces.reaction.force.x / 1000.0;
+    reaction["vertical"] = forces.reaction.force.y / 1000.0;
+    reaction["size"] = forces.reaction.size / 1000.0;
+    reaction["direction_deg"] = forces.reaction.angle_deg;
+    py::dict out;
+    out["stations"] = array;
+    out["hinge_reaction"] = reaction;
+    return out;
+  }
+
   void require_finished() const {
     if (run.exit_status != 0) throw text::RunFilesError("the run stopped: " + message_meaning(run.message));
   }
@@ -188,7 +214,8 @@ void bind_run(py::module_& m) {
       .def("files", &SolvedRun::files, "every file written, by name, as bytes")
       .def("summary", &SolvedRun::summary, "a finished run's summary: texts, values, unrounded")
       .def("shapes", &SolvedRun::shapes, "a finished run's coordinates as arrays (m)")
-      .def("balance", &SolvedRun::balance, "a finished run's balance term by term, unrounded");
+      .def("balance", &SolvedRun::balance, "a finished run's balance term by term, unrounded")
+      .def("leaf_forces", &SolvedRun::leaf_forces, "a finished run's leaf as a free body: stations, hinge_reaction");
   m.def("solve", &solve, "The run of one case in memory.");
   m.def("write_files", &write_files, "Writes files (name -> bytes) into a folder.");
 }

@@ -1,5 +1,6 @@
 // The design checks the tools share: criteria.csv and its messages, the
-// checks and their governing case, the numbers they are written with.
+// checks and their governing case, the numbers they are written with; the
+// checks of the leaf's steel and the skin plate's panel formula.
 #include <cmath>
 #include <cstring>
 #include <functional>
@@ -12,12 +13,14 @@
 #include "text/run_results.h"
 #include "design/criteria.h"
 #include "design/design_checks.h"
+#include "design/leaf_checks.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 
 namespace {
 
 using tqweir::design::Criteria;
+using tqweir::design::LeafCriterion;
 
 // What the checks read of a run.
 struct PrintedRun {
@@ -202,6 +205,75 @@ TEST(NumberText, InputsAreShownExactlyAndKilopascalsWithoutRounding) {
   EXPECT_EQ(tqweir::text::times_thousand("-0.0125"), "-12.5");
   EXPECT_EQ(tqweir::text::times_thousand("12.000"), "12000");
   EXPECT_EQ(tqweir::text::times_thousand("-0.000"), "0");
+}
+
+TEST(LeafRows, BadRowsAreRefusedNamingLineAndColumn) {
+  const struct {
+    const char* text;
+    const char* expected;
+  } bad[] = {
+      {"title,x\nleaf_section_modulus,250\n",
+       "criteria.csv line 2, column 1 (leaf_section_modulus): leaf_section_modulus needs leaf_allowable_bending too"},
+      {"leaf_allowable_shear,80\n", "line 1, column 1 (leaf_allowable_shear): leaf_allowable_shear needs leaf_shear_area"},
+      {"skin_plate_thickness,9\nskin_plate_allowable,140\n", "line 1, column 1 (skin_plate_thickness): "
+                                                             "skin_plate_thickness needs skin_plate_panel"},
+      {"skin_plate_thickness,9\nskin_plate_panel,300 x 200\nskin_plate_allowable,140\n",
+       "line 2, column 2 (skin_plate_panel): '300 x 200': A is the short side"},
+      {"skin_plate_thickness,9\nskin_plate_panel,300\nskin_plate_allowable,140\n",
+       "line 2, column 2 (skin_plate_panel): '300' is not A x B"},
+      {"skin_plate_thickness,9\nskin_plate_panel,87 x 3e\nskin_plate_allowable,140\n",
+       "line 2, column 2 (skin_plate_panel): '3e' is not"},
+      {"skin_plate_thickness,2\nskin_plate_corrosion,2\nskin_plate_panel,87x300\nskin_plate_allowable,140\n",
+       "line 2, column 2 (skin_plate_corrosion): '2' leaves nothing of skin_plate_thickness"},
+      {"hinge_capacity,0\n", "line 1, column 2 (hinge_capacity): '0' is not"},
+      {"hinge_capacity,1e13\n", "line 1, column 2 (hinge_capacity): '1e13' is not a limit"},
+  };
+  for (const auto& row : bad) {
+    const std::string message = error_of([&] { tqweir::design::read_criteria(row.text, "criteria.csv"); });
+    EXPECT_NE(message.find(row.expected), std::string::npos) << row.text << " -> " << message;
+  }
+}
+
+// k through 30.9, 45.5, 49.9 at b/a = 1, 1.5, 2 and 50 from 2.5; the stress
+// k p a^2 / (100 t^2) with t the thickness less the corrosion allowance,
+// against the hand value 9.63 N/mm2 (a = 87 mm, p = 0.0407 N/mm2, t = 4 mm).
+TEST(SkinPlate, PanelCoefficientAndNetThickness) {
+  EXPECT_DOUBLE_EQ(tqweir::design::panel_coefficient(1.0), 30.9);
+  EXPECT_DOUBLE_EQ(tqweir::design::panel_coefficient(1.25), 38.2);
+  EXPECT_DOUBLE_EQ(tqweir::design::panel_coefficient(1.75), 47.7);
+  EXPECT_DOUBLE_EQ(tqweir::design::panel_coefficient(2.25), 49.95);
+  EXPECT_DOUBLE_EQ(tqweir::design::panel_coefficient(7.0), 50.0);
+  const Criteria c = tqweir::design::read_criteria(
+      "skin_plate_thickness,5\nskin_plate_corrosion,1\nskin_plate_panel,87 x 300\nskin_plate_allowable,140\n",
+      "criteria.csv");
+  const LeafCriterion plate = tqweir::design::make_leaf_criteria(c)[2];
+  ASSERT_TRUE(plate.given);
+  tqweir::leaf::LeafForces f;
+  f.max_net_pressure.value = -0.0407e6;  // Pa, towards the water face: its size counts
+  const tqweir::design::Check check = tqweir::design::check_leaf(f, plate);
+  EXPECT_EQ(check.value_text, "9.627");
+  EXPECT_NEAR(check.ratio, 9.627 / 140.0, 1e-9);
+}
+
+// Each check takes its own quantity of the free body, as a size: M for the
+// bending stress (N m/m over cm3/m is N/mm2), V for the shear (over cm2/m,
+// N/cm2), the reaction's size for the hinge.
+TEST(LeafChecks, EachCheckTakesItsOwnQuantity) {
+  const Criteria c = tqweir::design::read_criteria(
+      "leaf_section_modulus,250\nleaf_allowable_bending,140\nleaf_shear_area,40\nleaf_allowable_shear,80\n"
+      "hinge_capacity,150\n",
+      "criteria.csv");
+  tqweir::leaf::LeafForces f;
+  f.internal.max_N.value = -7000.0;
+  f.internal.max_V.value = -106300.0;
+  f.internal.max_M.value = 31840.0;
+  f.max_net_pressure.value = 55000.0;
+  f.reaction.size = 106400.0;
+  const auto criteria = tqweir::design::make_leaf_criteria(c);
+  EXPECT_EQ(tqweir::design::check_leaf(f, criteria[0]).value_text, "127.360");
+  EXPECT_EQ(tqweir::design::check_leaf(f, criteria[1]).value_text, "26.575");
+  EXPECT_FALSE(criteria[2].given);
+  EXPECT_EQ(tqweir::design::check_leaf(f, criteria[3]).value_text, "106.400");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "input/case_reader.h"
 #include "leaf/internal_forces.h"
 #include "leaf/leaf_forces.h"
+#include "leaf/net_pressure.h"
 #include "leaf/stations.h"
 
 namespace {
@@ -98,6 +99,37 @@ TEST(LeafIntegration, CantileverRootMomentAndShear) {
       EXPECT_NEAR(st.M, shape.moment * std::pow((L - st.s) / L, shape.power), 1e-9 * shape.moment) << st.s;
     }
   }
+}
+
+// The net pressure on the skin plate: the water's own (its loads divided by
+// the width factor they carry), summed on one side of a joint between two
+// pieces, not both.
+TEST(LeafNetPressure, WaterOwnPressureAndJointsCountedOnce) {
+  LeafLine line;
+  line.node = {{0.0, 0.0}, {2.0, 0.0}};
+  line.s = {0.0, 2.0};
+  const double wf = 1.25;
+  AppliedLoads loads;
+  for (double start : {0.0, 1.0}) {
+    LineLoad water;
+    water.term = Term::upstream;
+    water.segment = 1;
+    water.sa = start;
+    water.sb = start + 1.0;
+    water.a = {start, 0.0};
+    water.b = {start + 1.0, 0.0};
+    water.fa = water.fb = {0.0, -1000.0 * wf};
+    loads.lines.push_back(water);
+  }
+  LineLoad bag = loads.lines[0];
+  bag.term = Term::bag;
+  bag.sb = 0.5;
+  bag.b = {0.5, 0.0};
+  bag.fa = bag.fb = {0.0, 400.0};
+  loads.lines.push_back(bag);
+  const Extreme p = largest_net_pressure(loads, line, wf);
+  EXPECT_DOUBLE_EQ(p.value, 1000.0);
+  EXPECT_GE(p.s, 0.5);
 }
 
 }  // namespace

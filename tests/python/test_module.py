@@ -62,6 +62,27 @@ def test_case_from_values_is_the_folders_case(tmp_path):
     assert {p.name: p.read_bytes() for p in tmp_path.iterdir()} == run.files
 
 
+def test_leaf_forces_are_the_plots_table(tmp_path):
+    """The leaf's stations and reaction: tqweir-plot --leaf-forces's table
+    from the hinge, in kN; the reaction closes the loads of the free body."""
+    run = tqweir.solve(tqweir.Case.from_folder(STANDARD))
+    run.write(tmp_path)
+    for name in ("syogen.csv", "parameter.csv", "hitai.csv"):
+        with open(os.path.join(STANDARD, name), "rb") as f:
+            (tmp_path / name).write_bytes(f.read())
+    subprocess.run([os.path.join(BUILD, "tqweir-plot"), str(tmp_path), "--leaf-forces"], check=True)
+    with open(tmp_path / "leaf_forces.csv", newline="") as f:
+        table = list(csv.reader(f))
+    frame = run.leaf_forces()
+    assert list(frame.columns) == ["s", "x", "y", "N", "V", "M"]
+    assert len(frame) == len(table) - 1
+    for row, cells in zip(frame.itertuples(index=False), table[1:]):
+        assert all(abs(value - float(cell)) <= 5e-7 for value, cell in zip(row, cells))
+    reaction = run.hinge_reaction
+    assert abs(reaction["size"] - 106.370) < 5e-4
+    assert abs(math.hypot(reaction["horizontal"], reaction["vertical"]) - reaction["size"]) < 1e-12
+
+
 def test_changed_copy_that_stops_is_a_run():
     base = tqweir.Case.from_folder(STANDARD)
     run = tqweir.solve(base.with_(upstream_level=30.0))

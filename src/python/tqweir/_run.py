@@ -31,6 +31,9 @@ class Run:
                water's upstream_load_v, upstream_arm_x, upstream_load_h,
                upstream_arm_y and the same for downstream and layer, arms
                in m), bag_pressure (Pa), chord1_m (m), stopper_angle (rad)
+    hinge_reaction  the hinge's force on the leaf, per metre in the balance's
+               frame: horizontal, vertical, size (kN/m), direction_deg
+    leaf_forces()  the leaf's N, V, M along it as a DataFrame (see there)
 
     A run that stops is a Run with its message; it has no results (empty
     dicts, arrays None, and ``run[name]`` raises KeyError). Files and
@@ -38,7 +41,7 @@ class Run:
     """
 
     __slots__ = ("_solved", "finished", "status", "message", "meaning", "_files", "_results",
-                 "_balance")
+                 "_balance", "_leaf")
 
     def __init__(self, solved):
         self._solved = solved
@@ -46,6 +49,7 @@ class Run:
         self._files = None
         self._results = None
         self._balance = None
+        self._leaf = None
 
     @property
     def files(self):
@@ -81,6 +85,32 @@ class Run:
         if self._balance is None:
             self._balance = self._solved.balance()
         return self._balance
+
+    def _leaf_forces(self):
+        if self._leaf is None:
+            self._leaf = self._solved.leaf_forces()
+        return self._leaf
+
+    def leaf_forces(self):
+        """The leaf as a free body of the finished run, per metre in the balance's
+        frame (the water and the weight times width_factor): a DataFrame with a
+        row per station from the hinge to the tip, columns s, x, y (m), N, V
+        (kN/m) and M (kN m/m); a node or a point load gives two rows at one s.
+        N is tension positive, V positive where the water pushes the leaf
+        towards the bag, M positive with the water face in tension. None for a
+        run that stopped."""
+        if not self.finished:
+            return None
+        import pandas as pd
+        return pd.DataFrame(self._leaf_forces()["stations"], columns=["s", "x", "y", "N", "V", "M"])
+
+    @property
+    def hinge_reaction(self):
+        """The hinge's force on the leaf: horizontal (downstream), vertical (up),
+        size in kN/m and direction_deg from downstream; None for a run that stopped."""
+        if not self.finished:
+            return None
+        return dict(self._leaf_forces()["hinge_reaction"])
 
     def __getitem__(self, name):
         """Summary field ``name`` as printed, as a float."""

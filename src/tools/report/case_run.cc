@@ -22,7 +22,9 @@ CaseRun run_case_in_memory(const CaseInput& input) {
   // The drawing and the self-checks take the floor's direction from it
   // when the stopper's foot lies at the hinge.
   run.files.syogen = cases::exact_case_texts(input, "").syogen;
-  if (run.converged) run.printed = text::read_printed_summary(run.files.summary);
+  if (!run.converged) return run;
+  run.printed = text::read_printed_summary(run.files.summary);
+  run.leaf = leaf::leaf_forces(outcome.result);
   return run;
 }
 

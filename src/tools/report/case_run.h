@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "core/summary_fields.h"
 #include "input/case_reader.h"
+#include "leaf/leaf_forces.h"
 #include "text/run_results.h"
 
 namespace tqweir {
@@ -22,6 +23,7 @@ struct CaseRun {
   std::string message_en;         // its meaning
   text::PrintedSummary printed;  // TQSpec.csv's fields; empty unless converged
   text::OutputTexts files;       // the output files' texts and syogen.csv
+  leaf::LeafForces leaf;         // the leaf as a free body; when converged
 };
 
 // The three input files of `input`: syogen.csv and parameter.csv written

@@ -1,5 +1,7 @@
 #include "tools/report/check_verdict.h"
 
+#include "design/leaf_checks.h"
+
 #include "tools/report/flood_section.h"
 #include "tools/report/html.h"
 
@@ -11,7 +13,9 @@ CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>
   CheckTally tally;
   std::size_t given = 0;
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
+  const std::vector<design::LeafCriterion> leaf_criteria = design::make_leaf_criteria(design.criteria);
   for (const design::Criterion& c : criteria) given += c.given ? 1 : 0;
+  for (const design::LeafCriterion& c : leaf_criteria) given += c.given ? 1 : 0;
   for (std::size_t i = 0; i < runs.size(); ++i) {
     tally.checks += given;
     if (!runs[i].converged) {
@@ -23,6 +27,9 @@ CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>
     }
     for (const design::Criterion& c : criteria) {
       if (c.given) tally.ng += check_case(runs[i], c).ok ? 0 : 1;
+    }
+    for (const design::LeafCriterion& c : leaf_criteria) {
+      if (c.given) tally.ng += design::check_case(runs[i], c).ok ? 0 : 1;
     }
   }
   const design::Limit& limit = design.criteria.max_upstream_level;

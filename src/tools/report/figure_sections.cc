@@ -85,13 +85,7 @@ std::string charts_section(const design::Design& design, const std::vector<CaseR
                     [&](double y) { return y == series.y.front(); })) {
       continue;
     }
-    std::string chart = line_chart_svg(series, 330, 170);
-    if (chart.empty()) {
-      chart = "<p class=\"ng\">" +
-              en_ja("No chart: the values span more than its axes can show.",
-                    u8"値の範囲が軸に表示できないためグラフなし。") +
-              "</p>";
-    }
+    const std::string chart = chart_or_note(series, 330, 170);
     charts += "<div class=\"chart\" data-field=\"" + key.name + "\"><p class=\"chart-title\">" +
               en_ja(key.label_en, key.label_ja) + (key.unit.empty() ? "" : " (" + esc(key.unit) + ")") +
               "</p>" + chart + "</div>\n";

@@ -6,6 +6,7 @@
 #include "drawing/axis_ticks.h"
 #include "text/number_text.h"
 #include "drawing/svg_elements.h"
+#include "tools/report/html.h"
 
 namespace tqweir {
 namespace report {
@@ -101,6 +102,15 @@ std::string line_chart_svg(const ChartSeries& series, double width, double heigh
            "\" fill=\"none\" stroke=\"#b00016\" stroke-width=\"1.2\" stroke-dasharray=\"4 3\"/>\n";
   }
   return out + "</svg>\n";
+}
+
+std::string chart_or_note(const ChartSeries& series, double width, double height) {
+  const std::string chart = line_chart_svg(series, width, height);
+  if (!chart.empty()) return chart;
+  return "<p class=\"ng\">" +
+         en_ja("No chart: the values span more than its axes can show.",
+               u8"値の範囲が軸に表示できないためグラフなし。") +
+         "</p>";
 }
 
 }  // namespace report

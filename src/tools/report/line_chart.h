@@ -27,6 +27,9 @@ struct ChartSeries {
 // REQUIRES: x.size() == y.size() >= 1, all finite.
 std::string line_chart_svg(const ChartSeries& series, double width, double height);
 
+// line_chart_svg's chart, or where it has none a line saying why (HTML).
+std::string chart_or_note(const ChartSeries& series, double width, double height);
+
 }  // namespace report
 }  // namespace tqweir
 

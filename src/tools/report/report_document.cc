@@ -78,7 +78,7 @@ p.file-name { margin: 2mm 0 0.5mm; }
 // The numbers of the sections after the drawings, in the order they
 // stand; 0 for a section the design has none of, which takes no number.
 struct LaterSections {
-  int charts = 0, limits = 0, sealed = 0, operation = 0, flood = 0;
+  int charts = 0, limits = 0, sealed = 0, operation = 0, flood = 0, leaf = 0;
 };
 
 LaterSections later_sections(const design::Design& design, bool has_charts) {
@@ -89,6 +89,7 @@ LaterSections later_sections(const design::Design& design, bool has_charts) {
   if (has_sealed_section(design)) n.sealed = ++number;
   if (has_operation_section(design)) n.operation = ++number;
   if (!flood_inflow_path(design).empty()) n.flood = ++number;
+  n.leaf = ++number;
   return n;
 }
 
@@ -146,6 +147,7 @@ Report make_report(const design::Design& design, const std::vector<CaseRun>& run
   out += sealed_section(design, later.sealed);
   out += operation_section(design, later.operation);
   out += flood_section(design, floods, later.flood);
+  out += leaf_section(design, runs, later.leaf);
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);
   report.html = out + kReportEnd;

@@ -52,6 +52,15 @@ std::string results_section(const design::Design& design, const std::vector<Case
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
                            int results_number, const std::vector<FloodRun>& floods);
 
+// A check's value, limit, ratio and result as cells of a checks table.
+std::string check_cells(const design::Check& check, const std::string& unit, double limit);
+
+// The leaf's structure: per case its free body's maxima, the hinge's
+// reaction beside summary field 11, the stopper's pull, what the diagram
+// leaves at the hinge, N, V and M charts along the leaf, and the leaf's
+// checks given in criteria.csv.
+std::string leaf_section(const design::Design& design, const std::vector<CaseRun>& runs, int number);
+
 // The section drawing of every converged case.
 std::string drawings_section(const design::Design& design, const std::vector<CaseRun>& runs, int number);
 

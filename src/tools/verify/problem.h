@@ -55,6 +55,10 @@ void operation_problems(std::ostream& out);  // the exhaust against a vented rig
 // The flood's routing against closed forms, and the gate of `case_dir` held
 // at 45 degrees against a storage-indication routing.
 void flood_problems(std::ostream& out, const std::string& case_dir);
+// The leaf's free body closing on the balance of every case of `case_dirs`
+// that finishes, a cantilever against the textbook, the skin plate's panel
+// formula against a hand value.
+void leaf_problems(std::ostream& out, const std::vector<std::string>& case_dirs);
 
 }  // namespace verify
 }  // namespace tqweir

@@ -155,16 +155,37 @@ TEST(PlotCommand, RefusesToDrawOverItsRunOrOntoAFifo) {
   EXPECT_TRUE(fs::is_fifo(dir.file("fifo")));
 }
 
+// The leaf's forces of a run: a table from the hinge, CR LF; never over an
+// input of the case it solves again, and refused once the inputs no longer
+// give the run's results.
+TEST(PlotCommand, TabulatesTheLeafForcesOfItsOwnRun) {
+  ScratchDir dir;
+  finished_run(dir);
+  Result r = run_plot(dir, "--leaf-forces");
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string table = dir.read("leaf_forces.csv");
+  EXPECT_EQ(table.rfind("s (m),x (m),y (m),N (kN/m),V (kN/m),M (kN m/m)\r\n0.000000,0.000000,0.000000,", 0), 0u);
+  r = run_plot(dir, "--leaf-forces -o hitai.csv");
+  EXPECT_EQ(r.err, "tqweir-plot: cannot write hitai.csv: it is hitai.csv, which this command reads\n");
+  std::string summary = dir.read("TQSpec.csv");
+  summary[summary.find_first_of("123456789")] = '0';
+  dir.write("TQSpec.csv", summary);
+  r = run_plot(dir, "--leaf-forces -o other.csv");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("no longer give the run's TQSpec.csv"), std::string::npos) << r.err;
+  EXPECT_FALSE(dir.exists("other.csv"));
+}
+
 TEST(PlotCommand, HelpDocumentsTheCommandAndBadUsageIsStatusTwo) {
   ScratchDir dir;
   const Result help = run_plot(dir, "--help");
   EXPECT_EQ(help.status, 0);
-  for (const char* part : {"tqweir-plot [DIR] [--dxf] [-o FILE]", "error.csv", "section.svg",
-                           "section.dxf", "Exit status"}) {
+  for (const char* part : {"tqweir-plot [DIR] [--dxf | --leaf-forces] [-o FILE]", "error.csv", "section.svg",
+                           "section.dxf", "leaf_forces.csv", "Exit status"}) {
     EXPECT_NE(help.out.find(part), std::string::npos) << part;
   }
   EXPECT_EQ(run_plot(dir, "--version").status, 0);
-  for (const char* args : {"--bogus", "a b", "-o", "-o --dxf", "-o x.svg -o y.svg", "--dxf --dxf", "--help extra"}) {
+  for (const char* args : {"--bogus", "a b", "-o", "-o --dxf", "-o x.svg -o y.svg", "--dxf --dxf", "--dxf --leaf-forces", "--help extra"}) {
     const Result r = run_plot(dir, args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.err.find("usage:"), std::string::npos) << args;

@@ -151,9 +151,24 @@ TEST(ReportCommand, SectionsAreNumberedInOrderWithNoneForAnAbsentSection) {
        at = html.find("<h2>", at + 1)) {
     numbers += html.substr(at + 4, html.find(' ', at) - at - 4) + " ";
   }
-  EXPECT_EQ(numbers, "1. 2. 3. 4. 5. 6. Appendix Self-check ");
+  EXPECT_EQ(numbers, "1. 2. 3. 4. 5. 6. 7. Appendix Self-check ");
   EXPECT_NE(html.find("<h3>2.5 "), std::string::npos);
   EXPECT_EQ(html.find("id=\"charts\""), std::string::npos);
+}
+
+// The leaf's checks stand in the checks table and count in the verdict
+// as the summary's do: the hinge's 106.370 kN/m passes a capacity of 100.
+TEST(ReportCommand, LeafChecksCountInTheVerdict) {
+  ScratchDir dir;
+  write_standard_case(dir);
+  dir.write("criteria.csv", "hinge_capacity,100\r\nleaf_section_modulus,250\r\nleaf_allowable_bending,140\r\n");
+  const Outcome outcome = run_report({dir.path(), "-o", dir.file("out.html")});
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  const std::string html = dir.read("out.html");
+  EXPECT_NE(html.find("Checks: 1 of 2 NG"), std::string::npos);
+  EXPECT_NE(html.find("<td class=\"num value\">106.370 kN/m</td><td class=\"num limit\">100.000</td>"),
+            std::string::npos);
+  EXPECT_NE(html.find("<td class=\"num value\">127.374 N/mm2</td>"), std::string::npos);
 }
 
 TEST(ReportCommand, PdfWithoutABrowserSaysHowToGetOne) {
