@@ -25,6 +25,7 @@ ORDER = [
     "Operation: venting a rigid volume through the exhaust",
     "Flood: routing the pond over the gate",
     "Leaf: the free body and the checks of its steel",
+    "Section: the water's added pressure in an earthquake",
 ]
 
 INTRO = """\
@@ -89,6 +90,16 @@ resultant gamma h^2/(2 sin theta), moment about the hinge
 gamma h^3/(6 sin^2 theta) (the resultant acts a third of the wetted length
 from the bottom). tqweir's `level_load` sums trapezoids of the pressure
 diagram, exact for a straight segment.""",
+    "Section: the water's added pressure in an earthquake": """\
+A seismic load case (loadcases.csv's `seismic_coefficient` kh) adds the
+water's added pressure on the upstream face (src/section/hydrodynamic_pressure,
+docs/leaf.md): on a vertical face Westergaard's p = 7/8 kh gamma sqrt(H y),
+whose resultant is 7/12 kh gamma H^2 at 0.4 H above the base; on an inclined
+face Zangar's p = C kh gamma H with C = cm/2 [eta(2 - eta) + sqrt(eta(2 - eta))],
+eta = y/H, cm = 0.735 angle/90 (angle of the face above the horizontal), whose
+horizontal resultant he gives as 0.726 cm kh gamma H^2 (his integral, 0.72603,
+to three digits: hence the tolerance). tqweir integrates both in closed
+form over each straight piece of the leaf.""",
     "Section: overflow discharge": """\
 The summary's discharge C h^1.5 against the weir formula with the case's C
 and the upstream level over the crest h; printed with 3 decimals.""",

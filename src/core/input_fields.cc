@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace tqweir {
@@ -11,14 +12,14 @@ InputField parameter_field(const char* name, int position, const char* unit,
                            const char* column_unit, const char* en, const char* ja,
                            const char* rule, double ParameterInput::*member) {
   return InputField{name, InputFile::parameter, position, unit, column_unit, en, ja, rule,
-                    nullptr, member};
+                    nullptr, member, nullptr};
 }
 
 InputField syogen_field(const char* name, int position, const char* unit,
                         const char* column_unit, const char* en, const char* ja,
                         const char* rule, double SyogenInput::*member) {
   return InputField{name, InputFile::syogen, position, unit, column_unit, en, ja, rule,
-                    member, nullptr};
+                    member, nullptr, nullptr};
 }
 
 std::vector<InputField> make_fields() {
@@ -30,7 +31,7 @@ std::vector<InputField> make_fields() {
                  "2 straight drawdown, 3 critical-flow energy equation",
                  "越流時の水面形モデル (1 水平, 2 直線低下, 3 限界流のエネルギー式)",
                  "a whole number; must be 1, 2 or 3 when the water reaches the crest",
-                 nullptr, nullptr},
+                 nullptr, nullptr, nullptr},
       parameter_field("upstream_level", 2, "m", "m",
                       "upstream water level in the section frame", "上流水位", "",
                       &P::upstream_level),
@@ -91,6 +92,7 @@ std::vector<InputField> make_fields() {
 }  // namespace
 
 const char* input_file_name(InputFile file) {
+  if (file == InputFile::case_values) return "";
   return file == InputFile::syogen ? "syogen.csv" : "parameter.csv";
 }
 
@@ -103,10 +105,20 @@ const InputField& input_field(InputId id) {
   return input_fields()[static_cast<std::size_t>(id)];
 }
 
+const InputField& seismic_field() {
+  static const InputField field{"seismic_coefficient", InputFile::case_values, 0, "", "",
+                                "horizontal seismic coefficient kh of an earthquake towards "
+                                "downstream; 0: none",
+                                "設計水平震度", "must be a finite number, 0 or more", nullptr,
+                                nullptr, &CaseInput::seismic_coefficient};
+  return field;
+}
+
 const InputField* find_input_field(const std::string& name) {
   for (const InputField& field : input_fields()) {
     if (name == field.name) return &field;
   }
+  if (name == seismic_field().name) return &seismic_field();
   return nullptr;
 }
 
@@ -120,12 +132,14 @@ std::string input_field_list() {
 }
 
 bool is_integer_field(const InputField& field) {
-  return field.syogen_member == nullptr && field.parameter_member == nullptr;
+  return field.syogen_member == nullptr && field.parameter_member == nullptr &&
+         field.case_member == nullptr;
 }
 
 double field_value(const InputField& field, const CaseInput& input) {
   if (field.syogen_member != nullptr) return input.syogen.*field.syogen_member;
   if (field.parameter_member != nullptr) return input.parameter.*field.parameter_member;
+  if (field.case_member != nullptr) return input.*field.case_member;
   return static_cast<double>(input.parameter.overflow_mode);
 }
 
@@ -163,6 +177,14 @@ bool parse_field_value(const InputField& field, const std::string& text, double&
     why = "is not a number";
     return false;
   }
+  return field_value_allowed(field, value, why);
+}
+
+bool field_value_allowed(const InputField& field, double value, std::string& why) {
+  if (field.case_member == &CaseInput::seismic_coefficient && !(value >= 0.0 && std::isfinite(value))) {
+    why = "is not a seismic coefficient (a finite number, 0 or more)";
+    return false;
+  }
   return true;
 }
 
@@ -171,6 +193,8 @@ void set_field_value(const InputField& field, double value, CaseInput& input) {
     input.syogen.*field.syogen_member = value;
   } else if (field.parameter_member != nullptr) {
     input.parameter.*field.parameter_member = value;
+  } else if (field.case_member != nullptr) {
+    input.*field.case_member = value;
   } else {
     input.parameter.overflow_mode = static_cast<int>(value);
   }

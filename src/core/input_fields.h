@@ -14,14 +14,15 @@
 
 namespace tqweir {
 
-enum class InputFile { syogen, parameter };
+// case_values: no file holds the field; a case given as values carries it.
+enum class InputFile { syogen, parameter, case_values };
 
-// "syogen.csv" or "parameter.csv".
+// "syogen.csv", "parameter.csv", or "" for case_values.
 const char* input_file_name(InputFile file);
 
-// One number of syogen.csv or parameter.csv. Exactly one of the two member
-// pointers is set, except for overflow_mode (the only integer), which has
-// neither.
+// One number of syogen.csv or parameter.csv, or of a case given as values.
+// Exactly one of the three member pointers is set, except for overflow_mode
+// (the only integer), which has none.
 struct InputField {
   const char* name;         // "upstream_level": as in a CASES.csv header
   InputFile file;
@@ -33,6 +34,7 @@ struct InputField {
   const char* rule_en;      // what reading does to the value, "" when nothing
   double SyogenInput::*syogen_member;
   double ParameterInput::*parameter_member;
+  double CaseInput::*case_member;
 };
 
 // The fields by name, in the table's order, so that code names a field
@@ -52,7 +54,12 @@ const std::vector<InputField>& input_fields();
 // The field `id` names.
 const InputField& input_field(InputId id);
 
-// The field of that name, or nullptr.
+// The field a case given as values carries beyond its files: the
+// horizontal seismic coefficient kh (0 or more), which a load case, a
+// table's column or a keyword sets. Not among input_fields().
+const InputField& seismic_field();
+
+// The field of that name (the files' or seismic_field()), or nullptr.
 const InputField* find_input_field(const std::string& name);
 
 // "overflow_mode, upstream_level, ...": for messages naming the choices.
@@ -69,9 +76,16 @@ double field_value(const InputField& field, const CaseInput& input);
 // overflow_mode converts like "%d" and must be a whole decimal integer within
 // int. A non-finite real is accepted here: a case made with it then stops as
 // the reader would stop the run. Returns false with `why` (an English
-// phrase: "is not a number") when the text does not convert.
+// phrase: "is not a number") when the text does not convert, or when the
+// value is not one field_value_allowed allows.
 bool parse_field_value(const InputField& field, const std::string& text, double& value,
                        std::string& why);
+
+// False, with `why` (an English phrase following the value), for a value the
+// field cannot take at all: the seismic coefficient must be a finite number,
+// 0 or more. Every other field takes any value here (its reader's or the
+// run's checks come later).
+bool field_value_allowed(const InputField& field, double value, std::string& why);
 
 // Stores `value` in the field (overflow_mode: the value as an int).
 // REQUIRES: for overflow_mode, `value` is a whole number within int.

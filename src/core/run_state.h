@@ -91,11 +91,38 @@ struct BisectionState {
   double stopper_base_angle_deg = 0.0;  // degree
 };
 
-// The three input files of a case as read.
+// The three input files of a case as read, and what a case given as values
+// may add to them.
 struct CaseInput {
   SyogenInput syogen;
   ParameterInput parameter;
   std::vector<ProfilePoint> points;  // 2..30 points of hitai.csv
+  // Horizontal seismic coefficient kh (0 or more; 0: no earthquake). No
+  // input file holds it: a load case or a keyword sets it.
+  double seismic_coefficient = 0.0;
+};
+
+// The water's added pressure on the upstream face in an earthquake of
+// horizontal coefficient kh: p = kh unit_weight depth c(y / depth), y below
+// the surface, with c Westergaard's parabola on a vertical face and
+// Zangar's distribution of coefficient cm on an inclined one.
+struct HydrodynamicPressure {
+  double kh = 0.0;
+  double unit_weight = 0.0;  // N/m^3
+  double level = 0.0;        // m: the surface the depths are measured from
+  double depth = 0.0;        // H, m: the surface to the lowest point of the wetted face
+  double face_angle_deg = 0.0;  // the face's slope above the horizontal
+  bool vertical_face = false;
+  double cm = 0.0;           // Zangar's coefficient for that slope
+};
+
+// What an earthquake adds to the balance, horizontal towards downstream,
+// per metre of span. It depends on the case, not on the trial.
+struct SeismicLoads {
+  double kh = 0.0;  // 0: none of the rest applies
+  HydrodynamicPressure pressure;
+  Load water;            // the added pressure's resultants over the wetted face
+  double inertia = 0.0;  // kh leaf_weight (N/m), at the weight's point
 };
 
 struct RunState {
@@ -108,6 +135,7 @@ struct RunState {
   double perimeter = 0.0;
   BisectionState bisection;
   TrialState trial;
+  SeismicLoads seismic;
 };
 
 }  // namespace tqweir

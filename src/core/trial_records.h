@@ -66,6 +66,7 @@ struct Balance {
   double water_moment = 0.0;
   double leaf_weight_moment = 0.0;
   double load_moment = 0.0;
+  double seismic_moment = 0.0;  // the earthquake's, before width_factor (0 without one)
   double stopper_angle = 0.0;
   double tension_pull = 0.0;
   double tip_force = 0.0;

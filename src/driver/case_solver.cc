@@ -4,6 +4,7 @@
 #include "input/derived_quantities.h"
 #include "input/profile_reader.h"
 #include "section/balance_terms.h"
+#include "section/seismic_loads.h"
 
 namespace tqweir {
 
@@ -19,6 +20,7 @@ RunState prepare_run_state(const CaseInput& input) {
   state.profile = lay_out_profile(input.points, state.derived.theta1);
   state.perimeter = input.parameter.perimeter;
   check_overflow_mode(state.parameter, state.profile);
+  state.seismic = seismic_loads(state, input.seismic_coefficient);
   return state;
 }
 

@@ -21,7 +21,8 @@ struct SolvedCase {
 };
 
 // The run state before the bisection: derived quantities, the leaf laid out
-// at the leaf angle as read. Throws StopRun for a span or perimeter <= 0 and
+// at the leaf angle as read, the loads of the case's earthquake (none when
+// its seismic_coefficient is 0; REQUIRES: it is 0 or more). Throws StopRun for a span or perimeter <= 0 and
 // for an overflow_mode that the water level needs but is not 1, 2 or 3.
 RunState prepare_run_state(const CaseInput& input);
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "section/hydrodynamic_pressure.h"
+
 namespace tqweir {
 namespace leaf {
 
@@ -50,6 +52,27 @@ void add_bag(AppliedLoads& loads, const LeafLine& line, double pressure, double 
   }
 }
 
+// The water's added pressure of an earthquake over the still water's pieces
+// at its level, towards the leaf's lower face, times `scale`.
+void add_quake_water(AppliedLoads& loads, const LeafLine& line, const HydrodynamicPressure& pressure,
+                     double scale) {
+  for (const PressurePiece& piece : still_water_pieces(line, pressure.level)) {
+    if (piece.a.x == piece.b.x && piece.a.y == piece.b.y) continue;
+    LineLoad load = pressure_load(Term::quake_water, line, piece, 1.0, 0.0, 0.0, scale);
+    const double dx = piece.b.x - piece.a.x, dy = piece.b.y - piece.a.y;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    load.curved = true;
+    load.pressure = pressure;
+    load.da = piece.da;
+    load.db = piece.db;
+    load.push = {scale * dy / length, -scale * dx / length};
+    const double pa = hydrodynamic_pressure(pressure, piece.da), pb = hydrodynamic_pressure(pressure, piece.db);
+    load.fa = {load.push.x * pa, load.push.y * pa};
+    load.fb = {load.push.x * pb, load.push.y * pb};
+    loads.lines.push_back(load);
+  }
+}
+
 }  // namespace
 
 AppliedLoads applied_loads(const RunState& state, const LeafLine& line, const WaterSurface& surface) {
@@ -76,6 +99,12 @@ AppliedLoads applied_loads(const RunState& state, const LeafLine& line, const Wa
   const double arm = s.leaf_weight_arm;
   loads.points.push_back({Term::weight, std::fmin(arm, line.length()), point_at(line, arm),
                           {0.0, -wf * s.leaf_weight}});
+  const SeismicLoads& quake = state.seismic;
+  if (quake.kh > 0.0) {
+    if (quake.pressure.depth > 0.0) add_quake_water(loads, line, quake.pressure, wf);
+    loads.points.push_back({Term::inertia, std::fmin(arm, line.length()), point_at(line, arm),
+                            {wf * quake.inertia, 0.0}});
+  }
 
   const Vec anchor{t.balance.anchor_x, t.balance.anchor_y};
   const Vec foot{t.balance.stopper_base_x, t.balance.stopper_base_y};

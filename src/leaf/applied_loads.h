@@ -1,6 +1,6 @@
 // The forces of the calculation's balance as they act along the leaf, per
-// metre, in the balance's frame: the water and the weight per metre of
-// span times width_factor (the bag is shorter than the span, and the
+// metre, in the balance's frame: the water, the weight and an earthquake's
+// loads per metre of span times width_factor (the bag is shorter than the span, and the
 // balance weighs its pressure against the water and the weight over the
 // span), the bag's pressure, the stopper and the tip's load as they are.
 #ifndef TQWEIR_LEAF_APPLIED_LOADS_H_
@@ -15,7 +15,7 @@
 namespace tqweir {
 namespace leaf {
 
-enum class Term { upstream, layer, downstream, bag, weight, stopper, tip };
+enum class Term { upstream, layer, downstream, bag, weight, stopper, tip, quake_water, inertia };
 
 // A force spread over a straight piece of the leaf from `a` to `b`,
 // varying linearly from `fa` to `fb` (N per m of leaf, per m), lying on
@@ -26,6 +26,14 @@ struct LineLoad {
   double sa = 0.0, sb = 0.0;
   Vec a, b;
   Vec fa, fb;
+  // A pressure that is not linear along the piece (the water's added
+  // pressure in an earthquake): when `curved`, the force per metre is
+  // `push` times `pressure` at the depth, which runs linearly from `da` at
+  // `a` to `db` at `b`; fa and fb are its values at the ends.
+  bool curved = false;
+  HydrodynamicPressure pressure;
+  double da = 0.0, db = 0.0;
+  Vec push;
 };
 
 // A force (N/m) at distance `s` along the leaf, at `at`.
@@ -56,7 +64,10 @@ LineLoad pressure_load(Term term, const LeafLine& line, const PressurePiece& pie
 // stopper's pull at its attachment along the stopper's line towards its
 // foot, and the tip's load: the force tip_moment / |tip| at the tip, square
 // to the line from the hinge, so that its moment about the hinge is the
-// given tip moment.
+// given tip moment. An earthquake (state.seismic) adds the water's added
+// pressure over the still water's pieces at the upstream level, pushing as
+// the water does, and the inertia kh leaf_weight downstream at the weight's
+// point.
 AppliedLoads applied_loads(const RunState& state, const LeafLine& line, const WaterSurface& surface);
 
 }  // namespace leaf

@@ -15,6 +15,13 @@ MomentGap moment_gap(const RunState& state, const LeafLine& line) {
   MomentGap gap;
   gap.weight = wf * s.leaf_weight * point_at(line, s.leaf_weight_arm).x -
                wf * std::cos(state.derived.theta1) * b.leaf_weight_moment;
+  // An earthquake's inertia at the weight's point: its height there, where
+  // the balance takes sin(theta1) * arm.
+  const double inertia = state.seismic.inertia;
+  if (inertia != 0.0) {
+    gap.weight += wf * inertia * point_at(line, s.leaf_weight_arm).y -
+                  wf * inertia * (std::sin(state.derived.theta1) * s.leaf_weight_arm);
+  }
   // The stopper's line from the attachment A to the foot B passes the hinge
   // at the lever (A x B) / |B - A|.
   const double ax = b.anchor_x, ay = b.anchor_y, bx = b.stopper_base_x, by = b.stopper_base_y;
@@ -38,6 +45,9 @@ Vec balance_forces(const RunState& state, const LeafLine& line) {
   const double wf = t.bag.width_factor;
   Vec f{wf * (up.load_h + layer.load_h - dn.load_h),
         -wf * (up.load_v + layer.load_v - dn.load_v + state.syogen.leaf_weight)};
+  const SeismicLoads& quake = state.seismic;
+  f.x += wf * (quake.water.load_h + quake.inertia);
+  f.y -= wf * quake.water.load_v;
   // A uniform pressure over a polyline from the hinge to P pushes with
   // p |P| square to the chord, towards the upper face.
   const Vec end = point_at(line, t.bag.chord1_m);

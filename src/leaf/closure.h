@@ -15,8 +15,9 @@ namespace leaf {
 // every load where it acts on the leaf) less the balance, each term's
 // clockwise moment about the hinge (N m / m):
 struct MomentGap {
-  // The weight: at its arm along the leaf, where the balance puts the arm
-  // on the first segment's direction (cos(theta1) * arm).
+  // The weight (and an earthquake's inertia there): at its arm along the
+  // leaf, where the balance puts the arm on the first segment's direction
+  // (cos(theta1) * arm; sin(theta1) * arm the inertia's height).
   double weight = 0.0;
   // The stopper: its pull along its line, where the balance takes the
   // distance along the leaf as the lever and its own angle to the line.
@@ -31,7 +32,7 @@ struct MomentGap {
 MomentGap moment_gap(const RunState& state, const LeafLine& line);
 
 // The balance's forces on the leaf (N/m) as its records give them: the
-// water's resultants and the weight times width_factor, the bag's pressure
+// water's resultants, the weight and an earthquake's loads times width_factor, the bag's pressure
 // over its contact, the stopper's pull along its line, the tip's force.
 Vec balance_forces(const RunState& state, const LeafLine& line);
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "section/hydrodynamic_pressure.h"
+
 namespace tqweir {
 namespace leaf {
 namespace {
@@ -23,6 +25,18 @@ void add_line_part(const LineLoad& load, double u0, double u1, Vec& force, doubl
   const double length = std::sqrt((load.b.x - load.a.x) * (load.b.x - load.a.x) +
                                   (load.b.y - load.a.y) * (load.b.y - load.a.y));
   const double w = (u1 - u0) * length;
+  if (load.curved) {
+    // The force is push p(depth): its size from the pressure's exact means
+    // over the part, its moment linear along the part times p.
+    const PieceMeans m = piece_means(load.pressure, load.da + (load.db - load.da) * u0,
+                                     load.da + (load.db - load.da) * u1);
+    const double m0 = clockwise_moment(lerp(load.a, load.b, u0), load.push);
+    const double m1 = clockwise_moment(lerp(load.a, load.b, u1), load.push);
+    force.x += w * m.mean * load.push.x;
+    force.y += w * m.mean * load.push.y;
+    moment += w * (m0 * m.mean + (m1 - m0) * m.first);
+    return;
+  }
   const double um = (u0 + u1) / 2;
   const Vec f0 = lerp(load.fa, load.fb, u0), fm = lerp(load.fa, load.fb, um), f1 = lerp(load.fa, load.fb, u1);
   force.x += w * (f0.x + f1.x) / 2;

@@ -36,7 +36,8 @@ InternalForces integrate_internal_forces(const LeafLine& line, const AppliedLoad
 
 // The force and the clockwise moment about the hinge of the part of `load`
 // between the parameters u0 < u1 along it (0 at its start, 1 at its end).
-// Exact: the force is linear and the moment quadratic along the piece.
+// Exact: the force is linear and the moment quadratic along the piece; a
+// curved load's from its pressure's exact means.
 void add_line_part(const LineLoad& load, double u0, double u1, Vec& force, double& moment);
 
 }  // namespace leaf

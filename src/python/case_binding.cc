@@ -42,6 +42,10 @@ void set_named(CaseInput& input, const std::string& name, double value) {
     throw text::InputError(std::string(field.name) + ": " + text::exact_text(value) +
                            " is not a whole number within int");
   }
+  std::string why;
+  if (!field_value_allowed(field, value, why)) {
+    throw text::InputError(std::string(field.name) + ": " + text::exact_text(value) + " " + why);
+  }
   set_field_value(field, value, input);
 }
 

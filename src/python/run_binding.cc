@@ -56,6 +56,7 @@ const std::pair<const char*, double BalanceTerms::*> kBalanceTerms[] = {
     {"layer", &BalanceTerms::layer},
     {"water", &BalanceTerms::water},
     {"weight", &BalanceTerms::weight},
+    {"seismic", &BalanceTerms::seismic},
     {"width_factor", &BalanceTerms::width_factor},
     {"loads", &BalanceTerms::loads},
     {"bag", &BalanceTerms::bag},

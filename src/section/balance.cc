@@ -51,6 +51,16 @@ Balance compute_balance(const RunState& state, const BagSection& bag,
 
   t.leaf_weight_moment = s.leaf_weight * s.leaf_weight_arm;
   t.load_moment = (std::cos(d.theta1) * t.leaf_weight_moment + t.water_moment) * bag.width_factor;
+  const SeismicLoads& quake = state.seismic;
+  if (quake.kh > 0.0) {
+    // The earthquake is water and weight: its added pressure's moment, and
+    // the inertia at the weight's point, whose height the balance takes on
+    // the first segment's direction as it takes the weight's arm.
+    t.seismic_moment = (quake.water.load_h * quake.water.arm_y + quake.water.load_v * quake.water.arm_x) +
+                       quake.inertia * (std::sin(d.theta1) * s.leaf_weight_arm);
+    t.load_moment = ((std::cos(d.theta1) * t.leaf_weight_moment + t.water_moment) + t.seismic_moment) *
+                    bag.width_factor;
+  }
 
   // For an attachment point with positive x: horizontal and downward
   // components of the stopper from the attachment point to its foot.

@@ -10,7 +10,7 @@ namespace tqweir {
 // foot on the floor line at base_distance), sums the moments about the
 // hinge from the trial's records before it and returns the residual (N m per
 // m): bag lift and downstream water negative; upstream water, layer,
-// weight, tip moment and stopper positive. Also forms the tension resultant
+// weight, the earthquake of state.seismic, tip moment and stopper positive. Also forms the tension resultant
 // and support force that the summary prints. Reports nothing.
 Balance compute_balance(const RunState& state, const BagSection& bag,
                         const UpstreamWater& upstream, const LeafLoads& loads);

@@ -23,6 +23,7 @@ BalanceTerms balance_terms(const RunState& converged) {
   terms.layer = load_moment(terms.layer_load);
   terms.water = b.water_moment;
   terms.weight = std::cos(d.theta1) * b.leaf_weight_moment;
+  terms.seismic = b.seismic_moment;
   terms.width_factor = t.bag.width_factor;
   terms.loads = b.load_moment;
   // The balance's own expressions, so that the terms add up to its

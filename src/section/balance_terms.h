@@ -17,8 +17,9 @@ struct BalanceTerms {
   double layer = 0.0;       // second layer
   double water = 0.0;       // the three as the balance adds them (equal to their sum up to rounding)
   double weight = 0.0;      // cos(theta1) leaf_weight leaf_weight_arm: the arm on the first segment
+  double seismic = 0.0;     // the earthquake's added water pressure and the leaf's inertia (0 without kh)
   double width_factor = 0.0;  // span over the bag's effective width
-  double loads = 0.0;       // (weight + water) width_factor
+  double loads = 0.0;       // ((weight + water) + seismic) width_factor
   double bag = 0.0;         // -bag_force chord1_m / 2: the pressure over the contact taken straight
   double tip = 0.0;         // the given tip moment
   double stopper = 0.0;     // sin(stopper_angle) stopper_force anchor_distance: the lever along the leaf

@@ -125,6 +125,10 @@ TEST(CaseTable, NamedCasesAreCheckedLikeValues) {
   EXPECT_EQ(table.names, (std::vector<std::string>{"flood, 1/100", "\xE5\xB9\xB3\xE5\xB8\xB8"}));
   ASSERT_EQ(table.fields.size(), 1u);
   EXPECT_EQ(table.rows[1][0].real, 2.0);
+  // The earthquake is a value of the case, not of its files.
+  const CaseTable quake =
+      tqweir::cases::read_case_table("case,seismic_coefficient\nquake,0.12\n", "lc.csv", named);
+  EXPECT_EQ(tqweir::cases::case_input(CaseInput(), quake, 0).seismic_coefficient, 0.12);
 
   const struct {
     const char* text;
@@ -139,6 +143,8 @@ TEST(CaseTable, NamedCasesAreCheckedLikeValues) {
       {"case,hd_nd\na,1\nb,inf\n", "lc.csv line 3, column 2 (hd_nd): 'inf' is not a decimal number"},
       {"case,hd_nd,theta1_deg\na,1\n", "lc.csv line 2: 1 values, but the header names 2 fields"},
       {"case,hd_nd,tail\na,1,2\n", "lc.csv line 1, column 3: unknown field 'tail'"},
+      {"case,hd_nd,seismic_coefficient\na,1,0.1\nb,1,-0.1\n",
+       "lc.csv line 3, column 3 (seismic_coefficient): '-0.1' is not a seismic coefficient"},
   };
   for (const auto& b : bad) {
     const std::string message =

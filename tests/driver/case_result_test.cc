@@ -84,7 +84,7 @@ TEST(CaseResult, BalanceTermsAddUpToTheResidual) {
     // In the balance's order, bit for bit.
     EXPECT_EQ(b.stopper + ((b.loads + b.bag) + b.tip), b.residual);
     EXPECT_EQ(b.residual, t.balance.residual);
-    EXPECT_EQ((b.weight + b.water) * b.width_factor, b.loads);
+    EXPECT_EQ(((b.weight + b.water) + b.seismic) * b.width_factor, b.loads);
     EXPECT_NEAR(b.upstream + b.downstream + b.layer, b.water,
                 1e-12 * (std::fabs(b.upstream) + std::fabs(b.downstream) + std::fabs(b.layer)));
     // Each moment is its force on its lever.

@@ -27,7 +27,9 @@ class Case:
     ``Case(points, overflow_mode=1, upstream_level=2.5, ...)`` with every
     field of ``tqweir.FIELDS`` given (metres, degrees, N/m, N/m^3, kN, kN m/m
     as listed there) and ``points`` the leaf profile as (x, y) pairs in
-    metres. A case is a value: ``with_`` gives a changed copy.
+    metres, and optionally ``seismic_coefficient`` (kh >= 0, an earthquake
+    towards downstream; no input file holds it). A case is a value:
+    ``with_`` gives a changed copy.
     """
 
     __slots__ = ("_input",)
@@ -69,7 +71,7 @@ class Case:
         return self._input.get(name)
 
     def __getattr__(self, name):
-        if name in _NAMES:
+        if name in _NAMES or name == "seismic_coefficient":
             return self._input.get(name)
         raise AttributeError(name)
 

@@ -24,8 +24,9 @@ class Run:
     balance    the moment balance about the hinge at the converged trial,
                unrounded, by name: each load's moment as the balance sums it
                (N m/m, closing the gate positive; upstream, downstream,
-               layer, water, weight per metre of span, loads = (weight +
-               water) x width_factor, bag, tip, stopper) and the residual
+               layer, water, weight per metre of span, seismic (0 without
+               kh), loads = ((weight + water) + seismic) x width_factor,
+               bag, tip, stopper) and the residual
                they leave; the forces behind them (N/m: leaf_weight,
                bag_force, stopper_force, tip_force, support_force; the
                water's upstream_load_v, upstream_arm_x, upstream_load_h,

@@ -38,8 +38,13 @@ std::string stop_notes(const design::Design& design, const std::vector<CaseRun>&
 }  // namespace
 
 std::string case_label(const design::Design& design, std::size_t index) {
+  const double kh = design.cases[index].input.seismic_coefficient;
+  // A case in an earthquake says so wherever it is named.
+  const std::string quake = kh > 0.0 ? u8" <span class=\"seismic\">(地震時 seismic, kh = " +
+                                           esc(text::exact_text(kh)) + ")</span>"
+                                     : std::string();
   return "<span class=\"no\">" + std::to_string(index + 1) + "</span> " +
-         esc(design.cases[index].name);
+         esc(design.cases[index].name) + quake;
 }
 
 std::string load_case_section(const design::Design& design, int number) {

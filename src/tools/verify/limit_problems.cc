@@ -1,5 +1,6 @@
 // Closed-form limits of the membrane, the still-water load on a straight
-// leaf, and the convergence of the outline's sampling.
+// leaf and an earthquake's added pressure on it, and the convergence of the
+// outline's sampling.
 #include <cmath>
 
 #include "core/constants.h"
@@ -9,7 +10,9 @@
 #include "membrane/elliptic.h"
 #include "membrane/kernel_bisection.h"
 #include "membrane/tension.h"
+#include "section/hydrodynamic_pressure.h"
 #include "section/level_load.h"
+#include "section/seismic_loads.h"
 #include "drawing/plane_distance.h"
 #include "tools/verify/membrane_ode.h"
 #include "tools/verify/problem.h"
@@ -26,6 +29,9 @@ constexpr double kExactPi = 3.14159265358979323846;
 const char kLimits[] = "Membrane: closed-form limits";
 const char kLoads[] = "Section: water load on a straight leaf";
 const char kConvergence[] = "Convergence of the outline's sampling";
+const char kQuake[] = "Section: the water's added pressure in an earthquake";
+const char kWestergaard[] = "Westergaard 1933, Water pressures on dams during earthquakes, Trans. ASCE 98";
+const char kZangar[] = "Zangar 1952, USBR Engineering Monograph 11";
 const char kAnwar[] = "semicircle of diameter 1 (Anwar 1967, Inflatable dams, J. Hydraulics Div. ASCE 93)";
 const char kFirstIntegral[] =
     "first integral of T dpsi/ds = p: T (1 - cos psi) = int p dz, at psi = pi: 2 T = int_0^1 p dz";
@@ -139,11 +145,57 @@ void straight_leaf(std::ostream& out) {
   }
 }
 
+// A straight leaf at `deg` from the hinge, 1.5 times as long as the water
+// is deep, under still water `depth` deep, in an earthquake of kh.
+SeismicLoads quake_on_straight_leaf(double deg, double depth, double kh) {
+  RunState state;
+  const double theta = deg * kExactPi / 180.0;
+  const double length = 1.5 * depth / std::sin(theta);
+  state.profile.node_count = 2;
+  state.profile.last_node = 1;
+  state.profile.node_x[1] = deg == 90.0 ? 0.0 : length * std::cos(theta);
+  state.profile.node_y[1] = length * std::sin(theta);
+  state.parameter.upstream_level = depth;
+  state.syogen.water_unit_weight = 9800.0;
+  return seismic_loads(state, kh);
+}
+
+void quake_water(std::ostream& out) {
+  const double gamma = 9800.0, depth = 2.5, kh = 0.15;
+  int n = 0;
+  const SeismicLoads vertical = quake_on_straight_leaf(90.0, depth, kh);
+  const std::string at = ", vertical face, H 2.5 m, kh 0.15";
+  print_problem(out, problem(kQuake, "SQ-" + two(++n), "resultant 7/12 kh gamma H^2" + at, kWestergaard,
+                             "literature", 7.0 / 12.0 * kh * gamma * depth * depth, vertical.water.load_h,
+                             true, 1e-13));
+  print_problem(out, problem(kQuake, "SQ-" + two(++n), "its height above the base 0.4 H" + at, kWestergaard,
+                             "literature", 0.4 * depth, vertical.water.arm_y, true, 1e-13));
+  for (double deg : {45.0, 60.0}) {
+    const SeismicLoads face = quake_on_straight_leaf(deg, depth, kh);
+    const double cm = 0.735 * deg / 90.0;
+    const std::string on = ", face at " + fmt_g(deg, 3) + " deg, H 2.5 m, kh 0.15";
+    for (double eta : {0.25, 0.5, 0.75, 1.0}) {
+      const double q = eta * (2.0 - eta);
+      print_problem(out, problem(kQuake, "SQ-" + two(++n),
+                                 "pressure C kh gamma H, C = cm/2 [q + sqrt q], q = eta (2 - eta), cm = 0.735 "
+                                 "angle/90, at eta = y/H = " + fmt_g(eta, 3) + on,
+                                 kZangar, "literature", cm / 2.0 * (q + std::sqrt(q)) * kh * gamma * depth,
+                                 hydrodynamic_pressure(face.pressure, eta * depth), true, 1e-13));
+    }
+    // His 0.726 is the integral of C over the depth, (2/3 + pi/4) / 2,
+    // rounded to three digits.
+    print_problem(out, problem(kQuake, "SQ-" + two(++n), "horizontal resultant 0.726 cm kh gamma H^2" + on,
+                               kZangar, "literature", 0.726 * cm * kh * gamma * depth * depth,
+                               face.water.load_h, true, 1e-3));
+  }
+}
+
 }  // namespace
 
 void limit_problems(std::ostream& out) {
   semicircle(out);
   straight_leaf(out);
+  quake_water(out);
 }
 
 void elliptic_values(std::ostream& out) {
