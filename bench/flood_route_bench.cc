@@ -33,8 +33,8 @@ void run(const char* name, TableGate& gate, double air, const Hydrograph& inflow
   RouteInput in;
   in.inflow = &inflow;
   in.pond = &pond;
-  in.gate = &gate;
-  in.start_air = air;
+  in.gates = {&gate};
+  in.start_airs = {air};
   in.start_level = steady_level(gate, air, nullptr, inflow.flows.front(), 2.0);
   const Route r = route(in);
   const double time = seconds_since(start);

@@ -11,7 +11,11 @@ namespace tqweir {
 namespace flood {
 namespace {
 
-bool at_path_end(const GateState& s) { return s.regime == kLowered || s.regime == kLowestHeld; }
+// A leaf with no more air than the end of its path holds: seated at the
+// lowered angle, or at the last state of a path that stops above it.
+bool at_path_end(const GateState& s) {
+  return s.regime == GateRegime::lowered || s.regime == GateRegime::lowest_held;
+}
 
 // Grid levels beyond this index are no level of a river.
 constexpr double kMaxIndex = 1e9;
@@ -21,7 +25,9 @@ constexpr double kMaxIndex = 1e9;
 // the air is close to linear in the tension.
 GateState beyond_raised(const LevelPath& path, double air, double span) {
   std::size_t last = 0;
-  while (last + 1 < path.states.size() && path.states[last + 1].regime == "stopper") ++last;
+  while (last + 1 < path.states.size() && path.states[last + 1].regime == GateRegime::stopper) {
+    ++last;
+  }
   const double stage = path.airs[0] - path.airs[last];
   if (last == 0 || !(stage > 0.0)) {
     throw RouteStop("the air " + shown_number(air) + " m3/m is beyond what the raised leaf holds at level " +
@@ -48,7 +54,7 @@ GateState state_on_path(const LevelPath& path, double air, double span) {
   }
   if (air <= path.airs.back()) {
     GateState s = seated_state(path.states.back(), path.airs.back(), air);
-    s.regime = path.stopped ? kLowestHeld : kLowered;
+    s.regime = path.stopped ? GateRegime::lowest_held : GateRegime::lowered;
     return s;
   }
   if (air > path.airs[0]) return beyond_raised(path, air, span);
@@ -90,7 +96,8 @@ GateState AirGate::state(double level, double air) {
   const GateState a = state_on_path(lo, air, span()), b = state_on_path(hi, air, span());
   GateState s = blended_state(a, b, (level - lo.level) / (hi.level - lo.level), level, span());
   if (at_path_end(a) && at_path_end(b)) {
-    s.regime = a.regime == kLowestHeld || b.regime == kLowestHeld ? kLowestHeld : kLowered;
+    const bool held = a.regime == GateRegime::lowest_held || b.regime == GateRegime::lowest_held;
+    s.regime = held ? GateRegime::lowest_held : GateRegime::lowered;
   }
   return s;
 }

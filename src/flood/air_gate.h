@@ -27,12 +27,6 @@
 namespace tqweir {
 namespace flood {
 
-// The regimes of a leaf with no more air than the end of its path holds:
-// seated at the lowered angle, or at the last state of a path that stops
-// above it.
-constexpr char kLowered[] = "lowered";
-constexpr char kLowestHeld[] = "lowest_held";
-
 class AirGate : public Gate {
  public:
   // `base` at each grid level, its leaf lowered to `lowered_angle` (degree).
@@ -81,9 +75,9 @@ class AirGate : public Gate {
 // The state on `path` that holds `air`: linear in the air between the
 // path's states; at or below the lowered state's air the leaf on its seat
 // at the lowered angle with the bag at the pressure of its air
-// (flood/seated_leaf.h, regime "lowered"), or, where the path stops above
+// (flood/seated_leaf.h, regime lowered), or, where the path stops above
 // the lowered angle (the model has no state below its last), that last
-// state with the bag at the pressure of its air (regime "lowest_held": the
+// state with the bag at the pressure of its air (regime lowest_held: the
 // model does not say where the leaf goes below it); above the raised state's air the stopper stage
 // continued linearly in the air (the crest does not move; the trial
 // stages of a step that overshoots where the blower stops reach there). Throws

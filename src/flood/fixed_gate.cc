@@ -25,7 +25,7 @@ Knot FixedGate::solve_knot(double level, const Knot*) {
     return k;
   }
   k.state.level = level;
-  k.state.regime = "fixed";
+  k.state.regime = GateRegime::fixed;
   k.state.theta1_deg = base_.parameter.theta1_deg;
   k.state.stopper_tension = base_.parameter.stopper_tension;
   k.state.values = r.values;

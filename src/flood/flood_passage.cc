@@ -1,5 +1,8 @@
 #include "flood/flood_passage.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "core/constants.h"
 #include "flood/steady_level.h"
 #include "search/case_probe.h"
@@ -21,13 +24,13 @@ double crossing_time(const std::vector<RoutePoint>& points, std::size_t k, doubl
   return f0 == f1 ? t1 : t0 + (t1 - t0) * f0 / (f0 - f1);
 }
 
-// The span from the first switch `start_a` or `start_b` to the first
-// `end` at or after it, in the switches' own times.
-Span span_of(const std::vector<RuleSwitch>& switches, const std::string& start_a,
-             const std::string& start_b, const std::string& end) {
+// The span from the first switch of `starts` to the first `end` at or
+// after it, in the switches' own times.
+Span span_of(const std::vector<RuleSwitch>& switches, std::initializer_list<Switch> starts,
+             Switch end) {
   Span span;
   for (const RuleSwitch& s : switches) {
-    if (!span.started && (s.what == start_a || s.what == start_b)) {
+    if (!span.started && std::find(starts.begin(), starts.end(), s.what) != starts.end()) {
       span.started = true;
       span.start = s.time;
     } else if (span.started && s.what == end) {
@@ -44,7 +47,8 @@ void find_folds(AirGate& gate, FloodPassage& p) {
   for (std::size_t k = 1; k < points.size(); ++k) {
     const LevelPath& path = gate.path_near(points[k].level);
     for (const operation::Fold& fold : path.folds) {
-      const double f0 = points[k - 1].air - fold.from.air, f1 = points[k].air - fold.from.air;
+      const double f0 = points[k - 1].airs[0] - fold.from.air;
+      const double f1 = points[k].airs[0] - fold.from.air;
       if (!(f0 * f1 < 0.0)) continue;
       p.folds.push_back({crossing_time(points, k, f0, f1), path.level, fold.from.theta1_deg,
                          fold.to.theta1_deg});
@@ -81,7 +85,7 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
     }
   }
   AirGate gate(paths.grid);
-  FloodRule rule(file, gate, p.raised_air, kCelsiusToKelvin + base.parameter.air_temperature,
+  FloodRule rule(file, {&gate}, p.raised_air, kCelsiusToKelvin + base.parameter.air_temperature,
                  power_failure);
   const LevelTable* other = rows.has_other_outflow ? &rows.other_outflow : nullptr;
   p.steady_start = !file.initial_level.given;
@@ -96,30 +100,29 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   RouteInput in;
   in.inflow = &inflow;
   in.pond = &rows.pond;
-  in.gate = &gate;
+  in.gates = {&gate};
   in.other_outflow = other;
   in.start_level = p.start_level;
-  in.start_air = p.raised_air;
-  in.air_rate = [&rule](double, double level, double air) { return rule.air_rate(level, air); };
-  in.events = rule.events();
-  in.on_event = [&rule](const EventHit& hit) { return rule.act(hit); };
+  in.start_airs = {p.raised_air};
+  operate_by(rule, in);
   RouteSettings route_settings = settings.route;
   route_settings.output_step = settings.output_step;
   p.route = route(in, route_settings);
 
   const std::vector<RoutePoint>& points = p.route.points;
-  for (const RoutePoint& point : points) p.states.push_back(gate.state(point.level, point.air));
+  for (const RoutePoint& point : points) p.states.push_back(gate.state(point.level, point.airs[0]));
   p.switches = rule.switches();
   for (std::size_t k = 0; k < at_start && k < p.switches.size(); ++k) {
     p.switches[k].time = inflow.seconds.front();
   }
-  p.lowering = span_of(p.switches, "valve opens", "float valve opens", "leaf down");
-  p.raising = span_of(p.switches, "blower starts", "", "blower stops");
+  p.lowering =
+      span_of(p.switches, {Switch::valve_opens, Switch::float_valve_opens}, Switch::leaf_down);
+  p.raising = span_of(p.switches, {Switch::blower_starts}, Switch::blower_stops);
   // A start whose air the lowered leaf already holds never crosses the
-  // "leaf down" event: the leaf was down before the flood began.
+  // leaf_down event: the leaf was down before the flood began.
   if (!points.empty()) {
     const RoutePoint& first = points.front();
-    p.down_at_start = first.air <= gate.lowered_air(first.level) * (1.0 + kDownAirShare);
+    p.down_at_start = first.airs[0] <= gate.lowered_air(first.level) * (1.0 + kDownAirShare);
   }
   if (p.down_at_start && !p.lowering.ended) {
     p.lowering.ended = true;

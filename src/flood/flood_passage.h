@@ -1,7 +1,8 @@
 // A design flood through the pond with the gate operated by its rule: the
 // route of flood/route.h over the gate whose air the valve and the blower
 // change (flood/air_gate.h), the state at every point of the series, and
-// when the leaf went down and came back up.
+// when the leaf went down and came back up. The design has one gate: the
+// route's first and only one.
 #ifndef TQWEIR_FLOOD_FLOOD_PASSAGE_H_
 #define TQWEIR_FLOOD_FLOOD_PASSAGE_H_
 
@@ -47,8 +48,8 @@ struct FloodPassage {
   bool steady_start = false;      // start_level is the first inflow's steady level
   std::vector<RuleSwitch> switches;
   // From the rule's switches as they happen, each located as the rule's
-  // events are: the first valve opening to the first "leaf down" after it,
-  // the first "blower starts" to the first "blower stops" after it.
+  // events are: the first valve opening to the first leaf_down after it,
+  // the first blower_starts to the first blower_stops after it.
   Span lowering, raising;
   // The leaf lies at lowered_angle at the first row already (the start's
   // level and air hold it there): the lowering ended at the start.

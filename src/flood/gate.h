@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/summary_fields.h"
+#include "flood/gate_regime.h"
 
 namespace tqweir {
 namespace flood {
@@ -21,7 +22,7 @@ struct TailwaterCurve;
 struct GateState {
   double level = 0.0;    // m, the upstream level asked for
   double outflow = 0.0;  // m3/s over the whole span
-  std::string regime;    // "fixed", "stopper" (leaf raised, stopper taut), "slack"
+  GateRegime regime = GateRegime::none;
   double theta1_deg = 0.0;
   double stopper_tension = 0.0;  // kN
   // The section's 27 results in their printed units, unrounded; between the

@@ -11,7 +11,7 @@ GateState gate_state(const operation::PathState& s, double level, double span,
                      const std::shared_ptr<const TailwaterCurve>& tailwater) {
   GateState g;
   g.level = level;
-  g.regime = operation::regime_name(s.regime);
+  g.regime = s.regime == operation::Regime::stopper ? GateRegime::stopper : GateRegime::slack;
   g.theta1_deg = s.theta1_deg;
   g.stopper_tension = s.stopper_tension;
   g.values = s.result.values;

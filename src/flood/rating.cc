@@ -15,7 +15,7 @@ RatingRow row_of(const std::string& gate, const Knot& k, double span) {
   row.gate = gate;
   row.level = k.level;
   row.held = k.held;
-  row.regime = k.held ? k.state.regime : "none";
+  row.regime = k.held ? k.state.regime : GateRegime::none;
   row.reason = k.reason;
   row.stop = k.stop;
   if (!k.held) return row;
@@ -46,7 +46,7 @@ Knot sealed_knot(const search::SealedState& s) {
   k.held = s.held;
   k.reason = s.reason;
   k.stop = s.stop;
-  k.state.regime = s.regime;
+  k.state.regime = regime_named(s.regime);
   k.state.theta1_deg = s.theta1_deg;
   k.state.stopper_tension = s.stopper_tension;
   k.state.values = s.result.values;
@@ -108,7 +108,7 @@ std::string rating_table(const std::vector<RatingRow>& rows, bool drowned) {
       status = "not_determined";
       message = r.drowned_reason;
     }
-    std::vector<std::string> cells{r.gate, text::exact_text(r.level), r.regime,
+    std::vector<std::string> cells{r.gate, text::exact_text(r.level), regime_word(r.regime),
                                    r.held ? text::exact_text(r.theta1_deg) : "",
                                    r.held ? text::exact_text(r.stopper_tension) : "", status,
                                    r.held ? text::exact_text(r.discharge_per_metre) : "",

@@ -8,6 +8,7 @@
 
 #include "core/messages.h"
 #include "core/run_state.h"
+#include "flood/gate_regime.h"
 #include "flood/tailwater_curve.h"
 
 namespace tqweir {
@@ -17,7 +18,7 @@ struct RatingRow {
   std::string gate;        // "theta1_deg=45" for a held leaf, "sealed"
   double level = 0.0;      // m
   bool held = false;       // a state holds at this level
-  std::string regime;      // "fixed", "stopper", "slack", "none"
+  GateRegime regime = GateRegime::none;
   double theta1_deg = 0.0;
   double stopper_tension = 0.0;       // kN
   double discharge_per_metre = 0.0;   // m3/s per m: the summary's field 26, unrounded

@@ -13,9 +13,9 @@ namespace tqweir {
 namespace flood {
 namespace {
 
-// Storage (m3), air (m3/m), outflow volume (m3): the outflow's volume is
-// integrated with the same steps, so the balance closes to the stepper's
-// own error rather than to a quadrature of the printed points.
+// Storage (m3), each gate's air (m3/m), outflow volume (m3): the outflow's
+// volume is integrated with the same steps, so the balance closes to the
+// stepper's own error rather than to a quadrature of the printed points.
 using State = RouteState;
 
 struct Router {
@@ -30,15 +30,22 @@ struct Router {
     return in.other_outflow == nullptr ? 0.0 : table_value(*in.other_outflow, level);
   }
 
+  // The discharge over every gate's leaf at `level`, each at its own air.
+  double gates_outflow(double level, const std::vector<double>& airs) const {
+    double q = in.gates[0]->outflow(level, airs[0]);
+    for (std::size_t g = 1; g < airs.size(); ++g) q += in.gates[g]->outflow(level, airs[g]);
+    return q;
+  }
+
   RoutePoint point(double t, const State& x) {
     RoutePoint p;
     p.time = t;
     p.storage = x[0];
     p.level = in.pond->level(x[0]);
     p.inflow = piece_inflow(*in.inflow, piece, t);
-    p.outflow = in.gate->outflow(p.level, x[1]);
+    p.airs.assign(x.begin() + 1, x.begin() + static_cast<std::ptrdiff_t>(volume_index(x)));
+    p.outflow = gates_outflow(p.level, p.airs);
     p.other_outflow = other(p.level);
-    p.air = x[1];
     if (!std::isfinite(p.outflow) || !std::isfinite(p.level)) {
       throw RouteStop("the outflow at level " + shown_number(p.level) + " m is not finite");
     }
@@ -48,9 +55,14 @@ struct Router {
   void derivative(const State& x, State& dxdt, double t) {
     ++result.evaluations;
     const RoutePoint p = point(t, x);
-    const double air_rate = in.air_rate ? in.air_rate(t, p.level, x[1]) : 0.0;
-    if (!std::isfinite(air_rate)) throw RouteStop("the air rate is not finite");
-    dxdt = {p.inflow - p.outflow - p.other_outflow, air_rate, p.outflow + p.other_outflow};
+    dxdt.resize(x.size());
+    dxdt[0] = p.inflow - p.outflow - p.other_outflow;
+    for (std::size_t g = 0; g < p.airs.size(); ++g) {
+      const double air_rate = in.air_rate ? in.air_rate(t, p.level, g, p.airs[g]) : 0.0;
+      if (!std::isfinite(air_rate)) throw RouteStop("the air rate is not finite");
+      dxdt[air_index(g)] = air_rate;
+    }
+    dxdt[volume_index(x)] = p.outflow + p.other_outflow;
   }
 
   double net_rate(double t, const State& x) {
@@ -69,7 +81,8 @@ struct Router {
       auto g = [&e](double level, double air) {
         return e.crossing ? e.crossing(level, air) : level - e.level;
       };
-      const double ga = g(la, a[1]), gb = g(lb, b[1]);
+      const std::size_t air = air_index(e.gate);
+      const double ga = g(la, a[air]), gb = g(lb, b[air]);
       const bool rising = ga < 0.0 && gb >= 0.0;
       const bool falling = ga > 0.0 && gb <= 0.0;
       if (!((rising && e.direction >= 0) || (falling && e.direction <= 0))) continue;
@@ -77,14 +90,15 @@ struct Router {
       const double t = crossing_time(
           [&](double s) {
             const State x = stepper.state_at(s);
-            return sign * g(in.pond->level(x[0]), x[1]);
+            return sign * g(in.pond->level(x[0]), x[air]);
           },
           t0, t1, settings.event_tolerance);
       const State x = stepper.state_at(t);
-      hits.push_back({e.name, t, in.pond->level(x[0]), x[1]});
+      hits.push_back({e.what, e.gate, t, in.pond->level(x[0]), x[air]});
     }
-    std::sort(hits.begin(), hits.end(),
-              [](const EventHit& p, const EventHit& q) { return p.time < q.time; });
+    // Events met at one instant in the order given: gate by gate.
+    std::stable_sort(hits.begin(), hits.end(),
+                     [](const EventHit& p, const EventHit& q) { return p.time < q.time; });
     return hits;
   }
 
@@ -120,7 +134,9 @@ struct Router {
 
   // One step of `stepper`, within the piece ending at `end`, and what it
   // covers: the events (the first that changes the model ends the step
-  // there), the peak, the points. Returns the time the solution is good up to.
+  // there, after every other event met at that same instant: identical
+  // gates meet theirs together), the peak, the points. Returns the time the
+  // solution is good up to.
   double step(RouteStepper& stepper, double end, bool& restart) {
     if (result.steps >= step_limit) {
       throw RouteStop("more than " + std::to_string(step_limit) + " steps");
@@ -132,11 +148,11 @@ struct Router {
     double t1 = stepper.time();
     restart = false;
     for (const EventHit& hit : events_in(stepper, t0, t1)) {
+      if (restart && hit.time > t1) break;
       result.events.push_back(hit);
-      if (in.on_event && in.on_event(hit)) {
+      if (in.on_event && in.on_event(hit) && !restart) {
         t1 = hit.time;
         restart = true;
-        break;
       }
     }
     locate_peak(stepper, t0, t1);
@@ -158,14 +174,29 @@ struct Router {
     throw RouteStop("the rule's levels were crossed too often");
   }
 
+  // The gates the route was given, each with its air, and the events' gates.
+  void check_gates() const {
+    if (in.gates.empty() || in.start_airs.size() != in.gates.size()) {
+      throw RouteStop("the route has " + std::to_string(in.gates.size()) + " gates and " +
+                      std::to_string(in.start_airs.size()) + " starting airs");
+    }
+    for (const LevelEvent& e : in.events) {
+      if (e.gate >= in.gates.size()) {
+        throw RouteStop("an event of gate " + std::to_string(e.gate + 1) + " of " +
+                        std::to_string(in.gates.size()));
+      }
+    }
+  }
+
   void run() {
+    check_gates();
     const Hydrograph& h = *in.inflow;
     const double end = in.end_time < 0.0 ? h.seconds.back() : in.end_time;
     if (!(end > h.seconds.front() && end <= h.seconds.back())) {
       throw RouteStop("the end " + shown_number(end / 3600.0) + " h is not inside the hydrograph");
     }
     double t = h.seconds.front();
-    State x{in.pond->storage(in.start_level), in.start_air, 0.0};
+    State x = route_state(in.pond->storage(in.start_level), in.start_airs, 0.0);
     RouteStepper stepper(settings,
                          [this](const State& y, State& dydt, double s) { derivative(y, dydt, s); },
                          settings.first_step);
@@ -182,12 +213,13 @@ struct Router {
       if (piece_end > t) x = run_piece(stepper, t, x, piece_end);
     }
     result.inflow_volume = inflow_volume(h, h.seconds.front(), end);
-    result.outflow_volume = x[2];
+    result.outflow_volume = x[volume_index(x)];
     if (stepper.stiff_from() >= 0.0) {
       // The volume by the balance from where the stiff method took over:
       // the inflow's, exact for its rows, less what the pond stored.
       const State& from = stepper.stiff_start();
-      result.outflow_volume = from[2] + inflow_volume(h, stepper.stiff_from(), end) - (x[0] - from[0]);
+      result.outflow_volume =
+          from[volume_index(from)] + inflow_volume(h, stepper.stiff_from(), end) - (x[0] - from[0]);
     }
     result.finished = true;
   }

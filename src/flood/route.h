@@ -1,18 +1,20 @@
-// A flood routed through the pond and over the gate:
+// A flood routed through the pond and over its gates, side by side:
 //
-//   d(storage)/dt = inflow(t) - outflow over the leaf - other outflow
-//   d(air)/dt     = the caller's air rate (valve out, blower in)
+//   d(storage)/dt = inflow(t) - outflow over the leaves - other outflow
+//   d(air_g)/dt   = the caller's air rate of gate g (valve out, blower in)
 //
-// integrated with the Dormand-Prince 5(4) pair under error control, or
-// with the Rosenbrock method once the pond turns out stiff (see
-// flood/route_stepper.h), each step inside one piece of the hydrograph,
-// its dense output locating the rule's levels and the peak. The storage, not
+// one level for the pond and one air for each gate (flood/route_state.h),
+// integrated together with the Dormand-Prince 5(4) pair under error
+// control, or with the Rosenbrock method once the pond turns out stiff
+// (see flood/route_stepper.h), each step inside one piece of the
+// hydrograph, its dense output locating each gate's events and the peak. The storage, not
 // the level, is integrated: the level follows from it through the pond's
 // curve, continuous where the curve's area jumps, so the right-hand side
 // stays continuous for the error control.
 #ifndef TQWEIR_FLOOD_ROUTE_H_
 #define TQWEIR_FLOOD_ROUTE_H_
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,38 +23,42 @@
 #include "flood/hydrograph.h"
 #include "flood/level_table.h"
 #include "flood/pond.h"
+#include "flood/rule_event.h"
 
 namespace tqweir {
 namespace flood {
 
-// A level the rule acts at: crossed rising (+1), falling (-1) or either (0).
-// With `crossing` set, the event is that function of the level (m) and
-// the air (m3/m) passing 0 instead (the air reaching what the leaf needs).
+// A level the rule acts at for one gate: crossed rising (+1), falling (-1)
+// or either (0). With `crossing` set, the event is that function of the
+// level (m) and the gate's air (m3/m) passing 0 instead (the air reaching
+// what the leaf needs).
 struct LevelEvent {
-  std::string name;
-  double level = 0.0;  // m
+  RuleEvent what = RuleEvent::lower;
+  std::size_t gate = 0;  // the route's gate, from 0
+  double level = 0.0;    // m
   int direction = 0;
   std::function<double(double level, double air)> crossing;
 };
 
 struct EventHit {
-  std::string name;
+  RuleEvent what = RuleEvent::lower;
+  std::size_t gate = 0;
   double time = 0.0;   // s, the end of the located bracket past the level
   double level = 0.0;  // m, the level there
-  double air = 0.0;    // m3/m at atmospheric pressure
+  double air = 0.0;    // m3/m at atmospheric pressure, the gate's
 };
 
-// The air's rate of change (m3/m per s at atmospheric pressure) at time t
-// (s), level (m) and air: the valve's outflow negative, the blower's
-// inflow positive. Empty: the air is held.
-using AirRate = std::function<double(double t, double level, double air)>;
+// The rate of change of gate `gate`'s air (m3/m per s at atmospheric
+// pressure) at time t (s), level (m) and its air: the valve's outflow
+// negative, the blower's inflow positive. Empty: every air is held.
+using AirRate = std::function<double(double t, double level, std::size_t gate, double air)>;
 
 // Called at each event in time order; true when it changed the model (the
 // air rate), so the integration starts afresh there.
 using EventAction = std::function<bool(const EventHit&)>;
 
 struct RouteSettings {
-  double relative_tolerance = 1e-9;  // per step, on each of storage, air, outflow volume
+  double relative_tolerance = 1e-9;  // per step, on each of storage, airs, outflow volume
   double absolute_tolerance = 1e-6;  // m3 (storage, volume) or m3/m (air)
   double first_step = 60.0;          // s
   double max_step = 3600.0;          // s: a level crossed twice inside one step is missed
@@ -70,10 +76,10 @@ struct RouteSettings {
 struct RouteInput {
   const Hydrograph* inflow = nullptr;
   const Pond* pond = nullptr;
-  Gate* gate = nullptr;
+  std::vector<Gate*> gates;                   // side by side over the one pond
   const LevelTable* other_outflow = nullptr;  // m3/s against level, or none
   double start_level = 0.0;                   // m, at the hydrograph's first row
-  double start_air = 0.0;                     // m3/m at atmospheric pressure
+  std::vector<double> start_airs;             // m3/m at atmospheric pressure, one per gate
   double end_time = -1.0;                     // s; below 0: the hydrograph's last row
   AirRate air_rate;
   std::vector<LevelEvent> events;
@@ -85,9 +91,9 @@ struct RoutePoint {
   double level = 0.0;          // m
   double storage = 0.0;        // m3
   double inflow = 0.0;         // m3/s
-  double outflow = 0.0;        // m3/s over the leaf
+  double outflow = 0.0;        // m3/s over the leaves of every gate
   double other_outflow = 0.0;  // m3/s
-  double air = 0.0;            // m3/m at atmospheric pressure
+  std::vector<double> airs;    // m3/m at atmospheric pressure, one per gate
 };
 
 struct Route {
@@ -103,8 +109,10 @@ struct Route {
   double outflow_volume = 0.0;  // m3, integrated with the storage
 };
 
-// REQUIRES: inflow, pond and gate set. Every value in the result is finite;
-// a value that would not be ends the route with a stop.
+// REQUIRES: inflow and pond set, at least one gate, none null. Every value
+// in the result is finite; a value that would not be ends the route with a
+// stop, and so does a start with other than one air per gate or an event
+// for a gate the route does not have.
 Route route(const RouteInput& input, const RouteSettings& settings = RouteSettings());
 
 }  // namespace flood

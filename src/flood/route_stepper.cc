@@ -35,7 +35,16 @@ constexpr double kStopShrink = 0.25;
 const double kDifference = std::sqrt(DBL_EPSILON);
 
 bool finite(const RouteState& x) {
-  return std::isfinite(x[0]) && std::isfinite(x[1]) && std::isfinite(x[2]);
+  return std::all_of(x.begin(), x.end(), [](double v) { return std::isfinite(v); });
+}
+
+// The length of the difference of `a` and `b` in storage and airs (the
+// outflow's volume, driven by the others, left out), taken a component at
+// a time so that no square overflows.
+double distance(const RouteState& a, const RouteState& b) {
+  double d = std::fabs(a[0] - b[0]);
+  for (std::size_t i = 1; i < volume_index(a); ++i) d = std::hypot(d, a[i] - b[i]);
+  return d;
 }
 
 }  // namespace
@@ -45,7 +54,7 @@ struct RouteStepper::Methods {
   Stiff rosenbrock;
   // The right-hand side's last two evaluations in an explicit trial: its
   // sixth stage and the new state, both at the step's end.
-  RouteState stage_x{}, stage_f{}, last_x{}, last_f{};
+  RouteState stage_x, stage_f, last_x, last_f;
 };
 
 RouteStepper::RouteStepper(const RouteSettings& settings, RouteSystem system, double first_step)
@@ -104,7 +113,7 @@ bool RouteStepper::try_explicit(double& dt) {
     m.last_f = dxdt;
   };
   double t = t_;
-  RouteState out, dxdt_out;
+  RouteState out(x_.size()), dxdt_out(x_.size());
   if (m.dopri.try_step(system, x_, dxdt_, t, out, dxdt_out, dt) == odeint::fail) return false;
   if (!finite(out)) throw RouteStop("a step gave a value that is not finite");
   x_old_ = x_;
@@ -117,8 +126,9 @@ bool RouteStepper::try_explicit(double& dt) {
 
 void RouteStepper::watch_stiffness(double h) {
   const Methods& m = *methods_;
-  const double df = std::hypot(m.last_f[0] - m.stage_f[0], m.last_f[1] - m.stage_f[1]);
-  const double dx = std::hypot(m.last_x[0] - m.stage_x[0], m.last_x[1] - m.stage_x[1]);
+  if (m.last_x.empty() || m.stage_x.empty()) return;
+  const double df = distance(m.last_f, m.stage_f);
+  const double dx = distance(m.last_x, m.stage_x);
   if (!(dx > 0.0)) return;
   if (h * df / dx > kStabilityBoundary) {
     non_stiff_steps_ = 0;
@@ -131,44 +141,59 @@ void RouteStepper::watch_stiffness(double h) {
 bool RouteStepper::try_stiff(double& dt, double end) {
   Methods& m = *methods_;
   // The stepper's variables: the storage in units of its own tolerance,
-  // and the air. The outflow's volume is left out: order reduction of the
-  // method puts errors of the order of its step into a component driven by
-  // the stiff one; route() closes it by the balance instead.
+  // and each gate's air. The outflow's volume is left out: order reduction
+  // of the method puts errors of the order of its step into a component
+  // driven by the stiff one; route() closes it by the balance instead.
+  const std::size_t n = volume_index(x_);
   const double scale = settings_.stiff_storage_tolerance / settings_.absolute_tolerance;
-  const double volume = x_[2];
-  auto state = [&](const Vector& u) { return RouteState{u[0] * scale, u[1], volume}; };
-  RouteState u0{}, f0{};  // the right-hand side at the step's start, kept for the Jacobian
+  const double volume = x_[n];
+  auto state = [&](const Vector& u) {
+    RouteState x(n + 1);
+    x[0] = u[0] * scale;
+    for (std::size_t i = 1; i < n; ++i) x[i] = u[i];
+    x[n] = volume;
+    return x;
+  };
+  RouteState f0;  // the right-hand side at (u0, t0), kept for the Jacobian
+  Vector u0;
   double t0 = 0.0;
   auto deriv = [&](const Vector& u, Vector& dudt, double t) {
     system_(state(u), f0, t);
     dudt[0] = f0[0] / scale;
-    dudt[1] = f0[1];
-    u0 = {u[0], u[1], 0.0};
+    for (std::size_t i = 1; i < n; ++i) dudt[i] = f0[i];
+    u0 = u;
     t0 = t;
   };
-  // Forward differences in storage and air and in time, the time's inside
+  auto same = [&](const Vector& u, double t) {
+    if (u0.size() != u.size() || t != t0) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (u[i] != u0[i]) return false;
+    }
+    return true;
+  };
+  // Forward differences in storage, each air and time, the time's inside
   // the trial step.
   auto jacobian = [&](const Vector& u, Matrix& jac, double t, Vector& dfdt) {
-    if (!(u[0] == u0[0] && u[1] == u0[1] && t == t0)) deriv(u, dfdt, t);
+    if (!same(u, t)) deriv(u, dfdt, t);
     const RouteState at = f0;
     RouteState f;
-    for (std::size_t j = 0; j < 2; ++j) {
+    for (std::size_t j = 0; j < n; ++j) {
       Vector shifted = u;
       shifted[j] += kDifference * std::max(std::fabs(u[j]), 1.0);
       system_(state(shifted), f, t);
       const double du = shifted[j] - u[j];
       jac(0, j) = (f[0] - at[0]) / scale / du;
-      jac(1, j) = (f[1] - at[1]) / du;
+      for (std::size_t i = 1; i < n; ++i) jac(i, j) = (f[i] - at[i]) / du;
     }
     const double later = t + std::min(kDifference * std::max(std::fabs(t), 1.0), 0.5 * (end - t));
     system_(state(u), f, later);
     dfdt[0] = (f[0] - at[0]) / scale / (later - t);
-    dfdt[1] = (f[1] - at[1]) / (later - t);
+    for (std::size_t i = 1; i < n; ++i) dfdt[i] = (f[i] - at[i]) / (later - t);
   };
-  Vector v(2);
+  Vector v(n);
   v[0] = x_[0] / scale;
-  v[1] = x_[1];
-  Vector out(2);
+  for (std::size_t i = 1; i < n; ++i) v[i] = x_[i];
+  Vector out(n);
   double t = t_;
   if (m.rosenbrock.try_step(std::make_pair(deriv, jacobian), v, t, out, dt) == odeint::fail) {
     return false;
@@ -189,7 +214,7 @@ RouteState RouteStepper::state_at(double t) {
   if (t == t_) return x_;
   if (t == t_old_) return x_old_;
   if (!last_stiff_) {
-    RouteState x;
+    RouteState x(x_.size());
     methods_->dopri.stepper().calc_state(t, x, x_old_, dxdt_old_, t_old_, x_, dxdt_, t_);
     return x;
   }
@@ -198,7 +223,9 @@ RouteState RouteStepper::state_at(double t) {
   // pond of 2 m2); the chord between the step's ends is within 0.4 mm
   // (docs/flood.md).
   const double w = (t - t_old_) / (t_ - t_old_);
-  return {x_old_[0] + w * (x_[0] - x_old_[0]), x_old_[1] + w * (x_[1] - x_old_[1]), x_[2]};
+  RouteState x = x_;
+  for (std::size_t i = 0; i < volume_index(x); ++i) x[i] = x_old_[i] + w * (x_[i] - x_old_[i]);
+  return x;
 }
 
 }  // namespace flood

@@ -23,17 +23,14 @@
 #ifndef TQWEIR_FLOOD_ROUTE_STEPPER_H_
 #define TQWEIR_FLOOD_ROUTE_STEPPER_H_
 
-#include <array>
 #include <functional>
 #include <memory>
 
 #include "flood/route.h"
+#include "flood/route_state.h"
 
 namespace tqweir {
 namespace flood {
-
-// Storage (m3), air (m3/m), outflow volume (m3).
-using RouteState = std::array<double, 3>;
 
 // d(state)/dt at (state, t); throws RouteStop where it has none.
 using RouteSystem = std::function<void(const RouteState& x, RouteState& dxdt, double t)>;
@@ -48,6 +45,7 @@ class RouteStepper {
 
   // Starts afresh at (t, x): the right-hand side changed there (a new piece
   // of the inflow, an action of the rule). The next step's length carries on.
+  // REQUIRES: x holds the same gates' airs at every start.
   void start(double t, const RouteState& x);
 
   // One accepted step from time() to at most `end` (s), no trial reaching

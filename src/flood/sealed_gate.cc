@@ -45,7 +45,7 @@ Knot SealedGate::solve_knot(double level, const Knot* near) {
   }
   hints_[level] = s;
   k.state.level = level;
-  k.state.regime = s.regime;
+  k.state.regime = regime_named(s.regime);
   k.state.theta1_deg = s.theta1_deg;
   k.state.stopper_tension = s.stopper_tension;
   k.state.values = s.result.values;

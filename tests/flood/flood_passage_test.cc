@@ -35,7 +35,7 @@ operation::OperationFile example_rule(const std::string& extra = "") {
 
 std::vector<std::string> whats(const FloodPassage& p) {
   std::vector<std::string> w;
-  for (const RuleSwitch& s : p.switches) w.push_back(s.what);
+  for (const RuleSwitch& s : p.switches) w.push_back(switch_text(s));
   return w;
 }
 

@@ -46,8 +46,9 @@ void print_flows(const flood::Route& route, std::ostream& out) {
 
 void print_switches(const flood::FloodPassage& passage, std::ostream& out) {
   for (const flood::RuleSwitch& s : passage.switches) {
-    out << "  " << clock_text(s.time) << " at " << level_text(s.level) << ": " << s.what
-        << (s.what == "leaf not down" ? " as the flood recedes past raise_at_level: raised once it is" : "")
+    out << "  " << clock_text(s.time) << " at " << level_text(s.level) << ": "
+        << flood::switch_text(s)
+        << (s.what == flood::Switch::leaf_not_down ? " as the flood recedes past raise_at_level: raised once it is" : "")
         << "\n";
   }
 }

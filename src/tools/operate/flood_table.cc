@@ -74,12 +74,12 @@ std::string flood_series(const flood::FloodPassage& passage,
   for (std::size_t k = 0; k < passage.states.size(); ++k) {
     const flood::RoutePoint& p = passage.route.points[k];
     const flood::GateState& s = passage.states[k];
-    const double gauge = (flood::bag_p_abs(s, p.air) - kAtmosphericPressure) / 1000.0;
+    const double gauge = (flood::bag_p_abs(s, p.airs.front()) - kAtmosphericPressure) / 1000.0;
     std::vector<std::string> cells{
         text::exact_text(p.time),       text::exact_text(p.inflow),
         text::exact_text(p.outflow),    text::exact_text(p.other_outflow),
         text::exact_text(p.level),      text::exact_text(p.storage),
-        text::exact_text(p.air),        s.regime,
+        text::exact_text(p.airs.front()), flood::regime_word(s.regime),
         text::exact_text(s.theta1_deg), text::exact_text(s.stopper_tension),
         text::exact_text(gauge),        text::exact_text(field(s, SummaryId::bag_tension))};
     for (const design::Criterion& c : criteria) {

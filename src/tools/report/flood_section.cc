@@ -113,7 +113,7 @@ std::string chart(const FloodRun& run, const std::string& what, const std::strin
     const flood::RoutePoint& pt = p.route.points[k];
     const flood::GateState& s = p.states[k];
     const double values[] = {pt.inflow, pt.outflow + pt.other_outflow, pt.level, s.theta1_deg,
-                             (flood::bag_p_abs(s, pt.air) - kAtmosphericPressure) / 1000.0};
+                             (flood::bag_p_abs(s, pt.airs.front()) - kAtmosphericPressure) / 1000.0};
     const double second = dashed >= 0 ? values[dashed] : allowed;
     if (!std::isfinite(values[field]) || !std::isfinite(second)) continue;
     series.x.push_back(pt.time / 3600.0);

@@ -36,7 +36,8 @@ RouteInput route_input(const Hydrograph& inflow, const Pond& pond, flood::Gate& 
   RouteInput in;
   in.inflow = &inflow;
   in.pond = &pond;
-  in.gate = &gate;
+  in.gates = {&gate};
+  in.start_airs = {0.0};
   in.start_level = start;
   return in;
 }
