@@ -3,6 +3,7 @@
 #ifndef TQWEIR_STUDIES_FLOOD_FLOOD_JOB_H_
 #define TQWEIR_STUDIES_FLOOD_FLOOD_JOB_H_
 
+#include <string>
 #include <vector>
 
 #include "design/design.h"
@@ -11,6 +12,7 @@
 #include "flood/tailwater_curve.h"
 #include "operation/operation_file.h"
 #include "studies/operation/operate_options.h"
+#include "studies/operation/operated_design.h"
 
 namespace tqweir {
 namespace operate {
@@ -31,9 +33,31 @@ struct FloodJob {
 // (when the file is there) for --rating. Throws text::InputError.
 FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design);
 
-// The rating's rows of --rating, drowned by the job's tailwater when it
+// The flood of `inflow` (already read) through `design`'s pond: its
+// operation.csv refused as the command refuses it, its flood rows checked
+// now, before any solve. Throws text::InputError.
+FloodJob flood_job(const OperatedDesign& design, const flood::Hydrograph& inflow);
+
+// The rating of `design` for the leaf held at `angles` (degree; empty: the
+// base case's), drowned by operation.csv's tailwater_curve when the file
+// gives one. Throws text::InputError when operation.csv is refused.
+FloodJob rating_job(const OperatedDesign& design, const std::vector<double>& angles);
+
+// The hydrograph in the file `path`, as flood::read_hydrograph reads it;
+// text::InputError "cannot read PATH" when the file cannot be read.
+flood::Hydrograph read_inflow(const std::string& path);
+
+// The hydrograph of rows (hours, m3/s) given as numbers, held to the rules
+// read_hydrograph holds a file's rows to: at least two rows, every number
+// finite, no discharge below 0, the hours strictly rising. Throws
+// text::InputError naming `source`, the row (from 0) and the column's
+// name with its value.
+flood::Hydrograph hydrograph_of(const std::vector<double>& hours, const std::vector<double>& flows,
+                                const std::string& source);
+
+// The rating's rows at `levels` (m), drowned by the job's tailwater when it
 // has one.
-std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const OperateOptions& options);
+std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const std::vector<double>& levels);
 
 }  // namespace operate
 }  // namespace tqweir

@@ -4,6 +4,7 @@
 #ifndef TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_
 #define TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,13 @@ RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPa
 // With power, then without, the second route reading the paths the first
 // solved: the same two passages as two routes alone, in less time.
 std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job);
+
+// What --flood prints of `routed` (a route of `job`, of the hydrograph
+// named `inflow`, through the design in `dir`): the refusal on `err` (exit
+// status 2), the start that failed (1), or the flood's printout (0 when
+// the route reached the hydrograph's end, else 1).
+int print_flood_route(const RoutedFlood& routed, const FloodJob& job, const std::string& inflow,
+                      const std::string& dir, std::ostream& out, std::ostream& err);
 
 }  // namespace operate
 }  // namespace tqweir

@@ -25,7 +25,7 @@ int write_output(const OperateOptions& options, const std::string& bytes, const 
 
 int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                std::ostream& err) {
-  const std::vector<flood::RatingRow> rows = rating_rows(job, options);
+  const std::vector<flood::RatingRow> rows = rating_rows(job, options.levels);
   const std::string table = flood::rating_table(rows, job.has_tailwater);
   if (options.output.empty()) {
     // The table's file is CP932 for the spreadsheet; a terminal reads UTF-8
@@ -44,22 +44,10 @@ int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream&
 
 int print_routed_flood(const RoutedFlood& routed, const FloodJob& job, const OperateOptions& options,
                        std::ostream& out, std::ostream& err) {
-  if (routed.refused) {
-    err << "tqweir-operate: " << routed.stop << "\n";
-    return 2;
-  }
-  if (!routed.started) {
-    out << "tqweir-operate: the flood cannot start: " << routed.stop << "\n";
-    return 1;
-  }
-  out << "tqweir-operate: flood " << options.inflow << " through " << options.dir << "\n";
-  const std::vector<design::Criterion> criteria = design::make_criteria(job.criteria);
-  print_flood(routed.passage, criteria, job.criteria.max_upstream_level, options.power_failure, out);
-  int status = routed.passage.route.finished ? 0 : 1;
-  if (!options.output.empty()) {
-    status = std::max(status, write_output(options, flood_series(routed.passage, criteria), "series", out, err));
-  }
-  return status;
+  int status = print_flood_route(routed, job, options.inflow, options.dir, out, err);
+  if (!routed.started || options.output.empty()) return status;
+  const std::string series = flood_series(routed.passage, design::make_criteria(job.criteria));
+  return std::max(status, write_output(options, series, "series", out, err));
 }
 
 int run_flood_job(const FloodJob& job, const OperateOptions& options, std::ostream& out,
