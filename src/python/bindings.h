@@ -13,9 +13,9 @@
 #include "core/input_fields.h"
 
 namespace tqweir {
-namespace design {
-struct Design;
-}  // namespace design
+namespace operate {
+struct OperatedDesign;
+}  // namespace operate
 
 namespace python {
 
@@ -31,17 +31,29 @@ void bind_design(pybind11::module_& m);
 // seek_search and sealed_table: tqweir-seek's searches.
 void bind_seek(pybind11::module_& m);
 
-// tqweir-operate's arguments `args` (--lower or --raise, --case, --within)
-// on `design`: the printout, the exit status, the table's bytes and the
-// findings by name (operation_binding.cc). Throws text::InputError as the
-// command refuses its input.
-pybind11::dict operate_design(const design::Design& design, const std::vector<std::string>& args);
+// The lowering (`lower`) or raising of load case `case_name` (none: the
+// base case) of `design`, with the sizing for `within` minutes when given:
+// the printout, the exit status, the table's bytes and the findings by
+// name (operation_binding.cc). Throws text::InputError as the command
+// refuses its input, in the keywords' words (case=..., within=...).
+pybind11::dict operate_design(const operate::OperatedDesign& design, bool lower,
+                              const std::optional<std::string>& case_name,
+                              const std::optional<double>& within);
 
-// tqweir-operate's --flood INFLOW [--power-failure] on `design`: the
-// flood's printout, exit status, series bytes and findings
-// (flood_binding.cc). Throws text::InputError as the command refuses its
-// input.
-pybind11::dict flood_design(const design::Design& design, const std::vector<std::string>& args);
+// A hydrograph as Python gives it: a CSV's path, or the rows' hours and
+// m3/s as numbers.
+struct InflowGiven {
+  std::optional<std::string> path;
+  std::vector<double> hours, flows;
+};
+
+// The flood `inflow` through `design`'s pond, with power or without
+// (`power_failure`): the flood's printout, exit status, series bytes and
+// findings (flood_binding.cc). Throws text::InputError as the command
+// refuses its input; numbers given as data are refused by row and column
+// name by the file's rules.
+pybind11::dict flood_design(const operate::OperatedDesign& design, const InflowGiven& inflow,
+                            bool power_failure);
 
 // tqweir-operate's --rating table (its bytes) on `design` at the upstream
 // levels lo, lo + step, ... up to hi (m; see rating_levels in
@@ -50,7 +62,7 @@ pybind11::dict flood_design(const design::Design& design, const std::vector<std:
 // text::InputError in Python's words (the keyword, the value, what it must
 // be) for a number not finite, step not above 0, hi below lo, more than
 // operate::kMaxRatingLevels levels or angles, an empty list of angles.
-pybind11::bytes rating_design(const design::Design& design, double lo, double hi, double step,
+pybind11::bytes rating_design(const operate::OperatedDesign& design, double lo, double hi, double step,
                               const std::optional<std::vector<double>>& angles);
 
 // The input field `name`; text::InputError naming the choices otherwise.

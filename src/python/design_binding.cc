@@ -10,6 +10,7 @@
 #include "design/design_checks.h"
 #include "design/leaf_checks.h"
 #include "design/limit_states.h"
+#include "studies/operation/operated_design.h"
 #include "text/input_error.h"
 #include "tools/report/report_date.h"
 #include "tools/report/report_document.h"
@@ -24,9 +25,11 @@ namespace tqweir {
 namespace python {
 namespace {
 
-// The design and, once asked for, the runs of its cases.
+// The design (with its operation.csv, read with it) and, once asked for,
+// the runs of its cases.
 struct DesignRuns {
   design::Design design;
+  operate::OperatedDesign gate;
   std::vector<report::CaseRun> runs;
   bool ran = false;
 
@@ -43,6 +46,7 @@ struct DesignRuns {
 std::shared_ptr<DesignRuns> read(const std::string& dir, const std::vector<std::string>& ranges) {
   auto held = std::make_shared<DesignRuns>();
   held->design = design::read_design(dir, ranges);
+  held->gate = operate::operated(held->design);
   return held;
 }
 
@@ -170,15 +174,18 @@ void bind_design(py::module_& m) {
       .def("checks", &checks)
       .def("limit_states", &limit_states, py::arg("threads"))
       .def("report", &report)
-      .def("operate", [](const DesignRuns& d, const std::vector<std::string>& args) {
-        return operate_design(d.design, args);
-      }, py::arg("args"))
-      .def("flood", [](const DesignRuns& d, const std::vector<std::string>& args) {
-        return flood_design(d.design, args);
-      }, py::arg("args"))
+      .def("operate", [](const DesignRuns& d, bool lower, const std::optional<std::string>& case_name,
+                         const std::optional<double>& within) {
+        return operate_design(d.gate, lower, case_name, within);
+      }, py::arg("lower"), py::arg("case"), py::arg("within"))
+      .def("flood", [](const DesignRuns& d, const std::optional<std::string>& path,
+                       const std::vector<double>& hours, const std::vector<double>& flows,
+                       bool power_failure) {
+        return flood_design(d.gate, {path, hours, flows}, power_failure);
+      }, py::arg("path"), py::arg("hours"), py::arg("flows"), py::arg("power_failure"))
       .def("rating", [](const DesignRuns& d, double lo, double hi, double step,
                         const std::optional<std::vector<double>>& angles) {
-        return rating_design(d.design, lo, hi, step, angles);
+        return rating_design(d.gate, lo, hi, step, angles);
       }, py::arg("lo"), py::arg("hi"), py::arg("step"), py::arg("angles"));
 }
 

@@ -1,7 +1,7 @@
-// tqweir-operate --flood and --rating from Python: the passage routed by
-// the command's code once, its printout, the series' bytes and the
-// findings the printout words, by name; the rating's table bytes, its
-// levels formed from Python's floats.
+// The design flood and the rating from Python: the passage routed by the
+// study once, its printout, the series' bytes and the findings the
+// printout words, by name; the rating's table bytes, its levels formed
+// from Python's floats.
 #include <cmath>
 #include <sstream>
 
@@ -14,21 +14,15 @@
 #include "flood/route_stop.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
-#include "tools/operate/flood_command.h"
-#include "tools/operate/flood_output.h"
-#include "tools/operate/operate_options.h"
+#include "studies/flood/flood_job.h"
+#include "studies/flood/flood_output.h"
+#include "studies/flood/routed_flood.h"
 
 namespace py = pybind11;
 
 namespace tqweir {
 namespace python {
 namespace {
-
-operate::OperateOptions parse(const std::string& dir, const std::vector<std::string>& args) {
-  std::vector<const char*> argv{"tqweir-operate", dir.c_str()};
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  return operate::parse_operate_options(static_cast<int>(argv.size()), argv.data());
-}
 
 // A float as Python shows it, for refusals in Python's words.
 std::string shown(double x) { return py::repr(py::float_(x)).cast<std::string>(); }
@@ -121,27 +115,29 @@ py::list checks(const flood::FloodPassage& p, const std::vector<design::Criterio
 
 }  // namespace
 
-py::dict flood_design(const design::Design& design, const std::vector<std::string>& args) {
-  const operate::OperateOptions options = parse(design.dir, args);
-  const operate::FloodJob job = operate::prepare_flood_job(options, design);
-  py::dict out;
-  std::ostringstream printout;
-  flood::FloodPassage p;
-  try {
-    py::gil_scoped_release unlocked;
-    p = flood::flood_passage(job.base, job.file, job.inflow, options.power_failure);
-  } catch (const flood::RouteStop& stop) {
-    printout << "tqweir-operate: the flood cannot start: " << stop.what() << "\n";
-    out["status"] = 1;
-    out["printout"] = printout.str();
-    return out;
+py::dict flood_design(const operate::OperatedDesign& design, const InflowGiven& inflow,
+                      bool power_failure) {
+  flood::Hydrograph hydrograph;
+  if (inflow.path) {
+    hydrograph = operate::read_inflow(*inflow.path);
+  } else {
+    hydrograph = operate::hydrograph_of(inflow.hours, inflow.flows, "inflow");
   }
-  const std::vector<design::Criterion> criteria = design::make_criteria(job.criteria);
-  printout << "tqweir-operate: flood " << options.inflow << " through " << options.dir << "\n";
-  operate::print_flood(p, criteria, job.criteria.max_upstream_level, options.power_failure,
-                       printout);
-  out["status"] = p.route.finished ? 0 : 1;
+  const operate::FloodJob job = operate::flood_job(design, hydrograph);
+  operate::RoutedFlood routed;
+  {
+    py::gil_scoped_release unlocked;
+    routed = operate::route_flood(job, power_failure);
+  }
+  if (routed.refused) throw text::InputError(routed.stop);
+  py::dict out;
+  std::ostringstream printout, refusal;
+  const std::string name = inflow.path ? *inflow.path : std::string("inflow");
+  out["status"] = operate::print_flood_route(routed, job, name, design.design.dir, printout, refusal);
   out["printout"] = printout.str();
+  if (!routed.started) return out;
+  const flood::FloodPassage& p = routed.passage;
+  const std::vector<design::Criterion> criteria = design::make_criteria(job.criteria);
   out["finished"] = p.route.finished;
   out["stop"] = p.route.finished ? py::none() : py::cast(p.route.stop);
   out["start_level"] = p.start_level;
@@ -162,7 +158,7 @@ py::dict flood_design(const design::Design& design, const std::vector<std::strin
   return out;
 }
 
-py::bytes rating_design(const design::Design& design, double lo, double hi, double step,
+py::bytes rating_design(const operate::OperatedDesign& design, double lo, double hi, double step,
                         const std::optional<std::vector<double>>& angles) {
   refuse_unless_finite("lo", lo);
   refuse_unless_finite("hi", hi);
@@ -171,9 +167,7 @@ py::bytes rating_design(const design::Design& design, double lo, double hi, doub
   if (hi < lo) {
     throw text::InputError("rating: " + keyword("hi", hi) + " is below " + keyword("lo", lo));
   }
-  operate::OperateOptions options;
-  options.mode = operate::Mode::rating;
-  options.levels = rating_levels(lo, hi, step);
+  const std::vector<double> levels = rating_levels(lo, hi, step);
   if (angles) {
     if (angles->empty()) throw text::InputError("rating: angles is empty (None: the base case's)");
     if (angles->size() > operate::kMaxRatingLevels) {
@@ -186,13 +180,12 @@ py::bytes rating_design(const design::Design& design, double lo, double hi, doub
                                " is not a finite number of degrees");
       }
     }
-    options.angles = *angles;
   }
-  const operate::FloodJob job = operate::prepare_flood_job(options, design);
+  const operate::FloodJob job = operate::rating_job(design, angles.value_or(std::vector<double>()));
   std::vector<flood::RatingRow> rows;
   {
     py::gil_scoped_release unlocked;
-    rows = operate::rating_rows(job, options);
+    rows = operate::rating_rows(job, levels);
   }
   return py::bytes(flood::rating_table(rows, job.has_tailwater));
 }

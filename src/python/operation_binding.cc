@@ -1,18 +1,21 @@
-// tqweir-operate from Python: the command's options, case, operation.csv,
-// path, printout and table, and the findings the printout words as
-// numbers. Only the printing to a terminal and the writing of a file are
-// left to the command.
+// The lowering and raising from Python: the keywords as the request's
+// fields, the study's case, operation.csv, path, printout and table, and
+// the findings the printout words as numbers. Only the printing to a
+// terminal and the writing of a file are left to the command.
 #include <sstream>
 
 #include <pybind11/stl.h>
 
 #include "bindings.h"
+#include "core/file_io.h"
 #include "operation/blower_curve.h"
 #include "operation/gate_operation.h"
-#include "tools/operate/operate_case.h"
-#include "tools/operate/operate_findings.h"
-#include "tools/operate/operate_options.h"
-#include "tools/operate/operate_output.h"
+#include "studies/operation/operate_case.h"
+#include "studies/operation/operate_findings.h"
+#include "studies/operation/operate_options.h"
+#include "studies/operation/operate_output.h"
+#include "text/input_error.h"
+#include "text/number_text.h"
 
 namespace py = pybind11;
 
@@ -22,12 +25,22 @@ namespace {
 
 using operation::GateOperation;
 
-// The options as the command parses its arguments, so that every check
-// and message is the command's.
-operate::OperateOptions parse(const std::string& dir, const std::vector<std::string>& args) {
-  std::vector<const char*> argv{"tqweir-operate", dir.c_str()};
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  return operate::parse_operate_options(static_cast<int>(argv.size()), argv.data());
+// The load case named `name` (none: the base case), refused in Python's
+// words as the command refuses its --case.
+operate::ChosenCase chosen_case(const design::Design& design, const std::optional<std::string>& name) {
+  if (!name) return {design::kBaseCaseName, design.base.input};
+  if (const std::optional<operate::ChosenCase> chosen = operate::load_case(design, *name)) return *chosen;
+  throw text::InputError("case=" + py::repr(py::str(*name)).cast<std::string>() +
+                         ": no such load case in " + join_path(design.dir, "loadcases.csv"));
+}
+
+// `within` (minutes) checked as the command checks --within.
+void check_within(double within) {
+  if (within >= operate::kLeastWithinMinutes && within <= operate::kMostWithinMinutes) return;
+  throw text::InputError("within=" + py::repr(py::float_(within)).cast<std::string>() +
+                         ": give a number of minutes from " +
+                         text::exact_text(operate::kLeastWithinMinutes) + " to " +
+                         text::exact_text(operate::kMostWithinMinutes));
 }
 
 py::object seconds_or_none(const std::optional<std::size_t>& k, const GateOperation& op) {
@@ -73,21 +86,21 @@ py::object path_stop(const GateOperation& op) {
 
 }  // namespace
 
-py::dict operate_design(const design::Design& design, const std::vector<std::string>& args) {
-  const operate::OperateOptions options = parse(design.dir, args);
-  const operate::ChosenCase chosen = operate::choose_case(design, options);
-  const operation::OperationFile file = operate::read_operation_file(options.dir);
+py::dict operate_design(const operate::OperatedDesign& design, bool lower,
+                        const std::optional<std::string>& case_name, const std::optional<double>& within) {
+  if (within) check_within(*within);
+  const operate::ChosenCase chosen = chosen_case(design.design, case_name);
+  const operation::OperationFile& file = operate::gate_operation_file(design);
   GateOperation op;
   {
     py::gil_scoped_release unlocked;
-    op = options.lower ? operation::lower_gate(chosen.input, file)
-                       : operation::raise_gate(chosen.input, file);
+    op = lower ? operation::lower_gate(chosen.input, file) : operation::raise_gate(chosen.input, file);
   }
-  const operate::Printed printed{chosen.name, options.has_within, options.within_minutes};
+  const operate::Printed printed{chosen.name, within.has_value(), within.value_or(0.0)};
   std::ostringstream printout;
   py::dict out;
   out["case"] = chosen.name;
-  out["direction"] = options.lower ? "lower" : "raise";
+  out["direction"] = lower ? "lower" : "raise";
   out["stop"] = path_stop(op);
   if (op.followed.states.empty()) {
     operate::print_no_path(op, printed, printout);
@@ -102,11 +115,11 @@ py::dict operate_design(const design::Design& design, const std::vector<std::str
   out["table"] = py::bytes(operate::operation_table(op));
   out["time"] = op.blocked ? py::none() : py::cast(op.timeline.total);
   out["stopper_time"] = seconds_or_none(operate::stopper_state(op), op);
-  out["choked"] = options.lower ? py::cast(operate::choked_intervals(op)) : py::none();
+  out["choked"] = lower ? py::cast(operate::choked_intervals(op)) : py::none();
   out["folds"] = folds(op);
   out["blower_limit"] = blower_limit(op, file);
   const std::optional<double> sized =
-      options.has_within ? operate::sized_value(op, file, whole, options.within_minutes) : std::nullopt;
+      within ? operate::sized_value(op, file, whole, *within) : std::nullopt;
   out["sizing"] = sized ? py::cast(*sized) : py::none();
   return out;
 }

@@ -5,8 +5,8 @@
 
 #include "core/file_io.h"
 #include "text/input_error.h"
-#include "tools/operate/flood_command.h"
-#include "tools/operate/routed_flood.h"
+#include "studies/flood/flood_job.h"
+#include "studies/flood/routed_flood.h"
 #include "tools/report/report_document.h"
 #include "web/memory_folder.h"
 
@@ -15,11 +15,10 @@ namespace web {
 namespace {
 
 FloodPrintout printout(const operate::RoutedFlood& routed, const operate::FloodJob& job,
-                       operate::OperateOptions options) {
-  options.power_failure = routed.power_failure;
+                       const operate::OperateOptions& options) {
   std::ostringstream out, err;
   FloodPrintout p;
-  p.exit_status = operate::print_routed_flood(routed, job, options, out, err);
+  p.exit_status = operate::print_flood_route(routed, job, options.inflow, options.dir, out, err);
   p.out = out.str();
   p.err = err.str();
   return p;

@@ -6,6 +6,7 @@ import math
 import os
 import subprocess
 
+import pandas as pd
 import pytest
 
 import tqweir
@@ -234,6 +235,30 @@ def test_flood_answers_as_the_command(tmp_path, power_failure):
     assert f"attenuation {got.attenuation:.3f} m3/s" in got.printout
     assert got.freeboard_ok == (got.freeboard >= 0) and len(got.checks) == 4
     assert (got.raising[0] is None) == power_failure
+
+
+def test_flood_of_a_data_frame_is_the_flood_of_its_csv(tmp_path):
+    """The hydrograph given as data routes as the CSV it was read from."""
+    inflow = os.path.join(FLOOD, "design_flood.csv")
+    out = tmp_path / "series.csv"
+    subprocess.run([os.path.join(BUILD, "tqweir-operate"), FLOOD, "--flood", inflow, "-o", str(out)],
+                   check=True, capture_output=True)
+    got = tqweir.Design.from_folder(FLOOD).flood(pd.read_csv(inflow, float_precision="round_trip"))
+    assert got.status == 0 and got.printout.startswith(f"tqweir-operate: flood inflow through {FLOOD}\n")
+    assert_frame_is_table(got.series, out)
+
+
+@pytest.mark.parametrize("call, words", [
+    (lambda d: d.flood(([0, 1, 1], [2.0, 3.0, 4.0])),
+     r"^inflow row 2: hours=1 does not come after the row before it$"),
+    (lambda d: d.flood(pd.DataFrame({"h": [0, 1], "q": [2.0, -1.0]})),
+     r"^inflow row 1: m3/s=-1 is not a finite number at least 0$"),
+    (lambda d: d.lower(within=0), r"^within=0.0: give a number of minutes from 0.01 to 1000000$"),
+    (lambda d: d.raise_(case="nope"), r"^case='nope': no such load case in "),
+])
+def test_keywords_are_refused_in_their_own_words(call, words):
+    with pytest.raises(tqweir.InputError, match=words):
+        call(tqweir.Design.from_folder(FLOOD))
 
 
 def test_rating_frame_is_the_commands_table_and_bad_input_raises(tmp_path):

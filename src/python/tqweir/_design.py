@@ -82,12 +82,16 @@ class Design:
 
     def flood(self, inflow, power_failure=False):
         """tqweir-operate --flood: the hydrograph ``inflow`` (a CSV path:
-        hours, m3/s) through the pond of operation.csv over the base case's
+        hours, m3/s; or a DataFrame whose first two columns are those; or
+        a pair (hours, m3/s) of arrays) through the pond of operation.csv over the base case's
         gate, operated by its rule (without power, ``power_failure``: the
         float valve only). Returns a Flood: levels in m, flows in m3/s,
         times in s, the series as a DataFrame equal to the -o CSV. Raises
         InputError as the command refuses its input (a bad row names its
-        line and column) and when the base case stops."""
+        line and column; a row given as data is held to the same rules and
+        named "inflow row N: hours=...") and when the base case stops. The
+        design's files are read once, by from_folder: a flood routes from
+        memory."""
         return flood(self._runs, inflow, power_failure)
 
     def rating(self, lo, hi, step, angles=None):

@@ -1,6 +1,8 @@
 """A design flood through the pond with the gate operated by its rule, as
 tqweir-operate --flood gives it."""
 
+import os
+
 import pandas as pd
 
 from ._tables import result_frame
@@ -93,7 +95,23 @@ class Flood:
                 f"status {self.status})")
 
 
+def _rows(inflow):
+    """The hydrograph's hours and m3/s as two lists of floats: a DataFrame's
+    first two columns (as the CSV's), or a pair of arrays."""
+    if isinstance(inflow, pd.DataFrame):
+        if inflow.shape[1] < 2:
+            raise ValueError(f"inflow: a DataFrame of {inflow.shape[1]} columns; "
+                             "the first two are hours and m3/s")
+        hours, flows = inflow.iloc[:, 0], inflow.iloc[:, 1]
+    else:
+        hours, flows = inflow
+    return [float(h) for h in hours], [float(q) for q in flows]
+
+
 def flood(runs, inflow, power_failure):
-    """The flood ``inflow`` (a path) through the design ``runs``."""
-    args = ["--flood", str(inflow)] + (["--power-failure"] if power_failure else [])
-    return Flood(runs.flood(args))
+    """The flood ``inflow`` (a path, a DataFrame or (hours, m3/s) arrays)
+    through the design ``runs``."""
+    if isinstance(inflow, (str, os.PathLike)):
+        return Flood(runs.flood(os.fspath(inflow), [], [], bool(power_failure)))
+    hours, flows = _rows(inflow)
+    return Flood(runs.flood(None, hours, flows, bool(power_failure)))

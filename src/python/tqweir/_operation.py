@@ -74,9 +74,4 @@ class Operation:
 
 def operate(runs, lower, case, within):
     """The operation of the design ``runs`` (a _tqweir.DesignRuns)."""
-    args = ["--lower" if lower else "--raise"]
-    if case is not None:
-        args.append("--case=" + case)
-    if within is not None:
-        args += ["--within", repr(float(within))]
-    return Operation(runs.operate(args))
+    return Operation(runs.operate(lower, case, None if within is None else float(within)))

@@ -1,14 +1,15 @@
 // A design flood routed through the pond, with power or without, as
 // tqweir-operate --flood prints it, the report tabulates and charts it and
 // the page shows both: one route, read by all three.
-#ifndef TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
-#define TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
+#ifndef TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_
+#define TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_
 
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "flood/flood_passage.h"
-#include "tools/operate/flood_command.h"
+#include "studies/flood/flood_job.h"
 
 namespace tqweir {
 namespace operate {
@@ -29,7 +30,14 @@ RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPa
 // solved: the same two passages as two routes alone, in less time.
 std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job);
 
+// What --flood prints of `routed` (a route of `job`, of the hydrograph
+// named `inflow`, through the design in `dir`): the refusal on `err` (exit
+// status 2), the start that failed (1), or the flood's printout (0 when
+// the route reached the hydrograph's end, else 1).
+int print_flood_route(const RoutedFlood& routed, const FloodJob& job, const std::string& inflow,
+                      const std::string& dir, std::ostream& out, std::ostream& err);
+
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
+#endif  // TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_

@@ -1,6 +1,7 @@
-#include "tools/operate/routed_flood.h"
+#include "studies/flood/routed_flood.h"
 
 #include "flood/route_stop.h"
+#include "studies/flood/flood_output.h"
 #include "text/input_error.h"
 
 namespace tqweir {
@@ -28,6 +29,22 @@ std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job) {
   std::vector<RoutedFlood> both;
   for (const bool power_failure : {false, true}) both.push_back(route_flood(job, power_failure, &shared));
   return both;
+}
+
+int print_flood_route(const RoutedFlood& routed, const FloodJob& job, const std::string& inflow,
+                      const std::string& dir, std::ostream& out, std::ostream& err) {
+  if (routed.refused) {
+    err << "tqweir-operate: " << routed.stop << "\n";
+    return 2;
+  }
+  if (!routed.started) {
+    out << "tqweir-operate: the flood cannot start: " << routed.stop << "\n";
+    return 1;
+  }
+  out << "tqweir-operate: flood " << inflow << " through " << dir << "\n";
+  print_flood(routed.passage, design::make_criteria(job.criteria), job.criteria.max_upstream_level,
+              routed.power_failure, out);
+  return routed.passage.route.finished ? 0 : 1;
 }
 
 }  // namespace operate

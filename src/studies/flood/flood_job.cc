@@ -1,0 +1,104 @@
+#include "studies/flood/flood_job.h"
+
+#include <cmath>
+
+#include "core/file_io.h"
+#include "flood/flood_file.h"
+#include "flood/number_cell.h"
+#include "text/input_error.h"
+
+namespace tqweir {
+namespace operate {
+namespace {
+
+using text::InputError;
+
+constexpr double kSecondsPerHour = 3600.0;
+
+FloodJob design_job(const OperatedDesign& design) {
+  FloodJob job;
+  job.base = design.design.base.input;
+  job.criteria = design.design.criteria;
+  return job;
+}
+
+std::string row_place(const std::string& source, std::size_t row, const char* column, double value) {
+  return source + " row " + std::to_string(row) + ": " + column + "=" + flood::shown_number(value);
+}
+
+}  // namespace
+
+std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const std::vector<double>& levels) {
+  return flood::rating(job.base, levels, job.angles, true,
+                       job.has_tailwater ? &job.tailwater : nullptr);
+}
+
+FloodJob flood_job(const OperatedDesign& design, const flood::Hydrograph& inflow) {
+  FloodJob job = design_job(design);
+  job.inflow = inflow;
+  job.file = operation_file(design, "the design gives no pond and no rule");
+  flood::read_flood_rows(job.file);  // refused now, before any solve
+  return job;
+}
+
+FloodJob rating_job(const OperatedDesign& design, const std::vector<double>& angles) {
+  FloodJob job = design_job(design);
+  job.angles = angles;
+  if (job.angles.empty()) job.angles.push_back(job.base.parameter.theta1_deg);
+  if (!design.operation_refusal.empty()) throw InputError(design.operation_refusal);
+  if (design.has_operation) {
+    job.file = design.operation;
+    job.has_tailwater = flood::read_tailwater_rows(job.file, job.tailwater);
+  }
+  return job;
+}
+
+FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design) {
+  if (options.mode == Mode::rating) return rating_job(operated(design), options.angles);
+  FloodJob job = design_job(operated(design));
+  if (options.mode != Mode::flood) {
+    job.angles = options.angles;
+    if (job.angles.empty()) job.angles.push_back(job.base.parameter.theta1_deg);
+    return job;
+  }
+  const flood::Hydrograph inflow = read_inflow(options.inflow);
+  return flood_job(operated(design), inflow);
+}
+
+flood::Hydrograph read_inflow(const std::string& path) {
+  std::string bytes;
+  if (!read_file(path, bytes)) throw InputError("cannot read " + path);
+  return flood::read_hydrograph(bytes, path);
+}
+
+flood::Hydrograph hydrograph_of(const std::vector<double>& hours, const std::vector<double>& flows,
+                                const std::string& source) {
+  if (hours.size() != flows.size()) {
+    throw InputError(source + ": " + std::to_string(hours.size()) + " hours against " +
+                     std::to_string(flows.size()) + " flows; each row is hours,m3/s");
+  }
+  flood::Hydrograph h;
+  for (std::size_t r = 0; r < hours.size(); ++r) {
+    if (!std::isfinite(hours[r])) {
+      throw InputError(row_place(source, r, "hours", hours[r]) + " is not a finite number");
+    }
+    if (!std::isfinite(flows[r]) || flows[r] < 0.0) {
+      throw InputError(row_place(source, r, "m3/s", flows[r]) + " is not a finite number at least 0");
+    }
+    const double t = hours[r] * kSecondsPerHour;
+    if (!h.seconds.empty() && !(t > h.seconds.back())) {
+      throw InputError(row_place(source, r, "hours", hours[r]) +
+                       " does not come after the row before it");
+    }
+    h.seconds.push_back(t);
+    h.flows.push_back(flows[r]);
+  }
+  if (h.seconds.size() < 2) {
+    throw InputError(source + ": " + std::to_string(h.seconds.size()) +
+                     " rows of hours,m3/s; a hydrograph needs at least two");
+  }
+  return h;
+}
+
+}  // namespace operate
+}  // namespace tqweir
