@@ -3,7 +3,7 @@
 #include <exception>
 #include <set>
 
-#include "tools/plot/section_svg.h"
+#include "studies/figure/section_svg.h"
 #include "tools/report/html.h"
 #include "tools/report/key_results.h"
 #include "tools/report/line_chart.h"

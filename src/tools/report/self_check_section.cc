@@ -6,7 +6,7 @@
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"
 #include "tools/report/report_sections.h"
-#include "tools/verify/self_check.h"
+#include "studies/self_check/self_check.h"
 
 namespace tqweir {
 namespace report {

@@ -1,4 +1,4 @@
-#include "tools/plot/section_svg.h"
+#include "studies/figure/section_svg.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "output/format.h"
-#include "tools/plot/section_parts.h"
+#include "studies/figure/section_parts.h"
 
 namespace tqweir {
 namespace plot {

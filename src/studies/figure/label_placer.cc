@@ -1,9 +1,9 @@
-#include "tools/plot/label_placer.h"
+#include "studies/figure/label_placer.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "tools/plot/svg_page.h"
+#include "studies/figure/svg_page.h"
 
 namespace tqweir {
 namespace plot {

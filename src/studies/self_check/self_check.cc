@@ -1,10 +1,10 @@
-#include "tools/verify/self_check.h"
+#include "studies/self_check/self_check.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "drawing/plane_distance.h"
-#include "tools/verify/run_geometry.h"
+#include "studies/self_check/run_geometry.h"
 
 namespace tqweir {
 namespace verify {

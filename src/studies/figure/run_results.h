@@ -1,6 +1,6 @@
 // The plot's names for the run results it draws (text/run_results.h).
-#ifndef TQWEIR_TOOLS_PLOT_RUN_RESULTS_H_
-#define TQWEIR_TOOLS_PLOT_RUN_RESULTS_H_
+#ifndef TQWEIR_STUDIES_FIGURE_RUN_RESULTS_H_
+#define TQWEIR_STUDIES_FIGURE_RUN_RESULTS_H_
 
 #include "text/run_results.h"
 
@@ -17,4 +17,4 @@ using text::SurfaceRow;
 }  // namespace plot
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_PLOT_RUN_RESULTS_H_
+#endif  // TQWEIR_STUDIES_FIGURE_RUN_RESULTS_H_

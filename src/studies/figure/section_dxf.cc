@@ -1,4 +1,4 @@
-#include "tools/plot/section_dxf.h"
+#include "studies/figure/section_dxf.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "tools/plot/section_parts.h"
+#include "studies/figure/section_parts.h"
 
 namespace tqweir {
 namespace plot {

@@ -4,8 +4,8 @@
 // with the physics of the section, not with the calculation's formulas.
 // Each tolerance is the printed rounding carried through the check plus
 // the discretisation of the outline, as each check says.
-#ifndef TQWEIR_TOOLS_VERIFY_SELF_CHECK_H_
-#define TQWEIR_TOOLS_VERIFY_SELF_CHECK_H_
+#ifndef TQWEIR_STUDIES_SELF_CHECK_SELF_CHECK_H_
+#define TQWEIR_STUDIES_SELF_CHECK_SELF_CHECK_H_
 
 #include <string>
 #include <vector>
@@ -38,4 +38,4 @@ std::vector<SelfCheck> self_checks(const CaseInput& input, const RunTexts& files
 }  // namespace verify
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_VERIFY_SELF_CHECK_H_
+#endif  // TQWEIR_STUDIES_SELF_CHECK_SELF_CHECK_H_

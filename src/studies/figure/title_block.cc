@@ -1,7 +1,7 @@
 #include <cctype>
 
 #include "drawing/unit_symbols.h"
-#include "tools/plot/section_parts.h"
+#include "studies/figure/section_parts.h"
 
 namespace tqweir {
 namespace plot {

@@ -1,14 +1,14 @@
 // The page of an SVG drawing: the true-scale mapping from the section
 // frame (metres, y up) to pixels (y down). The elements themselves are
 // drawing/svg_elements.h.
-#ifndef TQWEIR_TOOLS_PLOT_SVG_PAGE_H_
-#define TQWEIR_TOOLS_PLOT_SVG_PAGE_H_
+#ifndef TQWEIR_STUDIES_FIGURE_SVG_PAGE_H_
+#define TQWEIR_STUDIES_FIGURE_SVG_PAGE_H_
 
 #include <string>
 #include <vector>
 
 #include "drawing/svg_elements.h"
-#include "tools/plot/run_results.h"
+#include "studies/figure/run_results.h"
 
 namespace tqweir {
 namespace plot {
@@ -49,4 +49,4 @@ std::string points_attribute(const std::vector<Point>& points, const Viewport& v
 }  // namespace plot
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_PLOT_SVG_PAGE_H_
+#endif  // TQWEIR_STUDIES_FIGURE_SVG_PAGE_H_

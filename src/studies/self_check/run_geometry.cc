@@ -1,4 +1,4 @@
-#include "tools/verify/run_geometry.h"
+#include "studies/self_check/run_geometry.h"
 
 #include <cmath>
 

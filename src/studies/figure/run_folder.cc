@@ -1,4 +1,4 @@
-#include "tools/plot/run_folder.h"
+#include "studies/figure/run_folder.h"
 
 #include <filesystem>
 

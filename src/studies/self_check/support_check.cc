@@ -11,7 +11,7 @@
 #include <cmath>
 
 #include "drawing/plane_distance.h"
-#include "tools/verify/run_geometry.h"
+#include "studies/self_check/run_geometry.h"
 
 namespace tqweir {
 namespace verify {

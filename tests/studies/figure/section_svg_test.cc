@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "standard_run.h"
-#include "tools/plot/section_dxf.h"
-#include "tools/plot/section_parts.h"
-#include "tools/plot/section_svg.h"
+#include "studies/figure/section_dxf.h"
+#include "studies/figure/section_parts.h"
+#include "studies/figure/section_svg.h"
 
 namespace tqweir {
 namespace plot {

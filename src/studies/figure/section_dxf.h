@@ -1,10 +1,10 @@
 // The section as a DXF drawing, for finishing the gate's drawings in CAD.
-#ifndef TQWEIR_TOOLS_PLOT_SECTION_DXF_H_
-#define TQWEIR_TOOLS_PLOT_SECTION_DXF_H_
+#ifndef TQWEIR_STUDIES_FIGURE_SECTION_DXF_H_
+#define TQWEIR_STUDIES_FIGURE_SECTION_DXF_H_
 
 #include <string>
 
-#include "tools/plot/run_results.h"
+#include "studies/figure/run_results.h"
 
 namespace tqweir {
 namespace plot {
@@ -37,4 +37,4 @@ std::string build_section_dxf(const RunResults& results, const std::string& case
 }  // namespace plot
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_PLOT_SECTION_DXF_H_
+#endif  // TQWEIR_STUDIES_FIGURE_SECTION_DXF_H_

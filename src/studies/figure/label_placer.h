@@ -1,7 +1,7 @@
 // Placing text labels on the drawing so that they neither cover one another
 // nor sit across the lines of the structure and the water surfaces.
-#ifndef TQWEIR_TOOLS_PLOT_LABEL_PLACER_H_
-#define TQWEIR_TOOLS_PLOT_LABEL_PLACER_H_
+#ifndef TQWEIR_STUDIES_FIGURE_LABEL_PLACER_H_
+#define TQWEIR_STUDIES_FIGURE_LABEL_PLACER_H_
 
 #include <string>
 #include <vector>
@@ -58,4 +58,4 @@ class LabelPlacer {
 }  // namespace plot
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_PLOT_LABEL_PLACER_H_
+#endif  // TQWEIR_STUDIES_FIGURE_LABEL_PLACER_H_

@@ -1,12 +1,12 @@
 // The drawing of a finished run's cross-section as SVG: the entry points
 // for tqweir-plot and for any tool that shows the section (a report embeds
 // it inline, one drawing per case).
-#ifndef TQWEIR_TOOLS_PLOT_SECTION_SVG_H_
-#define TQWEIR_TOOLS_PLOT_SECTION_SVG_H_
+#ifndef TQWEIR_STUDIES_FIGURE_SECTION_SVG_H_
+#define TQWEIR_STUDIES_FIGURE_SECTION_SVG_H_
 
 #include <string>
 
-#include "tools/plot/run_results.h"
+#include "studies/figure/run_results.h"
 
 namespace tqweir {
 namespace plot {
@@ -36,4 +36,4 @@ std::string section_svg_from_texts(const OutputTexts& texts, const std::string& 
 }  // namespace plot
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_PLOT_SECTION_SVG_H_
+#endif  // TQWEIR_STUDIES_FIGURE_SECTION_SVG_H_

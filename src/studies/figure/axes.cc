@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "drawing/axis_ticks.h"
-#include "tools/plot/section_parts.h"
+#include "studies/figure/section_parts.h"
 
 namespace tqweir {
 namespace plot {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/plot/label_placer.h"
-#include "tools/plot/section_parts.h"
-#include "tools/plot/svg_page.h"
+#include "studies/figure/label_placer.h"
+#include "studies/figure/section_parts.h"
+#include "studies/figure/svg_page.h"
 
 namespace tqweir {
 namespace plot {

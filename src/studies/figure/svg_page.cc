@@ -1,4 +1,4 @@
-#include "tools/plot/svg_page.h"
+#include "studies/figure/svg_page.h"
 
 #include <algorithm>
 

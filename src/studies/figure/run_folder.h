@@ -1,10 +1,10 @@
 // Reading a finished run's files from its folder.
-#ifndef TQWEIR_TOOLS_PLOT_RUN_FOLDER_H_
-#define TQWEIR_TOOLS_PLOT_RUN_FOLDER_H_
+#ifndef TQWEIR_STUDIES_FIGURE_RUN_FOLDER_H_
+#define TQWEIR_STUDIES_FIGURE_RUN_FOLDER_H_
 
 #include <string>
 
-#include "tools/plot/run_results.h"
+#include "studies/figure/run_results.h"
 
 namespace tqweir {
 namespace plot {
@@ -27,4 +27,4 @@ std::string describe_log(const std::string& log);
 }  // namespace plot
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_PLOT_RUN_FOLDER_H_
+#endif  // TQWEIR_STUDIES_FIGURE_RUN_FOLDER_H_

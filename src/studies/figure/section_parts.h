@@ -1,13 +1,13 @@
 // The parts of the section drawing and what they share. Each part returns
 // SVG elements in pixels of the drawing's view.
-#ifndef TQWEIR_TOOLS_PLOT_SECTION_PARTS_H_
-#define TQWEIR_TOOLS_PLOT_SECTION_PARTS_H_
+#ifndef TQWEIR_STUDIES_FIGURE_SECTION_PARTS_H_
+#define TQWEIR_STUDIES_FIGURE_SECTION_PARTS_H_
 
 #include <string>
 #include <vector>
 
-#include "tools/plot/run_results.h"
-#include "tools/plot/svg_page.h"
+#include "studies/figure/run_results.h"
+#include "studies/figure/svg_page.h"
 
 namespace tqweir {
 namespace plot {
@@ -84,4 +84,4 @@ std::string draw_title_block(const Drawing& d, const std::string& case_name, dou
 }  // namespace plot
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_PLOT_SECTION_PARTS_H_
+#endif  // TQWEIR_STUDIES_FIGURE_SECTION_PARTS_H_

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "output/format.h"
-#include "tools/plot/label_placer.h"
-#include "tools/plot/section_parts.h"
+#include "studies/figure/label_placer.h"
+#include "studies/figure/section_parts.h"
 
 namespace tqweir {
 namespace plot {

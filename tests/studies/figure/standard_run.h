@@ -7,7 +7,7 @@
 
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
-#include "tools/plot/run_results.h"
+#include "studies/figure/run_results.h"
 
 namespace tqweir {
 namespace plot {

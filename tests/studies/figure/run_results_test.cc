@@ -9,8 +9,8 @@
 #include "driver/case_solver.h"
 #include "input/case_reader.h"
 #include "support/test_cases.h"
-#include "tools/plot/run_folder.h"
-#include "tools/plot/run_results.h"
+#include "studies/figure/run_folder.h"
+#include "studies/figure/run_results.h"
 #include "standard_run.h"
 
 namespace tqweir {

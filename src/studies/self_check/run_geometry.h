@@ -1,6 +1,6 @@
 // A finished run's files read back as geometry, for the self-checks.
-#ifndef TQWEIR_TOOLS_VERIFY_RUN_GEOMETRY_H_
-#define TQWEIR_TOOLS_VERIFY_RUN_GEOMETRY_H_
+#ifndef TQWEIR_STUDIES_SELF_CHECK_RUN_GEOMETRY_H_
+#define TQWEIR_STUDIES_SELF_CHECK_RUN_GEOMETRY_H_
 
 #include <string>
 #include <vector>
@@ -8,7 +8,7 @@
 #include "core/run_state.h"
 #include "core/summary_fields.h"
 #include "text/run_results.h"
-#include "tools/verify/self_check.h"
+#include "studies/self_check/self_check.h"
 
 namespace tqweir {
 namespace verify {
@@ -71,4 +71,4 @@ SelfCheck support_force_check(const CaseInput& input, const RunGeometry& g);
 }  // namespace verify
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_VERIFY_RUN_GEOMETRY_H_
+#endif  // TQWEIR_STUDIES_SELF_CHECK_RUN_GEOMETRY_H_
