@@ -14,9 +14,9 @@
 #include "flood/route_stop.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
-#include "tools/operate/flood_command.h"
-#include "tools/operate/flood_output.h"
-#include "tools/operate/operate_options.h"
+#include "studies/flood/flood_job.h"
+#include "studies/flood/flood_output.h"
+#include "tools/operate/parse_operate_options.h"
 
 namespace py = pybind11;
 

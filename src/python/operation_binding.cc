@@ -9,10 +9,10 @@
 #include "bindings.h"
 #include "operation/blower_curve.h"
 #include "operation/gate_operation.h"
-#include "tools/operate/operate_case.h"
-#include "tools/operate/operate_findings.h"
-#include "tools/operate/operate_options.h"
-#include "tools/operate/operate_output.h"
+#include "studies/operation/operate_case.h"
+#include "studies/operation/operate_findings.h"
+#include "tools/operate/parse_operate_options.h"
+#include "studies/operation/operate_output.h"
 
 namespace py = pybind11;
 

@@ -6,7 +6,7 @@
 #include "core/file_io.h"
 #include "text/input_error.h"
 #include "tools/operate/flood_command.h"
-#include "tools/operate/routed_flood.h"
+#include "studies/flood/routed_flood.h"
 #include "tools/report/report_document.h"
 #include "web/memory_folder.h"
 

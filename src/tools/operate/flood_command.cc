@@ -1,12 +1,11 @@
 #include "tools/operate/flood_command.h"
 
 #include "core/file_io.h"
-#include "flood/flood_file.h"
 #include "flood/rating.h"
 #include "text/input_error.h"
 #include "text/text_encoding.h"
-#include "tools/operate/flood_output.h"
-#include "tools/operate/routed_flood.h"
+#include "studies/flood/flood_output.h"
+#include "studies/flood/routed_flood.h"
 
 namespace tqweir {
 namespace operate {
@@ -43,11 +42,6 @@ int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream&
 
 }  // namespace
 
-std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const OperateOptions& options) {
-  return flood::rating(job.base, options.levels, job.angles, true,
-                       job.has_tailwater ? &job.tailwater : nullptr);
-}
-
 int print_routed_flood(const RoutedFlood& routed, const FloodJob& job, const OperateOptions& options,
                        std::ostream& out, std::ostream& err) {
   if (routed.refused) {
@@ -66,27 +60,6 @@ int print_routed_flood(const RoutedFlood& routed, const FloodJob& job, const Ope
     status = std::max(status, write_output(options, flood_series(routed.passage, criteria), "series", out, err));
   }
   return status;
-}
-
-FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design) {
-  FloodJob job;
-  job.base = design.base.input;
-  job.criteria = design.criteria;
-  job.angles = options.angles;
-  if (job.angles.empty()) job.angles.push_back(job.base.parameter.theta1_deg);
-  if (options.mode == Mode::rating && operation::read_operation_in(options.dir, job.file)) {
-    job.has_tailwater = flood::read_tailwater_rows(job.file, job.tailwater);
-  }
-  if (options.mode != Mode::flood) return job;
-  std::string bytes;
-  if (!read_file(options.inflow, bytes)) throw InputError("cannot read " + options.inflow);
-  job.inflow = flood::read_hydrograph(bytes, options.inflow);
-  if (!operation::read_operation_in(options.dir, job.file)) {
-    throw InputError(join_path(options.dir, "operation.csv") +
-                     " is missing: the design gives no pond and no rule");
-  }
-  flood::read_flood_rows(job.file);  // refused now, before any solve
-  return job;
 }
 
 int run_flood_job(const FloodJob& job, const OperateOptions& options, std::ostream& out,

@@ -6,9 +6,9 @@
 #include "text/input_error.h"
 #include "tools/cli/command_line.h"
 #include "tools/operate/flood_command.h"
-#include "tools/operate/operate_case.h"
-#include "tools/operate/operate_options.h"
-#include "tools/operate/operate_output.h"
+#include "studies/operation/operate_case.h"
+#include "tools/operate/parse_operate_options.h"
+#include "studies/operation/operate_output.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"

@@ -1,4 +1,4 @@
-#include "tools/operate/operate_options.h"
+#include "tools/operate/parse_operate_options.h"
 
 #include <set>
 

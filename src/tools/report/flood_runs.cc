@@ -1,7 +1,7 @@
 #include "tools/report/flood_runs.h"
 
 #include "core/file_io.h"
-#include "tools/operate/flood_command.h"
+#include "studies/flood/flood_job.h"
 
 namespace tqweir {
 namespace report {

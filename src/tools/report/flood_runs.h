@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "design/design.h"
-#include "tools/operate/routed_flood.h"
+#include "studies/flood/routed_flood.h"
 
 namespace tqweir {
 namespace report {

@@ -6,7 +6,7 @@
 #include "core/constants.h"
 #include "flood/flood_rule.h"
 #include "text/number_text.h"
-#include "tools/operate/flood_output.h"
+#include "studies/flood/flood_output.h"
 #include "tools/report/check_verdict.h"
 #include "tools/report/html.h"
 #include "tools/report/html_table.h"

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/operate/flood_output.h"
-#include "tools/operate/operate_output.h"
+#include "studies/flood/flood_output.h"
+#include "studies/operation/operate_output.h"
 #include "flood/fixed_gate.h"
 #include "flood/rating.h"
 #include "support/case_runner.h"

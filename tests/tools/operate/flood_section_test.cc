@@ -12,8 +12,8 @@
 #include "support/case_runner.h"
 #include "text/input_error.h"
 #include "tools/operate/flood_command.h"
-#include "tools/operate/flood_output.h"
-#include "tools/operate/routed_flood.h"
+#include "studies/flood/flood_output.h"
+#include "studies/flood/routed_flood.h"
 #include "tools/report/flood_section.h"
 #include "tools/report/report_sections.h"
 

@@ -13,8 +13,8 @@
 #include "support/test_cases.h"
 #include "text/csv_cells.h"
 #include "text/number_text.h"
-#include "tools/operate/operate_case.h"
-#include "tools/operate/operate_output.h"
+#include "studies/operation/operate_case.h"
+#include "studies/operation/operate_output.h"
 
 namespace tqweir_test {
 namespace {

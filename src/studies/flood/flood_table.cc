@@ -3,7 +3,7 @@
 #include "flood/flood_rule.h"
 #include "text/csv_cells.h"
 #include "text/number_text.h"
-#include "tools/operate/flood_output.h"
+#include "studies/flood/flood_output.h"
 
 namespace tqweir {
 namespace operate {

@@ -1,4 +1,4 @@
-#include "tools/operate/operate_findings.h"
+#include "studies/operation/operate_findings.h"
 
 #include "core/constants.h"
 #include "operation/orifice_flow.h"

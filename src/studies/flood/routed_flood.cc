@@ -1,4 +1,4 @@
-#include "tools/operate/routed_flood.h"
+#include "studies/flood/routed_flood.h"
 
 #include "flood/route_stop.h"
 #include "text/input_error.h"

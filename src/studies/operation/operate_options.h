@@ -1,19 +1,14 @@
-// The command line of tqweir-operate.
-#ifndef TQWEIR_TOOLS_OPERATE_OPERATE_OPTIONS_H_
-#define TQWEIR_TOOLS_OPERATE_OPERATE_OPTIONS_H_
+// What is asked of a gate's operation: a lowering or a raising of a load
+// case, a flood through the pond, or the gate's rating.
+#ifndef TQWEIR_STUDIES_OPERATION_OPERATE_OPTIONS_H_
+#define TQWEIR_STUDIES_OPERATION_OPERATE_OPTIONS_H_
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace tqweir {
 namespace operate {
-
-constexpr const char* kOperateUsage =
-    "usage: tqweir-operate DESIGN_DIR --lower [--case NAME] [--within MINUTES] [-o TABLE.csv]\n"
-    "       tqweir-operate DESIGN_DIR --raise [--case NAME] [--within MINUTES] [-o TABLE.csv]\n"
-    "       tqweir-operate DESIGN_DIR --flood INFLOW.csv [--power-failure] [-o SERIES.csv]\n"
-    "       tqweir-operate DESIGN_DIR --rating FROM:TO:STEP [--angles A,B,...] [-o RATING.csv]\n"
-    "       tqweir-operate --help | --version\n";
 
 enum class Mode { lower, raise, flood, rating };
 
@@ -46,15 +41,7 @@ struct OperateOptions {
   std::string output;     // TABLE.csv; empty: no table
 };
 
-// Parses argv[1..]. Throws text::InputError saying what is wrong: an
-// unknown or repeated option, a missing value, --within not a number from
-// kLeastWithinMinutes to kMostWithinMinutes, not exactly one of --lower, --raise, --flood and
-// --rating, an option the chosen one does not take (--case and --within
-// belong to --lower and --raise, --power-failure to --flood, --angles to
-// --rating), a rating range or angle list refused, no DESIGN_DIR or two.
-OperateOptions parse_operate_options(int argc, const char* const* argv);
-
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_OPERATE_OPERATE_OPTIONS_H_
+#endif  // TQWEIR_STUDIES_OPERATION_OPERATE_OPTIONS_H_

@@ -1,7 +1,7 @@
 // What tqweir-operate prints and tabulates of a flood passage and of a
 // rating.
-#ifndef TQWEIR_TOOLS_OPERATE_FLOOD_OUTPUT_H_
-#define TQWEIR_TOOLS_OPERATE_FLOOD_OUTPUT_H_
+#ifndef TQWEIR_STUDIES_FLOOD_FLOOD_OUTPUT_H_
+#define TQWEIR_STUDIES_FLOOD_FLOOD_OUTPUT_H_
 
 #include <ostream>
 #include <string>
@@ -89,4 +89,4 @@ std::string clock_text(double seconds);
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_OPERATE_FLOOD_OUTPUT_H_
+#endif  // TQWEIR_STUDIES_FLOOD_FLOOD_OUTPUT_H_

@@ -1,13 +1,13 @@
 // What tqweir-operate operates: the load case of a design that --case
 // names, and the design folder's operation.csv.
-#ifndef TQWEIR_TOOLS_OPERATE_OPERATE_CASE_H_
-#define TQWEIR_TOOLS_OPERATE_OPERATE_CASE_H_
+#ifndef TQWEIR_STUDIES_OPERATION_OPERATE_CASE_H_
+#define TQWEIR_STUDIES_OPERATION_OPERATE_CASE_H_
 
 #include <string>
 
 #include "design/design.h"
 #include "operation/operation_file.h"
-#include "tools/operate/operate_options.h"
+#include "studies/operation/operate_options.h"
 
 namespace tqweir {
 namespace operate {
@@ -28,4 +28,4 @@ operation::OperationFile read_operation_file(const std::string& dir);
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_OPERATE_OPERATE_CASE_H_
+#endif  // TQWEIR_STUDIES_OPERATION_OPERATE_CASE_H_

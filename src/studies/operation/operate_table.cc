@@ -1,5 +1,5 @@
 // The table of tqweir-operate, in the sweep's columns after its own.
-#include "tools/operate/operate_output.h"
+#include "studies/operation/operate_output.h"
 
 #include "text/csv_cells.h"
 #include "text/number_text.h"

@@ -1,4 +1,4 @@
-#include "tools/operate/operate_case.h"
+#include "studies/operation/operate_case.h"
 
 #include "core/file_io.h"
 #include "text/input_error.h"

@@ -1,14 +1,14 @@
 // A design flood routed through the pond, with power or without, as
 // tqweir-operate --flood prints it, the report tabulates and charts it and
 // the page shows both: one route, read by all three.
-#ifndef TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
-#define TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
+#ifndef TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_
+#define TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_
 
 #include <string>
 #include <vector>
 
 #include "flood/flood_passage.h"
-#include "tools/operate/flood_command.h"
+#include "studies/flood/flood_job.h"
 
 namespace tqweir {
 namespace operate {
@@ -32,4 +32,4 @@ std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job);
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_OPERATE_ROUTED_FLOOD_H_
+#endif  // TQWEIR_STUDIES_FLOOD_ROUTED_FLOOD_H_

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "text/number_text.h"
-#include "tools/operate/flood_output.h"
+#include "studies/flood/flood_output.h"
 
 namespace tqweir {
 namespace operate {

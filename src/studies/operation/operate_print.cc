@@ -4,8 +4,8 @@
 
 #include "core/constants.h"
 #include "text/number_text.h"
-#include "tools/operate/operate_findings.h"
-#include "tools/operate/operate_output.h"
+#include "studies/operation/operate_findings.h"
+#include "studies/operation/operate_output.h"
 
 namespace tqweir {
 namespace operate {

@@ -1,6 +1,6 @@
 // What tqweir-operate prints and tabulates of a lowering or a raising.
-#ifndef TQWEIR_TOOLS_OPERATE_OPERATE_OUTPUT_H_
-#define TQWEIR_TOOLS_OPERATE_OPERATE_OUTPUT_H_
+#ifndef TQWEIR_STUDIES_OPERATION_OPERATE_OUTPUT_H_
+#define TQWEIR_STUDIES_OPERATION_OPERATE_OUTPUT_H_
 
 #include <ostream>
 #include <string>
@@ -40,4 +40,4 @@ std::string duration_text(double seconds);
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_OPERATE_OPERATE_OUTPUT_H_
+#endif  // TQWEIR_STUDIES_OPERATION_OPERATE_OUTPUT_H_

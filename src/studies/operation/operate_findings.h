@@ -1,7 +1,7 @@
 // What tqweir-operate finds of a lowering or a raising, as numbers: the
 // printout words them, the Python module hands them on.
-#ifndef TQWEIR_TOOLS_OPERATE_OPERATE_FINDINGS_H_
-#define TQWEIR_TOOLS_OPERATE_OPERATE_FINDINGS_H_
+#ifndef TQWEIR_STUDIES_OPERATION_OPERATE_FINDINGS_H_
+#define TQWEIR_STUDIES_OPERATION_OPERATE_FINDINGS_H_
 
 #include <optional>
 #include <utility>
@@ -39,4 +39,4 @@ std::optional<double> sized_value(const operation::GateOperation& op,
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_TOOLS_OPERATE_OPERATE_FINDINGS_H_
+#endif  // TQWEIR_STUDIES_OPERATION_OPERATE_FINDINGS_H_
