@@ -10,8 +10,8 @@
 #include "design/design_checks.h"
 #include "design/limit_states.h"
 #include "text/input_error.h"
-#include "tools/report/report_date.h"
-#include "tools/report/report_document.h"
+#include "studies/report/report_date.h"
+#include "studies/report/report_document.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
