@@ -1,7 +1,10 @@
 // The program's run of each case of a design, in memory (driver's
 // run_in_memory), with its printed results read back: every file it
 // writes and the message it ends with, as a run in a folder would leave
-// them.
+// them. run_case_in_memory is the one place where a case's solve becomes
+// the report's CaseRun: the page, Python and every section take their
+// numbers from the CaseRun, so that the numbers can come from the solve's
+// own state instead of its printed files by changing this file alone.
 #ifndef TQWEIR_STUDIES_REPORT_CASE_RUN_H_
 #define TQWEIR_STUDIES_REPORT_CASE_RUN_H_
 
