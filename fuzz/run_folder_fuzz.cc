@@ -12,9 +12,9 @@
 
 #include "fuzz_check.h"
 #include "split_input.h"
-#include "tools/plot/run_results.h"
-#include "tools/plot/section_dxf.h"
-#include "tools/plot/section_svg.h"
+#include "studies/figure/run_results.h"
+#include "studies/figure/section_dxf.h"
+#include "studies/figure/section_svg.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 # folders, as scripts/layer_rules.sh orders them. The build enforces the
 # layers' own views (cmake/layers.cmake); this also covers the front ends
 # (tools/, web/) and the platform code. A file may include its own folder
-# and the folders below it. Prints every include against the order and
-# exits 1 if there is one.
+# and the folders below it; a tool no other tool but the command-line scan
+# (tools/cli), and the page no more of a tool than its *_command.h. Prints
+# every include against the order and exits 1 if there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/layer_rules.sh
@@ -16,6 +17,23 @@ while IFS= read -r line; do
   from=$(cut -d/ -f2 <<<"$file")
   to=${target%%/*}
   [ "$to" = "$target" ] && continue  # same-folder include without a path
+  if [ "$to" = tools ]; then
+    tool=${target#tools/} tool=${tool%%/*}
+    case "$from" in
+      tools)  # a tool is its own folder and the shared command-line scan
+        own=${file#src/tools/} own=${own%%/*}
+        if [ "$tool" != "$own" ] && [ "$tool" != cli ]; then
+          echo "one tool including another: $line"; bad=1
+        fi
+        continue ;;
+      web)  # the page may offer a tool's own command line, nothing else of it
+        case "$target" in
+          *_command.h) ;;
+          *) echo "the page including more of a tool than its command line: $line"; bad=1 ;;
+        esac
+        continue ;;
+    esac
+  fi
   [ "$from" = "$to" ] && continue
   if ! allowed=$(layer_below "$from") || ! layer_below "$to" >/dev/null; then
     echo "unknown folder in: $line"; bad=1; continue

@@ -12,8 +12,8 @@
 #include "design/limit_states.h"
 #include "studies/operation/operated_design.h"
 #include "text/input_error.h"
-#include "tools/report/report_date.h"
-#include "tools/report/report_document.h"
+#include "studies/report/report_date.h"
+#include "studies/report/report_document.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"

@@ -5,9 +5,9 @@
 #include "design/design.h"
 #include "operation/operation_file.h"
 #include "text/input_error.h"
-#include "tools/report/case_run.h"
-#include "tools/report/report_document.h"
-#include "tools/report/report_sections.h"
+#include "studies/report/case_run.h"
+#include "studies/report/report_document.h"
+#include "studies/report/report_sections.h"
 #include "web/field_tables_json.h"
 #include "web/memory_folder.h"
 

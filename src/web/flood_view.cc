@@ -7,7 +7,7 @@
 #include "text/input_error.h"
 #include "studies/flood/flood_job.h"
 #include "studies/flood/routed_flood.h"
-#include "tools/report/report_document.h"
+#include "studies/report/report_document.h"
 #include "web/memory_folder.h"
 
 namespace tqweir {

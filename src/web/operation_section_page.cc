@@ -1,7 +1,7 @@
 #include "web/operation_section_page.h"
 
 #include "text/input_error.h"
-#include "tools/report/report_document.h"
+#include "studies/report/report_document.h"
 #include "web/memory_folder.h"
 
 namespace tqweir {

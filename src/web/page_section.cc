@@ -1,6 +1,6 @@
 #include "web/page_section.h"
 
-#include "tools/plot/section_svg.h"
+#include "studies/figure/section_svg.h"
 
 namespace tqweir {
 namespace web {

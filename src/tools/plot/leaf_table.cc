@@ -4,7 +4,7 @@
 #include "input/case_reader.h"
 #include "output/format.h"
 #include "text/number_text.h"
-#include "tools/plot/run_folder.h"
+#include "studies/figure/run_folder.h"
 
 namespace tqweir {
 namespace plot {

@@ -7,10 +7,10 @@
 #include "core/file_io.h"
 #include "tools/cli/command_line.h"
 #include "text/input_error.h"
+#include "studies/figure/run_folder.h"
+#include "studies/figure/section_dxf.h"
+#include "studies/figure/section_svg.h"
 #include "tools/plot/leaf_table.h"
-#include "tools/plot/run_folder.h"
-#include "tools/plot/section_dxf.h"
-#include "tools/plot/section_svg.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"

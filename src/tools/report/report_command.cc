@@ -1,14 +1,12 @@
 #include "tools/report/report_command.h"
 
 #include "core/file_io.h"
-#include "cases/base_case.h"
+#include "studies/report/flood_runs.h"
+#include "studies/report/report_study.h"
 #include "text/count_text.h"
-#include "tools/cli/command_line.h"
-#include "operation/operation_file.h"
 #include "text/input_error.h"
-#include "tools/report/flood_runs.h"
+#include "tools/cli/command_line.h"
 #include "tools/report/pdf_print.h"
-#include "tools/report/report_document.h"
 #include "tools/report/report_options.h"
 
 #ifndef TQWEIR_VERSION
@@ -49,10 +47,7 @@ std::string pdf_path_of(const std::string& html) {
 // a folder or a device, before a case is run. The PDF may not replace the
 // report either, since the browser prints from it.
 void check_outputs(const ReportOptions& options) {
-  std::vector<std::string> inputs = cases::base_case_paths(options.design_dir);
-  inputs.push_back(join_path(options.design_dir, "loadcases.csv"));
-  inputs.push_back(join_path(options.design_dir, "criteria.csv"));
-  inputs.push_back(join_path(options.design_dir, "operation.csv"));
+  std::vector<std::string> inputs = report_input_paths(options.design_dir);
   const std::string html = report_path(options);
   std::string refusal = output_refusal(html, inputs);
   if (refusal.empty() && options.pdf) {
@@ -62,12 +57,10 @@ void check_outputs(const ReportOptions& options) {
   if (!refusal.empty()) throw text::InputError(refusal);
 }
 
-std::string closing_line(const std::vector<CaseRun>& runs, const std::string& path) {
-  std::size_t finished = 0;
-  for (const CaseRun& run : runs) finished += run.converged ? 1 : 0;
-  return "tqweir-report: " + text::count_of(runs.size(), "case") + ", " +
-         std::to_string(finished) + " finished, " + std::to_string(runs.size() - finished) +
-         " stopped; report in " + path + "\n";
+std::string closing_line(const ReportResult& result, const std::string& path) {
+  return "tqweir-report: " + text::count_of(result.cases, "case") + ", " +
+         std::to_string(result.finished) + " finished, " +
+         std::to_string(result.cases - result.finished) + " stopped; report in " + path + "\n";
 }
 
 }  // namespace
@@ -75,6 +68,7 @@ std::string closing_line(const std::vector<CaseRun>& runs, const std::string& pa
 int run_report_command_line(int argc, const char* const* argv, std::ostream& out,
                             std::ostream& err, const std::string& today) {
   ReportOptions options;
+  ReportRequest request;
   design::Design design;
   try {
     options = parse_report_options(argc, argv);
@@ -84,10 +78,8 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
       return 0;
     }
     check_outputs(options);
-    design = design::read_design(options.design_dir, options.ranges);
-    operation::OperationFile operation;  // refused here, before any case runs
-    operation::read_operation_in(options.design_dir, operation);
-    check_flood_inputs(design);
+    request = report_request(options, today, TQWEIR_VERSION);
+    design = read_report_design(request);
     const std::string inflow = flood_inflow_path(design);
     if (!inflow.empty() && !output_refusal(report_path(options), {inflow}).empty()) {
       throw text::InputError(output_refusal(report_path(options), {inflow}));
@@ -99,9 +91,8 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
   }
   if (!design.note.empty()) out << "tqweir-report: note: " << design.note << "\n";
 
-  const std::vector<CaseRun> runs = run_design(design);
+  const ReportResult report = build_report(design, request.context);
   const std::string path = report_path(options);
-  const Report report = make_report(design, runs, {today, TQWEIR_VERSION});
   if (!write_file(path, report.html)) {
     err << "tqweir-report: cannot write " << path << "\n";
     return 1;
@@ -112,7 +103,7 @@ int run_report_command_line(int argc, const char* const* argv, std::ostream& out
   for (const std::string& which : report.tally.undetermined) {
     out << "tqweir-report: not determined: " << which << "\n";
   }
-  out << closing_line(runs, path);
+  out << closing_line(report, path);
   if (!options.pdf) return checked;
 
   const std::string browser = find_browser();

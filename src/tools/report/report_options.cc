@@ -38,5 +38,14 @@ std::string report_path(const ReportOptions& options) {
   return options.output.empty() ? join_path(options.design_dir, "report.html") : options.output;
 }
 
+ReportRequest report_request(const ReportOptions& options, const std::string& today,
+                             const std::string& version) {
+  ReportRequest request;
+  request.design_dir = options.design_dir;
+  request.ranges = options.ranges;
+  request.context = {today, version};
+  return request;
+}
+
 }  // namespace report
 }  // namespace tqweir

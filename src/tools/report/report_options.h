@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "studies/report/report_study.h"
+
 namespace tqweir {
 namespace report {
 
@@ -24,6 +26,11 @@ struct ReportOptions {
 // NAME=FROM:TO:STEP" (also "--range=..."; may repeat), "-h"/"--help",
 // "--version". Throws text::InputError saying what is wrong.
 ReportOptions parse_report_options(int argc, const char* const* argv);
+
+// The report's request: the folder and the ranges of `options`, the date
+// when criteria.csv gives none and the version the title block states.
+ReportRequest report_request(const ReportOptions& options, const std::string& today,
+                             const std::string& version);
 
 // The report's path: the -o FILE, or report.html in the design folder.
 std::string report_path(const ReportOptions& options);

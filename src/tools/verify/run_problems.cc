@@ -11,8 +11,8 @@
 #include "drawing/plane_distance.h"
 #include "text/run_results.h"
 #include "tools/verify/problem.h"
-#include "tools/verify/run_geometry.h"
-#include "tools/verify/self_check.h"
+#include "studies/self_check/run_geometry.h"
+#include "studies/self_check/self_check.h"
 
 namespace tqweir {
 namespace verify {

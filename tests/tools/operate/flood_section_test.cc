@@ -14,8 +14,8 @@
 #include "tools/operate/flood_command.h"
 #include "studies/flood/flood_output.h"
 #include "studies/flood/routed_flood.h"
-#include "tools/report/flood_section.h"
-#include "tools/report/report_sections.h"
+#include "studies/report/flood_section.h"
+#include "studies/report/report_sections.h"
 
 namespace tqweir_test {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "design/design.h"
-#include "tools/report/operation_section.h"
+#include "studies/report/operation_section.h"
 
 namespace tqweir_test {
 namespace {

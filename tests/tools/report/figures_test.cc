@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/case_runner.h"
-#include "tools/report/line_chart.h"
+#include "studies/report/line_chart.h"
 #include "tools/report/report_command.h"
 
 namespace {

@@ -13,8 +13,8 @@
 #include "driver/memory_run.h"
 #include "input/case_reader.h"
 #include "tools/verify/problem.h"
-#include "tools/verify/run_geometry.h"
-#include "tools/verify/self_check.h"
+#include "studies/self_check/run_geometry.h"
+#include "studies/self_check/self_check.h"
 
 namespace {
 

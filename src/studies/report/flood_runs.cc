@@ -1,0 +1,34 @@
+#include "studies/report/flood_runs.h"
+
+#include "core/file_io.h"
+#include "studies/flood/flood_job.h"
+
+namespace tqweir {
+namespace report {
+
+operate::OperateOptions flood_options(const design::Design& design, bool power_failure) {
+  operate::OperateOptions options;
+  options.dir = design.dir;
+  options.mode = operate::Mode::flood;
+  options.inflow = flood_inflow_path(design);
+  options.power_failure = power_failure;
+  return options;
+}
+
+std::string flood_inflow_path(const design::Design& design) {
+  const design::GivenText& row = design.criteria.flood_inflow;
+  return row.given && !design.dir.empty() ? join_path(design.dir, row.text) : "";
+}
+
+void check_flood_inputs(const design::Design& design) {
+  if (flood_inflow_path(design).empty()) return;
+  operate::prepare_flood_job(flood_options(design, false), design);
+}
+
+std::vector<FloodRun> run_floods(const design::Design& design) {
+  if (flood_inflow_path(design).empty()) return {};
+  return operate::route_flood_both_ways(operate::prepare_flood_job(flood_options(design, false), design));
+}
+
+}  // namespace report
+}  // namespace tqweir

@@ -1,0 +1,38 @@
+// The design flood of criteria.csv's flood_inflow routed through the pond
+// of operation.csv twice, as tqweir-operate --flood does: with power (the
+// valve and the blower by the rule) and without (the float valve only).
+#ifndef TQWEIR_STUDIES_REPORT_FLOOD_RUNS_H_
+#define TQWEIR_STUDIES_REPORT_FLOOD_RUNS_H_
+
+#include <string>
+#include <vector>
+
+#include "design/design.h"
+#include "studies/flood/routed_flood.h"
+
+namespace tqweir {
+namespace report {
+
+// A run that is refused (the base case stops) does not start either: the
+// report shows why in its place.
+using FloodRun = operate::RoutedFlood;
+
+// The path of the design's flood_inflow, "" when criteria.csv names none.
+std::string flood_inflow_path(const design::Design& design);
+
+// Reads the inflow and operation.csv's pond and rule, refusing them as
+// tqweir-operate does. Throws text::InputError.
+void check_flood_inputs(const design::Design& design);
+
+// The two runs (with power first), or none when criteria.csv names no
+// flood_inflow.
+std::vector<FloodRun> run_floods(const design::Design& design);
+
+// The options of tqweir-operate DESIGN --flood INFLOW [--power-failure]
+// (no -o) for the design's flood_inflow.
+operate::OperateOptions flood_options(const design::Design& design, bool power_failure);
+
+}  // namespace report
+}  // namespace tqweir
+
+#endif  // TQWEIR_STUDIES_REPORT_FLOOD_RUNS_H_
