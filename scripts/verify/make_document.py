@@ -42,7 +42,7 @@ reference that does not use tqweir's formulas: an analytical result, a
 high-precision value (Python's mpmath), an independent numerical solution
 (the membrane's equilibrium integrated directly as an ordinary differential
 equation, `src/tools/verify/membrane_ode.cc`), or the physics of the files a
-finished run writes (`src/tools/verify/self_check.cc`, the same checks the
+finished run writes (`src/studies/self_check/self_check.cc`, the same checks the
 calculation report shows in its appendix). The difference is absolute
 ("abs") or relative to the reference ("rel"); the tolerance says what the
 method can be expected to achieve and why, in each group's notes.
