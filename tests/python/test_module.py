@@ -84,6 +84,18 @@ def test_leaf_forces_are_the_plots_table(tmp_path):
     assert abs(math.hypot(reaction["horizontal"], reaction["vertical"]) - reaction["size"]) < 1e-12
 
 
+def test_seismic_keyword_reaches_the_balance():
+    """kh given to a Case loads the gate through the same solve: its moment is
+    among the balance's loads and the bag must push harder; 0 is the calm case."""
+    base = tqweir.Case.from_folder(STANDARD)
+    calm, quake = tqweir.solve(base), tqweir.solve(base.with_(seismic_coefficient=0.12))
+    assert tqweir.solve(base.with_(seismic_coefficient=0.0)).files == calm.files
+    b = quake.balance
+    assert calm.balance["seismic"] == 0 and b["seismic"] > 0
+    assert ((b["weight"] + b["water"]) + b["seismic"]) * b["width_factor"] == b["loads"]
+    assert quake.unrounded["pressure_at_temperature"] > calm.unrounded["pressure_at_temperature"]
+
+
 def test_changed_copy_that_stops_is_a_run():
     base = tqweir.Case.from_folder(STANDARD)
     run = tqweir.solve(base.with_(upstream_level=30.0))
@@ -101,6 +113,7 @@ def test_changed_copy_that_stops_is_a_run():
      "table line 3, column 1 (hd_nd): 'O.3' is not a number"),
     (lambda: tqweir.Case.from_folder(STANDARD).with_(overflow_mode=1.5), "overflow_mode"),
     (lambda: tqweir.Case.from_folder(STANDARD).with_(upstream_levl=1.0), "unknown input field"),
+    (lambda: tqweir.Case.from_folder(STANDARD).with_(seismic_coefficient=-0.1), "seismic_coefficient"),
 ])
 def test_bad_input_is_a_value_error_saying_where(call, words):
     with pytest.raises(ValueError) as caught:
