@@ -4,7 +4,6 @@
 
 #include "text/csv_cells.h"
 #include "text/input_error.h"
-#include "text/number_cell.h"
 #include "text/text_encoding.h"
 
 namespace tqweir {
@@ -53,11 +52,9 @@ std::vector<FieldValue> row_values(const text::CsvRow& row, const std::vector<co
   for (std::size_t c = 0; c < fields.size(); ++c) {
     const std::string& cell = row.cells[c + first];
     std::string why;
-    double number = 0.0;
     // The rule first, for its words; the conversion is strtod's either way.
-    const bool ok = (!rules.design_numbers || is_integer_field(*fields[c]) ||
-                     text::read_number(cell, number, why)) &&
-                    parse_field_value(*fields[c], cell, values[c], why);
+    const bool ok = rules.design_numbers ? parse_design_value(*fields[c], cell, values[c], why)
+                                         : parse_field_value(*fields[c], cell, values[c], why);
     if (!ok) {
       throw text::InputError(at(source, row.line, c + first) + " (" + fields[c]->name + "): " +
                        shown(cell) + " " + why);

@@ -20,6 +20,12 @@ struct FieldValue {
 bool parse_field_value(const InputField& field, const std::string& text,
                        FieldValue& value, std::string& why);
 
+// A value of a design's files (a load case's cell, the page's form): a real
+// first as the design's numbers are read (text::read_number, for its words),
+// then as parse_field_value converts it.
+bool parse_design_value(const InputField& field, const std::string& text,
+                        FieldValue& value, std::string& why);
+
 // Stores the value in its field of `input`.
 void apply_field(const InputField& field, const FieldValue& value, CaseInput& input);
 

@@ -29,8 +29,16 @@ struct MemoryRun : RunOutcome {
 MemoryRun run_in_memory(const CaseTexts& inputs, const FolderLike& folder = {});
 
 // The run on a case given as values (run_case(input, files)): a sweep's
-// row, a search's trial, a report's case.
-MemoryRun run_in_memory(const CaseInput& input);
+// row, a search's trial, a report's case; `folder` makes outputs
+// unwritable as above (its absent inputs do not apply).
+MemoryRun run_in_memory(const CaseInput& input, const FolderLike& folder = {});
+
+// The run on the three texts in an earthquake of horizontal seismic
+// coefficient `kh` (0 or more). For kh = 0 it is the run on the texts, byte
+// for byte. Otherwise the texts are read as the run reads them and the case
+// runs as values with kh set; texts that do not read stop the run exactly
+// as they stop it without kh, because the reading comes before any load.
+MemoryRun run_in_memory(const CaseTexts& inputs, const FolderLike& folder, double kh);
 
 }  // namespace tqweir
 

@@ -5,6 +5,7 @@
 #include "design/design.h"
 #include "operation/operation_file.h"
 #include "text/input_error.h"
+#include "text/number_text.h"
 #include "studies/report/case_run.h"
 #include "studies/report/report_document.h"
 #include "studies/report/report_sections.h"
@@ -72,7 +73,11 @@ std::string case_json(const design::Design& design, std::size_t i, const report:
          ",\"converged\":" + json_bool(run.converged) + ",\"messageJa\":" +
          json_string(run.message_ja) + ",\"messageEn\":" + json_string(run.message_en) +
          ",\"syogen\":" + json_string(texts.syogen) + ",\"parameter\":" +
-         json_string(texts.parameter) + "}";
+         json_string(texts.parameter) + ",\"seismic\":" +
+         json_string(lc.input.seismic_coefficient > 0.0
+                         ? text::exact_text(lc.input.seismic_coefficient)
+                         : std::string()) +
+         "}";
 }
 
 }  // namespace

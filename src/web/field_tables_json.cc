@@ -45,20 +45,24 @@ class JsonObject {
   std::string body_;
 };
 
+// One field: its file ("" for a value a case carries beyond its files) and
+// position there, unit and meanings.
+std::string input_json(const InputField& f) {
+  return JsonObject()
+      .text("name", f.name)
+      .text("file", input_file_name(f.file))
+      .raw("position", std::to_string(f.position))
+      .text("unit", f.unit)
+      .text("meaning_en", f.meaning_en)
+      .text("meaning_ja", f.meaning_ja)
+      .text("rule_en", f.rule_en)
+      .raw("integer", is_integer_field(f) ? "true" : "false")
+      .str();
+}
+
 std::string inputs_json() {
   std::string out;
-  for (const InputField& f : input_fields()) {
-    out += (out.empty() ? "" : ",") + JsonObject()
-                                          .text("name", f.name)
-                                          .text("file", input_file_name(f.file))
-                                          .raw("position", std::to_string(f.position))
-                                          .text("unit", f.unit)
-                                          .text("meaning_en", f.meaning_en)
-                                          .text("meaning_ja", f.meaning_ja)
-                                          .text("rule_en", f.rule_en)
-                                          .raw("integer", is_integer_field(f) ? "true" : "false")
-                                          .str();
-  }
+  for (const InputField& f : input_fields()) out += (out.empty() ? "" : ",") + input_json(f);
   return "[" + out + "]";
 }
 
@@ -94,6 +98,7 @@ std::string messages_json() {
 std::string field_tables_json() {
   return JsonObject()
       .raw("inputs", inputs_json())
+      .raw("seismic", input_json(seismic_field()))
       .raw("summary", summary_json())
       .raw("messages", messages_json())
       .str();

@@ -11,6 +11,7 @@ namespace web {
 
 // {"inputs": [{"name", "file", "position", "unit", "meaning_en", "meaning_ja",
 //              "rule_en", "integer"}, ...],        // input_fields() order
+//  "seismic": {...},           // seismic_field(), as an input ("file": "")
 //  "summary": [{"name", "unit", "format", "label_en", "label_ja"}, ...],
 //  "messages": [{"key", "ja", "en"}, ...]}          // Message order
 // The write_failed message's "ja" is its fixed part, without a file name.

@@ -11,7 +11,10 @@
 #include <utility>
 
 #include "web/field_tables_json.h"
+#include "cases/field_value.h"
+#include "core/input_fields.h"
 #include "driver/memory_run.h"
+#include "text/csv_cells.h"
 #include "text/run_results.h"
 #include "web/file_block.h"
 #include "web/page_section.h"
@@ -31,6 +34,42 @@ void add_input(tqweir::CaseTexts& texts, tqweir::FolderLike& folder, const char*
   } else {
     folder.absent.insert(name);
   }
+}
+
+// The three inputs as the page passes them: each its bytes and their
+// count, a count of -1 for a missing file.
+struct InputBytes {
+  const char* syogen;
+  int syogen_size;
+  const char* parameter;
+  int parameter_size;
+  const char* hitai;
+  int hitai_size;
+};
+
+// The run of `inputs` in an earthquake of `kh` (0: none; driver/memory_run.h),
+// `blocked` listing output names that cannot be written, separated by '/':
+// the exit status, the number of files, then for each file the run writes
+// its name's length and name and its content's length and bytes (counts
+// 32-bit little-endian, as put_files).
+std::string run_body(const InputBytes& inputs, const char* blocked, double kh) {
+  tqweir::CaseTexts texts;
+  tqweir::FolderLike folder;
+  add_input(texts, folder, "syogen.csv", inputs.syogen, inputs.syogen_size);
+  add_input(texts, folder, "parameter.csv", inputs.parameter, inputs.parameter_size);
+  add_input(texts, folder, "hitai.csv", inputs.hitai, inputs.hitai_size);
+  std::string names = blocked;
+  for (std::size_t start = 0; start < names.size();) {
+    std::size_t end = names.find('/', start);
+    if (end == std::string::npos) end = names.size();
+    if (end > start) folder.blocked.insert(names.substr(start, end - start));
+    start = end + 1;
+  }
+  const tqweir::MemoryRun run = tqweir::run_in_memory(texts, folder, kh);
+  std::string body;
+  put_u32(body, static_cast<std::uint32_t>(run.exit_status));
+  put_files(body, run.files);
+  return body;
 }
 
 // TQSpec.csv's fields as JSON, [{"text", "value"}, ...] in file order, or
@@ -70,22 +109,36 @@ unsigned char* tqweir_solve(const char* syogen, int syogen_size, const char* par
                             int parameter_size, const char* hitai, int hitai_size,
                             const char* blocked) {
   try {
-    tqweir::CaseTexts texts;
-    tqweir::FolderLike folder;
-    add_input(texts, folder, "syogen.csv", syogen, syogen_size);
-    add_input(texts, folder, "parameter.csv", parameter, parameter_size);
-    add_input(texts, folder, "hitai.csv", hitai, hitai_size);
-    std::string names = blocked;
-    for (std::size_t start = 0; start < names.size();) {
-      std::size_t end = names.find('/', start);
-      if (end == std::string::npos) end = names.size();
-      if (end > start) folder.blocked.insert(names.substr(start, end - start));
-      start = end + 1;
-    }
-    const tqweir::MemoryRun run = tqweir::run_in_memory(texts, folder);
+    return sized_block(
+        run_body({syogen, syogen_size, parameter, parameter_size, hitai, hitai_size}, blocked, 0.0));
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+// tqweir_solve in an earthquake: `seismic` is the horizontal seismic
+// coefficient kh as the form holds it (UTF-8), empty for none. Returns a
+// sized block holding 1 and then what tqweir_solve's block holds, or 0 and
+// why kh is refused (read as loadcases.csv's column is read). Empty and 0
+// run the case exactly as tqweir_solve. Null when memory runs out.
+unsigned char* tqweir_solve_seismic(const char* syogen, int syogen_size, const char* parameter,
+                                    int parameter_size, const char* hitai, int hitai_size,
+                                    const char* blocked, const char* seismic) {
+  try {
+    const std::string kh_text = seismic;
+    tqweir::cases::FieldValue kh;
+    std::string why;
     std::string body;
-    put_u32(body, static_cast<std::uint32_t>(run.exit_status));
-    put_files(body, run.files);
+    if (!kh_text.empty() &&
+        !tqweir::cases::parse_design_value(tqweir::seismic_field(), kh_text, kh, why)) {
+      put_u32(body, 0);
+      body += tqweir::seismic_field().name + std::string(": ") +
+              tqweir::text::shown_cell(kh_text) + " " + why;
+      return sized_block(body);
+    }
+    put_u32(body, 1);
+    body += run_body({syogen, syogen_size, parameter, parameter_size, hitai, hitai_size}, blocked,
+                     kh.real);
     return sized_block(body);
   } catch (const std::bad_alloc&) {
     return nullptr;

@@ -80,3 +80,21 @@ test('tqweir-operate\'s table comes back under the name after -o, and the printo
   assert.match(run.stdout, /\n {2}table in lower\.csv\n$/);
   assert.strictEqual(api.design(files).operation.lowered_angle, '5');
 });
+
+// The form's kh: it reaches the balance (the bag holds the earthquake's
+// added water and inertia with more pressure), 0 is the solve without it
+// to the byte, and a kh that is not one is refused with loadcases.csv's words.
+test('the form\'s seismic coefficient reaches the solve, 0 changes nothing, a negative one is refused', async () => {
+  const api = await ready;
+  const standard = path.join(example, '..', 'standard');
+  const files = ['syogen.csv', 'parameter.csv', 'hitai.csv'].map((n) => fs.readFileSync(path.join(standard, n)));
+  const solve = (kh) => api.solve(...files, kh === undefined ? undefined : {seismicCoefficient: kh});
+  const pressure = (run) => api.printedSummary(run.files['TQSpec.csv'])
+    [api.tables.summary.findIndex((f) => f.name === 'pressure_at_temperature')].value;
+  const plain = solve();
+  const quake = solve('0.2');
+  assert.strictEqual(quake.exitStatus, 0);
+  assert.ok(pressure(quake) > pressure(plain), `${pressure(quake)} > ${pressure(plain)}`);
+  assert.deepStrictEqual(solve('0'), plain);
+  assert.match(solve('-0.1').refused, /^seismic_coefficient: '-0\.1' is not a seismic coefficient/);
+});

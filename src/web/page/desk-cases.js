@@ -95,19 +95,22 @@
     function openLoadCase(i) {
       const c = desk.result && desk.result.ok && desk.result.cases[i];
       if (!c) return;
-      if (!desk.viewing) desk.viewing = {base: window.tqweirPage.caseFiles()};
+      if (!desk.viewing) {
+        desk.viewing = {base: window.tqweirPage.caseFiles(),
+          seismic: window.tqweirPage.caseValues().seismic_coefficient};
+      }
       desk.viewing.name = c.name;
       $('desk-viewing').hidden = false;
       $('desk-viewing-name').textContent = c.name;
       window.tqweirPage.openCase({'syogen.csv': c.syogen, 'parameter.csv': c.parameter,
-        'hitai.csv': desk.viewing.base['hitai.csv']}, `load case ${c.name}`);
+        'hitai.csv': desk.viewing.base['hitai.csv']}, `load case ${c.name}`, c.seismic);
     }
 
     function stopViewing(reopen) {
       const viewing = desk.viewing;
       desk.viewing = null;
       $('desk-viewing').hidden = true;
-      if (viewing && reopen) window.tqweirPage.openCase(viewing.base, 'base case');
+      if (viewing && reopen) window.tqweirPage.openCase(viewing.base, 'base case', viewing.seismic);
     }
 
     function addColumn(name) {

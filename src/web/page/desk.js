@@ -16,7 +16,7 @@
     inflow: null,  // {name, bytes}: the hydrograph criteria.csv names as flood_inflow
     result: null, listeners: [],
     refusal: '',  // why the last file loaded was refused, shown until the next change
-    viewing: null,  // {name, base}: the form shows a load case; `base` is the design's base case
+    viewing: null,  // {name, base, seismic}: the form shows a load case; `base` is the design's base case, `seismic` its kh
   };
 
   function make(tag, attributes, text) {

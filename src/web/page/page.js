@@ -19,7 +19,10 @@
   // The case: per input file its exact bytes (null: missing), and the form's
   // values, from which a file's bytes are made again once it is edited.
   // caseName names the case in the drawing's title block.
-  const state = {bytes: {}, values: {}, profile: [], lastRun: null, caseName: ''};
+  // values.seismic_coefficient is the earthquake's kh as typed ('' for
+  // none): no file carries it, the solve takes it beside the files.
+  const state = {bytes: {}, values: {seismic_coefficient: ''}, profile: [], lastRun: null,
+    caseName: ''};
 
   function make(tag, attributes, text) {
     const e = document.createElement(tag);
@@ -58,16 +61,18 @@
 
   function edited(file) {
     if (!state.caseName.endsWith(', edited')) state.caseName += ', edited';
-    state.bytes[file] = encoder.encode(fileText(file));
+    if (file) state.bytes[file] = encoder.encode(fileText(file));
     refreshForm();
     solveNow();
   }
 
   // ---- the form ------------------------------------------------------------
-  function buildFieldTable(file, tbody) {
-    for (const f of fieldsOf(file)) {
+  // Rows for `fields`; an edit of one remakes `file` (null: a value the
+  // case carries beyond its files).
+  function buildFieldTable(fields, file, tbody) {
+    for (const f of fields) {
       const row = make('tr');
-      row.appendChild(make('td', {class: 'pos'}, String(f.position)));
+      row.appendChild(make('td', {class: 'pos'}, f.position ? String(f.position) : ''));
       const label = make('td');
       label.appendChild(make('label', {for: `field-${f.name}`, class: 'name'}, f.name));
       label.appendChild(make('div', {class: 'meaning', lang: 'en'}, f.meaning_en));
@@ -161,11 +166,21 @@
 
   // ---- solving and showing -------------------------------------------------
   function showMessage(run) {
+    const box = $('message');
+    const kh = state.values.seismic_coefficient;
+    $('seismic-mark').textContent = !run.refused && Number(kh) > 0 ?
+      `(地震時 seismic, kh = ${kh})` : '';
+    if (run.refused) {
+      box.className = 'stopped';
+      $('message-ja').textContent = '設計水平震度の値が不正です';
+      $('message-en').textContent = run.refused;
+      $('exit-status').textContent = 'not solved';
+      return;
+    }
     const log = run.files['error.csv'];
     const line = log ? new TextDecoder('shift_jis').decode(log).replace(/\r?\n$/, '') : '';
     const known = window.tqweir.tables.messages.find((m) => m.ja === line) ||
       window.tqweir.tables.messages.find((m) => m.key !== 'ok' && m.ja !== '' && line.endsWith(m.ja));
-    const box = $('message');
     box.className = run.exitStatus === 0 ? 'ok' : 'stopped';
     $('message-ja').textContent = line || '(no error.csv)';
     $('message-en').textContent = known ? known.en : '';
@@ -217,7 +232,9 @@
   // scales to the panel's width (style.css).
   function showSection(run) {
     const files = Object.assign({'syogen.csv': state.bytes['syogen.csv']}, run.files);
-    const section = window.tqweir.sectionSvg(files, {caseName: state.caseName, idPrefix: 'page-'});
+    const mark = $('seismic-mark').textContent;
+    const section = window.tqweir.sectionSvg(files,
+      {caseName: mark ? `${state.caseName} ${mark}` : state.caseName, idPrefix: 'page-'});
     $('section').innerHTML = section.svg || '';
     $('section-note').textContent = section.note;
   }
@@ -225,7 +242,7 @@
   function solveNow() {
     const started = performance.now();
     const run = window.tqweir.solve(state.bytes['syogen.csv'], state.bytes['parameter.csv'],
-      state.bytes['hitai.csv']);
+      state.bytes['hitai.csv'], {seismicCoefficient: state.values.seismic_coefficient});
     const elapsed = performance.now() - started;
     state.lastRun = run;
     showMessage(run);
@@ -258,9 +275,11 @@
   }
 
   // Opens `files` (syogen.csv, parameter.csv, and hitai.csv when given)
-  // in the form as case `name`, and solves it.
-  function openCase(files, name) {
+  // in the form as case `name` in an earthquake of kh `seismic` ('' or
+  // absent: none), and solves it.
+  function openCase(files, name, seismic) {
     for (const file of INPUTS) if (files[file]) setCase(file, files[file]);
+    state.values.seismic_coefficient = seismic || '';
     state.caseName = name;
     buildProfileTable();
     refreshForm();
@@ -275,8 +294,9 @@
   };
 
   function start() {
-    buildFieldTable('syogen.csv', $('syogen-rows'));
-    buildFieldTable('parameter.csv', $('parameter-rows'));
+    buildFieldTable(fieldsOf('syogen.csv'), 'syogen.csv', $('syogen-rows'));
+    buildFieldTable(fieldsOf('parameter.csv'), 'parameter.csv', $('parameter-rows'));
+    buildFieldTable([window.tqweir.tables.seismic], null, $('seismic-rows'));
     buildSliders();
     // A design kept from an earlier visit opens as it was left.
     const kept = window.tqweirDesk ? window.tqweirDesk.stored() : null;

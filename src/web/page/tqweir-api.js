@@ -11,7 +11,9 @@
 // Each text is a string (sent as UTF-8) or a Uint8Array (sent as it is);
 // null or undefined stands for a missing file. An optional fourth argument
 // {blocked: ["TQSpec.csv"]} names outputs that cannot be written, as when a
-// folder stands in their place. window.tqweir.sectionSvg(files) draws a
+// folder stands in their place; {seismicCoefficient: "0.12"} runs the case
+// in an earthquake of that kh (empty or 0: as without), and a kh that is
+// not one gives {exitStatus: null, files: {}, refused: "why"}. window.tqweir.sectionSvg(files) draws a
 // run's section with tqweir-plot's own code. window.tqweir.tables holds the
 // core's field and message tables (names, units, meanings in English and
 // Japanese).
@@ -102,14 +104,21 @@
   function solve(syogen, parameter, hitai, options) {
     const inputs = [syogen, parameter, hitai].map(bytesOf);
     const blocked = cString(((options && options.blocked) || []).join('/'));
-    return decodeRun(call('_tqweir_solve', (place) => {
-      const args = [];
+    const kh = options && options.seismicCoefficient;
+    const args = (place) => {
+      const out = [];
       for (const bytes of inputs) {
-        if (bytes === null) args.push(0, -1);
-        else args.push(place(bytes), bytes.length);
+        if (bytes === null) out.push(0, -1);
+        else out.push(place(bytes), bytes.length);
       }
-      return args.concat(place(blocked));
-    }));
+      return out.concat(place(blocked));
+    };
+    if (kh === undefined || kh === null || kh === '') return decodeRun(call('_tqweir_solve', args));
+    const result = call('_tqweir_solve_seismic', (place) => args(place).concat(place(cString(kh))));
+    if (new DataView(result.buffer, result.byteOffset, 4).getUint32(0, true) === 0) {
+      return {exitStatus: null, files: {}, refused: new TextDecoder('utf-8').decode(result.subarray(4))};
+    }
+    return decodeRun(result.subarray(4));
   }
 
   // The section drawing of tqweir-plot for a run's files (name -> bytes or
