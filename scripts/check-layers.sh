@@ -4,7 +4,8 @@
 # layers' own views (cmake/layers.cmake); this also covers the front ends
 # (tools/, web/) and the platform code. A file may include its own folder
 # and the folders below it; a tool no other tool but the command-line scan
-# (tools/cli), and the page no more of a tool than its *_command.h. Prints
+# (tools/cli), the page no more of a tool than its *_command.h, and Python
+# no header of a tool at all. Prints
 # every include against the order and exits 1 if there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,6 +26,9 @@ while IFS= read -r line; do
         if [ "$tool" != "$own" ] && [ "$tool" != cli ]; then
           echo "one tool including another: $line"; bad=1
         fi
+        continue ;;
+      python)  # Python fills the studies' requests, never a command line
+        echo "Python including a tool's header: $line"; bad=1
         continue ;;
       web)  # the page may offer a tool's own command line, nothing else of it
         case "$target" in

@@ -66,6 +66,11 @@ std::vector<std::string> split(const std::string& text, char separator) {
 
 }  // namespace
 
+std::string range_reason(const std::string& what, const std::string& arg) {
+  const std::string prefix = "--range " + arg + ": ";
+  return what.compare(0, prefix.size(), prefix) == 0 ? what.substr(prefix.size()) : what;
+}
+
 RangeSpec parse_range(const std::string& arg) {
   const std::string usage = "--range " + arg + ": ";
   const std::size_t eq = arg.find('=');

@@ -28,6 +28,10 @@ struct RangeSpec {
 // InputError saying what is wrong.
 RangeSpec parse_range(const std::string& arg);
 
+// The reason of parse_range(arg)'s refusal `what`, without the lead
+// "--range ARG: ", for a caller that names the range its own way.
+std::string range_reason(const std::string& what, const std::string& arg);
+
 // Every combination of the ranges' values, the first range varying
 // slowest. Throws InputError for a field given twice or more than
 // `max_cases` cases (at most kMaxRangeCases).

@@ -84,11 +84,8 @@ void check_search_rows(SearchRows& search, const std::string& source) {
       range = cases::parse_range(arg);
     } catch (const text::InputError& e) {
       // The reason without the option's name, which the place replaces.
-      std::string why = e.what();
-      const std::string prefix = "--range " + arg + ": ";
-      if (why.compare(0, prefix.size(), prefix) == 0) why = why.substr(prefix.size());
       throw text::InputError(at(source, row, 2, "sealed_range") + ": " +
-                              text::shown_cell(row.text) + ": " + why);
+                              text::shown_cell(row.text) + ": " + cases::range_reason(e.what(), arg));
     }
     if (range.texts.size() > kMaxSealedLevels) {
       throw text::InputError(at(source, row, 2, "sealed_range") + ": " +

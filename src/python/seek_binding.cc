@@ -1,18 +1,17 @@
-// tqweir-seek from Python: the command line's own options, plan and
-// search; the picking of an edge and the answer's shape are the package's.
-#include <sstream>
-
+// The seek and the sealed curve from Python: the keywords as the request's
+// fields, a refused value in the keyword's words; the picking of an edge and
+// the answer's shape are the package's.
 #include <pybind11/stl.h>
 
 #include "bindings.h"
+#include "core/file_io.h"
 #include "design/design_checks.h"
 #include "search/bracket_search.h"
 #include "search/case_probe.h"
+#include "studies/seek/sealed_curve.h"
+#include "studies/seek/seek_plan.h"
 #include "text/input_error.h"
 #include "text/summary_text.h"
-#include "tools/seek/seek_command.h"
-#include "tools/seek/seek_options.h"
-#include "tools/seek/seek_plan.h"
 
 namespace py = pybind11;
 
@@ -20,12 +19,32 @@ namespace tqweir {
 namespace python {
 namespace {
 
-// The options as the command parses its arguments, so that every check
-// and message is the command's.
-seek::SeekOptions parse(const std::vector<std::string>& args) {
-  std::vector<const char*> argv{"tqweir-seek"};
-  for (const std::string& arg : args) argv.push_back(arg.c_str());
-  return seek::parse_seek_options(static_cast<int>(argv.size()), argv.data());
+using seek::SeekInput;
+using seek::SeekRefusal;
+
+std::string shown(const py::handle& value) { return py::repr(value).cast<std::string>(); }
+
+// A refusal of the seek's request as the caller wrote it: the keyword, its
+// value, and the reason the command line gives.
+text::InputError seek_refusal(const SeekRefusal& refusal, const seek::SeekRequest& request) {
+  const std::string why = refusal.what();
+  const std::string vary = "vary=" + shown(py::make_tuple(request.field, request.lo, request.hi)) + ": ";
+  const std::string until = "until=" + (request.kind == seek::SeekKind::result
+                                            ? shown(py::make_tuple(request.until, request.target))
+                                            : shown(py::str(request.until)));
+  switch (refusal.which()) {
+    case SeekInput::field:
+    case SeekInput::range: return text::InputError(vary + why);
+    case SeekInput::criteria: return text::InputError(why + " " + until);
+    case SeekInput::load_case:
+      return text::InputError("case=" + shown(py::str(request.case_name)) + ": " + why);
+    case SeekInput::pick: return text::InputError("pick=" + std::to_string(request.pick) + ": " + why);
+    case SeekInput::scan: return text::InputError("scan=" + std::to_string(request.scan) + ": " + why);
+    case SeekInput::tolerance:
+      return text::InputError("tol=" + shown(py::float_(request.tolerance)) + ": " + why);
+    case SeekInput::target: return text::InputError(until + ": the target " + why);
+    default: return text::InputError(until + ": " + why);
+  }
 }
 
 py::dict sample(const search::Sample& s, double target) {
@@ -51,45 +70,64 @@ py::dict edge(const search::Edge& e, double target) {
   return d;
 }
 
-// The search of tqweir-seek's arguments `args` (CASE_DIR --vary ... --until
-// ...): the plan, every sample and edge, and the printed fields of each
-// finished solve by the value tried.
-py::dict seek_search(const std::vector<std::string>& args) {
-  const seek::SeekOptions options = parse(args);
-  if (!options.sealed.empty()) throw text::InputError("--sealed is tqweir.sealed");
-  const seek::SeekPlan plan = seek::make_seek_plan(options);
-  search::SearchSettings settings;
-  settings.scan_intervals = options.scan;
-  settings.tolerance = options.tolerance;
-  const bool stop = plan.kind == seek::SeekKind::stop;
-  search::SummaryLog log;
-  search::SearchResult result;
+// The seek's kind from the word of `until`: "stop", a criterion's name, or
+// a result with its target.
+seek::SeekKind seek_kind(const std::string& kind) {
+  if (kind == "stop") return seek::SeekKind::stop;
+  return kind == "criterion" ? seek::SeekKind::criterion : seek::SeekKind::result;
+}
+
+// The search on the case in `dir`: the plan, every sample and edge, and
+// the printed fields of each finished solve by the value tried.
+py::dict seek_search(const std::string& dir, const std::string& field, double lo, double hi,
+                     const std::string& kind, const std::string& until, double target,
+                     const std::optional<std::string>& case_name, int pick, double tol, int scan) {
+  seek::SeekRequest request;
+  request.dir = dir;
+  request.field = field;
+  request.lo = lo;
+  request.hi = hi;
+  request.kind = seek_kind(kind);
+  request.until = until;
+  request.target = target;
+  request.has_case = case_name.has_value();
+  request.case_name = case_name.value_or("");
+  request.pick = pick;
+  request.tolerance = tol;
+  request.scan = scan;
+  seek::SeekPlan plan;
+  try {
+    plan = seek::make_seek_plan(request);
+  } catch (const SeekRefusal& refusal) {
+    throw seek_refusal(refusal, request);
+  }
+  seek::SeekSearch found;
   {
     py::gil_scoped_release unlocked;
-    result = search::search_range(search::case_probe(plan.input, *plan.field, plan.goal, &log), plan.lo,
-                                  plan.hi, stop ? search::Target::boundaries : search::Target::crossings,
-                                  settings);
+    found = seek::search_seek(plan, request, false);
   }
-  const double target = plan.goal.target;
+  const search::SearchResult& result = found.result;
+  const bool stop = plan.kind == seek::SeekKind::stop;
+  const double goal = plan.goal.target;
   py::dict out;
   out["field"] = plan.field->name;
   out["lo"] = plan.lo;
   out["hi"] = plan.hi;
   out["kind"] = stop ? "stop" : plan.kind == seek::SeekKind::criterion ? "criterion" : "result";
   out["until"] = plan.until;
-  out["target"] = target;
+  out["target"] = goal;
   out["result_column"] = stop ? std::string() : summary_field(plan.goal.field).column;
   out["result_index"] = summary_index(plan.goal.field);
   out["limit"] = plan.kind == seek::SeekKind::criterion ? plan.criterion.limit_text : std::string();
-  out["pick"] = options.pick;
+  out["pick"] = request.pick;
   out["solves"] = result.solves;
-  py::list scan, edges;
-  for (const search::Sample& s : result.scan) scan.append(sample(s, target));
-  for (const search::Edge& e : result.edges) edges.append(edge(e, target));
-  out["scan"] = scan;
+  py::list scanned, edges;
+  for (const search::Sample& s : result.scan) scanned.append(sample(s, goal));
+  for (const search::Edge& e : result.edges) edges.append(edge(e, goal));
+  out["scan"] = scanned;
   out["edges"] = edges;
   py::dict printed;
-  for (const auto& [x, line] : log) printed[py::float_(x)] = text::summary_field_texts(line);
+  for (const auto& [x, line] : found.log) printed[py::float_(x)] = text::summary_field_texts(line);
   out["printed"] = printed;
   if (plan.kind == seek::SeekKind::criterion) {
     const design::Criterion criterion = plan.criterion;
@@ -100,25 +138,32 @@ py::dict seek_search(const std::vector<std::string>& args) {
   return out;
 }
 
-// tqweir-seek --sealed: writes the command's table to `output` and returns
-// its closing line.
-std::string sealed_table(const std::string& dir, const std::string& range, const std::string& output) {
-  const seek::SeekOptions options = parse({dir, "--sealed", range, "-o", output});
-  std::ostringstream out, err;
-  int status = 0;
+// The sealed curve of the case in `dir` at the levels `loads`
+// ("FIELD=FROM:TO:STEP"): writes the table to `output` and returns the
+// closing line.
+std::string sealed_table(const std::string& dir, const std::string& loads, const std::string& output) {
+  seek::SealedPlan plan;
+  try {
+    plan = seek::plan_sealed(seek::sealed_request(dir, loads));
+  } catch (const SeekRefusal& refusal) {
+    throw text::InputError("loads=" + shown(py::str(loads)) + ": " + refusal.what());
+  }
+  seek::SealedResult result;
   {
     py::gil_scoped_release unlocked;
-    status = seek::run_sealed(options, out, err);
+    result = seek::sealed_study(plan);
   }
-  if (status != 0) throw text::InputError(err.str());
-  return out.str();
+  if (!write_file(output, seek::sealed_table(result))) throw text::InputError("cannot write " + output);
+  return seek::sealed_summary(result, output);
 }
 
 }  // namespace
 
 void bind_seek(py::module_& m) {
-  m.def("seek_search", &seek_search, py::arg("args"));
-  m.def("sealed_table", &sealed_table, py::arg("dir"), py::arg("range"), py::arg("output"));
+  m.def("seek_search", &seek_search, py::arg("dir"), py::arg("field"), py::arg("lo"), py::arg("hi"),
+        py::arg("kind"), py::arg("until"), py::arg("target"), py::arg("case"), py::arg("pick"),
+        py::arg("tol"), py::arg("scan"));
+  m.def("sealed_table", &sealed_table, py::arg("dir"), py::arg("loads"), py::arg("output"));
 }
 
 }  // namespace python

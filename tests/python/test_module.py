@@ -268,6 +268,10 @@ def test_flood_of_a_data_frame_is_the_flood_of_its_csv(tmp_path):
      r"^inflow row 1: m3/s=-1 is not a finite number at least 0$"),
     (lambda d: d.lower(within=0), r"^within=0.0: give a number of minutes from 0.01 to 1000000$"),
     (lambda d: d.raise_(case="nope"), r"^case='nope': no such load case in "),
+    (lambda d: tqweir.seek(FLOOD, ("upstream_level", 0, 4), "stop", pick=0),
+     r"^pick=0: give a whole number from 1 to 1000$"),
+    (lambda d: tqweir.sealed(FLOOD, "upstream_level=0:4:x"),
+     r"^loads='upstream_level=0:4:x': FROM, TO and STEP are plain decimal numbers"),
 ])
 def test_keywords_are_refused_in_their_own_words(call, words):
     with pytest.raises(tqweir.InputError, match=words):

@@ -111,18 +111,35 @@ class Design:
         return result_frame(table, index=None)
 
 
-def _range_text(vary):
+def _vary_fields(vary):
+    """(field, lo, hi) from "FIELD=LO:HI" or a triple."""
     if isinstance(vary, str):
-        return vary
+        field, eq, span = vary.partition("=")
+        lo, colon, hi = span.partition(":")
+        if not eq or not colon:
+            raise ValueError(f"vary={vary!r}: give FIELD=LO:HI or (field, lo, hi)")
+        vary = (field, lo, hi)
     field, lo, hi = vary
-    return f"{field}={float(lo)!r}:{float(hi)!r}"
+    try:
+        return str(field), float(lo), float(hi)
+    except ValueError:
+        raise ValueError(f"vary={vary!r}: LO and HI are numbers") from None
 
 
-def _until_text(until):
+def _until_fields(until):
+    """(kind, name, target) from "stop", a criterion's name, "RESULT=VALUE"
+    or a pair."""
     if isinstance(until, str):
-        return until
+        if until == "stop":
+            return "stop", "", 0.0
+        if "=" not in until:
+            return "criterion", until, 0.0
+        until = tuple(until.split("=", 1))
     result, value = until
-    return f"{result}={float(value)!r}"
+    try:
+        return "result", str(result), float(value)
+    except ValueError:
+        raise ValueError(f"until={until!r}: VALUE is a number") from None
 
 
 def seek(folder, vary, until, case=None, pick=1, tol=0.0, scan=8):
@@ -143,11 +160,10 @@ def seek(folder, vary, until, case=None, pick=1, tol=0.0, scan=8):
     ``beyond`` (stop: the stopping side and its message), ``solves``, and
     the scan and edges as DataFrames.
     """
-    args = [str(folder), "--vary", _range_text(vary), "--until", _until_text(until),
-            "--pick", str(pick), "--tol", repr(float(tol)), "--scan", str(scan)]
-    if case is not None:
-        args += ["--case", case]
-    raw = _tqweir.seek_search(args)
+    field, lo, hi = _vary_fields(vary)
+    kind, name, target = _until_fields(until)
+    raw = _tqweir.seek_search(str(folder), field, lo, hi, kind, name, target, case,
+                              int(pick), float(tol), int(scan))
     wanted = "boundary" if raw["kind"] == "stop" else "crossing"
     edges = [e for e in raw["edges"] if e["kind"] == wanted]
     answer = {"field": raw["field"], "until": raw["until"], "solves": raw["solves"],

@@ -12,6 +12,7 @@
 #include "text/number_text.h"
 #include "text/run_results.h"
 #include "tools/seek/seek_print.h"
+#include "studies/seek/sealed_curve.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -101,6 +102,22 @@ bool write_found(const std::string& dir, const FoundCase& found, std::ostream& e
   return false;
 }
 
+// tqweir-seek --sealed: the table written to -o (default sealed.csv) and
+// the closing line. The output is checked once the case has been read.
+int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err) {
+  const SealedPlan plan = plan_sealed(sealed_request(options.dir, options.sealed));
+  const std::string output = options.output.empty() ? "sealed.csv" : options.output;
+  const std::string refusal = output_refusal(output, cases::base_case_paths(options.dir));
+  if (!refusal.empty()) throw InputError(refusal);
+  const SealedResult result = sealed_study(plan);
+  if (!write_file(output, sealed_table(result))) {
+    err << "tqweir-seek: cannot write " << output << "\n";
+    return 1;
+  }
+  out << sealed_summary(result, output);
+  return 0;
+}
+
 void print_found(const SeekPlan& plan, const search::Edge& edge, const FoundCase& found, std::ostream& out) {
   const search::Sample& value = edge_value(edge);
   const std::string name = plan.field->name;
@@ -131,23 +148,13 @@ void print_found(const SeekPlan& plan, const search::Edge& edge, const FoundCase
 
 }  // namespace
 
-int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out,
-             std::ostream& err) {
-  search::SearchSettings settings;
-  settings.scan_intervals = options.scan;
-  settings.tolerance = options.tolerance;
-  settings.has_own = true;
-  settings.own = field_value(*plan.field, plan.input);
-  const search::Target target = plan.kind == SeekKind::stop ? search::Target::boundaries : search::Target::crossings;
-  const search::EdgeKind wanted = plan.kind == SeekKind::stop ? search::EdgeKind::boundary : search::EdgeKind::crossing;
-  search::SummaryLog log;
-  const search::SearchResult result = search_range(case_probe(plan.input, *plan.field, plan.goal, &log),
-                                           plan.lo, plan.hi, target, settings);
-
-  std::vector<std::size_t> picks;
-  for (std::size_t i = 0; i < result.edges.size(); ++i) {
-    if (result.edges[i].kind == wanted) picks.push_back(i);
-  }
+int run_seek(const SeekPlan& plan, const SeekRequest& request, const SeekOptions& options,
+             std::ostream& out, std::ostream& err) {
+  SeekSearch search = search_seek(plan, request, true);
+  const search::SearchSettings& settings = search.settings;
+  const search::SearchResult& result = search.result;
+  search::SummaryLog& log = search.log;
+  const std::vector<std::size_t>& picks = search.picks;
   if (picks.empty()) return report_none(plan, result, settings.scan_intervals, out);
   if (static_cast<std::size_t>(options.pick) > picks.size()) {
     out << "tqweir-seek: the search found "
@@ -196,6 +203,7 @@ int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out
 int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
                           std::ostream& err) {
   SeekOptions options;
+  SeekRequest request;
   SeekPlan plan;
   try {
     options = parse_seek_options(argc, argv);
@@ -205,14 +213,18 @@ int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
       return 0;
     }
     if (!options.sealed.empty()) return run_sealed(options, out, err);
-    plan = make_seek_plan(options);
+    request = seek_request(options);
+    plan = make_seek_plan(request);
     if (!options.output.empty()) check_output_folder(options.output, options.dir);
+  } catch (const SeekRefusal& refusal) {
+    err << "tqweir-seek: " << refusal_text(refusal, options) << "\n";
+    return 2;
   } catch (const text::InputError& error) {
     err << "tqweir-seek: " << error.what() << "\n";
     if (options.dir.empty()) err << kSeekUsage;
     return 2;
   }
-  return run_seek(plan, options, out, err);
+  return run_seek(plan, request, options, out, err);
 }
 
 }  // namespace seek

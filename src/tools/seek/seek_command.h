@@ -7,7 +7,7 @@
 #include <ostream>
 
 #include "tools/seek/seek_options.h"
-#include "tools/seek/seek_plan.h"
+#include "studies/seek/seek_plan.h"
 
 namespace tqweir {
 namespace seek {
@@ -18,13 +18,10 @@ namespace seek {
 int run_seek_command_line(int argc, const char* const* argv, std::ostream& out,
                           std::ostream& err);
 
-// The search of a plan and its printout; writes OUT_DIR when `out_dir`
-// is not empty. Returns the exit status.
-int run_seek(const SeekPlan& plan, const SeekOptions& options, std::ostream& out,
-             std::ostream& err);
-
-// The sealed curve of --sealed. Returns the exit status.
-int run_sealed(const SeekOptions& options, std::ostream& out, std::ostream& err);
+// The search of a plan and its printout; writes OUT_DIR when the options'
+// output is not empty. Returns the exit status.
+int run_seek(const SeekPlan& plan, const SeekRequest& request, const SeekOptions& options,
+             std::ostream& out, std::ostream& err);
 
 }  // namespace seek
 }  // namespace tqweir

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "studies/seek/seek_request.h"
+
 namespace tqweir {
 namespace seek {
 
@@ -14,8 +16,6 @@ constexpr const char* kSeekUsage =
     "       tqweir-seek CASE_DIR --vary FIELD=LO:HI --until stop [-o OUT_DIR] ...\n"
     "       tqweir-seek CASE_DIR --sealed FIELD=FROM:TO:STEP [-o CURVE.csv]\n"
     "       tqweir-seek --help | --version\n";
-
-constexpr int kMaxScanIntervals = 1000;
 
 struct SeekOptions {
   bool help = false;
@@ -39,6 +39,16 @@ struct SeekOptions {
 // of --vary, --until, --case, --pick, --scan, --tol, or --vary or --until
 // missing.
 SeekOptions parse_seek_options(int argc, const char* const* argv);
+
+// The seek the options ask for. Throws text::InputError for a --vary that
+// is not FIELD=LO:HI, an unknown or whole-number field, and LO or HI that
+// the case reader would not read as the field's value; the rest is checked
+// by the plan (an --until VALUE that is no number arrives as a NaN).
+SeekRequest seek_request(const SeekOptions& options);
+
+// A refusal of the request or the sealed curve's in the command line's
+// words: the option and its value, then the reason.
+std::string refusal_text(const SeekRefusal& refusal, const SeekOptions& options);
 
 }  // namespace seek
 }  // namespace tqweir

@@ -23,10 +23,6 @@ bool is_target(const search::Edge& edge, const SeekPlan& plan) {
 
 std::string number_text(double value) { return text::exact_text(value + 0.0); }
 
-std::string counted(std::size_t n, const std::string& one, const std::string& many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 std::string stop_text(const search::Sample& s) {
   return "\"" + message_utf8(static_cast<Message>(s.stop)) + "\"";
 }

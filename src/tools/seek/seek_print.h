@@ -6,16 +6,14 @@
 #include <string>
 
 #include "search/bracket_search.h"
-#include "tools/seek/seek_plan.h"
+#include "studies/seek/seek_plan.h"
+#include "studies/seek/sealed_curve.h"
 
 namespace tqweir {
 namespace seek {
 
 // The shortest decimal that reads back to `value`; a zero without its sign.
 std::string number_text(double value);
-
-// "1 crossing", "2 crossings".
-std::string counted(std::size_t n, const std::string& one, const std::string& many);
 
 // The stop of a sample, quoted.
 std::string stop_text(const search::Sample& s);
