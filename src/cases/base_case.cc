@@ -9,11 +9,18 @@ namespace tqweir {
 namespace cases {
 
 BaseCase read_base_case(const std::string& dir) {
+  FolderTexts folder = FolderTexts::on_disk(dir);
+  return read_base_case(folder);
+}
+
+BaseCase read_base_case(FolderTexts& folder) {
   BaseCase base;
   std::string path;
   const CaseSource source = [&](const char* name, std::string& content) {
-    path = join_path(dir, name);
-    if (!read_file(path, content)) throw text::InputError("base case: cannot open " + path);
+    path = join_path(folder.dir(), name);
+    const FolderFile& file = folder.file(name);
+    if (file.found != FileFound::read) throw text::InputError("base case: cannot open " + path);
+    content = file.bytes;
     *case_text(base.texts, name) = content;
     return true;
   };

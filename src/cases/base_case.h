@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/folder_texts.h"
 #include "core/run_state.h"
 #include "input/case_reader.h"
 
@@ -23,6 +24,8 @@ struct BaseCase {
 // cannot be opened, or with the meaning of the message a run would stop
 // with.
 BaseCase read_base_case(const std::string& dir);
+// The same from `folder`, whose files are read (or taken as held) in turn.
+BaseCase read_base_case(FolderTexts& folder);
 
 // The paths of the three files read_base_case reads in `dir`, for keeping a
 // tool's outputs off them.

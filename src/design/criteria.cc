@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "text/csv_cells.h"
@@ -148,7 +147,7 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
   return criteria;
 }
 
-void check_flood_inflow(const GivenText& row, const std::string& dir, const std::string& source) {
+void check_flood_inflow(const GivenText& row, FolderTexts& folder, const std::string& source) {
   if (!row.given) return;
   // A bare file name: a path could reach out of the folder, and the design
   // would then no longer travel as one folder.
@@ -157,9 +156,9 @@ void check_flood_inflow(const GivenText& row, const std::string& dir, const std:
   const std::string place = at(source, row.line, 2) + " (flood_inflow): " +
                             text::shown_cell(row.text);
   if (!bare) throw text::InputError(place + " is not a file name in the design folder");
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::u8path(dir) / row.text, error)) {
-    throw text::InputError(place + " is not a file in " + dir);
+  const FileFound found = folder.file(row.text).found;
+  if (found == FileFound::absent || found == FileFound::not_a_file) {
+    throw text::InputError(place + " is not a file in " + folder.dir());
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/folder_texts.h"
 #include "core/input_fields.h"
 
 namespace tqweir {
@@ -114,9 +115,10 @@ void check_leaf_rows(LeafRows& leaf, const std::string& source);
 void check_search_rows(SearchRows& search, const std::string& source);
 
 // Refuses a given flood_inflow that is not a bare file name (a path could
-// leave the design folder) or names no regular file in `dir`. Throws
-// text::InputError naming `source`, the line and column 2.
-void check_flood_inflow(const GivenText& row, const std::string& dir, const std::string& source);
+// leave the design folder) or names no regular file in `folder`, whose
+// file it reads (and keeps). Throws text::InputError naming `source`, the
+// line and column 2.
+void check_flood_inflow(const GivenText& row, FolderTexts& folder, const std::string& source);
 
 }  // namespace design
 }  // namespace tqweir

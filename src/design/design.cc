@@ -1,6 +1,6 @@
 #include "design/design.h"
 
-#include <filesystem>
+#include <utility>
 
 #include "core/file_io.h"
 #include "cases/case_table.h"
@@ -14,13 +14,12 @@ namespace {
 
 // The text of an optional file of the design in UTF-8 (refused when its
 // encoding is mixed or broken); false when it is absent.
-bool read_optional(const std::string& dir, const char* name, std::string& text) {
-  const std::string path = join_path(dir, name);
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
-  std::string bytes;
-  if (!read_file(path, bytes)) throw text::InputError("cannot read " + path);
-  text = text::decoded_text(bytes, path);
+bool read_optional(FolderTexts& folder, const char* name, std::string& text) {
+  const std::string path = join_path(folder.dir(), name);
+  const FolderFile& file = folder.file(name);
+  if (file.found == FileFound::absent) return false;
+  if (file.found != FileFound::read) throw text::InputError("cannot read " + path);
+  text = text::decoded_text(file.bytes, path);
   return true;
 }
 
@@ -56,9 +55,14 @@ void take_cases(const cases::CaseTable& table, Design& design) {
 }  // namespace
 
 Design read_design(const std::string& dir, const std::vector<std::string>& ranges) {
+  return read_design(FolderTexts::on_disk(dir), ranges);
+}
+
+Design read_design(FolderTexts folder, const std::vector<std::string>& ranges) {
   Design design;
+  const std::string dir = folder.dir();
   design.dir = dir;
-  design.base = cases::read_base_case(dir);
+  design.base = cases::read_base_case(folder);
   design.files = {{"syogen.csv", text::text_as_utf8(design.base.texts.syogen)},
                   {"parameter.csv", text::text_as_utf8(design.base.texts.parameter)},
                   {"hitai.csv", text::text_as_utf8(design.base.texts.hitai)}};
@@ -71,11 +75,10 @@ Design read_design(const std::string& dir, const std::vector<std::string>& range
       design.cases_from += (design.cases_from.empty() ? "--range " : " --range ") + arg;
     }
     take_cases(cases::expand_ranges(specs, kMaxReportCases), design);
-    std::error_code error;
-    if (std::filesystem::exists(join_path(dir, "loadcases.csv"), error)) {
+    if (folder.file("loadcases.csv").found != FileFound::absent) {
       design.note = "loadcases.csv is not used: --range gives the cases";
     }
-  } else if (read_optional(dir, "loadcases.csv", text)) {
+  } else if (read_optional(folder, "loadcases.csv", text)) {
     design.cases_from = "loadcases.csv";
     const cases::CaseTableRules rules{true, true, kMaxReportCases, over_max_cases()};
     take_cases(cases::read_case_table(text, join_path(dir, "loadcases.csv"), rules), design);
@@ -84,12 +87,14 @@ Design read_design(const std::string& dir, const std::vector<std::string>& range
     design.cases.push_back({kBaseCaseName, {}, design.base.input});
   }
 
-  if (read_optional(dir, "criteria.csv", text)) {
+  if (read_optional(folder, "criteria.csv", text)) {
     design.criteria = read_criteria(text, join_path(dir, "criteria.csv"));
-    check_flood_inflow(design.criteria.flood_inflow, dir, join_path(dir, "criteria.csv"));
+    check_flood_inflow(design.criteria.flood_inflow, folder, join_path(dir, "criteria.csv"));
     design.has_criteria = true;
     design.files.push_back({"criteria.csv", text});
   }
+  folder.file(kOperationFileName);
+  design.folder = std::move(folder);
   return design;
 }
 

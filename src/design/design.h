@@ -39,6 +39,11 @@ struct Design {
   bool has_criteria = false;
   Criteria criteria;
   std::vector<GivenFile> files;  // every file read, in the order read
+  // The folder's files as read, to the byte: the base case, loadcases.csv,
+  // criteria.csv and its flood_inflow, and operation.csv, each as found
+  // (operation.csv and the inflow are read here and refused only by the
+  // study that needs them). A design made again from them is this design.
+  FolderTexts folder;
 };
 
 // The name the base case gets when it is the only case.
@@ -52,6 +57,12 @@ constexpr const char* kBaseCaseName = u8"基本ケース base case";
 // naming the file, line and column of what is wrong, or when there would
 // be more than kMaxReportCases cases.
 Design read_design(const std::string& dir, const std::vector<std::string>& ranges);
+// The same from `folder`: on disk, or the files a design held (Design::folder).
+Design read_design(FolderTexts folder, const std::vector<std::string>& ranges);
+
+// The operation.csv of the design's folder: the name the gate's studies
+// read (src/operation), kept here so that the design reads it with the rest.
+constexpr const char* kOperationFileName = "operation.csv";
 
 }  // namespace design
 }  // namespace tqweir

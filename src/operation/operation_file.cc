@@ -1,9 +1,9 @@
 #include "operation/operation_file.h"
 
-#include <filesystem>
 #include <vector>
 
 #include "core/file_io.h"
+#include "design/design.h"
 
 #include "text/csv_cells.h"
 #include "text/input_error.h"
@@ -125,12 +125,17 @@ OperationFile read_operation(const std::string& text, const std::string& source)
 }
 
 bool read_operation_in(const std::string& dir, OperationFile& file) {
-  const std::string path = join_path(dir, "operation.csv");
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
-  std::string bytes;
-  if (!read_file(path, bytes)) throw InputError("cannot read " + path);
-  file = read_operation(text::decoded_text(bytes, path), path);
+  FolderTexts folder = FolderTexts::on_disk(dir);
+  folder.file(design::kOperationFileName);
+  return read_operation_from(folder, file);
+}
+
+bool read_operation_from(const FolderTexts& folder, OperationFile& file) {
+  const std::string path = join_path(folder.dir(), design::kOperationFileName);
+  const FolderFile& found = folder.known(design::kOperationFileName);
+  if (found.found == FileFound::absent) return false;
+  if (found.found != FileFound::read) throw InputError("cannot read " + path);
+  file = read_operation(text::decoded_text(found.bytes, path), path);
   return true;
 }
 

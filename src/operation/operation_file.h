@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/folder_texts.h"
 #include "design/criteria.h"
 #include "operation/blower_curve.h"
 
@@ -63,6 +64,8 @@ OperationFile read_operation(const std::string& text, const std::string& source)
 // none. Throws text::InputError as read_operation does, and for a file
 // that cannot be read or whose encoding is broken.
 bool read_operation_in(const std::string& dir, OperationFile& file);
+// The same from the operation.csv `folder` holds (a design's files as read).
+bool read_operation_from(const FolderTexts& folder, OperationFile& file);
 
 // "SOURCE line L, column 2 (NAME)": where a value of the file is, for a
 // refusal that comes later (a lowered angle not below a case's leaf angle).

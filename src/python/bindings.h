@@ -11,6 +11,7 @@
 #include <pybind11/pybind11.h>
 
 #include "core/input_fields.h"
+#include "core/run_state.h"
 
 namespace tqweir {
 namespace operate {
@@ -64,6 +65,11 @@ pybind11::dict flood_design(const operate::OperatedDesign& design, const InflowG
 // operate::kMaxRatingLevels levels or angles, an empty list of angles.
 pybind11::bytes rating_design(const operate::OperatedDesign& design, double lo, double hi, double step,
                               const std::optional<std::vector<double>>& angles);
+
+// Equal as values: the same bits in every number (a NaN equal to itself),
+// for the __eq__ of what pickles.
+bool same_bits(const std::vector<double>& a, const std::vector<double>& b);
+bool same_case(const CaseInput& a, const CaseInput& b);
 
 // The input field `name`; text::InputError naming the choices otherwise.
 const InputField& named_field(const std::string& name);

@@ -2,6 +2,7 @@
 // profile, read from a folder as the tools read a base case.
 #include <cmath>
 #include <climits>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,47 @@ void set_named(CaseInput& input, const std::string& name, double value) {
   set_field_value(field, value, input);
 }
 
+bool same(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+}  // namespace
+
+bool same_bits(const std::vector<double>& a, const std::vector<double>& b) {
+  return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0);
+}
+
+bool same_case(const CaseInput& a, const CaseInput& b) {
+  for (const InputField& f : input_fields()) {
+    if (!same(field_value(f, a), field_value(f, b))) return false;
+  }
+  if (a.points.size() != b.points.size() || !same(a.seismic_coefficient, b.seismic_coefficient)) return false;
+  for (std::size_t i = 0; i < a.points.size(); ++i) {
+    if (!same(a.points[i].x, b.points[i].x) || !same(a.points[i].y, b.points[i].y)) return false;
+  }
+  return true;
+}
+
+namespace {
+
+// A case for pickling: every field's value in the table's order, the
+// profile's points and kh; numbers as doubles, so exactly.
+py::tuple case_state(const CaseInput& input) {
+  std::vector<double> values;
+  for (const InputField& f : input_fields()) values.push_back(field_value(f, input));
+  return py::make_tuple(values, get_points(input), input.seismic_coefficient);
+}
+
+CaseInput case_from_state(const py::tuple& state) {
+  const std::vector<double> values = state[0].cast<std::vector<double>>();
+  if (state.size() != 3 || values.size() != input_fields().size()) {
+    throw text::InputError("not the state of a pickled case");
+  }
+  CaseInput input;
+  for (std::size_t i = 0; i < values.size(); ++i) set_field_value(input_fields()[i], values[i], input);
+  set_points(input, state[1].cast<Points>());
+  input.seismic_coefficient = state[2].cast<double>();
+  return input;
+}
+
 py::list input_field_table() {
   py::list rows;
   for (const InputField& f : input_fields()) {
@@ -83,7 +125,9 @@ void bind_case(py::module_& m) {
       .def("get", [](const CaseInput& c, const std::string& name) { return field_value(named_field(name), c); })
       .def("set", &set_named)
       .def_property("points", &get_points, &set_points)
-      .def("copy", [](const CaseInput& c) { return CaseInput(c); });
+      .def("copy", [](const CaseInput& c) { return CaseInput(c); })
+      .def("__eq__", &same_case)
+      .def(py::pickle(&case_state, &case_from_state));
   m.def("read_case_folder", [](const std::string& dir) { return cases::read_base_case(dir).input; },
         "The base case of `dir` as the tools read it.");
   m.def("input_field_table", &input_field_table);

@@ -1,7 +1,9 @@
 // A design folder from Python: the folder read as tqweir-report reads it,
 // its cases run once, the checks, the limit states and the report itself
 // from the report's and the design layer's own code.
+#include <map>
 #include <memory>
+#include <utility>
 
 #include <pybind11/stl.h>
 
@@ -10,8 +12,8 @@
 #include "design/design_checks.h"
 #include "design/leaf_checks.h"
 #include "design/limit_states.h"
-#include "studies/operation/operated_design.h"
 #include "text/input_error.h"
+#include "studies/report/design_gate.h"
 #include "studies/report/report_date.h"
 #include "studies/report/report_document.h"
 
@@ -28,6 +30,7 @@ namespace {
 // The design (with its operation.csv, read with it) and, once asked for,
 // the runs of its cases.
 struct DesignRuns {
+  std::vector<std::string> ranges;  // as read with
   design::Design design;
   operate::OperatedDesign gate;
   std::vector<report::CaseRun> runs;
@@ -43,11 +46,43 @@ struct DesignRuns {
   }
 };
 
-std::shared_ptr<DesignRuns> read(const std::string& dir, const std::vector<std::string>& ranges) {
+std::shared_ptr<DesignRuns> read_from(FolderTexts folder, const std::vector<std::string>& ranges) {
   auto held = std::make_shared<DesignRuns>();
-  held->design = design::read_design(dir, ranges);
-  held->gate = operate::operated(held->design);
+  held->ranges = ranges;
+  held->design = design::read_design(std::move(folder), ranges);
+  held->gate = report::design_gate(held->design);
   return held;
+}
+
+std::shared_ptr<DesignRuns> read(const std::string& dir, const std::vector<std::string>& ranges) {
+  return read_from(FolderTexts::on_disk(dir), ranges);
+}
+
+// A design for pickling: its folder's path (for the messages that name
+// it), the ranges and every file as the folder gave it, to the byte. The
+// runs are not kept: made again from the same files they are the same.
+py::tuple design_state(const DesignRuns& held) {
+  py::dict files;
+  for (const auto& [name, file] : held.design.folder.files()) {
+    files[py::str(name)] = py::make_tuple(static_cast<int>(file.found), py::bytes(file.bytes));
+  }
+  return py::make_tuple(held.design.dir, held.ranges, files);
+}
+
+std::shared_ptr<DesignRuns> design_from_state(const py::tuple& state) {
+  if (state.size() != 3) throw text::InputError("not the state of a pickled design");
+  std::map<std::string, FolderFile> files;
+  for (const auto& [name, file] : state[2].cast<py::dict>()) {
+    const py::tuple found = file.cast<py::tuple>();
+    files[name.cast<std::string>()] = {static_cast<FileFound>(found[0].cast<int>()), found[1].cast<std::string>()};
+  }
+  return read_from(FolderTexts::held(state[0].cast<std::string>(), std::move(files)),
+                   state[1].cast<std::vector<std::string>>());
+}
+
+bool same_design(const DesignRuns& a, const DesignRuns& b) {
+  return a.design.dir == b.design.dir && a.ranges == b.ranges &&
+         a.design.folder.files() == b.design.folder.files();
 }
 
 py::list case_names(const DesignRuns& held) {
@@ -171,6 +206,8 @@ void bind_design(py::module_& m) {
       .def_static("read", &read, py::arg("dir"), py::arg("ranges"))
       .def_property_readonly("case_names", &case_names)
       .def_property_readonly("note", [](const DesignRuns& d) { return d.design.note; })
+      .def("__eq__", &same_design)
+      // PLANT .def(py::pickle(&design_state, &design_from_state))
       .def("checks", &checks)
       .def("limit_states", &limit_states, py::arg("threads"))
       .def("report", &report)

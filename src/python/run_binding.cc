@@ -86,6 +86,10 @@ const std::pair<const char*, Load BalanceTerms::*> kBalanceLoads[] = {
 struct SolvedRun {
   CaseInput input;
   MemoryRun run;
+  // False for a run unpickled: it holds what Python reads of a run (the
+  // outcome, the files, the summary unrounded, the balance) but not the
+  // case's whole result, which the leaf's free body solves again.
+  bool whole = true;
 
   py::tuple outcome() const {
     return py::make_tuple(run.exit_status == 0, message_key(run.message), run.text,
@@ -150,7 +154,7 @@ struct SolvedRun {
   // kN m/m) and the hinge's reaction on the leaf (kN/m, degrees).
   py::dict leaf_forces() const {
     require_finished();
-    const leaf::LeafForces forces = leaf::leaf_forces(run.result);
+    const leaf::LeafForces forces = leaf::leaf_forces(whole ? run.result : run_in_memory(input).result);
     const std::vector<leaf::Station>& stations = forces.internal.stations;
     py::array_t<double> array({static_cast<py::ssize_t>(stations.size()), py::ssize_t{6}});
     auto view = array.mutable_unchecked<2>();
@@ -174,6 +178,65 @@ struct SolvedRun {
     if (run.exit_status != 0) throw text::RunFilesError("the run stopped: " + message_meaning(run.message));
   }
 };
+
+// The balance's terms in the order of kBalanceTerms, then each load's four.
+std::vector<double> balance_values(const BalanceTerms& terms) {
+  std::vector<double> values;
+  for (const auto& entry : kBalanceTerms) values.push_back(terms.*entry.second);
+  for (const auto& entry : kBalanceLoads) {
+    const Load& load = terms.*entry.second;
+    values.insert(values.end(), {load.load_v, load.arm_x, load.load_h, load.arm_y});
+  }
+  return values;
+}
+
+BalanceTerms balance_of(const std::vector<double>& values) {
+  BalanceTerms terms;
+  std::size_t k = 0;
+  for (const auto& entry : kBalanceTerms) terms.*entry.second = values.at(k++);
+  for (const auto& entry : kBalanceLoads) {
+    Load& load = terms.*entry.second;
+    for (double* part : {&load.load_v, &load.arm_x, &load.load_h, &load.arm_y}) *part = values.at(k++);
+  }
+  return terms;
+}
+
+// A run for pickling: the case, the outcome, the files, the summary's
+// values unrounded and the balance, every number as a double.
+py::tuple run_state(const SolvedRun& solved) {
+  const MemoryRun& run = solved.run;
+  py::dict files;
+  for (const auto& [name, bytes] : run.files) files[py::str(name)] = py::bytes(bytes);
+  return py::make_tuple(solved.input, run.exit_status, static_cast<int>(run.message), run.text, files,
+                        std::vector<double>(run.summary.fields.begin(), run.summary.fields.end()),
+                        balance_values(run.result.balance));
+}
+
+SolvedRun run_from_state(const py::tuple& state) {
+  if (state.size() != 7) throw text::InputError("not the state of a pickled run");
+  SolvedRun solved{state[0].cast<CaseInput>(), {}, false};
+  MemoryRun& run = solved.run;
+  run.exit_status = state[1].cast<int>();
+  run.message = static_cast<Message>(state[2].cast<int>());
+  run.text = state[3].cast<std::string>();
+  for (const auto& [name, bytes] : state[4].cast<py::dict>()) {
+    run.files[name.cast<std::string>()] = bytes.cast<std::string>();
+  }
+  const std::vector<double> fields = state[5].cast<std::vector<double>>();
+  if (fields.size() != run.summary.fields.size()) throw text::InputError("not the state of a pickled run");
+  std::copy(fields.begin(), fields.end(), run.summary.fields.begin());
+  run.result.balance = balance_of(state[6].cast<std::vector<double>>());
+  return solved;
+}
+
+bool same_run(const SolvedRun& a, const SolvedRun& b) {
+  const std::vector<double> fields_a(a.run.summary.fields.begin(), a.run.summary.fields.end());
+  const std::vector<double> fields_b(b.run.summary.fields.begin(), b.run.summary.fields.end());
+  return same_case(a.input, b.input) && a.run.exit_status == b.run.exit_status &&
+         a.run.message == b.run.message && a.run.text == b.run.text && a.run.files == b.run.files &&
+         same_bits(fields_a, fields_b) &&
+         same_bits(balance_values(a.run.result.balance), balance_values(b.run.result.balance));
+}
 
 SolvedRun solve(const CaseInput& input) {
   SolvedRun solved{input, {}};
@@ -216,7 +279,9 @@ void bind_run(py::module_& m) {
       .def("summary", &SolvedRun::summary, "a finished run's summary: texts, values, unrounded")
       .def("shapes", &SolvedRun::shapes, "a finished run's coordinates as arrays (m)")
       .def("balance", &SolvedRun::balance, "a finished run's balance term by term, unrounded")
-      .def("leaf_forces", &SolvedRun::leaf_forces, "a finished run's leaf as a free body: stations, hinge_reaction");
+      .def("leaf_forces", &SolvedRun::leaf_forces, "a finished run's leaf as a free body: stations, hinge_reaction")
+      .def("__eq__", &same_run)
+      .def(py::pickle(&run_state, &run_from_state));
   m.def("solve", &solve, "The run of one case in memory.");
   m.def("write_files", &write_files, "Writes files (name -> bytes) into a folder.");
 }

@@ -84,6 +84,12 @@ class Case:
         """Every field by name, in FIELDS' order."""
         return {name: self._input.get(name) for name in _NAMES}
 
+    def __eq__(self, other):
+        """The same fields, points and kh, to the bit."""
+        return self._input == other._input if isinstance(other, Case) else NotImplemented
+
+    __hash__ = None
+
     def __repr__(self):
         shown = ", ".join(f"{name}={self[name]!r}" for name in ("overflow_mode", "upstream_level", "theta1_deg"))
         return f"Case({shown}, ... {len(self._input.points)} points)"

@@ -13,8 +13,11 @@ from ._tables import result_frame
 
 class Design:
     """A design as tqweir-report reads its folder: the base case, loadcases.csv
-    (or ``ranges``, "NAME=FROM:TO:STEP" each) and criteria.csv. The cases
-    are solved once, when first needed."""
+    (or ``ranges``, "NAME=FROM:TO:STEP" each), criteria.csv with its
+    flood_inflow, and operation.csv, each read once. The cases are solved
+    once, when first needed. A design pickles by its files' bytes, not by
+    the folder's path: unpickled where the folder does not exist, it gives
+    the same results."""
 
     __slots__ = ("_runs",)
 
@@ -26,6 +29,12 @@ class Design:
         """Reads the design in ``path``; raises InputError naming the file, line
         and column of what is wrong."""
         return cls(_tqweir.DesignRuns.read(str(path), list(ranges)))
+
+    def __eq__(self, other):
+        """The same folder's path, ranges and files, to the byte."""
+        return self._runs == other._runs if isinstance(other, Design) else NotImplemented
+
+    __hash__ = None
 
     @property
     def cases(self):

@@ -5,7 +5,7 @@ import os
 
 import pandas as pd
 
-from ._tables import result_frame
+from ._tables import result_frame, same_slots
 
 
 class Flood:
@@ -89,6 +89,9 @@ class Flood:
         self.peak_outflow = float(total[outflow])
         self.peak_outflow_time = float(s["time_s"][outflow])
         self.attenuation = self.peak_inflow - self.peak_outflow
+
+    __eq__ = same_slots
+    __hash__ = None
 
     def __repr__(self):
         return (f"Flood(peak {self.peak_level!r} m at {self.peak_time!r} s, "

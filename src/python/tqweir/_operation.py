@@ -3,7 +3,7 @@ tqweir-operate does it."""
 
 import pandas as pd
 
-from ._tables import result_frame
+from ._tables import result_frame, same_slots
 
 
 class Operation:
@@ -66,6 +66,9 @@ class Operation:
         self.sizing = raw.get("sizing")
         table = raw.get("table")
         self.table = None if table is None else result_frame(table, index=None)
+
+    __eq__ = same_slots
+    __hash__ = None
 
     def __repr__(self):
         time = "no time" if self.time is None else f"{self.time!r} s"

@@ -125,6 +125,17 @@ class Run:
         through a link) or not a regular file, OSError when writing fails."""
         _tqweir.write_files(str(folder), self.files)
 
+    def __eq__(self, other):
+        """The same case with the same outcome, files, summary and balance."""
+        return self._solved == other._solved if isinstance(other, Run) else NotImplemented
+
+    __hash__ = None
+
+    def __reduce__(self):
+        # The run as values (not what was read back from it): the case, the
+        # outcome, the files, the summary unrounded and the balance.
+        return Run, (self._solved,)
+
     def __repr__(self):
         if self.finished:
             return f"Run(finished, alpha={self.results['alpha']!r})"

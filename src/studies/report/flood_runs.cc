@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "studies/flood/flood_job.h"
+#include "studies/report/design_gate.h"
 
 namespace tqweir {
 namespace report {
@@ -22,12 +23,14 @@ std::string flood_inflow_path(const design::Design& design) {
 
 void check_flood_inputs(const design::Design& design) {
   if (flood_inflow_path(design).empty()) return;
-  operate::prepare_flood_job(flood_options(design, false), design);
+  const flood::Hydrograph inflow = design_inflow(design);
+  operate::flood_job(design_gate(design), inflow);
 }
 
 std::vector<FloodRun> run_floods(const design::Design& design) {
   if (flood_inflow_path(design).empty()) return {};
-  return operate::route_flood_both_ways(operate::prepare_flood_job(flood_options(design, false), design));
+  const flood::Hydrograph inflow = design_inflow(design);
+  return operate::route_flood_both_ways(operate::flood_job(design_gate(design), inflow));
 }
 
 }  // namespace report

@@ -20,8 +20,8 @@ using FloodRun = operate::RoutedFlood;
 // The path of the design's flood_inflow, "" when criteria.csv names none.
 std::string flood_inflow_path(const design::Design& design);
 
-// Reads the inflow and operation.csv's pond and rule, refusing them as
-// tqweir-operate does. Throws text::InputError.
+// Takes the inflow and operation.csv's pond and rule as the design read
+// them, refusing them as tqweir-operate does. Throws text::InputError.
 void check_flood_inputs(const design::Design& design);
 
 // The two runs (with power first), or none when criteria.csv names no

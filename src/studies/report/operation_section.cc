@@ -112,13 +112,13 @@ std::string chart(const Way& way, bool pressure, const std::string& id) {
 
 bool has_operation_section(const design::Design& design) {
   operation::OperationFile file;
-  return !design.dir.empty() && operation::read_operation_in(design.dir, file);
+  return !design.dir.empty() && operation::read_operation_from(design.folder, file);
 }
 
 std::string operation_section(const design::Design& design, int number) {
   if (!has_operation_section(design)) return "";
   operation::OperationFile file;
-  operation::read_operation_in(design.dir, file);
+  operation::read_operation_from(design.folder, file);
   const design::Criteria& criteria = design.criteria;
   std::string out = open_section("operation", true, number, en_ja("Operation", u8"起伏操作"));
   out += "<p>" +

@@ -22,7 +22,7 @@ std::vector<std::string> report_input_paths(const std::string& design_dir) {
 design::Design read_report_design(const ReportRequest& request) {
   design::Design design = design::read_design(request.design_dir, request.ranges);
   operation::OperationFile operation;  // refused here, before any case runs
-  operation::read_operation_in(request.design_dir, operation);
+  operation::read_operation_from(design.folder, operation);
   check_flood_inputs(design);
   return design;
 }
