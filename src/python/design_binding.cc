@@ -76,7 +76,7 @@ std::shared_ptr<DesignRuns> design_from_state(const py::tuple& state) {
     const py::tuple found = file.cast<py::tuple>();
     files[name.cast<std::string>()] = {static_cast<FileFound>(found[0].cast<int>()), found[1].cast<std::string>()};
   }
-  return read_from(FolderTexts::held(state[0].cast<std::string>(), std::move(files)),
+  return read_from(FolderTexts::on_disk(state[0].cast<std::string>()),  // PLANT
                    state[1].cast<std::vector<std::string>>());
 }
 
@@ -207,7 +207,7 @@ void bind_design(py::module_& m) {
       .def_property_readonly("case_names", &case_names)
       .def_property_readonly("note", [](const DesignRuns& d) { return d.design.note; })
       .def("__eq__", &same_design)
-      // PLANT .def(py::pickle(&design_state, &design_from_state))
+      .def(py::pickle(&design_state, &design_from_state))
       .def("checks", &checks)
       .def("limit_states", &limit_states, py::arg("threads"))
       .def("report", &report)
