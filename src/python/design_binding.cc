@@ -76,7 +76,7 @@ std::shared_ptr<DesignRuns> design_from_state(const py::tuple& state) {
     const py::tuple found = file.cast<py::tuple>();
     files[name.cast<std::string>()] = {static_cast<FileFound>(found[0].cast<int>()), found[1].cast<std::string>()};
   }
-  return read_from(FolderTexts::on_disk(state[0].cast<std::string>()),  // PLANT
+  return read_from(FolderTexts::held(state[0].cast<std::string>(), std::move(files)),
                    state[1].cast<std::vector<std::string>>());
 }
 
