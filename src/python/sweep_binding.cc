@@ -1,12 +1,9 @@
 // A sweep from Python: the table of cases read by the sweep's own reader,
 // solved by its workers with the interpreter released, and its result
 // table as tqweir-sweep writes it.
-#include <thread>
-
 #include "bindings.h"
 #include "cases/case_table.h"
-#include "studies/sweep/case_outcome.h"
-#include "studies/sweep/result_table.h"
+#include "studies/sweep/sweep_study.h"
 
 namespace py = pybind11;
 
@@ -18,12 +15,14 @@ namespace {
 // named `source` in messages. Returns RESULT.csv's bytes.
 py::bytes sweep_table(const CaseInput& base, const std::string& cases_csv,
                       const std::string& source, int threads) {
-  const cases::CaseTable table = cases::read_case_table(cases_csv, source);
-  if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  sweep::SweepRequest request;
+  request.base = base;
+  request.cases = cases::read_case_table(cases_csv, source);
+  request.threads = threads;
   std::string result;
   {
     py::gil_scoped_release unlocked;
-    result = sweep::result_table(table, sweep::solve_all(base, table, threads, {}));
+    result = sweep::run_sweep(request, {}).table;
   }
   return py::bytes(result);
 }

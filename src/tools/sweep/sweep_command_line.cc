@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <thread>
 #include <vector>
 
 #include "core/file_io.h"
@@ -14,7 +13,7 @@
 #include "cases/range_spec.h"
 #include "studies/sweep/case_outcome.h"
 #include "tools/sweep/progress_bar.h"
-#include "studies/sweep/result_table.h"
+#include "studies/sweep/sweep_study.h"
 #include "tools/sweep/sweep_options.h"
 
 #ifndef TQWEIR_VERSION
@@ -62,25 +61,19 @@ void check_output(const SweepOptions& options) {
   if (!refusal.empty()) throw text::InputError(refusal);
 }
 
-int default_threads() {
-  const unsigned cores = std::thread::hardware_concurrency();
-  return cores == 0 ? 1 : static_cast<int>(std::min(cores, unsigned(kMaxThreads)));
-}
-
-// Solves the cases, drawing the progress bar on `err` when asked to.
-std::vector<CaseOutcome> solve_with_progress(const CaseInput& base, const cases::CaseTable& table,
-                                             int threads, std::ostream& err, bool draw_bar) {
+// Runs the sweep, drawing the progress bar on `err` when asked to.
+SweepResult sweep_with_progress(const SweepRequest& request, std::ostream& err, bool draw_bar) {
   const Clock::time_point start = Clock::now();
   ProgressReport report;
   if (draw_bar) {
     report = [&](std::size_t done) {
       const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-      err << progress_line(done, table.rows.size(), seconds) << std::flush;
+      err << progress_line(done, request.cases.rows.size(), seconds) << std::flush;
     };
   }
-  std::vector<CaseOutcome> outcomes = solve_all(base, table, threads, report);
+  SweepResult result = run_sweep(request, report);
   if (draw_bar) err << "\n";
-  return outcomes;
+  return result;
 }
 
 // "tqweir-sweep: 36 cases, 35 ok, 1 stopped, in 0.53 s on 2 threads; ..."
@@ -101,8 +94,7 @@ std::string closing_line(const std::vector<CaseOutcome>& outcomes, double second
 int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
                            std::ostream& err, bool err_is_terminal) {
   SweepOptions options;
-  CaseInput base;
-  cases::CaseTable table;
+  SweepRequest request;
   try {
     options = parse_sweep_options(argc, argv);
     if (cli::answer_help_or_version(options.help, options.version,
@@ -111,24 +103,23 @@ int run_sweep_command_line(int argc, const char* const* argv, std::ostream& out,
       return 0;
     }
     check_output(options);
-    base = cases::read_base_case(options.base_dir).input;
-    table = read_cases(options);
+    request.base = cases::read_base_case(options.base_dir).input;
+    request.cases = read_cases(options);
+    request.threads = options.threads;
   } catch (const text::InputError& error) {
     err << "tqweir-sweep: " << error.what() << "\n";
     if (options.base_dir.empty()) err << kSweepUsage;
     return 2;
   }
 
-  const int threads = options.threads > 0 ? options.threads : default_threads();
   const Clock::time_point start = Clock::now();
-  const std::vector<CaseOutcome> outcomes =
-      solve_with_progress(base, table, threads, err, err_is_terminal);
+  const SweepResult result = sweep_with_progress(request, err, err_is_terminal);
   const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-  if (!write_file(options.output, result_table(table, outcomes))) {
+  if (!write_file(options.output, result.table)) {
     err << "tqweir-sweep: cannot write " << options.output << "\n";
     return 1;
   }
-  out << closing_line(outcomes, seconds, threads, options.output);
+  out << closing_line(result.outcomes, seconds, result.threads, options.output);
   return 0;
 }
 

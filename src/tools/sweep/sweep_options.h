@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "studies/sweep/sweep_study.h"
+
 namespace tqweir {
 namespace sweep {
 
@@ -13,9 +15,8 @@ constexpr const char* kSweepUsage =
     "                    [-o RESULT.csv] [-j N]\n"
     "       tqweir-sweep --help | --version\n";
 
-// Most worker threads -j accepts.
-constexpr int kMaxThreads = 256;
-
+// The command line as given; the tool reads the files it names into a
+// SweepRequest.
 struct SweepOptions {
   bool help = false;
   bool version = false;
