@@ -12,6 +12,7 @@
 #include "text/number_text.h"
 #include "text/run_results.h"
 #include "tools/seek/seek_print.h"
+#include "studies/seek/found_case.h"
 #include "studies/seek/sealed_curve.h"
 
 #ifndef TQWEIR_VERSION
@@ -71,19 +72,6 @@ void check_output_folder(const std::string& dir, const std::string& input_dir) {
     const std::string refusal = output_refusal(join_path(dir, name), inputs);
     if (!refusal.empty()) throw InputError("-o " + dir + ": " + refusal);
   }
-}
-
-// The three inputs with the value found, and tqweir's six files for them.
-struct FoundCase {
-  CaseTexts texts;
-  MemoryRun run;
-};
-
-FoundCase found_case(const SeekPlan& plan, double value) {
-  FoundCase found;
-  found.texts = cases::exact_case_texts(search::with_value(plan.input, *plan.field, value), plan.hitai);
-  found.run = run_in_memory(found.texts);
-  return found;
 }
 
 bool write_found(const std::string& dir, const FoundCase& found, std::ostream& err) {
@@ -153,7 +141,6 @@ int run_seek(const SeekPlan& plan, const SeekRequest& request, const SeekOptions
   SeekSearch search = search_seek(plan, request, true);
   const search::SearchSettings& settings = search.settings;
   const search::SearchResult& result = search.result;
-  search::SummaryLog& log = search.log;
   const std::vector<std::size_t>& picks = search.picks;
   if (picks.empty()) return report_none(plan, result, settings.scan_intervals, out);
   if (static_cast<std::size_t>(options.pick) > picks.size()) {
@@ -168,11 +155,7 @@ int run_seek(const SeekPlan& plan, const SeekRequest& request, const SeekOptions
   const search::Edge& edge = result.edges[picked];
 
   const FoundCase found = found_case(plan, search::edge_value(edge).x);
-  // The files come from the texts as written; they must be the solve the
-  // search saw, or the texts did not read back to the same values.
-  const auto spec = found.run.files.find("TQSpec.csv");
-  if (found.run.exit_status != 0 || spec == found.run.files.end() ||
-      spec->second != log[edge_value(edge).x]) {
+  if (!found_as_searched(found, search, edge)) {
     err << "tqweir-seek: internal error: the case written does not give the state found\n";
     return 1;
   }
