@@ -52,6 +52,7 @@ std::string failed_row_text(const FailedRow& row) {
     return text + "not determined: " + gates_text(row.worst) + ": " + row.stop + "\n";
   }
   text += "peak " + text::fixed_text(row.peak_level, 3) + " m at " + clock_text(row.peak_time);
+  if (row.failed == 0) return text + ", no gate failed\n";
   if (row.every_choice) {
     return text + ", the highest of " + std::to_string(row.choices) +
            (row.choices == 1 ? " choice (" : " choices (") + gates_text(row.worst) + ")\n";
@@ -72,7 +73,7 @@ std::vector<std::vector<bool>> failed_choices(const FloodJob& job, int k, bool p
     return choices;
   }
   // The first K gates failed, then each next choice in lexicographic order
-  // of the numbers: prev_permutation over the flags, at most C(8, 4) = 70.
+  // of the numbers: prev_permutation over the flags, at most C(4, 2) = 6.
   std::vector<bool> failed(static_cast<std::size_t>(n), false);
   std::fill(failed.begin(), failed.begin() + k, true);
   do {

@@ -21,8 +21,10 @@
 namespace tqweir {
 namespace operate {
 
-// Above this many gates the choices of K failed gates are not all routed.
-constexpr int kEveryChoiceGates = 8;
+// Above this many gates the choices of K failed gates are not all routed:
+// 2^N routes both ways, 64 for 6 gates, take minutes where the choices by
+// position take seconds.
+constexpr int kEveryChoiceGates = 4;
 
 struct FailedRow {
   int failed = 0;              // K
