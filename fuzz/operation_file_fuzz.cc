@@ -37,6 +37,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       TQWEIR_FUZZ_CHECK(file.lowered_angle.value >= tqweir::operation::kLowestLoweredAngle,
                         "lowered angle below the summary's clamp");
     }
+    // The weir: whole counts within their bounds, and a level for every
+    // gate whichever row gives it.
+    const int gates = tqweir::operation::gate_count(file);
+    TQWEIR_FUZZ_CHECK(gates >= 1 && gates <= tqweir::operation::kMostGates, "gates");
+    const int blowers = tqweir::operation::blower_count(file);
+    TQWEIR_FUZZ_CHECK(blowers >= 1 && blowers <= gates, "blowers");
+    for (int g = 0; g < gates; ++g) {
+      const auto lower = tqweir::operation::lower_level_of(file, static_cast<std::size_t>(g));
+      const auto backup = tqweir::operation::backup_level_of(file, static_cast<std::size_t>(g));
+      TQWEIR_FUZZ_CHECK(lower.given == (file.lower_at_level.given || file.lower_at_levels.given),
+                        "a lowering level for every gate");
+      check_given(lower, "lower_at_levels");
+      check_given(backup, "backup_lower_at_levels");
+    }
     // A curve rises in pressure and every delivery read from it is finite
     // and never negative.
     const tqweir::operation::BlowerCurve& curve = file.blower_curve;

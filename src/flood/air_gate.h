@@ -60,6 +60,10 @@ class AirGate : public Gate {
 
   double span() const { return grid_->span(); }
 
+  // The grid levels (indices) this gate has read: gates over one grid
+  // count each path's solves once over the union of theirs.
+  const std::set<long>& levels_read() const { return read_; }
+
   // From now on every path's states stand in the tailwater of `t` at their
   // own outflow (flood/tailwater_curve.h). Called before the first path.
   void follow_tailwater(const TailwaterCurve& t);

@@ -53,17 +53,22 @@ FloodFile read_flood_rows(const OperationFile& file) {
   flood.tailwater = outlets.curve;
   flood.has_other_outflow = outlets.has_other_outflow;
   flood.other_outflow = outlets.other_outflow;
-  needs(file, file.lower_at_level, "lower_at_level",
-        file.valve_area.given && file.valve_coefficient.given && file.lowered_angle.given,
+  const char* lower = file.lower_at_levels.given ? "lower_at_levels" : "lower_at_level";
+  const char* backup =
+      file.backup_lower_at_levels.given ? "backup_lower_at_levels" : "backup_lower_at_level";
+  const bool valve = file.valve_area.given && file.valve_coefficient.given && file.lowered_angle.given;
+  needs(file, operation::lower_level_of(file, 0), lower, valve,
         "valve_area, valve_coefficient and lowered_angle");
-  needs(file, file.backup_lower_at_level, "backup_lower_at_level",
-        file.valve_area.given && file.valve_coefficient.given && file.lowered_angle.given,
+  needs(file, operation::backup_level_of(file, 0), backup, valve,
         "valve_area, valve_coefficient and lowered_angle");
   needs(file, file.raise_at_level, "raise_at_level",
-        file.has_blower && (file.lower_at_level.given || file.backup_lower_at_level.given),
+        file.has_blower && (operation::lower_level_of(file, 0).given ||
+                            operation::backup_level_of(file, 0).given),
         "blower_curve and lower_at_level (or backup_lower_at_level)");
-  raise_below(file, file.lower_at_level, "lower_at_level");
-  raise_below(file, file.backup_lower_at_level, "backup_lower_at_level");
+  for (int gate = 0; gate < operation::gate_count(file); ++gate) {
+    raise_below(file, operation::lower_level_of(file, gate), lower);
+    raise_below(file, operation::backup_level_of(file, gate), backup);
+  }
   return flood;
 }
 

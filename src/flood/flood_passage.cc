@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
+#include <set>
+#include <utility>
 
 #include "core/constants.h"
 #include "flood/steady_level.h"
@@ -42,25 +45,85 @@ Span span_of(const std::vector<RuleSwitch>& switches, std::initializer_list<Swit
   return span;
 }
 
-void find_folds(AirGate& gate, FloodPassage& p) {
+void find_folds(AirGate& gate, std::size_t g, FloodPassage& p) {
   const std::vector<RoutePoint>& points = p.route.points;
   for (std::size_t k = 1; k < points.size(); ++k) {
     const LevelPath& path = gate.path_near(points[k].level);
     for (const operation::Fold& fold : path.folds) {
-      const double f0 = points[k - 1].airs[0] - fold.from.air;
-      const double f1 = points[k].airs[0] - fold.from.air;
+      const double f0 = points[k - 1].airs[g] - fold.from.air;
+      const double f1 = points[k].airs[g] - fold.from.air;
       if (!(f0 * f1 < 0.0)) continue;
-      p.folds.push_back({crossing_time(points, k, f0, f1), path.level, fold.from.theta1_deg,
+      p.folds.push_back({g, crossing_time(points, k, f0, f1), path.level, fold.from.theta1_deg,
                          fold.to.theta1_deg});
     }
   }
+}
+
+// The weir's gates side by side at one air, for the steady start: the sum
+// of their discharges.
+class SideBySide : public Gate {
+ public:
+  explicit SideBySide(std::vector<Gate*> gates) : gates_(std::move(gates)) {}
+  double outflow(double level, double air) override {
+    double q = gates_[0]->outflow(level, air);
+    for (std::size_t g = 1; g < gates_.size(); ++g) q += gates_[g]->outflow(level, air);
+    return q;
+  }
+  GateState state(double level, double air) override { return gates_[0]->state(level, air); }
+  int solves() const override { return 0; }
+
+ private:
+  std::vector<Gate*> gates_;
+};
+
+// A failed gate: the sealed gate at the air it holds, whatever the
+// integrator's arithmetic makes of an air whose rate is 0.
+class ShutIn : public Gate {
+ public:
+  explicit ShutIn(SealedGate& sealed) : sealed_(sealed) {}
+  double outflow(double level, double) override { return sealed_.outflow(level, sealed_.air()); }
+  GateState state(double level, double) override { return sealed_.state(level, sealed_.air()); }
+  int solves() const override { return sealed_.solves(); }
+
+ private:
+  SealedGate& sealed_;
+};
+
+// Gate `g`'s share of the route: its states, and its lowering and raising
+// from its own switches.
+GatePassage gate_passage(const FloodPassage& p, std::size_t g, Gate& gate, AirGate& air_gate,
+                         bool failed) {
+  GatePassage out;
+  out.failed = failed;
+  const std::vector<RoutePoint>& points = p.route.points;
+  for (const RoutePoint& point : points) out.states.push_back(gate.state(point.level, point.airs[g]));
+  std::vector<RuleSwitch> own;
+  for (const RuleSwitch& s : p.switches) {
+    if (s.gate == g) own.push_back(s);
+  }
+  out.lowering =
+      span_of(own, {Switch::valve_opens, Switch::float_valve_opens}, Switch::leaf_down);
+  out.raising = span_of(own, {Switch::blower_starts}, Switch::blower_stops);
+  // A start whose air the lowered leaf already holds never crosses the
+  // leaf_down event: the leaf was down before the flood began.
+  if (!points.empty() && !failed) {
+    const RoutePoint& first = points.front();
+    out.down_at_start =
+        first.airs[g] <= air_gate.lowered_air(first.level) * (1.0 + kDownAirShare);
+  }
+  if (out.down_at_start && !out.lowering.ended) {
+    out.lowering.ended = true;
+    out.lowering.end = points.front().time;
+  }
+  return out;
 }
 
 }  // namespace
 
 FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile& file,
                            const Hydrograph& inflow, bool power_failure,
-                           const PassageSettings& settings, SharedPaths* shared) {
+                           const PassageSettings& settings, SharedPaths* shared,
+                           const std::vector<bool>& failed) {
   const FloodFile rows = read_flood_rows(file);
   const search::CaseResult solved = search::solve_unrounded(base);
   if (!solved.finished) {
@@ -84,12 +147,31 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
       paths.grid->follow_tailwater({rows.tailwater, rows.has_other_outflow, rows.other_outflow});
     }
   }
-  AirGate gate(paths.grid);
-  FloodRule rule(file, {&gate}, p.raised_air, kCelsiusToKelvin + base.parameter.air_temperature,
-                 power_failure);
+  const std::size_t count = static_cast<std::size_t>(operation::gate_count(file));
+  std::vector<bool> fails(count, false);
+  for (std::size_t g = 0; g < count && g < failed.size(); ++g) fails[g] = failed[g];
+  // Every gate reads the one grid; the failed ones share one sealed gate,
+  // solved only when one fails.
+  std::vector<AirGate> air_gates(count, AirGate(paths.grid));
+  std::unique_ptr<ShutIn> shut;
+  int sealed_before = 0;
+  if (std::find(fails.begin(), fails.end(), true) != fails.end()) {
+    if (!paths.sealed) paths.sealed = std::make_shared<SealedGate>(base, settings.gate.spacing);
+    sealed_before = paths.sealed->solves();
+    shut = std::make_unique<ShutIn>(*paths.sealed);
+  }
+  std::vector<AirGate*> ruled;
+  std::vector<Gate*> gates;
+  for (std::size_t g = 0; g < count; ++g) {
+    ruled.push_back(&air_gates[g]);
+    gates.push_back(fails[g] ? static_cast<Gate*>(shut.get()) : &air_gates[g]);
+  }
+  FloodRule rule(file, ruled, p.raised_air, kCelsiusToKelvin + base.parameter.air_temperature,
+                 power_failure, fails);
   const LevelTable* other = rows.has_other_outflow ? &rows.other_outflow : nullptr;
   p.steady_start = !file.initial_level.given;
-  p.start_level = p.steady_start ? steady_level(gate, p.raised_air, other, inflow.flows[0],
+  SideBySide weir(gates);
+  p.start_level = p.steady_start ? steady_level(weir, p.raised_air, other, inflow.flows[0],
                                                 base.parameter.upstream_level)
                                  : file.initial_level.value;
   rule.start(p.start_level);
@@ -100,36 +182,33 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   RouteInput in;
   in.inflow = &inflow;
   in.pond = &rows.pond;
-  in.gates = {&gate};
+  in.gates = gates;
   in.other_outflow = other;
   in.start_level = p.start_level;
-  in.start_airs = {p.raised_air};
+  in.start_airs.assign(count, p.raised_air);
   operate_by(rule, in);
   RouteSettings route_settings = settings.route;
   route_settings.output_step = settings.output_step;
   p.route = route(in, route_settings);
 
-  const std::vector<RoutePoint>& points = p.route.points;
-  for (const RoutePoint& point : points) p.states.push_back(gate.state(point.level, point.airs[0]));
   p.switches = rule.switches();
   for (std::size_t k = 0; k < at_start && k < p.switches.size(); ++k) {
     p.switches[k].time = inflow.seconds.front();
   }
-  p.lowering =
-      span_of(p.switches, {Switch::valve_opens, Switch::float_valve_opens}, Switch::leaf_down);
-  p.raising = span_of(p.switches, {Switch::blower_starts}, Switch::blower_stops);
-  // A start whose air the lowered leaf already holds never crosses the
-  // leaf_down event: the leaf was down before the flood began.
-  if (!points.empty()) {
-    const RoutePoint& first = points.front();
-    p.down_at_start = first.airs[0] <= gate.lowered_air(first.level) * (1.0 + kDownAirShare);
+  for (std::size_t g = 0; g < count; ++g) {
+    p.gates.push_back(gate_passage(p, g, *gates[g], air_gates[g], fails[g]));
+    if (!fails[g]) find_folds(air_gates[g], g, p);
   }
-  if (p.down_at_start && !p.lowering.ended) {
-    p.lowering.ended = true;
-    p.lowering.end = points.front().time;
-  }
-  find_folds(gate, p);
-  p.solves = gate.solves() + 1;
+  std::stable_sort(p.folds.begin(), p.folds.end(),
+                   [](const FoldMet& a, const FoldMet& b) { return a.time < b.time; });
+  p.states = p.gates.front().states;
+  p.lowering = p.gates.front().lowering;
+  p.raising = p.gates.front().raising;
+  p.down_at_start = p.gates.front().down_at_start;
+  std::set<long> read;
+  for (const AirGate& g : air_gates) read.insert(g.levels_read().begin(), g.levels_read().end());
+  p.solves = 1 + (shut ? paths.sealed->solves() - sealed_before : 0);
+  for (long index : read) p.solves += paths.grid->at(index).solves;
   return p;
 }
 

@@ -35,23 +35,29 @@ double blower_delivery(AirGate& gate, const operation::BlowerCurve& curve, doubl
 }
 
 FloodRule::FloodRule(const operation::OperationFile& file, std::vector<AirGate*> gates,
-                     double raised_air, double temperature_k, bool power_failure)
+                     double raised_air, double temperature_k, bool power_failure,
+                     std::vector<bool> failed)
     : gates_(std::move(gates)),
       machinery_(gates_.size()),
       file_(file),
       raised_air_(raised_air),
       temperature_k_(temperature_k),
-      power_failure_(power_failure) {}
+      power_failure_(power_failure),
+      failed_(std::move(failed)),
+      blowers_(file.blowers.given ? static_cast<std::size_t>(operation::blower_count(file))
+                                  : gates_.size()) {}
 
 std::vector<LevelEvent> FloodRule::events() const {
   std::vector<LevelEvent> events;
   for (std::size_t g = 0; g < gates_.size(); ++g) {
-    if (file_.lower_at_level.given && !power_failure_) {
-      events.push_back({RuleEvent::lower, g, file_.lower_at_level.value, +1, nullptr});
+    if (failed(g)) continue;
+    const operation::GivenValue lower = operation::lower_level_of(file_, g);
+    const operation::GivenValue backup = operation::backup_level_of(file_, g);
+    if (lower.given && !power_failure_) {
+      events.push_back({RuleEvent::lower, g, lower.value, +1, nullptr});
     }
-    if (file_.backup_lower_at_level.given) {
-      events.push_back(
-          {RuleEvent::backup_lower, g, file_.backup_lower_at_level.value, +1, nullptr});
+    if (backup.given) {
+      events.push_back({RuleEvent::backup_lower, g, backup.value, +1, nullptr});
     }
     if (file_.raise_at_level.given && !power_failure_) {
       events.push_back({RuleEvent::raise, g, file_.raise_at_level.value, -1, nullptr});
@@ -82,18 +88,53 @@ void FloodRule::note(const EventHit& hit, Switch what, std::string detail) {
   switches_.push_back({hit.time, hit.level, hit.gate, what, std::move(detail)});
 }
 
-void FloodRule::open_valve(std::size_t gate, double time, double level, Switch what) {
+bool FloodRule::open_valve(std::size_t gate, double time, double level, Switch what) {
   Machinery& m = machinery_[gate];
-  if (m.valve_open) return;
+  if (m.valve_open) return false;
+  const bool freed = m.blower_on;
   m.valve_open = true;
   m.blower_on = false;
+  m.waiting = false;
   switches_.push_back({time, level, gate, what, std::string()});
+  return freed;
+}
+
+void FloodRule::start_blower(const EventHit& hit) {
+  Machinery& m = machinery_[hit.gate];
+  m.waiting = false;
+  m.blower_on = true;
+  m.stalled = false;
+  note(hit, Switch::blower_starts);
+  note_stall(hit);  // a bag already at the blower's limit
+}
+
+void FloodRule::raise_due(const EventHit& hit) {
+  Machinery& m = machinery_[hit.gate];
+  m.valve_open = false;
+  std::size_t running = 0;
+  for (const Machinery& other : machinery_) running += other.blower_on ? 1 : 0;
+  if (running < blowers_) {
+    start_blower(hit);
+    return;
+  }
+  m.waiting = true;
+  m.waiting_air = hit.air;  // shut in: no valve, no blower
+  note(hit, Switch::blower_waits);
+}
+
+bool FloodRule::hand_on(double time, double level) {
+  for (std::size_t g = 0; g < machinery_.size(); ++g) {
+    if (!machinery_[g].waiting) continue;
+    start_blower({RuleEvent::raise, g, time, level, machinery_[g].waiting_air});
+    return true;
+  }
+  return false;
 }
 
 void FloodRule::start(double level) {
   for (const LevelEvent& e : events()) {
     if (lowers(e.what) && level >= e.level) open_valve(e.gate, 0.0, level, valve_of(e.what));
-  }
+  }  // no blower runs before the flood: none is freed
 }
 
 void FloodRule::note_stall(const EventHit& hit) {
@@ -132,13 +173,14 @@ bool FloodRule::act(const EventHit& hit) {
   }
   if (lowers(hit.what)) {
     const bool was_open = m.valve_open;
-    open_valve(hit.gate, hit.time, hit.level, valve_of(hit.what));
+    if (open_valve(hit.gate, hit.time, hit.level, valve_of(hit.what))) hand_on(hit.time, hit.level);
     return !was_open;
   }
   if (hit.what == RuleEvent::leaf_up) {
     if (!m.blower_on) return false;
     m.blower_on = false;
     note(hit, Switch::blower_stops);
+    hand_on(hit.time, hit.level);
     return true;
   }
   if (hit.what == RuleEvent::leaf_down) {
@@ -158,11 +200,7 @@ bool FloodRule::act(const EventHit& hit) {
     note(hit, Switch::leaf_not_down);
     return false;
   }
-  m.valve_open = false;
-  m.blower_on = true;
-  m.stalled = false;
-  note(hit, Switch::blower_starts);
-  note_stall(hit);  // a bag already at the blower's limit
+  raise_due(hit);
   return true;
 }
 

@@ -5,8 +5,13 @@
 // held before the flood; a float-operated valve opens at
 // backup_lower_at_level without power. Without power (power_failure)
 // neither the valve nor the blower works: only the float valve. Each of the
-// route's gates has its own valve, float valve and blower and its own
-// events, and is operated on its own air.
+// route's gates has its own valve and float valve (at its own levels of
+// lower_at_levels and backup_lower_at_levels) and its own events, and is
+// operated on its own air. The blowers (operation.csv's `blowers`, else
+// one per gate) raise at most that many gates at once: a gate whose raise
+// is due while all run waits, its valve shut, and the first gate waiting
+// (in gate order) takes the next blower freed. A failed gate's valve and
+// float valve never open: its air stays shut in.
 #ifndef TQWEIR_FLOOD_FLOOD_RULE_H_
 #define TQWEIR_FLOOD_FLOOD_RULE_H_
 
@@ -28,9 +33,11 @@ class FloodRule {
   // `gates` are the route's, in its order; `raised_air` (m3/m) is the air
   // before the flood, the most the blower puts back into each;
   // `temperature_k` the bags' air (K). The gates must outlive the rule.
+  // `failed`: one flag per gate, true for a gate whose valves fail
+  // (empty: none fails).
   // REQUIRES: gates not empty, none null.
   FloodRule(const operation::OperationFile& file, std::vector<AirGate*> gates, double raised_air,
-            double temperature_k, bool power_failure);
+            double temperature_k, bool power_failure, std::vector<bool> failed = {});
 
   // Gate by gate: the levels the rule acts at, the gate's air reaching the
   // lowered state (leaf_down) and the raised one (leaf_up), and its
@@ -60,9 +67,19 @@ class FloodRule {
     bool valve_open = false;
     bool blower_on = false;
     bool stalled = false;
+    bool waiting = false;  // for a free blower, the valve shut
+    double waiting_air = 0.0;  // m3/m, held while it waits
   };
+  bool failed(std::size_t gate) const { return gate < failed_.size() && failed_[gate]; }
+  // The valve shuts; a free blower raises the leaf, or the gate waits.
+  void raise_due(const EventHit& hit);
+  void start_blower(const EventHit& hit);
+  // A blower freed at `time` and `level` goes to the first gate waiting;
+  // true when one took it.
+  bool hand_on(double time, double level);
   void note(const EventHit& hit, Switch what, std::string detail = std::string());
-  void open_valve(std::size_t gate, double time, double level, Switch what);
+  // True when it stopped the gate's blower.
+  bool open_valve(std::size_t gate, double time, double level, Switch what);
   // Records the blower's stall once per run when its delivery at the hit
   // has fallen to the stall's share.
   void note_stall(const EventHit& hit);
@@ -75,6 +92,8 @@ class FloodRule {
   double raised_air_;
   double temperature_k_;
   bool power_failure_;
+  std::vector<bool> failed_;
+  std::size_t blowers_;  // at most this many run at once
   std::vector<RuleSwitch> switches_;
 };
 

@@ -88,7 +88,7 @@ std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& 
   return rows;
 }
 
-std::string rating_table(const std::vector<RatingRow>& rows, bool drowned) {
+std::string rating_table(const std::vector<RatingRow>& rows, bool drowned, int gates) {
   std::vector<std::string> header{"gate", "upstream_level_m", "regime", "theta1_deg",
                                   "stopper_tension_kn", "status", "discharge_m3s_per_m",
                                   "discharge_m3s", "message"};
@@ -98,6 +98,7 @@ std::string rating_table(const std::vector<RatingRow>& rows, bool drowned) {
       header.push_back(name);
     }
   }
+  if (gates > 1) header.push_back("weir_discharge_m3s");
   std::string text = text::csv_line(header);
   for (const RatingRow& r : rows) {
     std::string status =
@@ -119,6 +120,7 @@ std::string rating_table(const std::vector<RatingRow>& rows, bool drowned) {
       cells.push_back(r.held ? text::exact_text(r.discharge) : "");
       cells.push_back(r.drowned ? text::exact_text(r.drowned_discharge) : "");
     }
+    if (gates > 1) cells.push_back(r.held ? text::exact_text(gates * r.discharge) : "");
     text += text::csv_line(cells);
   }
   return text;

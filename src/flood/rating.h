@@ -52,8 +52,10 @@ std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& 
 // tailwater_level_m, free_discharge_m3s and drowned_discharge_m3s (a held
 // row whose drowned discharge is not found has the status not_determined
 // and the reason in message). Numbers as the shortest decimal that reads
-// back.
-std::string rating_table(const std::vector<RatingRow>& rows, bool drowned = false);
+// back. A weir of `gates` above 1 adds weir_discharge_m3s last: the
+// discharge of its identical gates together, each held alike (the
+// discharge columns are each gate's).
+std::string rating_table(const std::vector<RatingRow>& rows, bool drowned = false, int gates = 1);
 
 }  // namespace flood
 }  // namespace tqweir

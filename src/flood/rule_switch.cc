@@ -9,9 +9,9 @@ namespace {
 // In the enum's order: the one place the words are spelled.
 const char* const kWords[] = {"valve opens",   "float valve opens", "leaf down",
                               "leaf not down", "the leaf stays",    "blower starts",
-                              "blower stops",  "blower stalls"};
+                              "blower stops",  "blower stalls",     "waits for a blower"};
 
-static_assert(std::size(kWords) == static_cast<std::size_t>(Switch::blower_stalls) + 1,
+static_assert(std::size(kWords) == static_cast<std::size_t>(Switch::blower_waits) + 1,
               "one word for each switch");
 
 }  // namespace

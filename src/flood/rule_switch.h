@@ -24,10 +24,14 @@ enum class Switch {
   // The blower's delivery down to a hundredth of its curve's first: the
   // leaf gets no further while the bag needs that pressure.
   blower_stalls,
+  // The raise is due but every blower is busy raising other gates: the
+  // valve is shut and the gate waits, its air held, for the first free one.
+  blower_waits,
 };
 
 // "valve opens", "float valve opens", "leaf down", "leaf not down", "the
-// leaf stays", "blower starts", "blower stops", "blower stalls".
+// leaf stays", "blower starts", "blower stops", "blower stalls", "waits for
+// a blower".
 const char* switch_word(Switch what);
 
 struct RuleSwitch {

@@ -1,5 +1,7 @@
 #include "operation/operation_file.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/file_io.h"
@@ -19,12 +21,14 @@ using text::InputError;
 
 enum Name {
   kValveArea, kValveCoefficient, kBlowerCurve, kLoweredAngle, kLowerAt, kRaiseAt, kBackupAt,
-  kInitialLevel, kPondArea, kStorageCurve, kOtherOutflow, kTailwaterCurve
+  kInitialLevel, kPondArea, kStorageCurve, kOtherOutflow, kTailwaterCurve, kGates, kBlowers,
+  kLowerAtLevels, kBackupAtLevels
 };
 const std::vector<std::string> kNames = {
     "valve_area", "valve_coefficient", "blower_curve", "lowered_angle", "lower_at_level",
     "raise_at_level", "backup_lower_at_level", "initial_level", "pond_area", "storage_curve",
-    "other_outflow", "tailwater_curve"};
+    "other_outflow", "tailwater_curve", "gates", "blowers", "lower_at_levels",
+    "backup_lower_at_levels"};
 
 // The numbers of the file by their row's index; the blower, the angle and
 // the pair lists are read on their own.
@@ -37,6 +41,8 @@ GivenValue* number_of(OperationFile& f, int index) {
     case kBackupAt: return &f.backup_lower_at_level;
     case kInitialLevel: return &f.initial_level;
     case kPondArea: return &f.pond_area;
+    case kGates: return &f.gates;
+    case kBlowers: return &f.blowers;
     default: return nullptr;
   }
 }
@@ -63,10 +69,90 @@ GivenValue number_value(const text::NameValueRow& row, const std::string& place)
     throw InputError(place + ": " + text::shown_cell(row.value) +
                      " is above 1, and a discharge coefficient is at most 1");
   }
+  const bool count = row.index == kGates || row.index == kBlowers;
+  if (count && !(v.value == std::floor(v.value) && v.value <= kMostGates)) {
+    throw InputError(place + ": " + text::shown_cell(row.value) + " is not a whole number from 1 to " +
+                     std::to_string(kMostGates));
+  }
   v.given = true;
   v.text = row.value;
   v.line = row.line;
   return v;
+}
+
+GivenLevels* levels_of(OperationFile& f, int index) {
+  switch (index) {
+    case kLowerAtLevels: return &f.lower_at_levels;
+    case kBackupAtLevels: return &f.backup_lower_at_levels;
+    default: return nullptr;
+  }
+}
+
+// "3.1 3.2 3.3": levels separated by blanks, each a number above 0.
+GivenLevels levels_value(const text::NameValueRow& row, const std::string& place) {
+  GivenLevels v{true, row.value, row.line, {}, {}};
+  std::size_t k = 0;
+  while (k < row.value.size() && v.values.size() <= static_cast<std::size_t>(kMostGates)) {
+    if (row.value[k] == ' ') {
+      ++k;
+      continue;
+    }
+    const std::size_t end = std::min(row.value.find(' ', k), row.value.size());
+    const std::string cell = row.value.substr(k, end - k);
+    const double level = text::number_cell(cell, place);
+    if (!(level > 0.0)) {
+      throw InputError(place + ": " + text::shown_cell(cell) + " is not a finite number greater than 0");
+    }
+    v.values.push_back(level);
+    v.texts.push_back(cell);
+    k = end;
+  }
+  if (v.values.empty() || v.values.size() > static_cast<std::size_t>(kMostGates)) {
+    throw InputError(place + ": give one level for every gate, or one for all, separated by blanks");
+  }
+  return v;
+}
+
+// A level row and its plural name one thing: not both; the plural holds
+// one level or one for each gate.
+void check_levels(const OperationFile& file, const GivenValue& one, const char* one_name,
+                  const GivenLevels& each, const char* each_name) {
+  if (!each.given) return;
+  const std::string place = value_place(file, each.line, each_name);
+  if (one.given) {
+    throw InputError(place + ": give " + one_name + " or " + each_name + ", not both (" + one_name +
+                     " on line " + std::to_string(one.line) + ")");
+  }
+  const std::size_t gates = static_cast<std::size_t>(gate_count(file));
+  if (each.values.size() != 1 && each.values.size() != gates) {
+    throw InputError(place + ": " + std::to_string(each.values.size()) + " levels for " +
+                     std::to_string(gates) + " gates; give one level for every gate, or one for all");
+  }
+}
+
+GivenValue level_of(const GivenValue& one, const GivenLevels& each, std::size_t gate) {
+  if (!each.given) return one;
+  const std::size_t k = each.values.size() == 1 ? 0 : gate;
+  return GivenValue{true, each.values[k], each.texts[k], each.line};
+}
+
+// The rows that name the weir, checked against each other once all are read.
+void check_weir(const OperationFile& file) {
+  check_levels(file, file.lower_at_level, "lower_at_level", file.lower_at_levels, "lower_at_levels");
+  check_levels(file, file.backup_lower_at_level, "backup_lower_at_level",
+               file.backup_lower_at_levels, "backup_lower_at_levels");
+  if (file.blowers.given && blower_count(file) > gate_count(file)) {
+    throw InputError(value_place(file, file.blowers.line, "blowers") + ": " + file.blowers.text +
+                     " blowers for " + std::to_string(gate_count(file)) + " gates");
+  }
+  // Each gate's path stands in the tailwater of its own outflow; beside
+  // other gates the tailwater follows their total, which the paths do not.
+  if (file.tailwater_curve.given && gate_count(file) > 1) {
+    throw InputError(value_place(file, file.tailwater_curve.line, "tailwater_curve") +
+                     ": a weir of " + file.gates.text +
+                     " gates takes no tailwater_curve: each gate's states stand in the tailwater "
+                     "of its own discharge alone");
+  }
 }
 
 void take_blower(const text::NameValueRow& row, const std::string& place, OperationFile& file) {
@@ -81,6 +167,22 @@ void take_blower(const text::NameValueRow& row, const std::string& place, Operat
 }
 
 }  // namespace
+
+int gate_count(const OperationFile& file) {
+  return file.gates.given ? static_cast<int>(file.gates.value) : 1;
+}
+
+int blower_count(const OperationFile& file) {
+  return file.blowers.given ? static_cast<int>(file.blowers.value) : gate_count(file);
+}
+
+GivenValue lower_level_of(const OperationFile& file, std::size_t gate) {
+  return level_of(file.lower_at_level, file.lower_at_levels, gate);
+}
+
+GivenValue backup_level_of(const OperationFile& file, std::size_t gate) {
+  return level_of(file.backup_lower_at_level, file.backup_lower_at_levels, gate);
+}
 
 std::string operation_names() {
   std::string names;
@@ -99,6 +201,10 @@ OperationFile read_operation(const std::string& text, const std::string& source)
     const std::string place = value_place(file, row.line, kNames[row.index].c_str());
     if (GivenValue* number = number_of(file, row.index)) {
       *number = number_value(row, place);
+      continue;
+    }
+    if (GivenLevels* levels = levels_of(file, row.index)) {
+      *levels = levels_value(row, place);
       continue;
     }
     if (GivenPairs* pairs = pairs_of(file, row.index)) {
@@ -121,6 +227,7 @@ OperationFile read_operation(const std::string& text, const std::string& source)
                      ": give storage_curve or pond_area, not both (pond_area on line " +
                      std::to_string(file.pond_area.line) + ")");
   }
+  check_weir(file);
   return file;
 }
 

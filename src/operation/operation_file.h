@@ -4,7 +4,9 @@
 #ifndef TQWEIR_OPERATION_OPERATION_FILE_H_
 #define TQWEIR_OPERATION_OPERATION_FILE_H_
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/folder_texts.h"
 #include "design/criteria.h"
@@ -23,6 +25,20 @@ using GivenPairs = design::GivenText;
 // The smallest lowered angle: the summary clamps the leaf angle to 1.0
 // degree, so a state below it is the state at 1.0.
 constexpr double kLowestLoweredAngle = 1.0;
+
+// The most gates a weir of operation.csv has: a weir of more bays is
+// several weirs, each with its own plant.
+constexpr int kMostGates = 50;
+
+// A level for each gate ("3.1 3.2 3.3", gate 1 first) or one for every
+// gate, with their texts and line.
+struct GivenLevels {
+  bool given = false;
+  std::string text;
+  int line = 0;
+  std::vector<double> values;      // m
+  std::vector<std::string> texts;  // each as written
+};
 
 struct OperationFile {
   std::string source;           // the file's path, for messages
@@ -45,7 +61,27 @@ struct OperationFile {
   GivenPairs storage_curve;     // m:m3
   GivenPairs other_outflow;     // m:m3/s
   GivenPairs tailwater_curve;   // m3/s:m, the tailwater's level against the discharge
+  // The weir: `gates` identical gates of the design's span side by side,
+  // each with its own valve (valve_area and valve_coefficient are each
+  // gate's), float valve and air; `blowers` raise them, at most that many
+  // at once. The plural level rows give each gate its own level (a
+  // lowering sequence) in place of the singular ones.
+  GivenValue gates;             // a whole number 1..kMostGates; absent: 1
+  GivenValue blowers;           // a whole number 1..gates; absent: one per gate
+  GivenLevels lower_at_levels;
+  GivenLevels backup_lower_at_levels;
 };
+
+// The weir's gates (1 when `gates` is absent) and its blowers (one per
+// gate when `blowers` is absent).
+int gate_count(const OperationFile& file);
+int blower_count(const OperationFile& file);
+
+// The level (m) at which gate `gate` (from 0)'s exhaust valve opens, from
+// lower_at_level or lower_at_levels (its own level or the one for all);
+// not given when neither row is. The same for the float valve.
+GivenValue lower_level_of(const OperationFile& file, std::size_t gate);
+GivenValue backup_level_of(const OperationFile& file, std::size_t gate);
 
 // "valve_area, valve_coefficient, blower_curve, lowered_angle, ...".
 std::string operation_names();
@@ -55,7 +91,10 @@ std::string operation_names();
 // and above 0 (the lowered angle at least kLowestLoweredAngle, the
 // valve_coefficient at most 1), the blower curve as
 // parse_blower_curve reads it; the pair lists are kept as written, and
-// storage_curve and pond_area exclude each other. Throws text::InputError naming `source`, the
+// storage_curve and pond_area exclude each other, and so do a level row
+// and its plural; gates and blowers are whole numbers (blowers at most
+// gates), a plural row holds one level or one per gate, and a weir of
+// several gates takes no tailwater_curve. Throws text::InputError naming `source`, the
 // line and the column for an unknown or repeated name, a value refused and
 // a row that is not two cells.
 OperationFile read_operation(const std::string& text, const std::string& source);

@@ -10,6 +10,7 @@
 #include "flood/crest_weir.h"
 #include "flood/flood_passage.h"
 #include "flood/route.h"
+#include "flood/sealed_gate.h"
 #include "support/test_cases.h"
 
 namespace tqweir {
@@ -161,6 +162,88 @@ TEST(FloodRule, IdenticalGatesOverAPondAsManyTimesLargerMoveAsOne) {
     EXPECT_EQ(s.what, one.switches[k / 2].what) << k;
     EXPECT_EQ(s.time, one.switches[k / 2].time) << switch_text(s);
   }
+}
+
+// The weir's passage: three gates of one rule over a pond three times as
+// large with three times the inflow route as the one gate does, each gate
+// at every point at the one gate's angle and air with its discharge.
+TEST(FloodRule, AWeirOfIdenticalGatesPassesAsOneGateOverAPondAsManyTimesLarger) {
+  const CaseInput base = tqweir_test::case_in_folder(kDesign);
+  const std::string rows = "valve_area,0.00005\nvalve_coefficient,0.6\nblower_curve," +
+                           std::string(kBlower) + "\nlowered_angle,5\n" + kHandMadeRule;
+  const Hydrograph inflow = read_hydrograph(kHandMadeFlood, "inflow.csv");
+  PassageSettings relative;
+  relative.route.absolute_tolerance = 0.0;
+  SharedPaths paths;
+  const FloodPassage one = flood_passage(
+      base, operation::read_operation(rows + "pond_area,5000\n", "operation.csv"), inflow, false,
+      relative, &paths);
+  ASSERT_TRUE(one.route.finished) << one.route.stop;
+  Hydrograph thrice = inflow;
+  for (double& q : thrice.flows) q *= 3.0;
+  const FloodPassage weir = flood_passage(
+      base, operation::read_operation(rows + "pond_area,15000\ngates,3\n", "operation.csv"),
+      thrice, false, relative, &paths);
+  ASSERT_TRUE(weir.route.finished) << weir.route.stop;
+
+  ASSERT_EQ(weir.gates.size(), 3u);
+  ASSERT_EQ(weir.route.points.size(), one.route.points.size());
+  // The gates alike to the bit; against the one gate, within the route's
+  // tolerances (a third of a storage is not a third to the bit).
+  for (std::size_t k = 0; k < one.route.points.size(); ++k) {
+    const RoutePoint& p = weir.route.points[k];
+    ASSERT_NEAR(p.level, one.route.points[k].level, 1e-5) << "at " << p.time << " s";
+    double outflow = 0.0;
+    for (std::size_t g = 0; g < 3; ++g) {
+      const GateState& s = weir.gates[g].states[k];
+      ASSERT_EQ(p.airs[g], p.airs[0]) << "gate " << g << " at " << p.time;
+      ASSERT_EQ(s.theta1_deg, weir.gates[0].states[k].theta1_deg) << "gate " << g << " at " << p.time;
+      ASSERT_EQ(s.outflow, weir.gates[0].states[k].outflow) << "gate " << g << " at " << p.time;
+      outflow += s.outflow;
+    }
+    ASSERT_NEAR(p.airs[0], one.route.points[k].airs[0], 1e-5) << "at " << p.time << " s";
+    ASSERT_NEAR(weir.gates[0].states[k].theta1_deg, one.states[k].theta1_deg, 1e-3) << p.time;
+    ASSERT_NEAR(p.outflow, outflow, 1e-9 * outflow) << "at " << p.time << " s";
+    ASSERT_NEAR(p.outflow, 3.0 * one.route.points[k].outflow, 1e-4) << "at " << p.time << " s";
+  }
+  ASSERT_EQ(weir.switches.size(), 3 * one.switches.size());
+  for (std::size_t g = 0; g < 3; ++g) {
+    EXPECT_NEAR(weir.gates[g].lowering.end, one.lowering.end, 0.01) << g;
+    EXPECT_NEAR(weir.gates[g].raising.end, one.raising.end, 0.01) << g;
+  }
+}
+
+// Every gate failed: the route is that of the sealed gate N times over the
+// pond, the rule's levels passed by with nothing opened.
+TEST(FloodRule, AWeirWhoseGatesAllFailPassesAsItsSealedGates) {
+  const CaseInput base = tqweir_test::case_in_folder(kDesign);
+  const operation::OperationFile file = rule_file(std::string(kHandMadeRule) + "gates,2\n", kBlower);
+  const Hydrograph inflow = read_hydrograph(kHandMadeFlood, "inflow.csv");
+  const FloodPassage failed = flood_passage(base, file, inflow, false, PassageSettings(), nullptr,
+                                            {true, true});
+  ASSERT_TRUE(failed.route.finished) << failed.route.stop;
+  EXPECT_TRUE(failed.switches.empty());
+
+  SealedGate sealed(base);
+  const Pond pond = Pond::from_area(file.pond_area.value);
+  RouteInput in;
+  in.inflow = &inflow;
+  in.pond = &pond;
+  in.gates = {&sealed, &sealed};
+  in.start_level = failed.start_level;
+  in.start_airs = {sealed.air(), sealed.air()};
+  RouteSettings settings;
+  settings.output_step = PassageSettings().output_step;
+  const Route held = route(in, settings);
+  ASSERT_TRUE(held.finished) << held.stop;
+  ASSERT_EQ(held.points.size(), failed.route.points.size());
+  for (std::size_t k = 0; k < held.points.size(); ++k) {
+    ASSERT_NEAR(failed.route.points[k].level, held.points[k].level, 1e-9) << held.points[k].time;
+    for (const GatePassage& g : failed.gates) {
+      ASSERT_EQ(g.states[k].theta1_deg, sealed.state(held.points[k].level, sealed.air()).theta1_deg);
+    }
+  }
+  EXPECT_NEAR(failed.route.peak.level, held.peak.level, 1e-9);
 }
 
 // Without power, started above the float valve's level: the float opens it

@@ -277,6 +277,14 @@ TEST(OperationFile, EveryValueIsCheckedAndRefusedByLineAndColumn) {
       {"blower_curve,0:5 100:x\n", "at character 9: 'x' is not a decimal number"},
       {"blower_curve,0:0 100:4\n", "the first pair must deliver more than 0"},
       {"blower_curve,0:5\n", "at least two pairs"},
+      {"gates,2.5\n", "line 1, column 2 (gates): '2.5' is not a whole number from 1 to 50"},
+      {"gates,51\n", "line 1, column 2 (gates): '51' is not a whole number"},
+      {"gates,2\nblowers,3\n", "line 2, column 2 (blowers): 3 blowers for 2 gates"},
+      {"gates,2\nlower_at_levels,3 3.1 3.2\n", "line 2, column 2 (lower_at_levels): 3 levels for 2 gates"},
+      {"lower_at_levels,3 x\n", "line 1, column 2 (lower_at_levels): 'x' is not"},
+      {"backup_lower_at_level,3\nbackup_lower_at_levels,3\n",
+       "line 2, column 2 (backup_lower_at_levels): give backup_lower_at_level or"},
+      {"gates,2\ntailwater_curve,0:0 9:1\n", "line 2, column 2 (tailwater_curve): a weir of 2 gates"},
   };
   for (const auto& c : cases) {
     try {

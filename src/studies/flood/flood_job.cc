@@ -62,7 +62,28 @@ FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& 
     return job;
   }
   const flood::Hydrograph inflow = read_inflow(options.inflow);
-  return flood_job(operated(design), inflow);
+  job = flood_job(operated(design), inflow);
+  job.failed = failed_flags(job, options.failed);
+  const int gates = operation::gate_count(job.file);
+  if (options.has_fail_count && options.fail_count > gates) {
+    throw InputError("--fail-count " + std::to_string(options.fail_count) + ": the weir has " +
+                     std::to_string(gates) + (gates == 1 ? " gate" : " gates"));
+  }
+  return job;
+}
+
+std::vector<bool> failed_flags(const FloodJob& job, const std::vector<int>& gates) {
+  const int count = operation::gate_count(job.file);
+  std::vector<bool> failed(static_cast<std::size_t>(count), false);
+  for (int gate : gates) {
+    if (gate < 1 || gate > count) {
+      throw InputError("--failed: gate " + std::to_string(gate) + " is not one of the weir's " +
+                       std::to_string(count) + (count == 1 ? " gate" : " gates") +
+                       " (operation.csv's gates)");
+    }
+    failed[static_cast<std::size_t>(gate - 1)] = true;
+  }
+  return failed;
 }
 
 flood::Hydrograph read_inflow(const std::string& path) {

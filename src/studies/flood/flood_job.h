@@ -22,6 +22,7 @@ struct FloodJob {
   CaseInput base;
   operation::OperationFile file;  // --flood
   flood::Hydrograph inflow;       // --flood
+  std::vector<bool> failed;       // --flood --failed: one flag per gate, gate 1 first
   design::Criteria criteria;
   std::vector<double> angles;     // --rating: as given, or the base case's
   bool has_tailwater = false;     // --rating: operation.csv gives tailwater_curve
@@ -29,9 +30,14 @@ struct FloodJob {
 };
 
 // Reads the inflow and operation.csv for --flood (refusing their rows as
-// their readers do), takes the angles and operation.csv's tailwater_curve
+// their readers do, and --failed's gates or --fail-count beyond the weir's
+// gates), takes the angles and operation.csv's tailwater_curve
 // (when the file is there) for --rating. Throws text::InputError.
 FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design);
+
+// One flag per gate of `job`'s weir for the gates numbered `gates` (from
+// 1). Throws text::InputError for a number beyond the weir's gates.
+std::vector<bool> failed_flags(const FloodJob& job, const std::vector<int>& gates);
 
 // The flood of `inflow` (already read) through `design`'s pond: its
 // operation.csv refused as the command refuses it, its flood rows checked

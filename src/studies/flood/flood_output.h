@@ -23,7 +23,7 @@ struct HighestRatio {
   design::Verdict verdict = design::Verdict::not_determined;
 };
 
-// The given criteria's highest ratios over the passage's states.
+// The given criteria's highest ratios over every gate's states.
 std::vector<HighestRatio> highest_ratios(const flood::FloodPassage& passage,
                                          const std::vector<design::Criterion>& criteria);
 
@@ -53,6 +53,10 @@ std::string undetermined_note(design::Verdict verdict, const flood::Route& route
 void print_flood(const flood::FloodPassage& passage, const std::vector<design::Criterion>& criteria,
                  const design::Limit& max_upstream_level, bool power_failure, std::ostream& out);
 
+// The printout's line on a weir of several gates: how many, and which
+// failed ("  a weir of 4 gates; failed: 2, 3").
+std::string weir_line(const flood::FloodPassage& passage);
+
 // The printout's line on the overfall: free, or drowned by tailwater_curve
 // with the least submergence factor met, when and the tailwater there.
 std::string overfall_line(const flood::FloodPassage& passage);
@@ -62,8 +66,10 @@ std::string overfall_line(const flood::FloodPassage& passage);
 // theta1_deg, stopper_tension_kn, bag_pressure_kpa, bag_tension_kn_per_m,
 // then ratio_KEY for each given criterion; with the leaf drowned, then
 // tailwater_level_m and submergence_factor (the discharge over the leaf
-// against its free overfall). Numbers as the shortest decimal that reads
-// back.
+// against its free overfall); on a weir of several gates, then each
+// gate's gateG_theta1_deg, gateG_air_m3_per_m and gateG_outflow_m3s (the
+// columns before are gate 1's state, the ratios the highest over the
+// gates). Numbers as the shortest decimal that reads back.
 std::string flood_series(const flood::FloodPassage& passage,
                          const std::vector<design::Criterion>& criteria);
 

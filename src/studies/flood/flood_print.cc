@@ -26,13 +26,33 @@ void print_span(const char* what, const flood::Span& span, std::ostream& out) {
       << "\n";
 }
 
-void print_lowering(const flood::FloodPassage& passage, std::ostream& out) {
-  if (passage.down_at_start) {
-    out << "  lowering: the leaf is down at the start, "
+void print_lowering(const flood::FloodPassage& passage, const flood::GatePassage& gate,
+                    const std::string& what, std::ostream& out) {
+  if (gate.down_at_start) {
+    out << "  " << what << ": the leaf is down at the start, "
         << clock_text(passage.route.points.front().time) << "\n";
     return;
   }
-  print_span("lowering", passage.lowering, out);
+  print_span(what.c_str(), gate.lowering, out);
+}
+
+// "gate 3 " before a gate's line on a weir of several; nothing on one gate.
+std::string gate_word(const flood::FloodPassage& passage, std::size_t gate) {
+  return passage.gates.size() > 1 ? "gate " + std::to_string(gate + 1) + " " : "";
+}
+
+// Each gate's lowering and raising, or that its valves failed.
+void print_movements(const flood::FloodPassage& passage, std::ostream& out) {
+  for (std::size_t g = 0; g < passage.gates.size(); ++g) {
+    const flood::GatePassage& gate = passage.gates[g];
+    const std::string name = gate_word(passage, g);
+    if (gate.failed) {
+      out << "  " << name << "failed: its valves do not open, its air stays shut in\n";
+      continue;
+    }
+    print_lowering(passage, gate, name + "lowering", out);
+    print_span((name + "raising").c_str(), gate.raising, out);
+  }
 }
 
 void print_flows(const flood::Route& route, std::ostream& out) {
@@ -47,7 +67,7 @@ void print_flows(const flood::Route& route, std::ostream& out) {
 void print_switches(const flood::FloodPassage& passage, std::ostream& out) {
   for (const flood::RuleSwitch& s : passage.switches) {
     out << "  " << clock_text(s.time) << " at " << level_text(s.level) << ": "
-        << flood::switch_text(s)
+        << gate_word(passage, s.gate) << flood::switch_text(s)
         << (s.what == flood::Switch::leaf_not_down ? " as the flood recedes past raise_at_level: raised once it is" : "")
         << "\n";
   }
@@ -73,6 +93,15 @@ void print_checks(const flood::FloodPassage& passage,
 }
 
 }  // namespace
+
+std::string weir_line(const flood::FloodPassage& passage) {
+  std::string failed;
+  for (std::size_t g = 0; g < passage.gates.size(); ++g) {
+    if (passage.gates[g].failed) failed += (failed.empty() ? "" : ", ") + std::to_string(g + 1);
+  }
+  return "  a weir of " + std::to_string(passage.gates.size()) + " gates; " +
+         (failed.empty() ? std::string("none failed") : "failed: " + failed) + "\n";
+}
 
 FlowPeaks flow_peaks(const flood::Route& route) {
   FlowPeaks peaks;
@@ -121,6 +150,7 @@ void print_flood(const flood::FloodPassage& passage, const std::vector<design::C
   const flood::Route& route = passage.route;
   out << (power_failure ? "  without power: the float valve only, no blower\n"
                         : "  with power: the valve and the blower by the rule\n");
+  if (passage.gates.size() > 1) out << weir_line(passage);
   out << overfall_line(passage);
   out << "  start " << level_text(passage.start_level)
       << (passage.steady_start ? " (steady with the first inflow)" : " (initial_level)") << "\n";
@@ -130,10 +160,10 @@ void print_flood(const flood::FloodPassage& passage, const std::vector<design::C
     print_flows(route, out);
   }
   print_switches(passage, out);
-  print_lowering(passage, out);
-  print_span("raising", passage.raising, out);
+  print_movements(passage, out);
   for (const flood::FoldMet& f : passage.folds) {
-    out << "  fold at " << clock_text(f.time) << ": the leaf jumps from "
+    out << "  " << gate_word(passage, f.gate) << "fold at " << clock_text(f.time)
+        << ": the leaf jumps from "
         << fixed_text(f.from_deg, 2) << " to " << fixed_text(f.to_deg, 2)
         << " degrees (path at " << level_text(f.level) << ")\n";
   }

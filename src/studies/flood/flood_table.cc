@@ -1,4 +1,6 @@
 // The series of a flood passage and the design checks along it.
+#include <algorithm>
+
 #include "core/constants.h"
 #include "flood/flood_rule.h"
 #include "text/csv_cells.h"
@@ -11,6 +13,14 @@ namespace {
 
 double field(const flood::GateState& s, SummaryId id) {
   return s.values[static_cast<std::size_t>(summary_index(id))];
+}
+
+// The highest ratio of `c` over the gates at point k.
+double highest_ratio_at(const flood::FloodPassage& passage, std::size_t k,
+                        const design::Criterion& c) {
+  double highest = state_ratio(passage.gates.front().states[k], c);
+  for (const flood::GatePassage& gate : passage.gates) highest = std::max(highest, state_ratio(gate.states[k], c));
+  return highest;
 }
 
 }  // namespace
@@ -28,11 +38,15 @@ std::vector<HighestRatio> highest_ratios(const flood::FloodPassage& passage,
     if (!c.given) continue;
     HighestRatio h;
     h.criterion = &c;
-    for (std::size_t k = 0; k < passage.states.size(); ++k) {
-      const double ratio = state_ratio(passage.states[k], c);
-      if (k == 0 || ratio > h.ratio) {
-        h.ratio = ratio;
-        h.time = passage.route.points[k].time;
+    bool first = true;
+    for (const flood::GatePassage& gate : passage.gates) {
+      for (std::size_t k = 0; k < gate.states.size(); ++k) {
+        const double ratio = state_ratio(gate.states[k], c);
+        if (first || ratio > h.ratio) {
+          h.ratio = ratio;
+          h.time = passage.route.points[k].time;
+          first = false;
+        }
       }
     }
     h.verdict = design::verdict_of(h.ratio <= 1.0, passage.route.finished);
@@ -70,6 +84,11 @@ std::string flood_series(const flood::FloodPassage& passage,
     header.push_back("tailwater_level_m");
     header.push_back("submergence_factor");
   }
+  const std::size_t gates = passage.gates.size() > 1 ? passage.gates.size() : 0;
+  for (std::size_t g = 0; g < gates; ++g) {
+    const std::string name = "gate" + std::to_string(g + 1) + "_";
+    for (const char* column : {"theta1_deg", "air_m3_per_m", "outflow_m3s"}) header.push_back(name + column);
+  }
   std::string text = text::csv_line(header);
   for (std::size_t k = 0; k < passage.states.size(); ++k) {
     const flood::RoutePoint& p = passage.route.points[k];
@@ -83,11 +102,17 @@ std::string flood_series(const flood::FloodPassage& passage,
         text::exact_text(s.theta1_deg), text::exact_text(s.stopper_tension),
         text::exact_text(gauge),        text::exact_text(field(s, SummaryId::bag_tension))};
     for (const design::Criterion& c : criteria) {
-      if (c.given) cells.push_back(text::exact_text(state_ratio(s, c)));
+      if (c.given) cells.push_back(text::exact_text(highest_ratio_at(passage, k, c)));
     }
     if (passage.drowned) {
       cells.push_back(text::exact_text(s.tailwater_level));
       cells.push_back(text::exact_text(s.submergence));
+    }
+    for (std::size_t g = 0; g < gates; ++g) {
+      const flood::GateState& gate = passage.gates[g].states[k];
+      cells.push_back(text::exact_text(gate.theta1_deg));
+      cells.push_back(text::exact_text(p.airs[g]));
+      cells.push_back(text::exact_text(gate.outflow));
     }
     text += text::csv_line(cells);
   }

@@ -7,13 +7,15 @@
 namespace tqweir {
 namespace operate {
 
-RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPaths* shared) {
+RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPaths* shared,
+                        const std::vector<bool>* failed) {
   RoutedFlood routed;
   routed.power_failure = power_failure;
   routed.passage.drowned = job.file.tailwater_curve.given;  // also when it does not start
   try {
     routed.passage = flood::flood_passage(job.base, job.file, job.inflow, power_failure,
-                                          flood::PassageSettings(), shared);
+                                          flood::PassageSettings(), shared,
+                                          failed != nullptr ? *failed : job.failed);
     routed.started = true;
   } catch (const text::InputError& error) {
     routed.refused = true;

@@ -22,9 +22,11 @@ struct RoutedFlood {
   flood::FloodPassage passage;
 };
 
-// Routes `job`'s inflow; `shared` carries the gate's paths from one route
-// of the job to the next.
-RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPaths* shared = nullptr);
+// Routes `job`'s inflow with the gates of `failed` failed (nullptr: the
+// job's); `shared` carries the gates' paths from one route of the job to
+// the next.
+RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPaths* shared = nullptr,
+                        const std::vector<bool>* failed = nullptr);
 
 // With power, then without, the second route reading the paths the first
 // solved: the same two passages as two routes alone, in less time.

@@ -36,6 +36,9 @@ struct OperateOptions {
   double within_minutes = 0.0;
   std::string inflow;     // --flood INFLOW.csv
   bool power_failure = false;
+  std::vector<int> failed;  // --failed: gate numbers from 1, as given
+  bool has_fail_count = false;
+  int fail_count = 0;       // --fail-count K
   std::vector<double> levels;  // --rating, m
   std::vector<double> angles;  // --angles, degree; empty: the base case's
   std::string output;     // TABLE.csv; empty: no table

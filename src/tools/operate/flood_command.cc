@@ -1,9 +1,12 @@
 #include "tools/operate/flood_command.h"
 
+#include <algorithm>
+
 #include "core/file_io.h"
 #include "flood/rating.h"
 #include "text/input_error.h"
 #include "text/text_encoding.h"
+#include "studies/flood/failed_gates.h"
 #include "studies/flood/flood_output.h"
 #include "studies/flood/routed_flood.h"
 
@@ -26,7 +29,8 @@ int write_output(const OperateOptions& options, const std::string& bytes, const 
 int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                std::ostream& err) {
   const std::vector<flood::RatingRow> rows = rating_rows(job, options.levels);
-  const std::string table = flood::rating_table(rows, job.has_tailwater);
+  const std::string table =
+      flood::rating_table(rows, job.has_tailwater, operation::gate_count(job.file));
   if (options.output.empty()) {
     // The table's file is CP932 for the spreadsheet; a terminal reads UTF-8
     // as every other printout of the tools.
@@ -38,6 +42,27 @@ int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream&
   out << "tqweir-operate: rating of " << options.dir << ", " << rows.size() << " rows ("
       << held << " with a state)\n";
   return write_output(options, table, "rating", out, err);
+}
+
+// --fail-count K: the rows for 0 to K failed gates both ways, then the
+// worst choice of K (with power or without, as asked) printed as --flood
+// prints a route.
+int run_fail_count(const FloodJob& job, const OperateOptions& options, std::ostream& out,
+                   std::ostream& err) {
+  flood::SharedPaths shared;
+  out << "tqweir-operate: flood " << options.inflow << " through " << options.dir
+      << ": the highest peak level with K gates failed\n";
+  RoutedFlood worst;
+  int status = 0;
+  for (int k = 0; k <= options.fail_count; ++k) {
+    for (const bool power_failure : {false, true}) {
+      const bool kept = k == options.fail_count && power_failure == options.power_failure;
+      const FailedRow row = failed_row(job, k, power_failure, &shared, kept ? &worst : nullptr);
+      out << failed_row_text(row);
+      if (!row.determined) status = 1;
+    }
+  }
+  return std::max(status, print_routed_flood(worst, job, options, out, err));
 }
 
 }  // namespace
@@ -53,6 +78,7 @@ int print_routed_flood(const RoutedFlood& routed, const FloodJob& job, const Ope
 int run_flood_job(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                   std::ostream& err) {
   if (options.mode == Mode::rating) return run_rating(job, options, out, err);
+  if (options.has_fail_count) return run_fail_count(job, options, out, err);
   return print_routed_flood(route_flood(job, options.power_failure), job, options, out, err);
 }
 

@@ -1,9 +1,12 @@
 #include "tools/operate/parse_operate_options.h"
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "cases/range_spec.h"
 #include "core/input_fields.h"
+#include "operation/operation_file.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
 #include "text/number_cell.h"
@@ -15,7 +18,39 @@ namespace {
 
 using text::InputError;
 
-enum Id { kHelp, kVersion, kOutput, kLower, kRaise, kCase, kWithin, kFlood, kPower, kRating, kAngles };
+enum Id {
+  kHelp, kVersion, kOutput, kLower, kRaise, kCase, kWithin, kFlood, kPower, kRating, kAngles,
+  kFailed, kFailCount
+};
+
+// A gate's number or a count of gates: a whole number from `least` to
+// the most gates a weir has.
+int gate_number(const std::string& option, const std::string& cell, int least) {
+  double value = 0.0;
+  std::string why;
+  if (!text::read_number(cell, value, why) || value != std::floor(value) || value < least ||
+      value > operation::kMostGates) {
+    throw InputError(option + ": '" + cell + "' is not a whole number from " + std::to_string(least) +
+                     " to " + std::to_string(operation::kMostGates));
+  }
+  return static_cast<int>(value);
+}
+
+// "2,5": gate numbers, none twice.
+std::vector<int> gate_list(const std::string& arg) {
+  std::vector<int> gates;
+  std::size_t begin = 0;
+  for (std::size_t k = 0; k <= arg.size() && gates.size() <= static_cast<std::size_t>(operation::kMostGates); ++k) {
+    if (k < arg.size() && arg[k] != ',') continue;
+    const int gate = gate_number("--failed " + arg, arg.substr(begin, k - begin), 1);
+    if (std::find(gates.begin(), gates.end(), gate) != gates.end()) {
+      throw InputError("--failed " + arg + ": gate " + std::to_string(gate) + " is given twice");
+    }
+    gates.push_back(gate);
+    begin = k + 1;
+  }
+  return gates;
+}
 
 std::vector<double> rating_levels(const std::string& arg) {
   try {
@@ -69,7 +104,9 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
        {kFlood, {"--flood"}, "an inflow file"},
        {kPower, {"--power-failure"}, ""},
        {kRating, {"--rating"}, "FROM:TO:STEP of the upstream level"},
-       {kAngles, {"--angles"}, "leaf angles A,B,..."}});
+       {kAngles, {"--angles"}, "leaf angles A,B,..."},
+       {kFailed, {"--failed"}, "gate numbers G,H,..."},
+       {kFailCount, {"--fail-count"}, "a number of gates"}});
   OperateOptions options;
   std::set<int> given;
   std::string why;  // the number rule's words; the options word their own refusals
@@ -105,6 +142,11 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
         options.levels = rating_levels(option.value);
         break;
       case kAngles: options.angles = angle_list(option.value); break;
+      case kFailed: options.failed = gate_list(option.value); break;
+      case kFailCount:
+        options.fail_count = gate_number("--fail-count", option.value, 0);
+        options.has_fail_count = true;
+        break;
     }
   }
   if (options.help || options.version) return options;
@@ -121,6 +163,9 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
   if (!operating) refuse_beside(given, kWithin, "--within", mode);
   if (options.mode != Mode::flood) refuse_beside(given, kPower, "--power-failure", mode);
   if (options.mode != Mode::rating) refuse_beside(given, kAngles, "--angles", mode);
+  if (options.mode != Mode::flood) refuse_beside(given, kFailed, "--failed", mode);
+  if (options.mode != Mode::flood) refuse_beside(given, kFailCount, "--fail-count", mode);
+  if (given.count(kFailed) != 0) refuse_beside(given, kFailCount, "--fail-count", "--failed");
   return options;
 }
 

@@ -10,7 +10,8 @@ namespace operate {
 constexpr const char* kOperateUsage =
     "usage: tqweir-operate DESIGN_DIR --lower [--case NAME] [--within MINUTES] [-o TABLE.csv]\n"
     "       tqweir-operate DESIGN_DIR --raise [--case NAME] [--within MINUTES] [-o TABLE.csv]\n"
-    "       tqweir-operate DESIGN_DIR --flood INFLOW.csv [--power-failure] [-o SERIES.csv]\n"
+    "       tqweir-operate DESIGN_DIR --flood INFLOW.csv [--power-failure]\n"
+    "                      [--failed G,H,... | --fail-count K] [-o SERIES.csv]\n"
     "       tqweir-operate DESIGN_DIR --rating FROM:TO:STEP [--angles A,B,...] [-o RATING.csv]\n"
     "       tqweir-operate --help | --version\n";
 
@@ -18,8 +19,11 @@ constexpr const char* kOperateUsage =
 // unknown or repeated option, a missing value, --within not a number from
 // kLeastWithinMinutes to kMostWithinMinutes, not exactly one of --lower, --raise, --flood and
 // --rating, an option the chosen one does not take (--case and --within
-// belong to --lower and --raise, --power-failure to --flood, --angles to
-// --rating), a rating range or angle list refused, no DESIGN_DIR or two.
+// belong to --lower and --raise, --power-failure, --failed and --fail-count
+// to --flood, --angles to --rating), --failed beside --fail-count, a gate
+// number not whole, below 1 or given twice, a rating range or angle list
+// refused, no DESIGN_DIR or two. The gates' numbers against the weir's
+// count are the flood job's to refuse.
 OperateOptions parse_operate_options(int argc, const char* const* argv);
 
 }  // namespace operate

@@ -58,6 +58,10 @@ TEST(FloodCommand, ACommandLineThatDoesNotFitIsRefusedBeforeAnySolve) {
       ". --rating 3:2:0.5",                                   // FROM above TO
       ". --flood design_flood.csv -o design_flood.csv",       // the inflow itself
       ". --flood missing.csv",
+      ". --flood design_flood.csv --failed 0",    // gate numbers from 1
+      ". --flood design_flood.csv --failed 1,1",  // a gate twice
+      ". --flood design_flood.csv --failed 1.5",  // not whole
+      ". --flood design_flood.csv --failed 2",    // beyond the weir's one gate
   };
   for (const std::string& args : bad) {
     const ProgramRun run = operate(dir, args);
