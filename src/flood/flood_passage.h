@@ -13,6 +13,7 @@
 #include "flood/flood_rule.h"
 #include "flood/hydrograph.h"
 #include "flood/path_grid.h"
+#include "search/case_probe.h"
 
 namespace tqweir {
 namespace flood {
@@ -67,6 +68,9 @@ struct FloodPassage {
 // counted included); only the work is shared.
 struct SharedPaths {
   std::shared_ptr<PathGrid> grid;  // made by the first route
+  // The base case solved by the first route (its air before the flood), so
+  // that the next routes do not solve it again.
+  std::shared_ptr<const search::CaseResult> base;
 };
 
 // The flood `inflow` through the pond of `file` over `base`'s gate,

@@ -66,7 +66,7 @@ void presolve(const RiskJob& job, const risk::BranchValues& p, flood::SharedPath
     if (p[b] > 0.0) branches.push_back(static_cast<risk::Branch>(b));
   }
   route_event(job, shared, branches.front(), rarest);
-  if (!shared.grid) return;
+  if (!shared.grid || !shared.base) return;  // the events then run on one thread
   risk::run_tasks(branches.size() - 1, threads,
                   [&](std::size_t k) { route_event(job, shared, branches[k + 1], rarest); });
   const std::vector<long> solved = shared.grid->solved_indices();
@@ -108,6 +108,9 @@ RiskStudy run_risk_study(const RiskJob& job, int threads,
   const auto t0 = std::chrono::steady_clock::now();
   presolve(job, p, shared, threads);
   s.presolve_seconds = seconds_since(t0);
+  // The grid and the base case's solve are made by the first route; until
+  // they are there, routes may not run side by side.
+  if (!shared.grid || !shared.base) threads = 1;
   const auto t1 = std::chrono::steady_clock::now();
   s.run = risk::run_risk(
       job.risk,

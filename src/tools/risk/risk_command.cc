@@ -120,14 +120,20 @@ int run_risk_command_line(int argc, const char* const* argv, std::ostream& out, 
   const auto start = std::chrono::steady_clock::now();
   double shown = 0.0;
   bool progressed = false;
-  const RiskStudy study = run_risk_study(job, options.threads, [&](std::size_t done, std::size_t total) {
+  RiskStudy study;
+  try {
+    study = run_risk_study(job, options.threads, [&](std::size_t done, std::size_t total) {
     const double t = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (done != total && t - shown < kProgressSeconds) return;
     shown = t;
     progressed = true;
     err << "\rtqweir-risk: " << done << " of " << total << " events, "
         << static_cast<long>(t) << " s" << std::flush;
-  });
+    });
+  } catch (const InputError& error) {
+    err << (progressed ? "\n" : "") << "tqweir-risk: " << error.what() << "\n";
+    return 2;
+  }
   if (progressed) err << "\n";
   print_risk(study, job, out);
   if (!options.output.empty()) {
