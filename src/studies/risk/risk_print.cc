@@ -110,7 +110,8 @@ void print_risk(const RiskStudy& s, const RiskJob& job, std::ostream& out) {
     out << "\n";
   }
   const double events = static_cast<double>(std::max<std::size_t>(1, run.events.size()));
-  out << "  time: " << text::fixed_text(s.seconds, 1) << " s for the events, "
+  out << "  time: " << text::fixed_text(s.seconds, 1) << " s for the events ("
+      << text::fixed_text(s.cpu_seconds, 1) << " s of processor time), "
       << text::fixed_text(1000.0 * s.seconds / events, 2) << " ms per event ("
       << text::fixed_text(1000.0 * s.seconds / std::max(1, s.routes), 2) << " ms per passage), after "
       << text::fixed_text(s.presolve_seconds, 1) << " s routing the rarest flood and solving "

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <exception>
 
 #include "flood/flood_passage.h"
@@ -112,11 +113,13 @@ RiskStudy run_risk_study(const RiskJob& job, int threads,
   // they are there, routes may not run side by side.
   if (!shared.grid || !shared.base) threads = 1;
   const auto t1 = std::chrono::steady_clock::now();
+  const std::clock_t c1 = std::clock();
   s.run = risk::run_risk(
       job.risk,
       [&](risk::Branch b, double peak) { return route_event(job, shared, b, peak); }, threads,
       progress);
   s.seconds = seconds_since(t1);
+  s.cpu_seconds = static_cast<double>(std::clock() - c1) / CLOCKS_PER_SEC;
   if (shared.grid) s.grid_levels = static_cast<int>(shared.grid->solved_indices().size());
   for (std::size_t b = 0; b < risk::kBranchCount; ++b) {
     if (p[b] > 0.0) s.routes += static_cast<int>(s.run.events.size());

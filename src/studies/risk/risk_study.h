@@ -28,6 +28,7 @@ struct RiskStudy {
   int grid_levels = 0;              // the gate's paths solved
   double presolve_seconds = 0.0;    // s, routing the rarest flood and filling the grid
   double seconds = 0.0;             // s, the events
+  double cpu_seconds = 0.0;         // s of processor time over every thread, the events
   int routes = 0;                   // flood passages of the events
 };
 
