@@ -29,6 +29,7 @@ for dir in "$ROOT"/examples/*/ "$ROOT"/tests/data/cases/*/; do
   copy_if_present "$dir/loadcases.csv" "$OUT/loadcases_reader_fuzz/$name"
   copy_if_present "$dir/criteria.csv" "$OUT/criteria_reader_fuzz/$name"
   copy_if_present "$dir/operation.csv" "$OUT/operation_file_fuzz/$name"
+  copy_if_present "$dir/risk.csv" "$OUT/risk_file_fuzz/$name"
   {
     cat "$dir/syogen.csv" 2>/dev/null || true
     printf '\0'

@@ -18,7 +18,7 @@
 # Sourced: defines LAYERS and layer_below.
 
 # The folders built as layer libraries (cmake/layers.cmake).
-LAYERS=(core membrane input section output driver text drawing cases search design operation flood leaf studies)
+LAYERS=(core membrane input section output driver text drawing cases search design operation flood risk leaf studies)
 
 # layer_below FOLDER: the folders a file of FOLDER may include besides its own.
 layer_below() {
@@ -37,7 +37,8 @@ layer_below() {
     design) echo "$calculation text cases search leaf" ;;
     operation) echo "$calculation text cases search leaf design" ;;
     flood) echo "$calculation text cases search leaf design operation" ;;
-    studies) echo "$calculation text drawing cases search leaf design operation flood" ;;
+    risk) echo "$calculation text cases search leaf design operation flood" ;;
+    studies) echo "$calculation text drawing cases search leaf design operation flood risk" ;;
     tools|web|python) echo "$calculation ${LAYERS[*]:6} tools" ;;
     platform) echo "core" ;;
     *) return 1 ;;

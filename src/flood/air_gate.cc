@@ -45,13 +45,18 @@ long grid_index(double level, double spacing, bool nearest) {
   return static_cast<long>(at);
 }
 
-}  // namespace
-
-GateState state_on_path(const LevelPath& path, double air, double span) {
+// Throws RouteStop for a path that does not hold.
+void require_held(const LevelPath& path) {
   if (!path.held) {
     throw RouteStop("no state of the gate holds at level " + shown_number(path.level) + " m: " +
                     path.reason);
   }
+}
+
+}  // namespace
+
+GateState state_on_path(const LevelPath& path, double air, double span) {
+  require_held(path);
   if (air <= path.airs.back()) {
     GateState s = seated_state(path.states.back(), path.airs.back(), air);
     s.regime = path.stopped ? GateRegime::lowest_held : GateRegime::lowered;
@@ -104,13 +109,26 @@ GateState AirGate::state(double level, double air) {
 
 void AirGate::follow_tailwater(const TailwaterCurve& t) { grid_->follow_tailwater(t); }
 
-double AirGate::outflow(double level, double air) { return state(level, air).outflow; }
+GateState AirGate::outline_state(double level, double air) {
+  const long index = grid_index(level, grid_->settings().spacing, false);
+  const LevelPath& lo = path(index);
+  const LevelPath& hi = path(index + 1);
+  // A seated state keeps the lowered state's outline, crest and
+  // coefficient: the lowered state stands in for it.
+  const auto outline_on = [&](const LevelPath& p) {
+    return p.held && air <= p.airs.back() ? p.states.back() : state_on_path(p, air, span());
+  };
+  return blended_state(outline_on(lo), outline_on(hi), (level - lo.level) / (hi.level - lo.level),
+                       level, span());
+}
+
+double AirGate::outflow(double level, double air) { return outline_state(level, air).outflow; }
 
 double AirGate::path_air(double level, bool lowered) {
   const long index = grid_index(level, grid_->settings().spacing, false);
   const LevelPath& lo = path(index);
   const LevelPath& hi = path(index + 1);
-  for (const LevelPath* p : {&lo, &hi}) state_on_path(*p, 0.0, span());  // throws where none holds
+  for (const LevelPath* p : {&lo, &hi}) require_held(*p);
   const double w = (level - lo.level) / (hi.level - lo.level);
   const double a = lowered ? lo.airs.back() : lo.airs.front();
   const double b = lowered ? hi.airs.back() : hi.airs.front();

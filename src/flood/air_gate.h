@@ -43,6 +43,12 @@ class AirGate : public Gate {
   GateState state(double level, double air) override;
   int solves() const override { return solves_; }
 
+  // state(level, air) as far as the bag's outline (its area), the crest and
+  // the discharge go, bit for bit, without the seated leaf's pressure and
+  // tension (a root of the membrane's law at each call): what the route
+  // asks for at every trial stage.
+  GateState outline_state(double level, double air);
+
   // The air (m3/m) of the lowered leaf at `level`, between its grid levels:
   // with no more than this the leaf lies at the lowered angle.
   double lowered_air(double level);

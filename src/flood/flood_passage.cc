@@ -125,7 +125,10 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
                            const PassageSettings& settings, SharedPaths* shared,
                            const std::vector<bool>& failed) {
   const FloodFile rows = read_flood_rows(file);
-  const search::CaseResult solved = search::solve_unrounded(base);
+  SharedPaths own;
+  SharedPaths& paths = shared != nullptr ? *shared : own;
+  if (!paths.base) paths.base = std::make_shared<const search::CaseResult>(search::solve_unrounded(base));
+  const search::CaseResult& solved = *paths.base;
   if (!solved.finished) {
     throw InputError("the base case stops, so it puts no air in the bag: " +
                      message_utf8(solved.message));
@@ -139,8 +142,6 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   FloodPassage p;
   p.raised_air = air_of(solved);
   p.drowned = rows.has_tailwater;
-  SharedPaths own;
-  SharedPaths& paths = shared != nullptr ? *shared : own;
   if (!paths.grid) {
     paths.grid = std::make_shared<PathGrid>(base, lowered, settings.gate);
     if (rows.has_tailwater) {

@@ -19,6 +19,7 @@
 #include "flood/hydrograph.h"
 #include "flood/path_grid.h"
 #include "flood/sealed_gate.h"
+#include "search/case_probe.h"
 
 namespace tqweir {
 namespace flood {
@@ -91,6 +92,9 @@ struct FloodPassage {
 struct SharedPaths {
   std::shared_ptr<PathGrid> grid;  // made by the first route
   std::shared_ptr<SealedGate> sealed;
+  // The base case solved by the first route (its air before the flood), so
+  // that the next routes do not solve it again.
+  std::shared_ptr<const search::CaseResult> base;
 };
 
 // The flood `inflow` through the pond of `file` over the weir of `base`'s

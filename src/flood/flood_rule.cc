@@ -30,7 +30,7 @@ Switch valve_of(RuleEvent e) {
 
 double blower_delivery(AirGate& gate, const operation::BlowerCurve& curve, double level,
                        double air) {
-  const double p_abs = bag_p_abs(gate.state(level, air), air);
+  const double p_abs = bag_p_abs(gate.outline_state(level, air), air);
   return operation::blower_delivery(curve, (p_abs - kAtmosphericPressure) / 1000.0);
 }
 
@@ -219,7 +219,7 @@ double FloodRule::air_rate(double level, std::size_t gate, double air) {
     // The leaf down on its seat, the bag goes on emptying until it stands at
     // atmospheric pressure: the flow falls to 0 with the pressure, with no
     // jump where the leaf comes to rest.
-    const double p_abs = bag_p_abs(g.state(level, air), air);
+    const double p_abs = bag_p_abs(g.outline_state(level, air), air);
     return -operation::exhaust_flow_per_area(p_abs, temperature_k_) * file_.valve_area.value *
            file_.valve_coefficient.value / g.span();
   }

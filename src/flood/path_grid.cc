@@ -62,10 +62,26 @@ LevelPath PathGrid::solve(double level) const {
 }
 
 const LevelPath& PathGrid::at(long index) {
-  const auto found = paths_.find(index);
-  if (found != paths_.end()) return found->second;
-  LevelPath p = solve(static_cast<double>(index) * settings_.spacing);
-  return paths_.emplace(index, std::move(p)).first->second;
+  Entry* entry = nullptr;
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_ptr<Entry>& slot = paths_[index];
+    if (!slot) slot = std::make_unique<Entry>();
+    entry = slot.get();
+  }
+  // Outside the lock: other levels are solved meanwhile, and a thread
+  // asking for this one waits here until its path is there.
+  std::call_once(entry->solved, [&] {
+    entry->path = solve(static_cast<double>(index) * settings_.spacing);
+  });
+  return entry->path;
+}
+
+std::vector<long> PathGrid::solved_indices() const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  std::vector<long> indices;
+  for (const auto& entry : paths_) indices.push_back(entry.first);
+  return indices;
 }
 
 void PathGrid::follow_tailwater(const TailwaterCurve& t) {

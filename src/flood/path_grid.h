@@ -3,12 +3,15 @@
 // alone (each path starts from the base case set to that level), never on
 // which route asked first, so one grid can serve every route of a design:
 // the flood with power and without ask for largely the same levels, and
-// the second route then finds most of its paths solved.
+// the second route then finds most of its paths solved. Routes on several
+// threads may share one grid: a level is solved once, by the first thread
+// that asks for it, while the others that need it wait for that path.
 #ifndef TQWEIR_FLOOD_PATH_GRID_H_
 #define TQWEIR_FLOOD_PATH_GRID_H_
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -46,7 +49,12 @@ class PathGrid {
   PathGrid(const CaseInput& base, double lowered_angle, const AirGateSettings& settings);
 
   // The path at grid level `index` × spacing, solved on the first call.
+  // Safe to call from several threads at once.
   const LevelPath& at(long index);
+
+  // The indices of the grid levels solved (or being solved) so far, lowest
+  // first.
+  std::vector<long> solved_indices() const;
 
   // The path solved at `level` itself, not kept.
   LevelPath solve(double level) const;
@@ -64,7 +72,13 @@ class PathGrid {
   double lowered_angle_;
   AirGateSettings settings_;
   std::shared_ptr<const TailwaterCurve> tailwater_;  // none: free overfall
-  std::map<long, LevelPath> paths_;
+  // A grid level's path, solved once; its address stays while the grid does.
+  struct Entry {
+    std::once_flag solved;
+    LevelPath path;
+  };
+  mutable std::mutex mutex_;  // guards paths_ (the map, not the entries' paths)
+  std::map<long, std::unique_ptr<Entry>> paths_;
 };
 
 }  // namespace flood
