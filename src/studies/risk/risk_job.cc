@@ -32,6 +32,14 @@ RiskJob risk_job(const operate::OperatedDesign& design) {
   job.base = design.design.base.input;
   job.file = operate::operation_file(design, "the design gives no pond and no rule");
   flood::read_flood_rows(job.file);  // refused now, before any solve
+  // The branches are one gate's (it fails or it does not); a weir's
+  // branches are its choices of failed gates, which this estimate does not
+  // weigh yet, so it refuses a weir rather than misstate its risk.
+  if (job.file.gates.given && operation::gate_count(job.file) > 1) {
+    throw InputError(operation::value_place(job.file, job.file.gates.line, "gates") + ": " +
+                     job.file.gates.text +
+                     " gates: the risk is estimated for a design of one gate only");
+  }
   const design::Criteria& c = design.design.criteria;
   if (!c.flood_inflow.given) {
     throw InputError(join_path(job.dir, "criteria.csv") +
