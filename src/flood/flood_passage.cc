@@ -76,13 +76,22 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   FloodPassage p;
   p.raised_air = air_of(solved);
   p.drowned = rows.has_tailwater;
+  p.weir = rows.weir;
+  const TailwaterCurve tailwater{rows.tailwater, rows.has_other_outflow, rows.other_outflow,
+                                 rows.weir.crests};
   SharedPaths own;
   SharedPaths& paths = shared != nullptr ? *shared : own;
   if (!paths.grid) {
     paths.grid = std::make_shared<PathGrid>(base, lowered, settings.gate);
-    if (rows.has_tailwater) {
-      paths.grid->follow_tailwater({rows.tailwater, rows.has_other_outflow, rows.other_outflow});
-    }
+    if (rows.weir.coefficient_curve) paths.grid->use_coefficient_curve(*rows.weir.coefficient_curve);
+    if (rows.has_tailwater) paths.grid->follow_tailwater(tailwater);
+  }
+  FixedOutflow fixed;
+  if (!rows.weir.crests.empty()) {
+    const TailwaterCurve* drowning = rows.has_tailwater ? &tailwater : nullptr;
+    fixed = [&rows, drowning](double level, double gates) {
+      return fixed_crests_outflow(rows.weir.crests, drowning, level, gates);
+    };
   }
   AirGate gate(paths.grid);
   FloodRule rule(file, {&gate}, p.raised_air, kCelsiusToKelvin + base.parameter.air_temperature,
@@ -90,7 +99,8 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   const LevelTable* other = rows.has_other_outflow ? &rows.other_outflow : nullptr;
   p.steady_start = !file.initial_level.given;
   p.start_level = p.steady_start ? steady_level(gate, p.raised_air, other, inflow.flows[0],
-                                                base.parameter.upstream_level)
+                                                base.parameter.upstream_level, kSteadyTolerance,
+                                                fixed)
                                  : file.initial_level.value;
   rule.start(p.start_level);
   // The rule knows levels, not times: what the start's level already did
@@ -102,6 +112,7 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   in.pond = &rows.pond;
   in.gates = {&gate};
   in.other_outflow = other;
+  in.fixed_outflow = fixed;
   in.start_level = p.start_level;
   in.start_airs = {p.raised_air};
   operate_by(rule, in);

@@ -9,9 +9,8 @@
 
 namespace tqweir {
 namespace flood {
-namespace {
 
-std::vector<std::string> pair_texts(const std::string& cell) {
+std::vector<std::string> cell_items(const std::string& cell) {
   std::vector<std::string> pairs;
   std::string current;
   for (char ch : cell) {
@@ -25,6 +24,8 @@ std::vector<std::string> pair_texts(const std::string& cell) {
   if (!current.empty()) pairs.push_back(current);
   return pairs;
 }
+
+namespace {
 
 // Linear between (x[i], y[i]) and (x[i+1], y[i+1]) where x[i] <= at <=
 // x[i+1]; `x` strictly rising and `at` inside it.
@@ -42,7 +43,7 @@ LevelTable read_level_pairs(const std::string& cell, const std::string& place,
                             const std::string& name, Values values) {
   LevelTable table;
   table.name = name;
-  const std::vector<std::string> pairs = pair_texts(cell);
+  const std::vector<std::string> pairs = cell_items(cell);
   if (pairs.size() < 2) {
     throw text::InputError(place + ": " + name + " needs at least two pairs LEVEL:VALUE, got " +
                             std::to_string(pairs.size()));
@@ -71,12 +72,17 @@ LevelTable read_level_pairs(const std::string& cell, const std::string& place,
 }
 
 double table_value(const LevelTable& table, double level) {
-  if (!(level >= table.levels.front() && level <= table.levels.back())) {
-    throw RouteStop("the level " + shown_number(level) + " m is outside " + table.name + " (" +
-                    shown_number(table.levels.front()) + " to " +
-                    shown_number(table.levels.back()) + " m)");
+  return table_value_of(table, level, "level", "m");
+}
+
+double table_value_of(const LevelTable& table, double at, const std::string& what,
+                      const std::string& unit) {
+  if (!(at >= table.levels.front() && at <= table.levels.back())) {
+    throw RouteStop("the " + what + " " + shown_number(at) + " " + unit + " is outside " +
+                    table.name + " (" + shown_number(table.levels.front()) + " to " +
+                    shown_number(table.levels.back()) + " " + unit + ")");
   }
-  return between(table.levels, table.values, level);
+  return between(table.levels, table.values, at);
 }
 
 double table_level(const LevelTable& table, double value) {

@@ -44,6 +44,12 @@ struct OperationFile {
   GivenPairs storage_curve;     // m:m3
   GivenPairs other_outflow;     // m:m3/s
   GivenPairs tailwater_curve;   // m3/s:m, the tailwater's level against the discharge
+  // The weir beside the gate, kept as written for the flood's reader: a
+  // fixed crest "LENGTH LEVEL C", the leaf's coefficient against its angle
+  // (degree:C), the overflow depths where the nappe vibrates (FROM:TO, m).
+  GivenPairs fixed_crest;
+  GivenPairs discharge_coefficient_curve;
+  GivenPairs vibration_band;
 };
 
 // "valve_area, valve_coefficient, blower_curve, lowered_angle, ...".

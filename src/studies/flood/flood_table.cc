@@ -70,6 +70,8 @@ std::string flood_series(const flood::FloodPassage& passage,
     header.push_back("tailwater_level_m");
     header.push_back("submergence_factor");
   }
+  const bool crests = !passage.weir.crests.empty();
+  if (crests) header.push_back("fixed_crest_outflow_m3s");
   std::string text = text::csv_line(header);
   for (std::size_t k = 0; k < passage.states.size(); ++k) {
     const flood::RoutePoint& p = passage.route.points[k];
@@ -89,6 +91,7 @@ std::string flood_series(const flood::FloodPassage& passage,
       cells.push_back(text::exact_text(s.tailwater_level));
       cells.push_back(text::exact_text(s.submergence));
     }
+    if (crests) cells.push_back(text::exact_text(p.fixed_outflow));
     text += text::csv_line(cells);
   }
   return text;
