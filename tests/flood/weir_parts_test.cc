@@ -75,8 +75,10 @@ TEST(FixedCrest, DischargeIsTheWeirLawFreeAndDrownedAndJoinsThePondsOutflow) {
 }
 
 TEST(LeafCoefficientCurve, TheMethodsOwnCoefficientChangesNoBitAndAnotherScalesTheLeaf) {
-  const CaseInput base = tqweir_test::case_in_folder(kDesign);
-  ASSERT_EQ(base.syogen.discharge_coefficient, 1.0);
+  // A coefficient other than 1, so that a ratio taken in the wrong order
+  // shows in the last bit.
+  CaseInput base = tqweir_test::case_in_folder(kDesign);
+  base.syogen.discharge_coefficient = 1.7;
   const std::string rule =
       "valve_area,0.0002\nvalve_coefficient,0.6\nblower_curve,0:1.5 100:1.4 200:1.25 250:1.1 300:0\n"
       "lowered_angle,5\nlower_at_level,3.14\nraise_at_level,3.12\npond_area,5000\n"
@@ -84,7 +86,7 @@ TEST(LeafCoefficientCurve, TheMethodsOwnCoefficientChangesNoBitAndAnotherScalesT
   const Hydrograph inflow = read_hydrograph("hours,m3/s\n0,5\n1,5\n", "inflow.csv");
   const FloodPassage without = flood_passage(base, rows_of(rule), inflow, false);
   const FloodPassage with = flood_passage(
-      base, rows_of(rule + "discharge_coefficient_curve,1:1 30:1 90:1\n"), inflow, false);
+      base, rows_of(rule + "discharge_coefficient_curve,1:1.7 30:1.7 90:1.7\n"), inflow, false);
   ASSERT_TRUE(without.route.finished) << without.route.stop;
   ASSERT_EQ(with.route.points.size(), without.route.points.size());
   EXPECT_EQ(with.route.steps, without.route.steps);
@@ -98,7 +100,7 @@ TEST(LeafCoefficientCurve, TheMethodsOwnCoefficientChangesNoBitAndAnotherScalesT
   EXPECT_EQ(with.switches.size(), without.switches.size());
 
   // A coefficient of half the method's halves the held leaf's discharge.
-  const WeirRows half = read_weir_rows(rows_of("discharge_coefficient_curve,1:0.5 90:0.5\n"));
+  const WeirRows half = read_weir_rows(rows_of("discharge_coefficient_curve,1:0.85 90:0.85\n"));
   const std::vector<RatingRow> plain = rating(base, {3.5}, {45.0}, false);
   const std::vector<RatingRow> rows = rating(base, {3.5}, {45.0}, false, nullptr, &half);
   EXPECT_EQ(rows[0].discharge, 0.5 * plain[0].discharge);
