@@ -6,6 +6,7 @@
 #include "flood/route_stop.h"
 #include "text/csv_cells.h"
 #include "text/input_error.h"
+#include "text/number_text.h"
 
 namespace tqweir {
 namespace flood {
@@ -35,6 +36,14 @@ double between(const std::vector<double>& x, const std::vector<double>& y, doubl
   const std::size_t lo = hi - 1;
   const double w = (at - x[lo]) / (x[hi] - x[lo]);
   return y[lo] + w * (y[hi] - y[lo]);
+}
+
+// "the WHAT AT UNIT is outside NAME (FROM to TO UNIT)".
+std::string outside(const LevelTable& table, const std::string& at, const std::string& what,
+                    const std::string& unit) {
+  return "the " + what + " " + at + " " + unit + " is outside " + table.name + " (" +
+         shown_number(table.levels.front()) + " to " + shown_number(table.levels.back()) + " " +
+         unit + ")";
 }
 
 }  // namespace
@@ -72,15 +81,21 @@ LevelTable read_level_pairs(const std::string& cell, const std::string& place,
 }
 
 double table_value(const LevelTable& table, double level) {
-  return table_value_of(table, level, "level", "m");
+  if (!(level >= table.levels.front() && level <= table.levels.back())) {
+    throw RouteStop(outside(table, shown_number(level), "level", "m"));
+  }
+  return between(table.levels, table.values, level);
 }
 
 double table_value_of(const LevelTable& table, double at, const std::string& what,
                       const std::string& unit) {
   if (!(at >= table.levels.front() && at <= table.levels.back())) {
-    throw RouteStop("the " + what + " " + shown_number(at) + " " + unit + " is outside " +
-                    table.name + " (" + shown_number(table.levels.front()) + " to " +
-                    shown_number(table.levels.back()) + " " + unit + ")");
+    // A value just past an end would print as the end itself: all its digits then.
+    std::string shown = shown_number(at);
+    if (shown == shown_number(table.levels.front()) || shown == shown_number(table.levels.back())) {
+      shown = text::exact_text(at);
+    }
+    throw RouteStop(outside(table, shown, what, unit));
   }
   return between(table.levels, table.values, at);
 }
