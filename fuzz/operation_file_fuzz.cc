@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "flood/flood_file.h"
 #include "fuzz_check.h"
 #include "operation/blower_curve.h"
 #include "operation/operation_file.h"
@@ -22,6 +23,31 @@ void check_given(const tqweir::operation::GivenValue& value, const char* what) {
   TQWEIR_FUZZ_CHECK(std::isfinite(value.value) && value.value > 0.0, what);
 }
 
+// The weir's rows as the flood reads them: a crest the weir law can use,
+// a coefficient curve whose every value is a coefficient, a band of
+// overflow depths that has a width.
+void check_weir(const tqweir::operation::OperationFile& file) {
+  try {
+    const tqweir::flood::WeirRows weir = tqweir::flood::read_weir_rows(file);
+    for (const tqweir::flood::FixedCrest& c : weir.crests) {
+      TQWEIR_FUZZ_CHECK(std::isfinite(c.length) && c.length > 0.0 && std::isfinite(c.level) &&
+                            std::isfinite(c.coefficient) && c.coefficient > 0.0,
+                        "fixed crest");
+    }
+    if (weir.coefficient_curve) {
+      for (double c : weir.coefficient_curve->values) {
+        TQWEIR_FUZZ_CHECK(std::isfinite(c) && c > 0.0, "coefficient");
+      }
+    }
+    if (weir.has_vibration_band) {
+      TQWEIR_FUZZ_CHECK(weir.band_from > 0.0 && weir.band_to > weir.band_from &&
+                            std::isfinite(weir.band_to),
+                        "vibration band");
+    }
+  } catch (const tqweir::text::InputError&) {
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -33,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_given(file.valve_area, "valve_area");
     check_given(file.valve_coefficient, "valve_coefficient");
     check_given(file.lowered_angle, "lowered_angle");
+    check_weir(file);
     if (file.lowered_angle.given) {
       TQWEIR_FUZZ_CHECK(file.lowered_angle.value >= tqweir::operation::kLowestLoweredAngle,
                         "lowered angle below the summary's clamp");

@@ -1,5 +1,7 @@
 #include "flood/flood_file.h"
 
+#include "flood/number_cell.h"
+#include "text/csv_cells.h"
 #include "text/input_error.h"
 
 namespace tqweir {
@@ -36,7 +38,68 @@ void raise_below(const OperationFile& file, const operation::GivenValue& lowerin
   }
 }
 
+double positive(const std::string& cell, const std::string& place) {
+  const double v = number_cell(cell, place, false);
+  if (!(v > 0.0)) throw InputError(place + ": " + text::shown_cell(cell) + " is not above 0");
+  return v;
+}
+
+FixedCrest fixed_crest_of(const OperationFile& file) {
+  const std::string place = operation::value_place(file, file.fixed_crest.line, "fixed_crest");
+  const std::vector<std::string> w = cell_items(file.fixed_crest.text);
+  if (w.size() != 3) {
+    throw InputError(place + ": fixed_crest is LENGTH LEVEL C (m, m, m^0.5/s), got " +
+                     std::to_string(w.size()) + " numbers");
+  }
+  FixedCrest c;
+  c.length = positive(w[0], place + " (length)");
+  c.level = number_cell(w[1], place + " (level)", false);
+  c.coefficient = positive(w[2], place + " (C)");
+  return c;
+}
+
+LevelTable coefficient_curve_of(const OperationFile& file) {
+  const char* name = "discharge_coefficient_curve";
+  const std::string place =
+      operation::value_place(file, file.discharge_coefficient_curve.line, name);
+  LevelTable curve = read_level_pairs(file.discharge_coefficient_curve.text, place, name,
+                                      Values::any);
+  for (std::size_t i = 0; i < curve.values.size(); ++i) {
+    if (!(curve.values[i] > 0.0)) {
+      throw InputError(place + ", " + name + " pair " + std::to_string(i + 1) +
+                       ": the coefficient " + shown_number(curve.values[i]) + " is not above 0");
+    }
+  }
+  return curve;
+}
+
+void take_band(const OperationFile& file, WeirRows& weir) {
+  const std::string place = operation::value_place(file, file.vibration_band.line, "vibration_band");
+  const std::string& cell = file.vibration_band.text;
+  const std::size_t colon = cell.find(':');
+  if (colon == std::string::npos) {
+    throw InputError(place + ": " + text::shown_cell(cell) + " is not FROM:TO (m of overflow depth)");
+  }
+  weir.band_from = positive(cell.substr(0, colon), place + " (from)");
+  weir.band_to = number_cell(cell.substr(colon + 1), place + " (to)", false);
+  if (!(weir.band_to > weir.band_from)) {
+    throw InputError(place + ": the band's end " + shown_number(weir.band_to) +
+                     " m is not above its start " + shown_number(weir.band_from) + " m");
+  }
+  weir.has_vibration_band = true;
+}
+
 }  // namespace
+
+WeirRows read_weir_rows(const OperationFile& file) {
+  WeirRows weir;
+  if (file.fixed_crest.given) weir.crests.push_back(fixed_crest_of(file));
+  if (file.discharge_coefficient_curve.given) {
+    weir.coefficient_curve = std::make_shared<const LevelTable>(coefficient_curve_of(file));
+  }
+  if (file.vibration_band.given) take_band(file, weir);
+  return weir;
+}
 
 FloodFile read_flood_rows(const OperationFile& file) {
   FloodFile flood;
@@ -69,6 +132,7 @@ FloodFile read_flood_rows(const OperationFile& file) {
     raise_below(file, operation::lower_level_of(file, gate), lower);
     raise_below(file, operation::backup_level_of(file, gate), backup);
   }
+  flood.weir = read_weir_rows(file);
   return flood;
 }
 

@@ -142,11 +142,20 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   FloodPassage p;
   p.raised_air = air_of(solved);
   p.drowned = rows.has_tailwater;
+  p.weir = rows.weir;
+  const TailwaterCurve tailwater{rows.tailwater, rows.has_other_outflow, rows.other_outflow,
+                                 rows.weir.crests};
   if (!paths.grid) {
     paths.grid = std::make_shared<PathGrid>(base, lowered, settings.gate);
-    if (rows.has_tailwater) {
-      paths.grid->follow_tailwater({rows.tailwater, rows.has_other_outflow, rows.other_outflow});
-    }
+    if (rows.weir.coefficient_curve) paths.grid->use_coefficient_curve(*rows.weir.coefficient_curve);
+    if (rows.has_tailwater) paths.grid->follow_tailwater(tailwater);
+  }
+  FixedOutflow fixed;
+  if (!rows.weir.crests.empty()) {
+    const TailwaterCurve* drowning = rows.has_tailwater ? &tailwater : nullptr;
+    fixed = [&rows, drowning](double level, double gates) {
+      return fixed_crests_outflow(rows.weir.crests, drowning, level, gates);
+    };
   }
   const std::size_t count = static_cast<std::size_t>(operation::gate_count(file));
   std::vector<bool> fails(count, false);
@@ -173,7 +182,8 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   p.steady_start = !file.initial_level.given;
   SideBySide weir(gates);
   p.start_level = p.steady_start ? steady_level(weir, p.raised_air, other, inflow.flows[0],
-                                                base.parameter.upstream_level)
+                                                base.parameter.upstream_level, kSteadyTolerance,
+                                                fixed)
                                  : file.initial_level.value;
   rule.start(p.start_level);
   // The rule knows levels, not times: what the start's level already did
@@ -185,6 +195,7 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   in.pond = &rows.pond;
   in.gates = gates;
   in.other_outflow = other;
+  in.fixed_outflow = fixed;
   in.start_level = p.start_level;
   in.start_airs.assign(count, p.raised_air);
   operate_by(rule, in);

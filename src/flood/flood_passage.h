@@ -79,6 +79,10 @@ struct FloodPassage {
   // tailwater_curve given: the leaf's discharge drowned by the tailwater
   // (flood/tailwater_curve.h); else free overfall.
   bool drowned = false;
+  // The weir's rows beside the gate: its fixed crests (their discharge in
+  // each route point's fixed_outflow), the leaf's coefficient curve, the
+  // vibration band.
+  WeirRows weir;
 };
 
 // The gate's paths kept from one route for the next: pass the same one to

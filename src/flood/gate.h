@@ -17,6 +17,7 @@
 namespace tqweir {
 namespace flood {
 
+struct LevelTable;
 struct TailwaterCurve;
 
 struct GateState {
@@ -34,6 +35,9 @@ struct GateState {
   std::shared_ptr<const TailwaterCurve> tailwater;  // none: free overfall
   double tailwater_level = 0.0;  // m (section frame) at the total outflow, when drowned
   double submergence = 1.0;      // outflow / the free overfall's
+  // The leaf's discharge coefficient against its angle
+  // (flood/leaf_coefficient.h); none: the method's constant.
+  std::shared_ptr<const LevelTable> coefficient_curve;
 };
 
 class Gate {

@@ -6,12 +6,12 @@
 #include "flood/route_stop.h"
 #include "text/csv_cells.h"
 #include "text/input_error.h"
+#include "text/number_text.h"
 
 namespace tqweir {
 namespace flood {
-namespace {
 
-std::vector<std::string> pair_texts(const std::string& cell) {
+std::vector<std::string> cell_items(const std::string& cell) {
   std::vector<std::string> pairs;
   std::string current;
   for (char ch : cell) {
@@ -26,6 +26,8 @@ std::vector<std::string> pair_texts(const std::string& cell) {
   return pairs;
 }
 
+namespace {
+
 // Linear between (x[i], y[i]) and (x[i+1], y[i+1]) where x[i] <= at <=
 // x[i+1]; `x` strictly rising and `at` inside it.
 double between(const std::vector<double>& x, const std::vector<double>& y, double at) {
@@ -36,13 +38,21 @@ double between(const std::vector<double>& x, const std::vector<double>& y, doubl
   return y[lo] + w * (y[hi] - y[lo]);
 }
 
+// "the WHAT AT UNIT is outside NAME (FROM to TO UNIT)".
+std::string outside(const LevelTable& table, const std::string& at, const std::string& what,
+                    const std::string& unit) {
+  return "the " + what + " " + at + " " + unit + " is outside " + table.name + " (" +
+         shown_number(table.levels.front()) + " to " + shown_number(table.levels.back()) + " " +
+         unit + ")";
+}
+
 }  // namespace
 
 LevelTable read_level_pairs(const std::string& cell, const std::string& place,
                             const std::string& name, Values values) {
   LevelTable table;
   table.name = name;
-  const std::vector<std::string> pairs = pair_texts(cell);
+  const std::vector<std::string> pairs = cell_items(cell);
   if (pairs.size() < 2) {
     throw text::InputError(place + ": " + name + " needs at least two pairs LEVEL:VALUE, got " +
                             std::to_string(pairs.size()));
@@ -72,11 +82,22 @@ LevelTable read_level_pairs(const std::string& cell, const std::string& place,
 
 double table_value(const LevelTable& table, double level) {
   if (!(level >= table.levels.front() && level <= table.levels.back())) {
-    throw RouteStop("the level " + shown_number(level) + " m is outside " + table.name + " (" +
-                    shown_number(table.levels.front()) + " to " +
-                    shown_number(table.levels.back()) + " m)");
+    throw RouteStop(outside(table, shown_number(level), "level", "m"));
   }
   return between(table.levels, table.values, level);
+}
+
+double table_value_of(const LevelTable& table, double at, const std::string& what,
+                      const std::string& unit) {
+  if (!(at >= table.levels.front() && at <= table.levels.back())) {
+    // A value just past an end would print as the end itself: all its digits then.
+    std::string shown = shown_number(at);
+    if (shown == shown_number(table.levels.front()) || shown == shown_number(table.levels.back())) {
+      shown = text::exact_text(at);
+    }
+    throw RouteStop(outside(table, shown, what, unit));
+  }
+  return between(table.levels, table.values, at);
 }
 
 double table_level(const LevelTable& table, double value) {

@@ -26,6 +26,9 @@ struct LevelTable {
 // negative, or may be of either sign (a water level below the hinge).
 enum class Values { rising, any, either_sign };
 
+// The items of `cell` separated by blanks or ';', empty ones skipped.
+std::vector<std::string> cell_items(const std::string& cell);
+
 // Reads the pairs of `cell`: "LEVEL:VALUE" separated by blanks or ';', at
 // least two, levels strictly rising, every number as text::read_number
 // reads it and the values
@@ -37,6 +40,13 @@ LevelTable read_level_pairs(const std::string& cell, const std::string& place,
 // The value at `level` (m), linear between pairs. Throws RouteStop outside
 // the table's levels.
 double table_value(const LevelTable& table, double level);
+
+// The value at `at`, linear between pairs, for a table whose first column
+// is not a level: outside it the RouteStop names the quantity `what` and
+// its `unit` ("the leaf angle 52 degrees is outside NAME (10 to 50
+// degrees)").
+double table_value_of(const LevelTable& table, double at, const std::string& what,
+                      const std::string& unit);
 
 // The level (m) at which the table holds `value`. REQUIRES: values rising.
 // Throws RouteStop outside the table's values.

@@ -8,7 +8,8 @@ namespace flood {
 namespace {
 
 GateState gate_state(const operation::PathState& s, double level, double span,
-                     const std::shared_ptr<const TailwaterCurve>& tailwater) {
+                     const std::shared_ptr<const TailwaterCurve>& tailwater,
+                     const std::shared_ptr<const LevelTable>& coefficient) {
   GateState g;
   g.level = level;
   g.regime = s.regime == operation::Regime::stopper ? GateRegime::stopper : GateRegime::slack;
@@ -18,17 +19,19 @@ GateState gate_state(const operation::PathState& s, double level, double span,
   g.outflow =
       g.values[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))] * span;
   g.tailwater = tailwater;
+  g.coefficient_curve = coefficient;
   drown(g);
   return g;
 }
 
 LevelPath solve_path(const CaseInput& base, double level, double lowered_angle,
-                     double angle_step, const std::shared_ptr<const TailwaterCurve>& curve) {
+                     double angle_step, const std::shared_ptr<const TailwaterCurve>& curve,
+                     const std::shared_ptr<const LevelTable>& coefficient) {
   CaseInput input = base;
   set_field_value(input_field(InputId::upstream_level), level, input);
   operation::PathSettings settings;
   settings.angle_step = angle_step;
-  if (curve) settings.tailwater = tailwater_at(*curve, level, base.syogen.span);
+  if (curve) settings.tailwater = tailwater_at(*curve, level, base.syogen.span, coefficient.get());
   const operation::QuasiStaticPath path =
       operation::quasi_static_path(input, lowered_angle, settings);
   LevelPath p;
@@ -45,7 +48,7 @@ LevelPath solve_path(const CaseInput& base, double level, double lowered_angle,
   p.stopped = path.stopped;
   if (path.stopped) p.reason = message_utf8(path.stop.result.message);
   for (const operation::FollowedState& f : followed.states) {
-    p.states.push_back(gate_state(f.state, level, base.syogen.span, curve));
+    p.states.push_back(gate_state(f.state, level, base.syogen.span, curve, coefficient));
     p.airs.push_back(f.state.air);
   }
   p.folds = followed.folds;
@@ -58,7 +61,7 @@ PathGrid::PathGrid(const CaseInput& base, double lowered_angle, const AirGateSet
     : base_(base), lowered_angle_(lowered_angle), settings_(settings) {}
 
 LevelPath PathGrid::solve(double level) const {
-  return solve_path(base_, level, lowered_angle_, settings_.angle_step, tailwater_);
+  return solve_path(base_, level, lowered_angle_, settings_.angle_step, tailwater_, coefficient_);
 }
 
 const LevelPath& PathGrid::at(long index) {
@@ -86,6 +89,10 @@ std::vector<long> PathGrid::solved_indices() const {
 
 void PathGrid::follow_tailwater(const TailwaterCurve& t) {
   tailwater_ = std::make_shared<const TailwaterCurve>(t);
+}
+
+void PathGrid::use_coefficient_curve(const LevelTable& curve) {
+  coefficient_ = std::make_shared<const LevelTable>(curve);
 }
 
 }  // namespace flood

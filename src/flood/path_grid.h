@@ -64,6 +64,11 @@ class PathGrid {
   // Called before the first path.
   void follow_tailwater(const TailwaterCurve& t);
 
+  // From now on the leaf's discharge is at the coefficient `curve` gives
+  // at each state's angle (flood/leaf_coefficient.h). Called before the
+  // first path.
+  void use_coefficient_curve(const LevelTable& curve);
+
   const AirGateSettings& settings() const { return settings_; }
   double span() const { return base_.syogen.span; }
 
@@ -72,6 +77,7 @@ class PathGrid {
   double lowered_angle_;
   AirGateSettings settings_;
   std::shared_ptr<const TailwaterCurve> tailwater_;  // none: free overfall
+  std::shared_ptr<const LevelTable> coefficient_;    // none: the method's constant
   // A grid level's path, solved once; its address stays while the grid does.
   struct Entry {
     std::once_flag solved;

@@ -1,6 +1,7 @@
 #include "flood/rating.h"
 
 #include "flood/fixed_gate.h"
+#include "flood/leaf_coefficient.h"
 #include "flood/route_stop.h"
 #include "search/sealed_bag.h"
 #include "text/csv_cells.h"
@@ -10,7 +11,7 @@ namespace tqweir {
 namespace flood {
 namespace {
 
-RatingRow row_of(const std::string& gate, const Knot& k, double span) {
+RatingRow row_of(const std::string& gate, const Knot& k, double span, const LevelTable* curve) {
   RatingRow row;
   row.gate = gate;
   row.level = k.level;
@@ -21,15 +22,18 @@ RatingRow row_of(const std::string& gate, const Knot& k, double span) {
   if (!k.held) return row;
   row.theta1_deg = k.state.theta1_deg;
   row.stopper_tension = k.state.stopper_tension;
-  row.discharge_per_metre =
-      k.state.values[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))];
+  try {
+    row.discharge_per_metre = leaf_discharge_per_metre(k.state.values, curve);
+  } catch (const RouteStop& stop) {
+    row.coefficient_reason = stop.what();
+  }
   row.discharge = row.discharge_per_metre * span;
   row.crest = k.state.values[static_cast<std::size_t>(summary_index(SummaryId::crest_height))];
   return row;
 }
 
 void drown_row(const TailwaterCurve& tailwater, RatingRow& row) {
-  if (!row.held) return;
+  if (!row.held || !row.coefficient_reason.empty()) return;
   try {
     const DrownedFlow d = drowned_outflow(tailwater, row.discharge, row.level, row.crest);
     row.drowned = true;
@@ -56,7 +60,7 @@ Knot sealed_knot(const search::SealedState& s) {
 // The sealed bag's row at each level, each level's search starting from
 // the previous level's state.
 void sealed_rows(const CaseInput& base, const std::vector<double>& levels, double span,
-                 std::vector<RatingRow>& rows) {
+                 const LevelTable* coefficient, std::vector<RatingRow>& rows) {
   const search::SealedCurve curve =
       search::sealed_curve(base, input_field(InputId::upstream_level), levels);
   for (std::size_t i = 0; i < levels.size(); ++i) {
@@ -65,30 +69,50 @@ void sealed_rows(const CaseInput& base, const std::vector<double>& levels, doubl
     k.reason = "the base case stops, so it puts no air in the bag";
     k.stop = curve.base.message;
     if (i < curve.states.size()) k = sealed_knot(curve.states[i]);
-    rows.push_back(row_of("sealed", k, span));
+    rows.push_back(row_of("sealed", k, span, coefficient));
   }
+}
+
+// The fixed crests beside a held row, drowned with the leaf by the one
+// tailwater when there is one, and the weir's total.
+void crest_row(const std::vector<FixedCrest>& crests, const TailwaterCurve* tailwater,
+               RatingRow& row) {
+  if (!row.held || !row.coefficient_reason.empty() || (tailwater && !row.drowned)) return;
+  const double leaf = tailwater ? row.drowned_discharge : row.discharge;
+  try {
+    row.fixed_crest = fixed_crests_outflow(crests, tailwater, row.level, leaf);
+  } catch (const RouteStop& stop) {
+    row.drowned_reason = stop.what();
+    return;
+  }
+  row.total = leaf + row.fixed_crest;
+  row.has_total = true;
 }
 
 }  // namespace
 
 std::vector<RatingRow> rating(const CaseInput& base, const std::vector<double>& levels,
                               const std::vector<double>& angles, bool sealed,
-                              const TailwaterCurve* tailwater) {
+                              const TailwaterCurve* tailwater, const WeirRows* weir) {
   std::vector<RatingRow> rows;
   const double span = base.syogen.span;
+  const LevelTable* curve = weir ? weir->coefficient_curve.get() : nullptr;
   for (double angle : angles) {
     FixedGate gate(base, angle);
     const std::string name = "theta1_deg=" + text::exact_text(angle);
-    for (double level : levels) rows.push_back(row_of(name, gate.direct(level), span));
+    for (double level : levels) rows.push_back(row_of(name, gate.direct(level), span, curve));
   }
-  if (sealed) sealed_rows(base, levels, span, rows);
+  if (sealed) sealed_rows(base, levels, span, curve, rows);
   if (tailwater) {
     for (RatingRow& row : rows) drown_row(*tailwater, row);
+  }
+  if (weir && !weir->crests.empty()) {
+    for (RatingRow& row : rows) crest_row(weir->crests, tailwater, row);
   }
   return rows;
 }
 
-std::string rating_table(const std::vector<RatingRow>& rows, bool drowned, int gates) {
+std::string rating_table(const std::vector<RatingRow>& rows, bool drowned, int gates, bool crests) {
   std::vector<std::string> header{"gate", "upstream_level_m", "regime", "theta1_deg",
                                   "stopper_tension_kn", "status", "discharge_m3s_per_m",
                                   "discharge_m3s", "message"};
@@ -99,28 +123,43 @@ std::string rating_table(const std::vector<RatingRow>& rows, bool drowned, int g
     }
   }
   if (gates > 1) header.push_back("weir_discharge_m3s");
+  if (crests) {
+    header.push_back("fixed_crest_m3s");
+    header.push_back("total_discharge_m3s");
+  }
   std::string text = text::csv_line(header);
   for (const RatingRow& r : rows) {
     std::string status =
         r.held ? "ok" : r.stop == Message::finished ? "no_state" : message_key(r.stop);
     std::string message = r.held ? "" : r.reason;
     if (!r.held && r.stop != Message::finished) message += ": " + message_cp932(r.stop);
-    if (drowned && r.held && !r.drowned) {
+    const bool leaf = r.held && r.coefficient_reason.empty();
+    if ((drowned && leaf && !r.drowned) || (crests && leaf && !r.has_total)) {
       status = "not_determined";
       message = r.drowned_reason;
+    }
+    if (r.held && !leaf) {
+      status = "not_determined";
+      message = r.coefficient_reason;
     }
     std::vector<std::string> cells{r.gate, text::exact_text(r.level), regime_word(r.regime),
                                    r.held ? text::exact_text(r.theta1_deg) : "",
                                    r.held ? text::exact_text(r.stopper_tension) : "", status,
-                                   r.held ? text::exact_text(r.discharge_per_metre) : "",
-                                   r.held ? text::exact_text(r.discharge) : "", message};
+                                   leaf ? text::exact_text(r.discharge_per_metre) : "",
+                                   leaf ? text::exact_text(r.discharge) : "", message};
     if (drowned) {
       cells.push_back(r.held ? text::exact_text(r.crest) : "");
       cells.push_back(r.drowned ? text::exact_text(r.tailwater_level) : "");
-      cells.push_back(r.held ? text::exact_text(r.discharge) : "");
+      cells.push_back(leaf ? text::exact_text(r.discharge) : "");
       cells.push_back(r.drowned ? text::exact_text(r.drowned_discharge) : "");
     }
     if (gates > 1) cells.push_back(r.held ? text::exact_text(gates * r.discharge) : "");
+    if (crests) {
+      cells.push_back(r.has_total ? text::exact_text(r.fixed_crest) : "");
+      // A weir of several gates takes no tailwater: its leaves pass free.
+      const double total = gates > 1 ? gates * r.discharge + r.fixed_crest : r.total;
+      cells.push_back(r.has_total ? text::exact_text(total) : "");
+    }
     text += text::csv_line(cells);
   }
   return text;

@@ -46,7 +46,8 @@ struct Router {
     p.airs.assign(x.begin() + 1, x.begin() + static_cast<std::ptrdiff_t>(volume_index(x)));
     p.outflow = gates_outflow(p.level, p.airs);
     p.other_outflow = other(p.level);
-    if (!std::isfinite(p.outflow) || !std::isfinite(p.level)) {
+    if (in.fixed_outflow) p.fixed_outflow = in.fixed_outflow(p.level, p.outflow);
+    if (!std::isfinite(p.outflow) || !std::isfinite(p.level) || !std::isfinite(p.fixed_outflow)) {
       throw RouteStop("the outflow at level " + shown_number(p.level) + " m is not finite");
     }
     return p;
@@ -56,13 +57,13 @@ struct Router {
     ++result.evaluations;
     const RoutePoint p = point(t, x);
     dxdt.resize(x.size());
-    dxdt[0] = p.inflow - p.outflow - p.other_outflow;
+    dxdt[0] = p.inflow - p.outflow - p.other_outflow - p.fixed_outflow;
     for (std::size_t g = 0; g < p.airs.size(); ++g) {
       const double air_rate = in.air_rate ? in.air_rate(t, p.level, g, p.airs[g]) : 0.0;
       if (!std::isfinite(air_rate)) throw RouteStop("the air rate is not finite");
       dxdt[air_index(g)] = air_rate;
     }
-    dxdt[volume_index(x)] = p.outflow + p.other_outflow;
+    dxdt[volume_index(x)] = p.outflow + p.other_outflow + p.fixed_outflow;
   }
 
   double net_rate(double t, const State& x) {

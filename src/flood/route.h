@@ -1,6 +1,7 @@
 // A flood routed through the pond and over its gates, side by side:
 //
 //   d(storage)/dt = inflow(t) - outflow over the leaves - other outflow
+//                   - outflow over the fixed crests
 //   d(air_g)/dt   = the caller's air rate of gate g (valve out, blower in)
 //
 // one level for the pond and one air for each gate (flood/route_state.h),
@@ -53,6 +54,11 @@ struct EventHit {
 // negative, the blower's inflow positive. Empty: every air is held.
 using AirRate = std::function<double(double t, double level, std::size_t gate, double air)>;
 
+// The discharge (m3/s) over the weir's fixed parts beside the gates at
+// `level` (m) with `gates` m3/s over the leaves (a tailwater they share
+// drowns both).
+using FixedOutflow = std::function<double(double level, double gates)>;
+
 // Called at each event in time order; true when it changed the model (the
 // air rate), so the integration starts afresh there.
 using EventAction = std::function<bool(const EventHit&)>;
@@ -78,6 +84,7 @@ struct RouteInput {
   const Pond* pond = nullptr;
   std::vector<Gate*> gates;                   // side by side over the one pond
   const LevelTable* other_outflow = nullptr;  // m3/s against level, or none
+  FixedOutflow fixed_outflow;                 // the fixed crests, or none
   double start_level = 0.0;                   // m, at the hydrograph's first row
   std::vector<double> start_airs;             // m3/m at atmospheric pressure, one per gate
   double end_time = -1.0;                     // s; below 0: the hydrograph's last row
@@ -93,6 +100,7 @@ struct RoutePoint {
   double inflow = 0.0;         // m3/s
   double outflow = 0.0;        // m3/s over the leaves of every gate
   double other_outflow = 0.0;  // m3/s
+  double fixed_outflow = 0.0;  // m3/s over the fixed crests
   std::vector<double> airs;    // m3/m at atmospheric pressure, one per gate
 };
 

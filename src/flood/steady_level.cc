@@ -7,9 +7,11 @@ namespace tqweir {
 namespace flood {
 
 double steady_level(Gate& gate, double air, const LevelTable* other, double inflow, double low,
-                    double tolerance) {
+                    double tolerance, const FixedOutflow& fixed) {
   auto excess = [&](double level) {
-    const double out = gate.outflow(level, air) + (other ? table_value(*other, level) : 0.0);
+    const double leaf = gate.outflow(level, air);
+    const double out = leaf + (other ? table_value(*other, level) : 0.0) +
+                       (fixed ? fixed(level, leaf) : 0.0);
     return out - inflow;
   };
   if (excess(low) > 0.0) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "flood/leaf_coefficient.h"
 #include "flood/number_cell.h"
 #include "flood/route_stop.h"
 #include "flood/tailwater_curve.h"
@@ -29,6 +30,11 @@ GateState blended_state(const GateState& lo, const GateState& hi, double w, doub
   s.theta1_deg = lo.theta1_deg + w * (hi.theta1_deg - lo.theta1_deg);
   s.stopper_tension = lo.stopper_tension + w * (hi.stopper_tension - lo.stopper_tension);
   const double head = level - value(s, SummaryId::crest_height);
+  // A calibrated coefficient at the state's own angle, not a blend of the
+  // grid's: the angle is what the curve is known against.
+  if (s.coefficient_curve && head > 0.0) {
+    value(s, SummaryId::discharge_coefficient) = leaf_coefficient(*s.coefficient_curve, s.values);
+  }
   const double per_metre =
       head > 0.0 ? std::pow(head, 1.5) * value(s, SummaryId::discharge_coefficient) : 0.0;
   value(s, SummaryId::upstream_level) = level;
@@ -48,9 +54,14 @@ void TableGate::drown_by(const TailwaterCurve& t) {
   tailwater_ = std::make_shared<const TailwaterCurve>(t);
 }
 
+void TableGate::use_coefficient_curve(const LevelTable& curve) {
+  coefficient_ = std::make_shared<const LevelTable>(curve);
+}
+
 Knot TableGate::solved(double level, const Knot* near) {
   Knot k = solve_knot(level, near);
   solves_ += k.solves;
+  if (k.held) k.state.coefficient_curve = coefficient_;
   if (k.held && tailwater_) {
     k.state.tailwater = tailwater_;
     drown(k.state);

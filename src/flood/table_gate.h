@@ -37,7 +37,9 @@ struct Knot {
 // The state at `level` a share `w` of the way from `lo` to `hi` (two
 // solved states): the results, angle and tension linear, the regime the
 // nearer one's, the discharge (whole span `span`, m) the weir's law on the
-// interpolated crest, so that the level itself is exact; with the states'
+// interpolated crest, so that the level itself is exact, at the states'
+// coefficient curve's value at the interpolated angle when they carry one
+// (RouteStop outside it, with water over the leaf); with the states'
 // tailwater, that law drowned by it at the level itself (flood/tailwater_curve.h).
 GateState blended_state(const GateState& lo, const GateState& hi, double w, double level,
                         double span);
@@ -62,6 +64,11 @@ class TableGate : public Gate {
   // the rating's model. Called before the first state.
   void drown_by(const TailwaterCurve& t);
 
+  // From now on the discharge between grid levels is at the coefficient
+  // `curve` gives at each state's angle (flood/leaf_coefficient.h); the
+  // grid's own states keep the section's. Called before the first state.
+  void use_coefficient_curve(const LevelTable& curve);
+
  protected:
   // The state at `level`; `near` is a solved neighbour or nullptr.
   virtual Knot solve_knot(double level, const Knot* near) = 0;
@@ -72,6 +79,7 @@ class TableGate : public Gate {
   const Knot& knot(long index);
   Knot solved(double level, const Knot* near);
   std::shared_ptr<const TailwaterCurve> tailwater_;  // none: free overfall
+  std::shared_ptr<const LevelTable> coefficient_;    // none: the method's constant
   double spacing_;
   double span_;
   int max_knots_;

@@ -22,13 +22,13 @@ using text::InputError;
 enum Name {
   kValveArea, kValveCoefficient, kBlowerCurve, kLoweredAngle, kLowerAt, kRaiseAt, kBackupAt,
   kInitialLevel, kPondArea, kStorageCurve, kOtherOutflow, kTailwaterCurve, kGates, kBlowers,
-  kLowerAtLevels, kBackupAtLevels
+  kLowerAtLevels, kBackupAtLevels, kFixedCrest, kCoefficientCurve, kVibrationBand
 };
 const std::vector<std::string> kNames = {
     "valve_area", "valve_coefficient", "blower_curve", "lowered_angle", "lower_at_level",
     "raise_at_level", "backup_lower_at_level", "initial_level", "pond_area", "storage_curve",
     "other_outflow", "tailwater_curve", "gates", "blowers", "lower_at_levels",
-    "backup_lower_at_levels"};
+    "backup_lower_at_levels", "fixed_crest", "discharge_coefficient_curve", "vibration_band"};
 
 // The numbers of the file by their row's index; the blower, the angle and
 // the pair lists are read on their own.
@@ -52,6 +52,9 @@ GivenPairs* pairs_of(OperationFile& f, int index) {
     case kStorageCurve: return &f.storage_curve;
     case kOtherOutflow: return &f.other_outflow;
     case kTailwaterCurve: return &f.tailwater_curve;
+    case kFixedCrest: return &f.fixed_crest;
+    case kCoefficientCurve: return &f.discharge_coefficient_curve;
+    case kVibrationBand: return &f.vibration_band;
     default: return nullptr;
   }
 }

@@ -70,6 +70,12 @@ struct OperationFile {
   GivenValue blowers;           // a whole number 1..gates; absent: one per gate
   GivenLevels lower_at_levels;
   GivenLevels backup_lower_at_levels;
+  // The weir beside the gate, kept as written for the flood's reader: a
+  // fixed crest "LENGTH LEVEL C", the leaf's coefficient against its angle
+  // (degree:C), the overflow depths where the nappe vibrates (FROM:TO, m).
+  GivenPairs fixed_crest;
+  GivenPairs discharge_coefficient_curve;
+  GivenPairs vibration_band;
 };
 
 // The weir's gates (1 when `gates` is absent) and its blowers (one per

@@ -30,7 +30,7 @@ std::string row_place(const std::string& source, std::size_t row, const char* co
 
 std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const std::vector<double>& levels) {
   return flood::rating(job.base, levels, job.angles, true,
-                       job.has_tailwater ? &job.tailwater : nullptr);
+                       job.has_tailwater ? &job.tailwater : nullptr, &job.weir);
 }
 
 FloodJob flood_job(const OperatedDesign& design, const flood::Hydrograph& inflow) {
@@ -49,6 +49,8 @@ FloodJob rating_job(const OperatedDesign& design, const std::vector<double>& ang
   if (design.has_operation) {
     job.file = design.operation;
     job.has_tailwater = flood::read_tailwater_rows(job.file, job.tailwater);
+    job.weir = flood::read_weir_rows(job.file);
+    job.tailwater.crests = job.weir.crests;
   }
   return job;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "flood/flood_file.h"
 #include "flood/hydrograph.h"
 #include "flood/rating.h"
 #include "flood/tailwater_curve.h"
@@ -27,6 +28,7 @@ struct FloodJob {
   std::vector<double> angles;     // --rating: as given, or the base case's
   bool has_tailwater = false;     // --rating: operation.csv gives tailwater_curve
   flood::TailwaterCurve tailwater;
+  flood::WeirRows weir;           // --rating: the fixed crest and the leaf's coefficient curve
 };
 
 // Reads the inflow and operation.csv for --flood (refusing their rows as

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "flood/vibration_band.h"
 #include "text/number_text.h"
 #include "studies/flood/flood_output.h"
 
@@ -64,6 +65,32 @@ void print_flows(const flood::Route& route, std::ostream& out) {
       << " min after the peak inflow\n";
 }
 
+// The fixed crest's peak discharge, and the time the leaf's nappe spends
+// in the vibration band, when operation.csv gives them.
+void print_weir(const flood::FloodPassage& passage, std::ostream& out) {
+  const flood::Route& route = passage.route;
+  if (!passage.weir.crests.empty()) {
+    const flood::FixedCrest& c = passage.weir.crests.front();  // operation.csv gives one
+    const flood::RoutePoint* peak = &route.points.front();
+    for (const flood::RoutePoint& p : route.points) {
+      if (p.fixed_outflow > peak->fixed_outflow) peak = &p;
+    }
+    out << "  fixed crest " << text::shown_text(c.length, 3) << " m at " << level_text(c.level)
+        << ", C " << text::shown_text(c.coefficient, 3) << ": peak " << flow_text(peak->fixed_outflow)
+        << " at " << clock_text(peak->time) << "\n";
+  }
+  if (!passage.weir.has_vibration_band) return;
+  std::vector<double> times;
+  for (const flood::RoutePoint& p : route.points) times.push_back(p.time);
+  const double inside =
+      flood::time_in_band(times, flood::overflow_depths(passage.states), passage.weir.band_from,
+                          passage.weir.band_to);
+  out << "  vibration_band " << text::shown_text(passage.weir.band_from, 3) << " to "
+      << text::shown_text(passage.weir.band_to, 3) << " m of overflow depth: the leaf "
+      << text::shown_text(inside / 60.0, 1) << " min (" << text::shown_text(inside, 0) << " s)"
+      << (route.finished ? "" : " until the route stops") << "\n";
+}
+
 void print_switches(const flood::FloodPassage& passage, std::ostream& out) {
   for (const flood::RuleSwitch& s : passage.switches) {
     out << "  " << clock_text(s.time) << " at " << level_text(s.level) << ": "
@@ -108,9 +135,13 @@ FlowPeaks flow_peaks(const flood::Route& route) {
   peaks.inflow = peaks.outflow = route.points.front();
   for (const flood::RoutePoint& p : route.points) {
     if (p.inflow > peaks.inflow.inflow) peaks.inflow = p;
-    if (p.outflow + p.other_outflow > peaks.outflow.outflow + peaks.outflow.other_outflow) peaks.outflow = p;
+    if (p.outflow + p.other_outflow + p.fixed_outflow >
+        peaks.outflow.outflow + peaks.outflow.other_outflow + peaks.outflow.fixed_outflow) {
+      peaks.outflow = p;
+    }
   }
-  peaks.outflow_total = peaks.outflow.outflow + peaks.outflow.other_outflow;
+  peaks.outflow_total =
+      peaks.outflow.outflow + peaks.outflow.other_outflow + peaks.outflow.fixed_outflow;
   return peaks;
 }
 
@@ -158,6 +189,7 @@ void print_flood(const flood::FloodPassage& passage, const std::vector<design::C
     out << "  peak level " << level_text(route.peak.level) << " at " << clock_text(route.peak.time)
         << "\n";
     print_flows(route, out);
+    print_weir(passage, out);
   }
   print_switches(passage, out);
   print_movements(passage, out);

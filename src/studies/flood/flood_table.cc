@@ -89,6 +89,8 @@ std::string flood_series(const flood::FloodPassage& passage,
     const std::string name = "gate" + std::to_string(g + 1) + "_";
     for (const char* column : {"theta1_deg", "air_m3_per_m", "outflow_m3s"}) header.push_back(name + column);
   }
+  const bool crests = !passage.weir.crests.empty();
+  if (crests) header.push_back("fixed_crest_outflow_m3s");
   std::string text = text::csv_line(header);
   for (std::size_t k = 0; k < passage.states.size(); ++k) {
     const flood::RoutePoint& p = passage.route.points[k];
@@ -114,6 +116,7 @@ std::string flood_series(const flood::FloodPassage& passage,
       cells.push_back(text::exact_text(p.airs[g]));
       cells.push_back(text::exact_text(gate.outflow));
     }
+    if (crests) cells.push_back(text::exact_text(p.fixed_outflow));
     text += text::csv_line(cells);
   }
   return text;

@@ -29,8 +29,9 @@ int write_output(const OperateOptions& options, const std::string& bytes, const 
 int run_rating(const FloodJob& job, const OperateOptions& options, std::ostream& out,
                std::ostream& err) {
   const std::vector<flood::RatingRow> rows = rating_rows(job, options.levels);
-  const std::string table =
-      flood::rating_table(rows, job.has_tailwater, operation::gate_count(job.file));
+  const std::string table = flood::rating_table(rows, job.has_tailwater,
+                                                operation::gate_count(job.file),
+                                                !job.weir.crests.empty());
   if (options.output.empty()) {
     // The table's file is CP932 for the spreadsheet; a terminal reads UTF-8
     // as every other printout of the tools.
