@@ -161,6 +161,19 @@ TEST(VibrationBand, TimeInsideIsTheHandComputedCrossingsOfTheStraightLines) {
   EXPECT_EQ(d[1], 0.0);
 }
 
+// A weir's total over its rating row: every gate's leaf and the crest, once each.
+TEST(FixedCrest, TheRatingsTotalOfAWeirCountsEveryGateAndTheCrestOnce) {
+  RatingRow r;
+  r.held = true;
+  r.discharge = 2.0;
+  r.has_total = true;
+  r.fixed_crest = 5.0;
+  r.total = 7.0;  // one leaf and the crest
+  const std::string table = rating_table({r}, false, 3, true);
+  EXPECT_NE(table.find(",6,5,11\r\n"), std::string::npos) << table;
+  EXPECT_NE(rating_table({r}, false, 1, true).find(",5,7\r\n"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace flood
 }  // namespace tqweir
