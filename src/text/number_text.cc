@@ -56,6 +56,15 @@ std::string ratio_text(double ratio) {
 }
 
 std::string times_thousand(const std::string& text) {
+  // A number too small or too large for plain decimals (exact_text gives
+  // "-3.5e-20" for a blend's residue of zero) keeps its mantissa and gains
+  // three in its exponent; moving the point there would move it into the
+  // exponent's digits and read a residue as tens of kPa.
+  const std::size_t exponent = text.find_first_of("eE");
+  if (exponent != std::string::npos) {
+    const long power = std::strtol(text.c_str() + exponent + 1, nullptr, 10);
+    return text.substr(0, exponent) + "e" + std::to_string(power + 3);
+  }
   std::string sign;
   std::string digits = text;
   if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) {

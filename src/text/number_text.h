@@ -35,7 +35,8 @@ std::string ratio_text(double ratio);
 
 // A printed decimal multiplied by 1000 by moving its point three places:
 // "0.206" (MPa) gives "206" (kPa), "-0.0125" gives "-12.5". No digit is
-// rounded. REQUIRES: `text` is a plain decimal, as "%f" prints one.
+// rounded. `text` is a plain decimal, as "%f" prints one, or a number in
+// exponent form, as "%g" prints one ("-3.5e-20" gives "-3.5e-17").
 std::string times_thousand(const std::string& text);
 
 }  // namespace text

@@ -205,6 +205,9 @@ TEST(NumberText, InputsAreShownExactlyAndKilopascalsWithoutRounding) {
   EXPECT_EQ(tqweir::text::times_thousand("-0.0125"), "-12.5");
   EXPECT_EQ(tqweir::text::times_thousand("12.000"), "12000");
   EXPECT_EQ(tqweir::text::times_thousand("-0.000"), "0");
+  // A residue of zero in exponent form stays a residue, not tens of kPa.
+  EXPECT_EQ(tqweir::text::times_thousand("-3.508402489680509e-20"), "-3.508402489680509e-17");
+  EXPECT_EQ(tqweir::text::times_thousand("2e+15"), "2e18");
 }
 
 TEST(LeafRows, BadRowsAreRefusedNamingLineAndColumn) {
