@@ -58,6 +58,12 @@ std::uint64_t ByteReader::below(std::uint64_t limit) {
   return ok_ ? v : 0;
 }
 
+std::int64_t ByteReader::within(std::int64_t lo, std::int64_t hi) {
+  const std::int64_t v = i64();
+  if (v < lo || v > hi) ok_ = false;
+  return ok_ ? v : 0;
+}
+
 std::size_t ByteReader::count(std::size_t item_bytes) {
   const std::uint64_t n = u64();
   if (!ok_ || n > (bytes_.size() - at_) / item_bytes) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ class ByteReader {
   std::size_t count(std::size_t item_bytes);
   // A number below `limit` (an enumeration's count): bad otherwise, 0 then.
   std::uint64_t below(std::uint64_t limit);
+  // A whole number from lo to hi: bad otherwise, 0 then.
+  std::int64_t within(std::int64_t lo, std::int64_t hi);
 
   bool ok() const { return ok_; }
   // Every byte read, none left over, nothing bad.
@@ -68,9 +71,13 @@ inline void field(ByteReader& in, bool& v) { v = in.flag(); }
 inline void field(ByteWriter& out, const std::string& v) { out.put_text(v); }
 inline void field(ByteReader& in, std::string& v) { v = in.text(); }
 inline void field(ByteWriter& out, const int& v) { out.put_i64(v); }
-inline void field(ByteReader& in, int& v) { v = static_cast<int>(in.i64()); }
+inline void field(ByteReader& in, int& v) {
+  v = static_cast<int>(in.within(std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 inline void field(ByteWriter& out, const long& v) { out.put_i64(v); }
-inline void field(ByteReader& in, long& v) { v = static_cast<long>(in.i64()); }
+inline void field(ByteReader& in, long& v) {
+  v = static_cast<long>(in.within(std::numeric_limits<long>::min(), std::numeric_limits<long>::max()));
+}
 inline void field(ByteWriter& out, const long long& v) { out.put_i64(v); }
 inline void field(ByteReader& in, long long& v) { v = static_cast<long long>(in.i64()); }
 inline void field(ByteWriter& out, const unsigned long& v) { out.put_u64(v); }

@@ -132,6 +132,21 @@ void merge_blocks(RiskRun& run, std::vector<RiskBlock> blocks) {
     throw text::InputError("the risk's blocks hold " + std::to_string(run.events.size()) + " of its " +
                            std::to_string(count) + " events");
   }
+  // An event is the run's when it sits where its index puts it and its
+  // numbers are a probability and levels: a block from elsewhere (another
+  // build, another risk.csv) is refused rather than merged into a curve.
+  const std::size_t per = events_per_realization(run.plan);
+  for (std::size_t i = 0; i < count; ++i) {
+    const RiskEvent& e = run.events[i];
+    const int bin = i % per == 0 ? -1 : static_cast<int>((i % per - 1) / static_cast<std::size_t>(run.plan.events_per_bin));
+    bool fits = static_cast<std::size_t>(e.realization) == i / per && e.bin == bin && e.weight >= 0.0 &&
+                e.weight <= 1.0 && e.aep > 0.0 && e.aep < 1.0;
+    for (const EventRoute& r : e.routes) fits = fits && (!r.finished || std::isfinite(r.peak_level));
+    if (!fits) {
+      throw text::InputError("the risk's blocks give event " + std::to_string(i) +
+                             " as another run's: not merged");
+    }
+  }
 }
 
 std::string block_bytes(const RiskBlock& block) {
