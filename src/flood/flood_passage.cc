@@ -118,7 +118,24 @@ GatePassage gate_passage(const FloodPassage& p, std::size_t g, Gate& gate, AirGa
   return out;
 }
 
+double lowered_angle_of(const operation::OperationFile& file) {
+  return file.lowered_angle.given ? file.lowered_angle.value : operation::kLowestLoweredAngle;
+}
+
+TailwaterCurve tailwater_of(const FloodFile& rows) {
+  return {rows.tailwater, rows.has_other_outflow, rows.other_outflow, rows.weir.crests};
+}
+
 }  // namespace
+
+std::shared_ptr<PathGrid> passage_grid(const CaseInput& base, const operation::OperationFile& file,
+                                       const PassageSettings& settings) {
+  const FloodFile rows = read_flood_rows(file);
+  auto grid = std::make_shared<PathGrid>(base, lowered_angle_of(file), settings.gate);
+  if (rows.weir.coefficient_curve) grid->use_coefficient_curve(*rows.weir.coefficient_curve);
+  if (rows.has_tailwater) grid->follow_tailwater(tailwater_of(rows));
+  return grid;
+}
 
 FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile& file,
                            const Hydrograph& inflow, bool power_failure,
@@ -133,8 +150,7 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
     throw InputError("the base case stops, so it puts no air in the bag: " +
                      message_utf8(solved.message));
   }
-  const double lowered =
-      file.lowered_angle.given ? file.lowered_angle.value : operation::kLowestLoweredAngle;
+  const double lowered = lowered_angle_of(file);
   if (!(lowered < base.parameter.theta1_deg)) {
     throw InputError(operation::value_place(file, file.lowered_angle.line, "lowered_angle") +
                      ": " + file.lowered_angle.text + " is not below the base case's leaf angle");
@@ -143,13 +159,8 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   p.raised_air = air_of(solved);
   p.drowned = rows.has_tailwater;
   p.weir = rows.weir;
-  const TailwaterCurve tailwater{rows.tailwater, rows.has_other_outflow, rows.other_outflow,
-                                 rows.weir.crests};
-  if (!paths.grid) {
-    paths.grid = std::make_shared<PathGrid>(base, lowered, settings.gate);
-    if (rows.weir.coefficient_curve) paths.grid->use_coefficient_curve(*rows.weir.coefficient_curve);
-    if (rows.has_tailwater) paths.grid->follow_tailwater(tailwater);
-  }
+  const TailwaterCurve tailwater = tailwater_of(rows);
+  if (!paths.grid) paths.grid = passage_grid(base, file, settings);
   FixedOutflow fixed;
   if (!rows.weir.crests.empty()) {
     const TailwaterCurve* drowning = rows.has_tailwater ? &tailwater : nullptr;

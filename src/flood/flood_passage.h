@@ -101,6 +101,12 @@ struct SharedPaths {
   std::shared_ptr<const search::CaseResult> base;
 };
 
+// The grid of `base`'s paths that the first flood_passage of `file` and
+// `settings` makes (its lowered angle, tailwater and coefficient curve).
+// Throws text::InputError as read_flood_rows does.
+std::shared_ptr<PathGrid> passage_grid(const CaseInput& base, const operation::OperationFile& file,
+                                       const PassageSettings& settings);
+
 // The flood `inflow` through the pond of `file` over the weir of `base`'s
 // gates, operated by the rule of `file` (without power when
 // `power_failure`); `failed` flags the gates whose valves fail, gate 1

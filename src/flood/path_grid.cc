@@ -1,5 +1,7 @@
 #include "flood/path_grid.h"
 
+#include <utility>
+
 #include "core/input_fields.h"
 #include "operation/quasi_static_path.h"
 
@@ -85,6 +87,28 @@ std::vector<long> PathGrid::solved_indices() const {
   std::vector<long> indices;
   for (const auto& entry : paths_) indices.push_back(entry.first);
   return indices;
+}
+
+std::map<long, LevelPath> PathGrid::solved_paths() const {
+  const std::lock_guard<std::mutex> lock(mutex_);
+  std::map<long, LevelPath> paths;
+  for (const auto& entry : paths_) paths.emplace(entry.first, entry.second->path);
+  return paths;
+}
+
+void PathGrid::restore(long index, LevelPath path) {
+  for (GateState& g : path.states) {
+    g.tailwater = tailwater_;
+    g.coefficient_curve = coefficient_;
+  }
+  Entry* entry = nullptr;
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_ptr<Entry>& slot = paths_[index];
+    if (!slot) slot = std::make_unique<Entry>();
+    entry = slot.get();
+  }
+  std::call_once(entry->solved, [&] { entry->path = std::move(path); });
 }
 
 void PathGrid::follow_tailwater(const TailwaterCurve& t) {

@@ -56,6 +56,16 @@ class PathGrid {
   // first.
   std::vector<long> solved_indices() const;
 
+  // Every grid level's path solved so far, by index. REQUIRES: no route
+  // is asking the grid for a path meanwhile.
+  std::map<long, LevelPath> solved_paths() const;
+
+  // Puts `path`, solved by a grid of the same base case, lowered angle,
+  // settings, tailwater and coefficient curve (another process's), at
+  // grid level `index`, its states reading this grid's tailwater and
+  // curve. A level already there keeps its own.
+  void restore(long index, LevelPath path);
+
   // The path solved at `level` itself, not kept.
   LevelPath solve(double level) const;
 

@@ -21,6 +21,12 @@ class SealedGate : public TableGate {
 
   double air() const { return air_; }
 
+  // The sealed searches' results kept as first guesses, by level.
+  const std::map<double, search::SealedState>& hints() const { return hints_; }
+  // Keeps `state`, found at `level` by a gate of the same base case
+  // (another process's), as the first guess there.
+  void restore_hint(double level, const search::SealedState& state) { hints_.emplace(level, state); }
+
  protected:
   Knot solve_knot(double level, const Knot* near) override;
   // The grid holds one air: any other is refused rather than answered with

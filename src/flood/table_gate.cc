@@ -1,6 +1,7 @@
 #include "flood/table_gate.h"
 
 #include <cmath>
+#include <utility>
 
 #include "flood/leaf_coefficient.h"
 #include "flood/number_cell.h"
@@ -67,6 +68,14 @@ Knot TableGate::solved(double level, const Knot* near) {
     drown(k.state);
   }
   return k;
+}
+
+void TableGate::restore_knot(long index, Knot k) {
+  if (k.held) {
+    k.state.coefficient_curve = coefficient_;
+    k.state.tailwater = tailwater_;
+  }
+  knots_.emplace(index, std::move(k));
 }
 
 Knot TableGate::direct(double level) {

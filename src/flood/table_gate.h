@@ -69,6 +69,15 @@ class TableGate : public Gate {
   // grid's own states keep the section's. Called before the first state.
   void use_coefficient_curve(const LevelTable& curve);
 
+  // The states solved so far, by grid index.
+  const std::map<long, Knot>& knots() const { return knots_; }
+
+  // Puts `k`, solved by a gate of the same kind, base case, spacing,
+  // tailwater and curve (another process's), at grid index `index`, its
+  // state reading this gate's tailwater and curve. A knot already there
+  // keeps its own.
+  void restore_knot(long index, Knot k);
+
  protected:
   // The state at `level`; `near` is a solved neighbour or nullptr.
   virtual Knot solve_knot(double level, const Knot* near) = 0;

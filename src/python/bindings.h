@@ -31,6 +31,9 @@ void bind_sweep(pybind11::module_& m);
 void bind_design(pybind11::module_& m);
 // seek_search and sealed_table: tqweir-seek's searches.
 void bind_seek(pybind11::module_& m);
+// risk_here, risk_paths, risk_block, risk_merge: a design's flood risk in
+// this process or in blocks of events (risk_binding.cc).
+void bind_risk(pybind11::module_& m);
 
 // The lowering (`lower`) or raising of load case `case_name` (none: the
 // base case) of `design`, with the sizing for `within` minutes when given:

@@ -8,6 +8,7 @@
 #include <pybind11/stl.h>
 
 #include "bindings.h"
+#include "design_runs.h"
 #include "design/design.h"
 #include "design/design_checks.h"
 #include "design/leaf_checks.h"
@@ -26,25 +27,6 @@ namespace py = pybind11;
 namespace tqweir {
 namespace python {
 namespace {
-
-// The design (with its operation.csv, read with it) and, once asked for,
-// the runs of its cases.
-struct DesignRuns {
-  std::vector<std::string> ranges;  // as read with
-  design::Design design;
-  operate::OperatedDesign gate;
-  std::vector<report::CaseRun> runs;
-  bool ran = false;
-
-  const std::vector<report::CaseRun>& case_runs() {
-    if (!ran) {
-      py::gil_scoped_release unlocked;
-      runs = report::run_design(design);
-      ran = true;
-    }
-    return runs;
-  }
-};
 
 std::shared_ptr<DesignRuns> read_from(FolderTexts folder, const std::vector<std::string>& ranges) {
   auto held = std::make_shared<DesignRuns>();

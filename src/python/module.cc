@@ -20,4 +20,5 @@ PYBIND11_MODULE(_tqweir, m) {
   tqweir::python::bind_sweep(m);
   tqweir::python::bind_design(m);
   tqweir::python::bind_seek(m);
+  tqweir::python::bind_risk(m);
 }

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
-#include <stdexcept>
+#include <utility>
 
 #include "risk/event_draw.h"
-#include "risk/parallel_tasks.h"
+#include "risk/risk_block.h"
 
 namespace tqweir {
 namespace risk {
@@ -85,50 +84,10 @@ std::vector<PeakDistribution> realization_laws(const RiskFile& plan, int& failed
 
 RiskRun run_risk(const RiskFile& plan, const RouteEvent& route, int threads,
                  const std::function<void(std::size_t, std::size_t)>& progress) {
-  RiskRun run;
-  run.plan = plan;
-  run.branch_p = branch_probabilities(plan.power_failure_probability, plan.gate_failure_probability);
-  run.laws = realization_laws(plan, run.failed_fits);
-  const std::vector<double> weights = bin_weights(plan);
-  const double y0 = gumbel_variate(plan.aep_from), y1 = gumbel_variate(plan.aep_to);
-  const std::size_t per = events_per_realization(plan);
-  run.events.resize(per * static_cast<std::size_t>(plan.realizations));
-  std::mutex progress_mutex;
-  std::size_t done = 0;
-  run_tasks(run.events.size(), threads, [&](std::size_t i) {
-    RiskEvent& e = run.events[i];
-    e.realization = static_cast<int>(i / per);
-    const std::size_t k = i % per;
-    if (k == 0) {
-      e.bin = -1;
-      e.aep = plan.aep_from;
-      e.weight = 1.0 - plan.aep_from;
-    } else {
-      const std::size_t n = static_cast<std::size_t>(plan.events_per_bin);
-      e.bin = static_cast<int>((k - 1) / n);
-      const DrawIndex index{DrawStream::event_peak, static_cast<std::uint64_t>(e.realization),
-                            static_cast<std::uint64_t>(e.bin), (k - 1) % n};
-      const double hi = aep_of_variate(y0 + (y1 - y0) * e.bin / plan.bins);
-      const double lo = e.bin + 1 == plan.bins ? plan.aep_to
-                                               : aep_of_variate(y0 + (y1 - y0) * (e.bin + 1) / plan.bins);
-      e.aep = hi - uniform_draw(plan.seed, index) * (hi - lo);
-      e.weight = weights[static_cast<std::size_t>(e.bin)] / static_cast<double>(n);
-    }
-    // A law refitted to a record may give no finite peak this far out: the
-    // event is then not determined and counts as passing every level.
-    try {
-      e.peak = peak_at(run.laws[static_cast<std::size_t>(e.realization)], e.aep);
-    } catch (const std::exception&) {
-      e.peak = NAN;
-    }
-    for (std::size_t b = 0; b < kBranchCount; ++b) {
-      if (run.branch_p[b] > 0.0 && std::isfinite(e.peak)) e.routes[b] = route(static_cast<Branch>(b), e.peak);
-    }
-    if (progress) {
-      const std::lock_guard<std::mutex> lock(progress_mutex);
-      progress(++done, run.events.size());
-    }
-  });
+  RiskRun run = planned_run(plan);
+  std::vector<RiskBlock> all;
+  all.push_back(run_risk_block(run, route, threads, 0, risk_event_count(plan), progress));
+  merge_blocks(run, std::move(all));
   return run;
 }
 

@@ -11,6 +11,7 @@ import pytest
 
 import tqweir
 from tqweir._tables import same_value
+from test_risk import small_risk
 
 SOURCE = os.environ.get("TQWEIR_SOURCE_DIR", os.path.join(os.path.dirname(__file__), "..", ".."))
 EXAMPLES = os.path.join(SOURCE, "examples")
@@ -41,6 +42,7 @@ SAMPLES = {
     "sweep": lambda: tqweir.sweep(case(), {"upstream_level": [1.0, 9.0]}, threads=1),
     "seek": lambda: tqweir.seek(STANDARD, ("upstream_level", 0, 4), ("bag_tension_kn_per_m", 40), tol=0.01),
     "sealed": lambda: tqweir.sealed(STANDARD, "upstream_level=1:2:0.5"),
+    "Risk": small_risk,
 }
 
 

@@ -19,8 +19,9 @@ from ._sweep import sweep
 from ._design import Design, sealed, seek
 from ._flood import Flood
 from ._operation import Operation
+from ._risk import Risk, risk
 
 __all__ = [
-    "Case", "Design", "FIELDS", "Flood", "InputError", "Operation", "RESULTS", "Run", "RunFilesError",
-    "__version__", "sealed", "seek", "solve", "sweep",
+    "Case", "Design", "FIELDS", "Flood", "InputError", "Operation", "RESULTS", "Risk", "Run", "RunFilesError",
+    "__version__", "risk", "sealed", "seek", "solve", "sweep",
 ]

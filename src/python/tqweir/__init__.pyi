@@ -132,3 +132,21 @@ class Flood:
 def seek(folder: _Path, vary: str | tuple[str, float, float], until: str | tuple[str, float],
          case: str | None = None, pick: int = 1, tol: float = 0.0, scan: int = 8) -> dict[str, Any]: ...
 def sealed(folder: _Path, loads: str) -> pd.DataFrame: ...
+
+class Risk:
+    curve: pd.DataFrame                     # level_m, aep (and aep_5, aep_95 with realizations): -o CURVE.csv
+    aep_of_limit: float | None              # AEP of passing max_upstream_level; None without that row
+    aep_of_limit_5: float | None            # 5 % and 95 % over the realizations (None with one)
+    aep_of_limit_95: float | None
+    limit_level: float | None               # m
+    limit_error: float | None               # stratified sampling error at the limit
+    branches: dict[str, float]              # "no failure", "power failure", "gate failed", "rarer than aep_to"
+    realizations: int
+    events: int
+    routes: int                             # flood passages
+    unfinished: int                         # events with a route that stopped (count as passing every level)
+    determined: bool                        # False: every AEP an upper bound (tqweir-risk's status 1)
+    failed_fits: int
+
+def risk(design: Design, client: Any | None = None, threads: int | None = None,
+         blocks: int | None = None) -> Risk: ...

@@ -1,12 +1,9 @@
 #include "studies/risk/risk_job.h"
 
-#include <filesystem>
-
 #include "cases/base_case.h"
 #include "core/file_io.h"
 #include "flood/flood_file.h"
 #include "risk/scaled_flood.h"
-#include "studies/flood/flood_job.h"
 #include "text/input_error.h"
 #include "text/text_encoding.h"
 
@@ -16,17 +13,26 @@ namespace risk_study {
 using text::InputError;
 
 risk::RiskFile read_risk_in(const std::string& dir) {
-  const std::string path = join_path(dir, "risk.csv");
-  std::error_code error;
-  if (!std::filesystem::exists(path, error)) {
+  FolderTexts folder = FolderTexts::on_disk(dir);
+  return read_risk_in(folder);
+}
+
+risk::RiskFile read_risk_in(FolderTexts& folder) {
+  const std::string path = join_path(folder.dir(), "risk.csv");
+  const FolderFile& file = folder.file("risk.csv");
+  if (file.found == FileFound::absent) {
     throw InputError(path + " is missing: the risk needs the flood peak's distribution there");
   }
-  std::string bytes;
-  if (!read_file(path, bytes)) throw InputError("cannot read " + path);
-  return risk::read_risk(text::decoded_text(bytes, path), path);
+  if (file.found != FileFound::read) throw InputError("cannot read " + path);
+  return risk::read_risk(text::decoded_text(file.bytes, path), path);
 }
 
 RiskJob risk_job(const operate::OperatedDesign& design) {
+  FolderTexts folder = design.design.folder;
+  return risk_job(design, folder);
+}
+
+RiskJob risk_job(const operate::OperatedDesign& design, FolderTexts& folder) {
   RiskJob job;
   job.dir = design.design.dir;
   job.base = design.design.base.input;
@@ -46,13 +52,16 @@ RiskJob risk_job(const operate::OperatedDesign& design) {
                      " gives no flood_inflow: the risk scales that flood's shape to each peak");
   }
   job.shape_name = c.flood_inflow.text;
-  job.shape = operate::read_inflow(join_path(job.dir, c.flood_inflow.text));
+  const std::string shape_path = join_path(job.dir, c.flood_inflow.text);
+  const FolderFile& shape = folder.file(c.flood_inflow.text);
+  if (shape.found != FileFound::read) throw InputError("cannot read " + shape_path);
+  job.shape = flood::read_hydrograph(shape.bytes, shape_path);
   if (!(risk::peak_flow(job.shape) > job.shape.flows.front())) {
     throw InputError(join_path(job.dir, c.flood_inflow.text) +
                      ": its peak is not above its first row's flow, so it has no shape to scale");
   }
   job.max_level = c.max_upstream_level;
-  job.risk = read_risk_in(job.dir);
+  job.risk = read_risk_in(folder);
   return job;
 }
 

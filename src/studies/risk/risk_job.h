@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/folder_texts.h"
 #include "design/criteria.h"
 #include "flood/hydrograph.h"
 #include "operation/operation_file.h"
@@ -30,10 +31,19 @@ struct RiskJob {
 // or "DIR/risk.csv is missing".
 risk::RiskFile read_risk_in(const std::string& dir);
 
-// The job of `design` (read from `design.design.dir`): refuses a design
+// risk.csv of `folder` (read now when the folder is on disk, and then
+// held by it, so that a design pickled afterwards carries it).
+risk::RiskFile read_risk_in(FolderTexts& folder);
+
+// The job of `design`, risk.csv and the flood's shape read from `folder`
+// (the design's own, or a copy that keeps what is read): refuses a design
 // without operation.csv's pond and rule, without criteria.csv's
 // flood_inflow, a flood_inflow whose peak is not above its first row, and
 // risk.csv's rows as read_risk does. Throws text::InputError.
+RiskJob risk_job(const operate::OperatedDesign& design, FolderTexts& folder);
+
+// The job of `design` with its folder's files as the folder gives them
+// (on disk: read now).
 RiskJob risk_job(const operate::OperatedDesign& design);
 
 // Every file the job reads in `dir` (for -o's refusal).

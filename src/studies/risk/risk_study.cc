@@ -27,16 +27,22 @@ double seconds_since(std::chrono::steady_clock::time_point t0) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 }
 
+}  // namespace
+
+flood::PassageSettings risk_passage_settings() {
+  flood::PassageSettings settings;
+  settings.output_step = kNoSeries;
+  return settings;
+}
+
 risk::EventRoute route_event(const RiskJob& job, flood::SharedPaths& shared, risk::Branch branch,
                              double peak) {
   const BranchRoute b = branch_route(job.file, branch);
-  flood::PassageSettings settings;
-  settings.output_step = kNoSeries;
   risk::EventRoute r;
   try {
     const flood::FloodPassage p =
-        flood_passage(job.base, b.file, risk::scaled_flood(job.shape, peak), b.power_failure, settings,
-                      &shared);
+        flood_passage(job.base, b.file, risk::scaled_flood(job.shape, peak), b.power_failure,
+                      risk_passage_settings(), &shared);
     r.finished = p.route.finished;
     r.peak_level = p.route.peak.level;
   } catch (const flood::RouteStop&) {
@@ -50,8 +56,9 @@ risk::EventRoute route_event(const RiskJob& job, flood::SharedPaths& shared, ris
 // start's level up are solved before the events, which then mostly read
 // them. The first route makes the grid alone; the other branches and the
 // grid levels between the lowest and highest solved follow on the threads.
-void presolve(const RiskJob& job, const risk::BranchValues& p, flood::SharedPaths& shared,
-              int threads) {
+int presolve_paths(const RiskJob& job, flood::SharedPaths& shared, int threads) {
+  const risk::BranchValues p =
+      risk::branch_probabilities(job.risk.power_failure_probability, job.risk.gate_failure_probability);
   int failed_fits = 0;
   double rarest = 0.0;
   for (const risk::PeakDistribution& law : risk::realization_laws(job.risk, failed_fits)) {
@@ -67,15 +74,20 @@ void presolve(const RiskJob& job, const risk::BranchValues& p, flood::SharedPath
     if (p[b] > 0.0) branches.push_back(static_cast<risk::Branch>(b));
   }
   route_event(job, shared, branches.front(), rarest);
-  if (!shared.grid || !shared.base) return;  // the events then run on one thread
+  // The grid and the base case's solve are made by the first route; until
+  // they are there, routes may not run side by side.
+  if (!shared.grid || !shared.base) return 1;
   risk::run_tasks(branches.size() - 1, threads,
                   [&](std::size_t k) { route_event(job, shared, branches[k + 1], rarest); });
   const std::vector<long> solved = shared.grid->solved_indices();
-  if (solved.empty()) return;
+  if (solved.empty()) return threads;
   const long low = solved.front(), high = solved.back();
   risk::run_tasks(static_cast<std::size_t>(high - low + 1), threads,
                   [&](std::size_t k) { shared.grid->at(low + static_cast<long>(k)); });
+  return threads;
 }
+
+namespace {
 
 std::vector<double> curve_levels(const risk::RiskRun& run) {
   double low = INFINITY, high = -INFINITY;
@@ -100,29 +112,9 @@ std::vector<double> curve_levels(const risk::RiskRun& run) {
 
 }  // namespace
 
-RiskStudy run_risk_study(const RiskJob& job, int threads,
-                         const std::function<void(std::size_t, std::size_t)>& progress) {
-  RiskStudy s;
-  const risk::BranchValues p =
-      risk::branch_probabilities(job.risk.power_failure_probability, job.risk.gate_failure_probability);
-  flood::SharedPaths shared;
-  const auto t0 = std::chrono::steady_clock::now();
-  presolve(job, p, shared, threads);
-  s.presolve_seconds = seconds_since(t0);
-  // The grid and the base case's solve are made by the first route; until
-  // they are there, routes may not run side by side.
-  if (!shared.grid || !shared.base) threads = 1;
-  const auto t1 = std::chrono::steady_clock::now();
-  const std::clock_t c1 = std::clock();
-  s.run = risk::run_risk(
-      job.risk,
-      [&](risk::Branch b, double peak) { return route_event(job, shared, b, peak); }, threads,
-      progress);
-  s.seconds = seconds_since(t1);
-  s.cpu_seconds = static_cast<double>(std::clock() - c1) / CLOCKS_PER_SEC;
-  if (shared.grid) s.grid_levels = static_cast<int>(shared.grid->solved_indices().size());
+void summarize_risk(const RiskJob& job, RiskStudy& s) {
   for (std::size_t b = 0; b < risk::kBranchCount; ++b) {
-    if (p[b] > 0.0) s.routes += static_cast<int>(s.run.events.size());
+    if (s.run.branch_p[b] > 0.0) s.routes += static_cast<int>(s.run.events.size());
   }
   s.unfinished = risk::unfinished_events(s.run);
   s.curve = risk::aep_curve(s.run, curve_levels(s.run));
@@ -138,6 +130,25 @@ RiskStudy run_risk_study(const RiskJob& job, int threads,
       s.limit_branches[b] = sum / job.risk.realizations;
     }
   }
+}
+
+RiskStudy run_risk_study(const RiskJob& job, int threads,
+                         const std::function<void(std::size_t, std::size_t)>& progress) {
+  RiskStudy s;
+  flood::SharedPaths shared;
+  const auto t0 = std::chrono::steady_clock::now();
+  threads = presolve_paths(job, shared, threads);
+  s.presolve_seconds = seconds_since(t0);
+  const auto t1 = std::chrono::steady_clock::now();
+  const std::clock_t c1 = std::clock();
+  s.run = risk::run_risk(
+      job.risk,
+      [&](risk::Branch b, double peak) { return route_event(job, shared, b, peak); }, threads,
+      progress);
+  s.seconds = seconds_since(t1);
+  s.cpu_seconds = static_cast<double>(std::clock() - c1) / CLOCKS_PER_SEC;
+  if (shared.grid) s.grid_levels = static_cast<int>(shared.grid->solved_indices().size());
+  summarize_risk(job, s);
   return s;
 }
 

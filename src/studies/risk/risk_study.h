@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "flood/flood_passage.h"
 #include "risk/risk_estimate.h"
 #include "studies/risk/risk_job.h"
 
@@ -36,6 +37,24 @@ struct RiskStudy {
 // total) after each event.
 RiskStudy run_risk_study(const RiskJob& job, int threads,
                          const std::function<void(std::size_t, std::size_t)>& progress = nullptr);
+
+// The settings of every route of a risk: the peak alone, no series.
+flood::PassageSettings risk_passage_settings();
+
+// The flood of peak `peak` (m3/s) routed in `branch` on `shared`'s paths;
+// a route with no steady start is unfinished.
+risk::EventRoute route_event(const RiskJob& job, flood::SharedPaths& shared, risk::Branch branch,
+                             double peak);
+
+// Solves into `shared` the paths the events will read: the rarest flood
+// any realization samples routed in every branch, then every grid level
+// between the lowest and highest it met, on `threads` threads. Returns the
+// threads the events may take: 1 when the first route made no grid.
+int presolve_paths(const RiskJob& job, flood::SharedPaths& shared, int threads);
+
+// Fills the curve, the limit's AEP with its error and branch shares, the
+// routes and the unfinished events of `s.run`, routed.
+void summarize_risk(const RiskJob& job, RiskStudy& s);
 
 // The printout of the study: what was sampled, what the estimate covers
 // and how, the limit's AEP by branch, the curve at a few levels, the time.
