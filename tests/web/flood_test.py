@@ -2,7 +2,9 @@
 loaded by the file picker offers criteria.csv's flood_inflow; the tab's two
 printouts are the native tqweir-operate --flood's, with power and with
 --power-failure, and its section is tqweir-report's flood section; an
-inflow dropped on the tab is the one routed; and the time of the view.
+inflow dropped on the tab is the one routed; gates that fail (--failed, a
+list the command refuses, --fail-count) as the command prints them; and the
+time of the view.
 
 One difference is known and let through, printed each time it shows: glibc
 rounds about one sine in 700 the other way than the correctly rounded
@@ -112,6 +114,39 @@ def check_charts(checks, driver, what):
     return section
 
 
+def check_failed_gates(checks, driver, operate, given):
+    """Gates that fail: the tab's --failed printouts (with power and without),
+    a list the command refuses, and the --fail-count table, each the native
+    command's own printout."""
+    def ask(button, field, value, keys):
+        box = driver.find_element(By.ID, field)
+        box.clear()
+        box.send_keys(value)
+        driver.find_element(By.ID, button).click()
+        found = lambda: {p.get_attribute('data-failed'): p.get_attribute('textContent')
+                         for p in driver.find_elements(By.CSS_SELECTOR, '#flood-failed-prints pre')}
+        wait_for(driver, lambda: set(found()) == set(keys), 'failed gates printed')
+        return found()
+
+    flood = ['--flood', 'design/' + INFLOW]
+    asked = (('flood-failed-run', 'flood-failed', '1', {'with': ['--failed', '1'],
+                                                        'without': ['--failed', '1', '--power-failure']}),
+             ('flood-failed-run', 'flood-failed', '2', {'with': ['--failed', '2'],
+                                                        'without': ['--failed', '2', '--power-failure']}),
+             ('flood-fail-table', 'flood-fail-count', '1', {'table': ['--fail-count', '1']}))
+    for button, field, value, runs in asked:
+        prints = ask(button, field, value, runs)
+        print('failed gates %s (%s) in the page: %s' % (value, button, driver.find_element(By.ID, 'flood-failed-time').text))
+        checks.check(set(prints) == set(runs), 'failed gates %s: printouts shown %s' % (value, sorted(prints)))
+        for key, extra in runs.items():
+            done, _ = run_tool(operate, given, flood + extra)
+            want = (done.stdout + done.stderr).decode('utf-8')
+            got = prints.get(key, '')
+            checks.check(same_but_known(got, want, 'failed gates %s, %s' % (value, key)),
+                         'failed gates %s, %s: not tqweir-operate\'s printout:\n%s\n%s'
+                         % (value, key, got, want))
+
+
 def check_slow_report(checks, driver):
     """A report that routes the flood takes seconds: an edit with the report
     tab open marks it as old instead of making it again, and "remake"
@@ -168,6 +203,8 @@ def check_flood(checks, driver, examples, tools, screenshot=None):
             "document.getElementById('flood-file').closest('div').previousElementSibling"
             ".previousElementSibling.scrollIntoView();")
         driver.save_screenshot(screenshot)
+    if tools.get('operate'):
+        check_failed_gates(checks, driver, tools['operate'], given)
     # Another inflow, dropped: half the flow. The design's own files stay.
     rows = given[INFLOW].decode('ascii').splitlines()
     half = '\r\n'.join([rows[0]] + ['%s,%.3f' % (h, float(q) / 2) for h, q in

@@ -33,11 +33,11 @@
     $('flood-message').className = refused ? 'refused' : 'note';
   }
 
-  function showPrintout(key, label, run) {
-    const box = $('flood-prints');
+  // A printout under its label in `box`, marked with `mark` ({data-*: key}).
+  function showPrintout(box, mark, label, run) {
     box.appendChild(make('h4', {}, label));
-    box.appendChild(make('pre', {class: `operate-print ${run.exitStatus === 0 ? 'ok' : 'stopped'}`,
-      'data-flood': key}, run.stdout + (run.message ? `${run.message}\n` : '')));
+    box.appendChild(make('pre', Object.assign({class: `operate-print ${run.exitStatus === 0 ? 'ok' : 'stopped'}`},
+      mark), run.stdout + (run.message ? `${run.message}\n` : '')));
   }
 
   function show() {
@@ -64,11 +64,48 @@
     note('');
     const started = performance.now();
     const view = window.tqweir.floodView(Object.assign(files, {[chosen.name]: chosen.bytes}), chosen.name);
-    showPrintout('with', 'with power / 通常時', view.withPower);
-    showPrintout('without', 'without power (--power-failure) / 停電時', view.withoutPower);
+    showPrintout($('flood-prints'), {'data-flood': 'with'}, 'with power / 通常時', view.withPower);
+    showPrintout($('flood-prints'), {'data-flood': 'without'}, 'without power (--power-failure) / 停電時',
+      view.withoutPower);
     $('flood-frame').srcdoc = view.sectionPage;
     $('flood-time').textContent =
       `routed both ways, printed and charted in ${((performance.now() - started) / 1000).toFixed(1)} s`;
+  }
+
+  // Gates that fail: the command's own command line in the module
+  // (tqweir-operate --flood INFLOW --failed LIST, or --fail-count K), so a
+  // list it refuses is refused in its words. Each run routes the flood
+  // again (seconds), so it runs on its buttons only.
+  function showFailed(runs) {
+    const box = $('flood-failed-prints');
+    box.textContent = '';
+    $('flood-failed-message').textContent = '';
+    $('flood-failed-time').textContent = '';
+    const files = window.tqweirDesk.files();
+    const chosen = inflow(files);
+    if (!chosen || !files['operation.csv']) {
+      $('flood-failed-message').textContent = 'Route the flood above first: an inflow and operation.csv.';
+      return;
+    }
+    const started = performance.now();
+    const given = Object.assign(files, {[chosen.name]: chosen.bytes});
+    for (const [key, label, args] of runs) {
+      const run = window.tqweir.operate(given, ['--flood', `{dir}/${chosen.name}`].concat(args));
+      showPrintout(box, {'data-failed': key}, label, run);
+    }
+    $('flood-failed-time').textContent =
+      `routed and printed in ${((performance.now() - started) / 1000).toFixed(1)} s`;
+  }
+
+  function routeFailed() {
+    const list = $('flood-failed').value.trim();
+    showFailed([['with', `--failed ${list}, with power / 通常時`, ['--failed', list]],
+      ['without', `--failed ${list}, without power / 停電時`, ['--failed', list, '--power-failure']]]);
+  }
+
+  function failTable() {
+    const count = $('flood-fail-count').value.trim();
+    showFailed([['table', `--fail-count ${count}`, ['--fail-count', count]]]);
   }
 
   async function take(file) {
@@ -79,6 +116,8 @@
   function start() {
     $('flood-file').addEventListener('change', (e) => { if (e.target.files[0]) take(e.target.files[0]); });
     $('flood-run').addEventListener('click', show);
+    $('flood-failed-run').addEventListener('click', routeFailed);
+    $('flood-fail-table').addEventListener('click', failTable);
     // One CSV file that is not a design file, dropped on the tab, is an
     // inflow; anything else goes on to the page, which loads a design.
     $('tab-operation').addEventListener('drop', (e) => {
