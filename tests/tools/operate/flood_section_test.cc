@@ -13,7 +13,9 @@
 #include "text/input_error.h"
 #include "tools/operate/flood_command.h"
 #include "studies/flood/flood_output.h"
+#include "studies/flood/failed_gates.h"
 #include "studies/flood/routed_flood.h"
+#include "studies/report/failed_check.h"
 #include "studies/report/flood_section.h"
 #include "studies/report/report_sections.h"
 
@@ -163,6 +165,41 @@ TEST(FloodSection, TheVerdictCountsTheFloodsChecksAndLooksAsItReads) {
         report::title_block(design, {}, report::tally_checks(design, {}, runs), {"2026-12-10", "test"});
     EXPECT_NE(block.find(c.says), std::string::npos) << block;
   }
+}
+
+// max_failed_gates reads the K-failed table's row of that K, both ways: the
+// worst choice's peak against max_upstream_level, a row whose routes did
+// not all end not determined, and each counted in the title block's tally.
+TEST(FloodSection, MaxFailedGatesChecksTheWorstChoiceOfThatManyBothWays) {
+  tqweir::design::Design design;
+  design.criteria.max_upstream_level = {true, 4.0, "4.0", 12};
+  design.criteria.max_failed_gates = {true, 1.0, "1", 14};
+  std::vector<tqweir::operate::FailedRow> table;
+  const double peaks[] = {3.5, 3.6, 3.9, 0.0, 4.5, 4.6};  // K = 0, 1, 2; with power, then without
+  for (int r = 0; r < 6; ++r) {
+    tqweir::operate::FailedRow row;
+    row.failed = r / 2;
+    row.power_failure = r % 2 == 1;
+    row.determined = r != 3;
+    row.peak_level = peaks[r];
+    row.worst = {2};
+    if (!row.determined) row.stop = "the level is outside storage_curve (after 2.1 h)";
+    table.push_back(row);
+  }
+  const std::vector<report::Table::Row> rows = report::failed_check_rows(design, table);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_NE(rows[0].cells.find("3.900 m</td><td class=\"num limit\">4.0 m"), std::string::npos) << rows[0].cells;
+  EXPECT_NE(rows[0].cells.find("ok\">OK"), std::string::npos) << rows[0].cells;
+  EXPECT_NE(rows[1].cells.find("nd\">not determined"), std::string::npos) << rows[1].cells;
+  const report::CheckTally tally = report::tally_checks(design, {}, {}, table);
+  EXPECT_EQ(tally.checks, 2u);
+  EXPECT_EQ(tally.ng, 0u);
+  ASSERT_EQ(tally.undetermined.size(), 1u);
+  EXPECT_EQ(tally.undetermined[0],
+            "design flood, 1 gate failed, without power: gate 2 failed: the route stops: the level is "
+            "outside storage_curve (after 2.1 h)");
+  table[2].peak_level = 4.0001;
+  EXPECT_EQ(report::tally_checks(design, {}, {}, table).ng, 1u);
 }
 
 TEST(FloodSection, FloodInflowOutsideTheDesignFolderIsRefusedByLineAndColumn) {
