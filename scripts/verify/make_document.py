@@ -178,8 +178,9 @@ peaks agree to within 1 mm, the Puls method's own error at that step.""",
 gate it is made of, on the standard example's gate and a flood of 60 m3/s
 that lowers the leaf and raises it again within the hour (pond 5000 m^2,
 the valve opening at 3.14 m). A weir written as one gate (`gates,1`), and a
-coefficient curve that is the method's constant coefficient at every angle,
-must print and write every line of the printout and the series as the
+coefficient curve that is the method's constant coefficient at every angle
+(the gate's coefficient set to 1.7, so that a factor of 1 cannot hide a
+rounding), must print and write every line of the printout and the series as the
 one-gate passage does: no line may differ. Three identical gates under one
 rule, over a pond three times as large with three times the inflow, must
 move as one (each gate's angle and air equal to gate 1's at every row, to

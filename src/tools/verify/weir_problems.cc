@@ -76,13 +76,16 @@ Problem failed(Problem p, const std::string& why) {
   return p;
 }
 
-void byte_problems(std::ostream& out, const CaseInput& base, const flood::Hydrograph& inflow) {
+void byte_problems(std::ostream& out, CaseInput base, const flood::Hydrograph& inflow) {
+  // A coefficient other than 1, so that a curve giving it back must give
+  // it to the bit, not only as a factor of 1.
+  base.syogen.discharge_coefficient = 1.7;
   const std::string rows = std::string(kPlant) + kRule + "pond_area,5000\n";
   const std::string coefficient = text::exact_text(base.syogen.discharge_coefficient);
   Problem one{kGroup, "WR-V-01", "a weir of one gate (gates,1), no crest, no curve: lines of the printout "
               "and series that differ", "the one-gate passage (no gates row)", "identity", 0.0, NAN, false, 0.0};
-  Problem curve{kGroup, "WR-V-02", "discharge_coefficient_curve constant at the method's C: lines of the "
-                "printout and series that differ", "the method's constant coefficient", "identity", 0.0, NAN,
+  Problem curve{kGroup, "WR-V-02", "discharge_coefficient_curve constant at the method's C = 1.7: lines of "
+                "the printout and series that differ", "the method's constant coefficient", "identity", 0.0, NAN,
                 false, 0.0};
   try {
     flood::SharedPaths paths;
@@ -108,7 +111,7 @@ void as_one_problems(std::ostream& out, const CaseInput& base, const flood::Hydr
   const std::string rows = std::string(kPlant) + kRule;
   Problem alike{kGroup, "WR-V-03", "3 identical gates, one rule: largest difference of a gate's angle "
                 "(degree) or air (m3/m) from gate 1's, every row", "gate 1", "identity", 0.0, NAN, false, 0.0};
-  Problem thrice{kGroup, "WR-V-04", "3 gates over 3x the pond and inflow: largest |Q - 3 Q1| / max 3 Q1 "
+  Problem thrice{kGroup, "WR-V-04", "3 gates over 3x the pond and inflow: largest abs(Q - 3 Q1) / max 3 Q1 "
                  "over the series", "3 x the one gate's discharge, pond 5000 m2", "scaling", 0.0, NAN, false,
                  1e-5};
   try {

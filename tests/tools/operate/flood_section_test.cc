@@ -1,6 +1,7 @@
 // The report's flood passage on examples/design_flood against what
-// tqweir-operate --flood prints, its check of max_upstream_level, and
-// criteria.csv's flood_inflow refused when it leaves the design folder.
+// tqweir-operate --flood prints, its check of max_upstream_level, the
+// weir's K-failed table and check of max_failed_gates, and criteria.csv's
+// flood_inflow refused when it leaves the design folder.
 #include <regex>
 #include <sstream>
 #include <string>
@@ -200,6 +201,58 @@ TEST(FloodSection, MaxFailedGatesChecksTheWorstChoiceOfThatManyBothWays) {
             "outside storage_curve (after 2.1 h)");
   table[2].peak_level = 4.0001;
   EXPECT_EQ(report::tally_checks(design, {}, {}, table).ng, 1u);
+}
+
+// A weir of two gates: the report's K-failed table holds, row by row, the
+// peaks and times tqweir-operate --fail-count prints, each under its own
+// power; the gates' chart draws one line per gate; a max_failed_gates
+// above the weir's gates is refused where criteria.csv gives it.
+TEST(FloodSection, TheWeirsTablesAreTheCommandsAndEachGateIsALine) {
+  ScratchDir dir;
+  dir.copy_from(TQWEIR_SOURCE_DIR "/examples/weir_flood");
+  const std::string operation = dir.read("operation.csv");
+  std::string two = std::regex_replace(operation, std::regex("gates,3"), "gates,2");
+  two = std::regex_replace(two, std::regex("lower_at_levels,3.1 3.15 3.2"), "lower_at_levels,3.1 3.15");
+  dir.write("operation.csv", two);
+  dir.write("weir_flood.csv", "hours,m3/s\n0,4\n4,40\n8,110\n12,110\n16,60\n");
+  const tqweir::design::Design design = tqweir::design::read_design(dir.path(), {});
+  std::vector<tqweir::operate::FailedRow> failed;
+  const std::vector<report::FloodRun> runs = report::run_floods(design, &failed);
+  const std::string html = report::flood_section(design, runs, 8, failed);
+
+  tqweir::operate::OperateOptions options = report::flood_options(design, false);
+  options.has_fail_count = true;
+  options.fail_count = 2;
+  std::ostringstream out, err;
+  tqweir::operate::run_flood_job(tqweir::operate::prepare_flood_job(options, design), options, out, err);
+  const std::string printed_rows = out.str();
+  for (int k = 0; k <= 2; ++k) {
+    const std::size_t at = html.find("<tr data-failed=\"" + std::to_string(k) + "\"");
+    ASSERT_NE(at, std::string::npos) << k;
+    const std::string row = html.substr(at, html.find("</tr>", at) - at);
+    const std::string with = printed(printed_rows, ("  " + std::to_string(k) + R"( failed, with power: peak (\S+ m) at ([^,\n]+))").c_str(), "$1<br>$2");
+    const std::string without = printed(printed_rows, ("  " + std::to_string(k) + R"( failed, without power: peak (\S+ m) at ([^,\n]+))").c_str(), "$1<br>$2");
+    const std::size_t first = row.find(with);
+    EXPECT_NE(first, std::string::npos) << with << " in " << row;
+    EXPECT_NE(row.find(without, first == std::string::npos ? 0 : first + with.size()), std::string::npos)
+        << without << " after " << with << " in " << row;
+  }
+  const std::size_t chart = html.find("data-field=\"flood-with-gates\"");
+  ASSERT_NE(chart, std::string::npos);
+  const std::string svg = html.substr(chart, html.find("</svg>", chart) - chart);
+  std::size_t lines = 0;
+  for (std::size_t at = svg.find("<polyline"); at != std::string::npos; at = svg.find("<polyline", at + 1)) ++lines;
+  EXPECT_EQ(lines, 2u);
+  EXPECT_NE(svg.find(">gate 2</span>"), std::string::npos);
+
+  dir.write("criteria.csv", std::regex_replace(dir.read("criteria.csv"), std::regex("max_failed_gates,1"), "max_failed_gates,3"));
+  try {
+    report::check_flood_inputs(tqweir::design::read_design(dir.path(), {}));
+    ADD_FAILURE() << "3 failed gates of 2 taken";
+  } catch (const tqweir::text::InputError& error) {
+    EXPECT_NE(std::string(error.what()).find("criteria.csv line 12, column 2 (max_failed_gates): '3' is more than the weir's 2 gates"),
+              std::string::npos) << error.what();
+  }
 }
 
 TEST(FloodSection, FloodInflowOutsideTheDesignFolderIsRefusedByLineAndColumn) {
