@@ -2,6 +2,7 @@
 // tqweir-operate --flood prints, its check of max_upstream_level, the
 // weir's K-failed table and check of max_failed_gates, and criteria.csv's
 // flood_inflow refused when it leaves the design folder.
+#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -240,9 +241,16 @@ TEST(FloodSection, TheWeirsTablesAreTheCommandsAndEachGateIsALine) {
   const std::size_t chart = html.find("data-field=\"flood-with-gates\"");
   ASSERT_NE(chart, std::string::npos);
   const std::string svg = html.substr(chart, html.find("</svg>", chart) - chart);
-  std::size_t lines = 0;
-  for (std::size_t at = svg.find("<polyline"); at != std::string::npos; at = svg.find("<polyline", at + 1)) ++lines;
-  EXPECT_EQ(lines, 2u);
+  // Each line as many points as the series has rows drawn, and each its
+  // own gate's: gate 2 lowers later than gate 1.
+  std::vector<std::string> lines;
+  for (std::size_t at = svg.find("points=\""); at != std::string::npos; at = svg.find("points=\"", at + 1)) {
+    lines.push_back(svg.substr(at + 8, svg.find('"', at + 8) - at - 8));
+  }
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_GT(std::count(lines[0].begin(), lines[0].end(), ' '), 100);
+  EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), ' '), std::count(lines[0].begin(), lines[0].end(), ' '));
+  EXPECT_NE(lines[1], lines[0]);
   EXPECT_NE(svg.find(">gate 2</span>"), std::string::npos);
 
   dir.write("criteria.csv", std::regex_replace(dir.read("criteria.csv"), std::regex("max_failed_gates,1"), "max_failed_gates,3"));
