@@ -113,7 +113,9 @@ std::string chart(const FloodRun& run, const std::string& what, const std::strin
   for (std::size_t k = 0; k < p.route.points.size() && k < p.states.size(); ++k) {
     const flood::RoutePoint& pt = p.route.points[k];
     const flood::GateState& s = p.states[k];
-    const double values[] = {pt.inflow, pt.outflow + pt.other_outflow, pt.level, s.theta1_deg,
+    // The outflow as flow_peaks totals it: the leaves, other_outflow and the
+    // fixed crests (0 without one, which leaves the sum's bits as they are).
+    const double values[] = {pt.inflow, pt.outflow + pt.other_outflow + pt.fixed_outflow, pt.level, s.theta1_deg,
                              (flood::bag_p_abs(s, pt.airs.front()) - kAtmosphericPressure) / 1000.0};
     const double second = dashed >= 0 ? values[dashed] : allowed;
     if (!std::isfinite(values[field]) || !std::isfinite(second)) continue;

@@ -123,7 +123,7 @@ std::string failed_gates_table(const design::Design& design, const std::vector<o
   const design::Limit& checked = design.criteria.max_failed_gates;
   Table table;
   table.cls = "failed";
-  table.columns = widths({"10%", "22%", "", "22%", ""});
+  table.columns = widths({"14%", "21%", "", "21%", ""});
   table.head_rows = {head_cells({en_ja("Failed gates K", u8"故障門数"), en_ja("With power: peak level, when", u8"通常時 最高水位"),
                                  en_ja("which gates", u8"故障門"), en_ja("Without power: peak level, when", u8"停電時 最高水位"),
                                  en_ja("which gates", u8"故障門")})};
