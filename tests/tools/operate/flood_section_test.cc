@@ -19,6 +19,7 @@
 #include "studies/flood/routed_flood.h"
 #include "studies/report/failed_check.h"
 #include "studies/report/flood_section.h"
+#include "studies/report/weir_section.h"
 #include "studies/report/report_sections.h"
 
 namespace tqweir_test {
@@ -202,6 +203,16 @@ TEST(FloodSection, MaxFailedGatesChecksTheWorstChoiceOfThatManyBothWays) {
             "outside storage_curve (after 2.1 h)");
   table[2].peak_level = 4.0001;
   EXPECT_EQ(report::tally_checks(design, {}, {}, table).ng, 1u);
+
+  // The section's table shows the undetermined row as such, never a peak.
+  const std::string html = report::failed_gates_table(design, table);
+  const std::size_t at = html.find("<tr data-failed=\"1\" data-checked=\"1\">");
+  ASSERT_NE(at, std::string::npos) << html;
+  const std::string row = html.substr(at, html.find("</tr>", at) - at);
+  EXPECT_NE(row.find("4.000 m<br>"), std::string::npos) << row;
+  EXPECT_NE(row.find("not determined"), std::string::npos) << row;
+  EXPECT_NE(row.find("gate 2: the level is outside storage_curve (after 2.1 h)"), std::string::npos) << row;
+  EXPECT_EQ(row.find("0.000 m"), std::string::npos) << row;
 }
 
 // A weir of two gates: the report's K-failed table holds, row by row, the
@@ -238,6 +249,9 @@ TEST(FloodSection, TheWeirsTablesAreTheCommandsAndEachGateIsALine) {
     EXPECT_NE(row.find(without, first == std::string::npos ? 0 : first + with.size()), std::string::npos)
         << without << " after " << with << " in " << row;
   }
+  // The weir's table: each gate's own level, the crest as operation.csv gives it.
+  EXPECT_NE(html.find("gate 1: 3.1 m, gate 2: 3.15 m"), std::string::npos);
+  EXPECT_NE(html.find("length 20 m, crest level 3.3 m, C 1.7 m^0.5/s"), std::string::npos);
   const std::size_t chart = html.find("data-field=\"flood-with-gates\"");
   ASSERT_NE(chart, std::string::npos);
   const std::string svg = html.substr(chart, html.find("</svg>", chart) - chart);
