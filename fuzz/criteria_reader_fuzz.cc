@@ -44,6 +44,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TQWEIR_FUZZ_CHECK(search.sealed_levels.size() <= tqweir::design::kMaxSealedLevels,
                       "sealed levels");
     TQWEIR_FUZZ_CHECK(search.sealed_range.given == !search.sealed_levels.empty(), "sealed range");
+    // A count of failed gates is whole, from 0, and comes with the flood
+    // and the level it is checked against.
+    const tqweir::design::Limit& failed = criteria.max_failed_gates;
+    if (failed.given) {
+      TQWEIR_FUZZ_CHECK(failed.value >= 0.0 && failed.value == std::floor(failed.value) && failed.value <= 1e6,
+                        "failed gates");
+      TQWEIR_FUZZ_CHECK(criteria.max_upstream_level.given && criteria.flood_inflow.given, "failed gates alone");
+    }
   } catch (const tqweir::text::InputError&) {
   }
   return 0;

@@ -3,7 +3,7 @@
 # PDF by headless chromium; the PDF must have pages and hold every case name
 # and alpha (pdftotext); no table, drawing or chart of the page may be wider
 # than the A4 text width, measured in the browser, for the example and for
-# an operating-curve study. About 15 s.
+# an operating-curve study, and for a weir of three gates. About 30 s.
 set -euo pipefail
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -24,6 +24,12 @@ python3 tests/tools/report/measure_widths.py "$work/report.html"
 build/tqweir-report "$design" --range upstream_level=0.5:3.5:0.25 -o "$work/study.html" || [ $? -eq 1 ]
 grep -q 'id="charts"' "$work/study.html"
 python3 tests/tools/report/measure_widths.py "$work/study.html"
+
+# A weir of three gates with a fixed crest: its table, the K-failed table
+# and the gates' chart fit the text width too.
+build/tqweir-report examples/weir_flood -o "$work/weir.html"
+grep -q 'data-checked="1"' "$work/weir.html"
+python3 tests/tools/report/measure_widths.py "$work/weir.html"
 
 # Speed, informative: a 20-case report (bench/report_bench.sh).
 bash bench/report_bench.sh 5

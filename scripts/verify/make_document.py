@@ -26,6 +26,7 @@ ORDER = [
     "Flood: routing the pond over the gate",
     "Leaf: the free body and the checks of its steel",
     "Section: the water's added pressure in an earthquake",
+    "Weir: several gates, a fixed crest, gates that fail",
 ]
 
 INTRO = """\
@@ -172,6 +173,27 @@ integrated outflow; halving the tolerances must move the peak by less than
 every centimetre) is routed against a storage-indication (modified Puls)
 routing written in the verification tool, 60 s steps: the two methods'
 peaks agree to within 1 mm, the Puls method's own error at that step.""",
+    "Weir: several gates, a fixed crest, gates that fail": """The weir of `tqweir-operate --flood` (operation.csv's `gates`, `fixed_crest`,
+`discharge_coefficient_curve`; `--failed`, `--fail-count`) against the one
+gate it is made of, on the standard example's gate and a flood of 60 m3/s
+that lowers the leaf and raises it again within the hour (pond 5000 m^2,
+the valve opening at 3.14 m). A weir written as one gate (`gates,1`), and a
+coefficient curve that is the method's constant coefficient at every angle
+(the gate's coefficient set to 1.7, so that a factor of 1 cannot hide a
+rounding), must print and write every line of the printout and the series as the
+one-gate passage does: no line may differ. Three identical gates under one
+rule, over a pond three times as large with three times the inflow, must
+move as one (each gate's angle and air equal to gate 1's at every row, to
+the bit: they read one grid of paths and one rule) and pass three times the
+one gate's discharge; the routes agree to their tolerances only, as a
+third of a storage is not a third to the bit (relative tolerance 1e-9 on
+relative errors alone; 1e-5 of the largest discharge). Two gates both
+failed must route as two sealed gates (the bag shut on the air it held
+before the flood, src/flood/sealed_gate) over the pond, to 1e-9 m. On a
+weir of four gates lowering in sequence (3.14 to 3.17 m, two blowers, a
+flood of 160 m3/s over 20 000 m^2), every choice of K failed gates is
+routed for K = 0 to 4, with power and without: the highest peak level must
+never fall as K grows (the table below lists them).""",
     "Leaf: the free body and the checks of its steel": """The leaf as a free body (src/leaf, docs/leaf.md) on the cases above that
 finish: its moment about the hinge less the gaps the method's conventions
 make (the weight's arm, the stopper's lever, the bag's contact taken

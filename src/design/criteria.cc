@@ -21,6 +21,7 @@ struct Entry {
   GivenText Criteria::*file;    // set for a file of the design folder
   Limit LeafRows::*leaf_limit = nullptr;     // set for a number of the leaf's steel
   GivenText LeafRows::*leaf_text = nullptr;  // set for the skin plate's panel
+  Limit Criteria::*count = nullptr;          // set for a whole number from 0
 };
 
 const std::vector<Entry>& entries() {
@@ -38,6 +39,7 @@ const std::vector<Entry>& entries() {
       {"max_raising_time", nullptr, &Criteria::max_raising_time, nullptr, nullptr},
       {"max_upstream_level", nullptr, &Criteria::max_upstream_level, nullptr, nullptr},
       {"flood_inflow", nullptr, nullptr, nullptr, &Criteria::flood_inflow},
+      {"max_failed_gates", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &Criteria::max_failed_gates},
       {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable, nullptr},
       {"limit_range", nullptr, nullptr, &SearchRows::limit_range, nullptr},
       {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range, nullptr},
@@ -95,6 +97,30 @@ void check_limits(const Criteria& c, const std::string& source) {
   }
 }
 
+// A count of gates: a whole number from 0. The weir's own bound (its gates,
+// at most operation.csv's limit) is the report's to check; this one only
+// keeps the number an int.
+Limit count_value(const std::string& value, int line, const std::string& place) {
+  Limit count;
+  count.value = text::number_cell(value, place);
+  if (!(count.value >= 0.0 && count.value <= 1e6 && count.value == std::floor(count.value))) {
+    throw text::InputError(place + ": " + text::shown_cell(value) + " is not a whole number of gates (0 or more)");
+  }
+  count.given = true;
+  count.text = value;
+  count.line = line;
+  return count;
+}
+
+// The failed gates' check is a check of the design flood's peak level: it
+// needs the flood and the level it is held to.
+void check_failed_gates(const Criteria& c, const std::string& source) {
+  if (!c.max_failed_gates.given || (c.max_upstream_level.given && c.flood_inflow.given)) return;
+  throw text::InputError(at(source, c.max_failed_gates.line, 1) +
+                         " (max_failed_gates): give max_upstream_level and flood_inflow with it "
+                         "(the peak level of that flood with the gates failed is checked against that level)");
+}
+
 }  // namespace
 
 std::string criterion_names() {
@@ -116,6 +142,10 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
     }
     if (entry->file != nullptr) {
       criteria.*(entry->file) = GivenText{true, row.value, row.line};
+      continue;
+    }
+    if (entry->count != nullptr) {
+      criteria.*(entry->count) = count_value(row.value, row.line, at(source, row.line, 2) + " (" + name + ")");
       continue;
     }
     if (entry->leaf_text != nullptr) {
@@ -142,6 +172,7 @@ Criteria read_criteria(const std::string& text, const std::string& source) {
     limit.line = row.line;
   }
   check_limits(criteria, source);
+  check_failed_gates(criteria, source);
   check_leaf_rows(criteria.leaf, source);
   check_search_rows(criteria.search, source);
   return criteria;

@@ -79,6 +79,11 @@ struct Criteria {
   Limit max_raising_time;        // min, the leaf raised with the blower
   Limit max_upstream_level;      // m, the highest level the pond may reach in the design flood
   GivenText flood_inflow;        // the design flood's hydrograph, a file of the design folder
+  // K: the weir must hold max_upstream_level in the design flood with K of
+  // its gates failed (the worst choice of K), with power and without. A
+  // whole number from 0 (value); the report refuses one above the weir's
+  // gates, which operation.csv gives.
+  Limit max_failed_gates;
   SearchRows search;
   LeafRows leaf;
 };
@@ -95,7 +100,9 @@ std::string criterion_names();
 // number that does not convert (all of the cell) or is not above 0, a
 // limit out of range (naming the lines it comes from), a control byte in a
 // text, and a row that is not two cells; and for the search rows (see
-// check_search_rows) what that refuses.
+// check_search_rows) what that refuses; max_failed_gates a whole number
+// from 0, given with max_upstream_level and flood_inflow (refused at its
+// own line, column 1, without them).
 Criteria read_criteria(const std::string& text, const std::string& source);
 
 // Checks and resolves criteria.leaf: each allowable stress needs the

@@ -64,6 +64,11 @@ TEST(Criteria, BadRowsAreRefusedNamingLineAndColumn) {
       // Limits a ratio could not be formed against, named where they come from.
       {"stopper_capacity,1e-300\n", "line 1, column 2 (stopper_capacity): '1e-300' is not a limit"},
       {"floor_anchor_capacity,2e12\n", "(floor_anchor_capacity): '2e12' is not a limit from 1e-06"},
+      // A count of gates: whole, from 0, and only with the flood it is checked in.
+      {"max_failed_gates,1.5\n", "line 1, column 2 (max_failed_gates): '1.5' is not a whole number"},
+      {"max_failed_gates,-1\n", "line 1, column 2 (max_failed_gates): '-1' is not a whole number"},
+      {"max_upstream_level,4\nmax_failed_gates,1\n",
+       "line 2, column 1 (max_failed_gates): give max_upstream_level and flood_inflow with it"},
       {"membrane_strength,400\nmembrane_safety_factor,1e-300\n",
        "criteria.csv lines 1 and 2: membrane_strength / membrane_safety_factor = 400 / 1e-300 = "
        "4e+302 is not a limit"},

@@ -13,6 +13,7 @@
 #include "flood/fixed_gate.h"
 #include "flood/flood_file.h"
 #include "flood/flood_passage.h"
+#include "flood/leaf_coefficient.h"
 #include "flood/rating.h"
 #include "flood/route_stop.h"
 #include "flood/steady_level.h"
@@ -104,6 +105,20 @@ TEST(LeafCoefficientCurve, TheMethodsOwnCoefficientChangesNoBitAndAnotherScalesT
   const std::vector<RatingRow> plain = rating(base, {3.5}, {45.0}, false);
   const std::vector<RatingRow> rows = rating(base, {3.5}, {45.0}, false, nullptr, &half);
   EXPECT_EQ(rows[0].discharge, 0.5 * plain[0].discharge);
+
+  // The ratio first, to the bit, over many discharges: (q C) / C is not q
+  // for about one q in eight, q (C / C) always is; so too for half of C.
+  const LevelTable same = read_level_pairs("1:1.7 90:1.7", "test", "discharge_coefficient_curve", Values::any);
+  const LevelTable halved = read_level_pairs("1:0.85 90:0.85", "test", "discharge_coefficient_curve", Values::any);
+  SummaryValues v{};
+  v[static_cast<std::size_t>(summary_index(SummaryId::theta1_deg))] = 45.0;
+  v[static_cast<std::size_t>(summary_index(SummaryId::discharge_coefficient))] = 1.7;
+  for (int k = 1; k <= 500; ++k) {
+    const double q = 0.0137 * k;
+    v[static_cast<std::size_t>(summary_index(SummaryId::overflow_discharge))] = q;
+    ASSERT_EQ(leaf_discharge_per_metre(v, &same), q) << q;
+    ASSERT_EQ(leaf_discharge_per_metre(v, &halved), 0.5 * q) << q;
+  }
 }
 
 TEST(LeafCoefficientCurve, AnAngleOutsideTheCurveStopsAndABadRowIsRefusedWhereItStands) {

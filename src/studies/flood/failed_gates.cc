@@ -110,14 +110,15 @@ FailedRow failed_row(const FloodJob& job, int k, bool power_failure, flood::Shar
   return row;
 }
 
-std::vector<FailedRow> failed_table(const FloodJob& job, int most) {
+std::vector<FailedRow> failed_table(const FloodJob& job, int most, flood::SharedPaths* shared) {
   const int n = operation::gate_count(job.file);
   if (most < 0 || most > n) most = n;
-  flood::SharedPaths shared;
+  flood::SharedPaths own;
+  if (shared == nullptr) shared = &own;
   std::vector<FailedRow> rows;
   for (int k = 0; k <= most; ++k) {
     for (const bool power_failure : {false, true}) {
-      rows.push_back(failed_row(job, k, power_failure, &shared));
+      rows.push_back(failed_row(job, k, power_failure, shared));
     }
   }
   return rows;

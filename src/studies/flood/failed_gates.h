@@ -51,8 +51,9 @@ FailedRow failed_row(const FloodJob& job, int k, bool power_failure, flood::Shar
                      RoutedFlood* worst = nullptr);
 
 // The rows for K = 0 to `most` (the weir's gates when below 0), with power
-// then without for each K, over one SharedPaths.
-std::vector<FailedRow> failed_table(const FloodJob& job, int most = -1);
+// then without for each K, over one SharedPaths (`shared`, or one of its
+// own when that is nullptr).
+std::vector<FailedRow> failed_table(const FloodJob& job, int most = -1, flood::SharedPaths* shared = nullptr);
 
 // The row as the printout gives it: "  1 failed, with power: peak 3.912
 // m at 14 h 10 min (51000 s), the highest of 4 choices (gate 3)", or

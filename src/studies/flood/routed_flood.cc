@@ -26,10 +26,11 @@ RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPa
   return routed;
 }
 
-std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job) {
-  flood::SharedPaths shared;
+std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job, flood::SharedPaths* shared) {
+  flood::SharedPaths own;
+  if (shared == nullptr) shared = &own;
   std::vector<RoutedFlood> both;
-  for (const bool power_failure : {false, true}) both.push_back(route_flood(job, power_failure, &shared));
+  for (const bool power_failure : {false, true}) both.push_back(route_flood(job, power_failure, shared));
   return both;
 }
 

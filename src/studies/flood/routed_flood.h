@@ -30,7 +30,8 @@ RoutedFlood route_flood(const FloodJob& job, bool power_failure, flood::SharedPa
 
 // With power, then without, the second route reading the paths the first
 // solved: the same two passages as two routes alone, in less time.
-std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job);
+// `shared`, when given, carries those paths on to the caller's next routes.
+std::vector<RoutedFlood> route_flood_both_ways(const FloodJob& job, flood::SharedPaths* shared = nullptr);
 
 // What --flood prints of `routed` (a route of `job`, of the hydrograph
 // named `inflow`, through the design in `dir`): the refusal on `err` (exit

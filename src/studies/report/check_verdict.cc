@@ -2,6 +2,7 @@
 
 #include "design/leaf_checks.h"
 
+#include "studies/report/failed_check.h"
 #include "studies/report/flood_section.h"
 #include "studies/report/html.h"
 
@@ -9,7 +10,7 @@ namespace tqweir {
 namespace report {
 
 CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>& runs,
-                        const std::vector<FloodRun>& floods) {
+                        const std::vector<FloodRun>& floods, const std::vector<operate::FailedRow>& failed) {
   CheckTally tally;
   std::size_t given = 0;
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
@@ -34,13 +35,16 @@ CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>
   }
   const design::Limit& limit = design.criteria.max_upstream_level;
   if (!limit.given) return tally;
-  for (const FloodRun& run : floods) {
+  const auto count = [&tally](const FloodCheck& check, const std::string& name) {
     ++tally.checks;
-    const FloodCheck check = flood_check(run, limit);
     if (check.verdict == design::Verdict::ng) ++tally.ng;
-    if (check.verdict != design::Verdict::not_determined) continue;
+    if (check.verdict != design::Verdict::not_determined) return;
     ++tally.undetermined_checks;
-    tally.undetermined.push_back(flood_check_name(run) + ": " + check.why);
+    tally.undetermined.push_back(name + ": " + check.why);
+  };
+  for (const FloodRun& run : floods) count(flood_check(run, limit), flood_check_name(run));
+  for (const operate::FailedRow& row : checked_failed_rows(design, failed)) {
+    count(failed_check(row, limit), failed_check_name(row));
   }
   return tally;
 }

@@ -11,6 +11,7 @@
 #include "design/design.h"
 #include "design/design_checks.h"
 #include "studies/report/case_run.h"
+#include "studies/flood/failed_gates.h"
 #include "studies/report/flood_runs.h"
 
 namespace tqweir {
@@ -27,9 +28,12 @@ struct CheckTally {
 };
 
 // A stopped case leaves each criterion given undetermined; a flood run
-// that does not start, or whose route stops within the limit, its check.
+// that does not start, or whose route stops within the limit, its check;
+// a row of the K-failed table `failed` checked by max_failed_gates whose
+// routes did not all reach the flood's end, its check.
 CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>& runs,
-                        const std::vector<FloodRun>& floods);
+                        const std::vector<FloodRun>& floods,
+                        const std::vector<operate::FailedRow>& failed = {});
 
 // The style of a verdict: "ok" (green), "ng" (red), "nd" (neutral).
 const char* verdict_class(design::Verdict verdict);

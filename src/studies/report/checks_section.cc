@@ -2,6 +2,7 @@
 #include "design/design_checks.h"
 #include "design/leaf_checks.h"
 #include "text/number_text.h"
+#include "studies/report/failed_check.h"
 #include "studies/report/flood_section.h"
 #include "studies/report/html.h"
 #include "studies/report/html_table.h"
@@ -30,7 +31,8 @@ Table::Row leaf_criterion_row(const design::LeafCriterion& c) {
 }
 
 std::string criteria_table(const std::vector<design::Criterion>& criteria,
-                           const std::vector<design::LeafCriterion>& leaf_criteria) {
+                           const std::vector<design::LeafCriterion>& leaf_criteria,
+                           const design::Limit& max_failed_gates) {
   Table table;
   table.cls = "criteria";
   table.columns = widths({"40%", "", "12%"});
@@ -44,6 +46,13 @@ std::string criteria_table(const std::vector<design::Criterion>& criteria,
   }
   for (const design::LeafCriterion& c : leaf_criteria) {
     if (c.given) table.rows.push_back(leaf_criterion_row(c));
+  }
+  if (max_failed_gates.given) {
+    table.rows.push_back({" data-criterion=\"max_failed_gates\"",
+                          "<td>" + en_ja("Failed gates the design flood must be passed with (max_failed_gates)",
+                                         u8"故障を許容する門数") +
+                              "</td><td>" + esc(max_failed_gates.text) + "</td><td>" +
+                              en_ja("gates", u8"門") + "</td>"});
   }
   return render_table(table);
 }
@@ -68,17 +77,20 @@ std::string check_cells(const design::Check& check, const std::string& unit, dou
 }
 
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
-                           int results_number, const std::vector<FloodRun>& floods) {
+                           int results_number, const std::vector<FloodRun>& floods,
+                           const std::vector<operate::FailedRow>& failed) {
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
   const std::vector<design::LeafCriterion> leaf_criteria = design::make_leaf_criteria(design.criteria);
   std::string out = open_section("checks", true, number, en_ja("Design checks", u8"照査"));
   Subsections sub(number);
   out += sub.next(en_ja("Criteria (criteria.csv)", u8"照査基準"));
-  out += criteria_table(criteria, leaf_criteria);
+  out += criteria_table(criteria, leaf_criteria, design.criteria.max_failed_gates);
   bool any = false;
   for (const design::Criterion& c : criteria) any = any || c.given;
   for (const design::LeafCriterion& c : leaf_criteria) any = any || c.given;
-  const std::vector<Table::Row> flood_rows = flood_check_rows(design, floods);
+  std::vector<Table::Row> flood_rows = flood_check_rows(design, floods);
+  const std::vector<Table::Row> failed_rows = failed_check_rows(design, failed);
+  flood_rows.insert(flood_rows.end(), failed_rows.begin(), failed_rows.end());
   any = any || !flood_rows.empty();
   if (!any) {
     return out + "<p>" + en_ja("No criterion is given: nothing is checked.",

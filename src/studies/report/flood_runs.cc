@@ -1,6 +1,11 @@
 #include "studies/report/flood_runs.h"
 
 #include "core/file_io.h"
+#include "operation/operation_file.h"
+#include "text/csv_cells.h"
+#include "text/input_error.h"
+#include "text/count_text.h"
+#include "text/name_value_rows.h"
 #include "studies/flood/flood_job.h"
 #include "studies/report/design_gate.h"
 
@@ -24,13 +29,32 @@ std::string flood_inflow_path(const design::Design& design) {
 void check_flood_inputs(const design::Design& design) {
   if (flood_inflow_path(design).empty()) return;
   const flood::Hydrograph inflow = design_inflow(design);
-  operate::flood_job(design_gate(design), inflow);
+  const operate::FloodJob job = operate::flood_job(design_gate(design), inflow);
+  const design::Limit& k = design.criteria.max_failed_gates;
+  const int gates = operation::gate_count(job.file);
+  if (k.given && k.value > gates) {
+    throw text::InputError(text::cell_place(join_path(design.dir, "criteria.csv"), k.line, 2) +
+                           " (max_failed_gates): " + text::shown_cell(k.text) + " is more than the weir's " +
+                           text::count_of(static_cast<std::size_t>(gates), "gate") + " (operation.csv)");
+  }
 }
 
-std::vector<FloodRun> run_floods(const design::Design& design) {
+bool has_failed_table(const design::Design& design) {
+  if (flood_inflow_path(design).empty()) return false;
+  if (design.criteria.max_failed_gates.given) return true;
+  const operate::OperatedDesign gate = design_gate(design);
+  return gate.has_operation && operation::gate_count(gate.operation) > 1;
+}
+
+std::vector<FloodRun> run_floods(const design::Design& design, std::vector<operate::FailedRow>* failed) {
+  if (failed != nullptr) failed->clear();
   if (flood_inflow_path(design).empty()) return {};
   const flood::Hydrograph inflow = design_inflow(design);
-  return operate::route_flood_both_ways(operate::flood_job(design_gate(design), inflow));
+  const operate::FloodJob job = operate::flood_job(design_gate(design), inflow);
+  flood::SharedPaths shared;
+  std::vector<FloodRun> runs = operate::route_flood_both_ways(job, &shared);
+  if (failed != nullptr && has_failed_table(design)) *failed = operate::failed_table(job, -1, &shared);
+  return runs;
 }
 
 }  // namespace report

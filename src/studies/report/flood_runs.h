@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/design.h"
+#include "studies/flood/failed_gates.h"
 #include "studies/flood/routed_flood.h"
 
 namespace tqweir {
@@ -21,12 +22,21 @@ using FloodRun = operate::RoutedFlood;
 std::string flood_inflow_path(const design::Design& design);
 
 // Takes the inflow and operation.csv's pond and rule as the design read
-// them, refusing them as tqweir-operate does. Throws text::InputError.
+// them, refusing them as tqweir-operate does, and a max_failed_gates above
+// the weir's gates (criteria.csv's line, column 2). Throws
+// text::InputError.
 void check_flood_inputs(const design::Design& design);
 
+// Whether the report tabulates the design flood with gates failed: a weir
+// of more than one gate, or a criteria.csv that checks max_failed_gates.
+bool has_failed_table(const design::Design& design);
+
 // The two runs (with power first), or none when criteria.csv names no
-// flood_inflow.
-std::vector<FloodRun> run_floods(const design::Design& design);
+// flood_inflow. `failed`, when given, receives the K-failed table
+// (operate::failed_table: K = 0 to the weir's gates) where
+// has_failed_table, routed on the paths the two runs solved; else none.
+std::vector<FloodRun> run_floods(const design::Design& design,
+                                 std::vector<operate::FailedRow>* failed = nullptr);
 
 // The options of tqweir-operate DESIGN --flood INFLOW [--power-failure]
 // (no -o) for the design's flood_inflow.

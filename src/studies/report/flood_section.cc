@@ -12,6 +12,7 @@
 #include "studies/report/html_table.h"
 #include "studies/report/line_chart.h"
 #include "studies/report/section_heading.h"
+#include "studies/report/weir_section.h"
 
 namespace tqweir {
 namespace report {
@@ -112,7 +113,9 @@ std::string chart(const FloodRun& run, const std::string& what, const std::strin
   for (std::size_t k = 0; k < p.route.points.size() && k < p.states.size(); ++k) {
     const flood::RoutePoint& pt = p.route.points[k];
     const flood::GateState& s = p.states[k];
-    const double values[] = {pt.inflow, pt.outflow + pt.other_outflow, pt.level, s.theta1_deg,
+    // The outflow as flow_peaks totals it: the leaves, other_outflow and the
+    // fixed crests (0 without one, which leaves the sum's bits as they are).
+    const double values[] = {pt.inflow, pt.outflow + pt.other_outflow + pt.fixed_outflow, pt.level, s.theta1_deg,
                              (flood::bag_p_abs(s, pt.airs.front()) - kAtmosphericPressure) / 1000.0};
     const double second = dashed >= 0 ? values[dashed] : allowed;
     if (!std::isfinite(values[field]) || !std::isfinite(second)) continue;
@@ -127,6 +130,37 @@ std::string chart(const FloodRun& run, const std::string& what, const std::strin
          "\"><p class=\"chart-title\">" + run_name(run) + ": " + en_ja(what, ja) + "</p>" + svg + "</div>\n";
 }
 
+// Each gate's leaf angle against time, one line per gate; "" for one gate.
+std::string gate_angles_chart(const FloodRun& run) {
+  const flood::FloodPassage& p = run.passage;
+  const std::size_t gates = p.gates.size();
+  if (gates < 2) return "";
+  ChartSeries series;
+  series.title = "leaf angle of each gate (degree)";
+  series.x_label = "time (h)";
+  series.marks = false;
+  series.more.resize(gates - 1);
+  for (std::size_t k = 0; k < p.route.points.size(); ++k) {
+    bool finite = true;
+    for (const flood::GatePassage& g : p.gates) finite = finite && k < g.states.size() && std::isfinite(g.states[k].theta1_deg);
+    if (!finite) continue;
+    series.x.push_back(p.route.points[k].time / 3600.0);
+    series.y.push_back(p.gates[0].states[k].theta1_deg);
+    for (std::size_t g = 1; g < gates; ++g) series.more[g - 1].push_back(p.gates[g].states[k].theta1_deg);
+  }
+  if (series.x.empty()) return "";
+  const std::string svg = line_chart_svg(series, 330, 170);
+  if (svg.empty()) return "";
+  std::string legend;
+  for (std::size_t g = 0; g < gates; ++g) {
+    legend += std::string(g == 0 ? "" : " ") + "<span style=\"color:" + curve_colour(g) + "\">gate " +
+              std::to_string(g + 1) + (p.gates[g].failed ? " (failed)" : "") + "</span>";
+  }
+  return "<div class=\"chart\" data-field=\"flood-" + key(run) + "-gates\"><p class=\"chart-title\">" +
+         run_name(run) + ": " + en_ja("leaf angle of each gate (degree)", u8"各門の扉体角度") + "<br>" + legend +
+         "</p>" + svg + "</div>\n";
+}
+
 std::string charts(const FloodRun& run, const design::Limit& limit) {
   if (!run.started) return "";
   const std::string allowed = limit.given ? ", dashed: max_upstream_level " + limit.text : "";
@@ -134,12 +168,13 @@ std::string charts(const FloodRun& run, const design::Limit& limit) {
          chart(run, "outflow (m3/s), dashed: inflow", u8"放流量・流入量", 1, 0, 0.0) +
          chart(run, "upstream level (m)" + allowed, u8"上流水位", 2, -1, limit.given ? limit.value : 0.0) +
          chart(run, "leaf angle (degree)", u8"扉体角度", 3, -1, 0.0) +
-         chart(run, "bag pressure (kPa)", u8"袋体内圧", 4, -1, 0.0) + "</div>\n";
+         chart(run, "bag pressure (kPa)", u8"袋体内圧", 4, -1, 0.0) + gate_angles_chart(run) + "</div>\n";
 }
 
 }  // namespace
 
-std::string flood_section(const design::Design& design, const std::vector<FloodRun>& runs, int number) {
+std::string flood_section(const design::Design& design, const std::vector<FloodRun>& runs, int number,
+                          const std::vector<operate::FailedRow>& failed) {
   if (runs.empty()) return "";
   const design::Limit& limit = design.criteria.max_upstream_level;
   std::string out = open_section("flood", true, number, en_ja("Flood passage", u8"洪水時操作"));
@@ -155,7 +190,9 @@ std::string flood_section(const design::Design& design, const std::vector<FloodR
                               u8"tailwater_curve の下流水位が天端を超えると潜り越流 (Villemonte 式)。")
                       : en_ja("Free overfall over the leaf is assumed: operation.csv gives no tailwater_curve.",
                               u8"越流は完全越流とする (tailwater_curve なし)。")) + "</p>\n";
+  out += weir_table(design, runs.front().passage);
   out += summary_table(runs, limit) + stop_notes(runs);
+  out += failed_gates_table(design, failed);
   for (const FloodRun& run : runs) out += charts(run, limit);
   return out + "</section>\n";
 }

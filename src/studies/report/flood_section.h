@@ -9,6 +9,7 @@
 
 #include "design/design.h"
 #include "design/design_checks.h"
+#include "studies/flood/failed_gates.h"
 #include "studies/report/flood_runs.h"
 #include "studies/report/html_table.h"
 
@@ -16,8 +17,11 @@ namespace tqweir {
 namespace report {
 
 // The section numbered `number`: the summary of each run (the numbers
-// tqweir-operate --flood prints) and its charts over time; "" without runs.
-std::string flood_section(const design::Design& design, const std::vector<FloodRun>& runs, int number);
+// tqweir-operate --flood prints) and its charts over time; for a weir
+// (weir_section.h) its table first, the K-failed table `failed` after the
+// summary, and a chart of the gates' angles; "" without runs.
+std::string flood_section(const design::Design& design, const std::vector<FloodRun>& runs, int number,
+                          const std::vector<operate::FailedRow>& failed = {});
 
 // The check of max_upstream_level on one run: NG once the level passed it,
 // OK when the route reached the flood's end within it, else not determined

@@ -53,10 +53,19 @@ bool make_axis(const std::vector<double>& values, Axis& axis) {
 
 }  // namespace
 
+const char* curve_colour(std::size_t k) {
+  // Told apart in print and by most colour-blind readers: blue, orange,
+  // green, purple, brown, grey, olive, teal.
+  static const char* const kColours[] = {"#1f4e8c", "#d9730d", "#2e8b3a", "#7b3fa0",
+                                         "#8c564b", "#6d6d6d", "#9a9a1f", "#1f9a9a"};
+  return kColours[k % 8];
+}
+
 std::string line_chart_svg(const ChartSeries& series, double width, double height) {
   Axis ax, ay;
   std::vector<double> ys = series.y;
   ys.insert(ys.end(), series.y2.begin(), series.y2.end());
+  for (const std::vector<double>& curve : series.more) ys.insert(ys.end(), curve.begin(), curve.end());
   if (!make_axis(series.x, ax) || !make_axis(ys, ay)) return "";
   const double plot_w = width - kLeft - kRight;
   const double plot_h = height - kTop - kBottom;
@@ -93,6 +102,17 @@ std::string line_chart_svg(const ChartSeries& series, double width, double heigh
   out += "<polyline class=\"curve\" points=\"" + points +
          "\" fill=\"none\" stroke=\"#1f4e8c\" stroke-width=\"1.6\"/>\n";
   if (series.marks) out += "<g fill=\"#1f4e8c\">" + marks + "</g>\n";
+  for (std::size_t k = 0; k < series.more.size(); ++k) {
+    std::string more;
+    for (std::size_t i = 0; i < series.more[k].size(); ++i) {
+      drawing::append_point(more, px_x(series.x[i]), px_y(series.more[k][i]));
+    }
+    // Each curve thinner than the one before, so that curves that coincide
+    // (gates that move as one) still show every colour, as edges.
+    const double width_px = std::max(0.5, 1.6 - 0.35 * static_cast<double>(k + 1));
+    out += "<polyline class=\"curve\" points=\"" + more + "\" fill=\"none\" stroke=\"" +
+           curve_colour(k + 1) + "\" stroke-width=\"" + text::fixed_text(width_px, 2) + "\"/>\n";
+  }
   std::string second;
   for (std::size_t i = 0; i < series.y2.size(); ++i) {
     drawing::append_point(second, px_x(series.x[i]), px_y(series.y2[i]));

@@ -127,9 +127,10 @@ std::string numbered_checks_section(const design::Design& design, const std::vec
 Report make_report(const design::Design& design, const std::vector<CaseRun>& runs,
                    const ReportContext& context) {
   // The flood's routes first: the title block's verdict counts their checks.
-  const std::vector<FloodRun> floods = run_floods(design);
+  std::vector<operate::FailedRow> failed;
+  const std::vector<FloodRun> floods = run_floods(design, &failed);
   Report report;
-  report.tally = tally_checks(design, runs, floods);
+  report.tally = tally_checks(design, runs, floods, failed);
   std::string out = report_head(design);
   out += title_block(design, runs, report.tally, context);
   // The numbered sections, numbered here in the order they stand.
@@ -137,7 +138,7 @@ Report make_report(const design::Design& design, const std::vector<CaseRun>& run
   out += input_section(design, kInput);
   out += load_case_section(design, kLoadCases);
   out += results_section(design, runs, kResults);
-  out += checks_section(design, runs, kChecks, kResults, floods);
+  out += checks_section(design, runs, kChecks, kResults, floods, failed);
   out += drawings_section(design, runs, kDrawings);
   // A design without operating curves has no such section and no number for it.
   const std::string charts = charts_section(design, runs, kDrawings + 1);
@@ -146,7 +147,7 @@ Report make_report(const design::Design& design, const std::vector<CaseRun>& run
   out += limit_states_section(design, later.limits);
   out += sealed_section(design, later.sealed);
   out += operation_section(design, later.operation);
-  out += flood_section(design, floods, later.flood);
+  out += flood_section(design, floods, later.flood, failed);
   out += leaf_section(design, runs, later.leaf);
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
   run_problems(out, std::vector<std::string>(argv + 1, argv + argc));
   operation_problems(out);
   if (argc >= 2) flood_problems(out, argv[1]);  // scripts/verify.sh: examples/standard first
+  if (argc >= 2) weir_problems(out, argv[1]);
   leaf_problems(out, std::vector<std::string>(argv + 1, argv + argc));
   std::cout << out.str();
   return nook_count(out.str()) == 0 ? 0 : 1;

@@ -55,6 +55,11 @@ void operation_problems(std::ostream& out);  // the exhaust against a vented rig
 // The flood's routing against closed forms, and the gate of `case_dir` held
 // at 45 degrees against a storage-indication routing.
 void flood_problems(std::ostream& out, const std::string& case_dir);
+// A weir of several gates of `case_dir` against the one gate: one gate is
+// the one-gate passage, identical gates move as one, all failed is the
+// sealed gate N times, a constant coefficient curve is the constant, the
+// highest peak never falls as more gates fail.
+void weir_problems(std::ostream& out, const std::string& case_dir);
 // The leaf's free body closing on the balance of every case of `case_dirs`
 // that finishes, a cantilever against the textbook, the skin plate's panel
 // formula against a hand value.

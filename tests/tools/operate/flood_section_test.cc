@@ -1,6 +1,8 @@
 // The report's flood passage on examples/design_flood against what
-// tqweir-operate --flood prints, its check of max_upstream_level, and
-// criteria.csv's flood_inflow refused when it leaves the design folder.
+// tqweir-operate --flood prints, its check of max_upstream_level, the
+// weir's K-failed table and check of max_failed_gates, and criteria.csv's
+// flood_inflow refused when it leaves the design folder.
+#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -13,8 +15,11 @@
 #include "text/input_error.h"
 #include "tools/operate/flood_command.h"
 #include "studies/flood/flood_output.h"
+#include "studies/flood/failed_gates.h"
 #include "studies/flood/routed_flood.h"
+#include "studies/report/failed_check.h"
 #include "studies/report/flood_section.h"
+#include "studies/report/weir_section.h"
 #include "studies/report/report_sections.h"
 
 namespace tqweir_test {
@@ -162,6 +167,113 @@ TEST(FloodSection, TheVerdictCountsTheFloodsChecksAndLooksAsItReads) {
     const std::string block =
         report::title_block(design, {}, report::tally_checks(design, {}, runs), {"2026-12-10", "test"});
     EXPECT_NE(block.find(c.says), std::string::npos) << block;
+  }
+}
+
+// max_failed_gates reads the K-failed table's row of that K, both ways: the
+// worst choice's peak against max_upstream_level, a row whose routes did
+// not all end not determined, and each counted in the title block's tally.
+TEST(FloodSection, MaxFailedGatesChecksTheWorstChoiceOfThatManyBothWays) {
+  tqweir::design::Design design;
+  design.criteria.max_upstream_level = {true, 4.0, "4.0", 12};
+  design.criteria.max_failed_gates = {true, 1.0, "1", 14};
+  std::vector<tqweir::operate::FailedRow> table;
+  const double peaks[] = {3.5, 3.6, 3.9, 0.0, 4.5, 4.6};  // K = 0, 1, 2; with power, then without
+  for (int r = 0; r < 6; ++r) {
+    tqweir::operate::FailedRow row;
+    row.failed = r / 2;
+    row.power_failure = r % 2 == 1;
+    row.determined = r != 3;
+    row.peak_level = peaks[r];
+    row.worst = {2};
+    if (!row.determined) row.stop = "the level is outside storage_curve (after 2.1 h)";
+    table.push_back(row);
+  }
+  const std::vector<report::Table::Row> rows = report::failed_check_rows(design, table);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_NE(rows[0].cells.find("3.900 m</td><td class=\"num limit\">4.0 m"), std::string::npos) << rows[0].cells;
+  EXPECT_NE(rows[0].cells.find("ok\">OK"), std::string::npos) << rows[0].cells;
+  EXPECT_NE(rows[1].cells.find("nd\">not determined"), std::string::npos) << rows[1].cells;
+  const report::CheckTally tally = report::tally_checks(design, {}, {}, table);
+  EXPECT_EQ(tally.checks, 2u);
+  EXPECT_EQ(tally.ng, 0u);
+  ASSERT_EQ(tally.undetermined.size(), 1u);
+  EXPECT_EQ(tally.undetermined[0],
+            "design flood, 1 gate failed, without power: gate 2 failed: the route stops: the level is "
+            "outside storage_curve (after 2.1 h)");
+  table[2].peak_level = 4.0001;
+  EXPECT_EQ(report::tally_checks(design, {}, {}, table).ng, 1u);
+
+  // The section's table shows the undetermined row as such, never a peak.
+  const std::string html = report::failed_gates_table(design, table);
+  const std::size_t at = html.find("<tr data-failed=\"1\" data-checked=\"1\">");
+  ASSERT_NE(at, std::string::npos) << html;
+  const std::string row = html.substr(at, html.find("</tr>", at) - at);
+  EXPECT_NE(row.find("4.000 m<br>"), std::string::npos) << row;
+  EXPECT_NE(row.find("not determined"), std::string::npos) << row;
+  EXPECT_NE(row.find("gate 2: the level is outside storage_curve (after 2.1 h)"), std::string::npos) << row;
+  EXPECT_EQ(row.find("0.000 m"), std::string::npos) << row;
+}
+
+// A weir of two gates: the report's K-failed table holds, row by row, the
+// peaks and times tqweir-operate --fail-count prints, each under its own
+// power; the gates' chart draws one line per gate; a max_failed_gates
+// above the weir's gates is refused where criteria.csv gives it.
+TEST(FloodSection, TheWeirsTablesAreTheCommandsAndEachGateIsALine) {
+  ScratchDir dir;
+  dir.copy_from(TQWEIR_SOURCE_DIR "/examples/weir_flood");
+  const std::string operation = dir.read("operation.csv");
+  std::string two = std::regex_replace(operation, std::regex("gates,3"), "gates,2");
+  two = std::regex_replace(two, std::regex("lower_at_levels,3.1 3.15 3.2"), "lower_at_levels,3.1 3.15");
+  dir.write("operation.csv", two);
+  dir.write("weir_flood.csv", "hours,m3/s\n0,4\n4,40\n8,110\n12,110\n16,60\n");
+  const tqweir::design::Design design = tqweir::design::read_design(dir.path(), {});
+  std::vector<tqweir::operate::FailedRow> failed;
+  const std::vector<report::FloodRun> runs = report::run_floods(design, &failed);
+  const std::string html = report::flood_section(design, runs, 8, failed);
+
+  tqweir::operate::OperateOptions options = report::flood_options(design, false);
+  options.has_fail_count = true;
+  options.fail_count = 2;
+  std::ostringstream out, err;
+  tqweir::operate::run_flood_job(tqweir::operate::prepare_flood_job(options, design), options, out, err);
+  const std::string printed_rows = out.str();
+  for (int k = 0; k <= 2; ++k) {
+    const std::size_t at = html.find("<tr data-failed=\"" + std::to_string(k) + "\"");
+    ASSERT_NE(at, std::string::npos) << k;
+    const std::string row = html.substr(at, html.find("</tr>", at) - at);
+    const std::string with = printed(printed_rows, ("  " + std::to_string(k) + R"( failed, with power: peak (\S+ m) at ([^,\n]+))").c_str(), "$1<br>$2");
+    const std::string without = printed(printed_rows, ("  " + std::to_string(k) + R"( failed, without power: peak (\S+ m) at ([^,\n]+))").c_str(), "$1<br>$2");
+    const std::size_t first = row.find(with);
+    EXPECT_NE(first, std::string::npos) << with << " in " << row;
+    EXPECT_NE(row.find(without, first == std::string::npos ? 0 : first + with.size()), std::string::npos)
+        << without << " after " << with << " in " << row;
+  }
+  // The weir's table: each gate's own level, the crest as operation.csv gives it.
+  EXPECT_NE(html.find("gate 1: 3.1 m, gate 2: 3.15 m"), std::string::npos);
+  EXPECT_NE(html.find("length 20 m, crest level 3.3 m, C 1.7 m^0.5/s"), std::string::npos);
+  const std::size_t chart = html.find("data-field=\"flood-with-gates\"");
+  ASSERT_NE(chart, std::string::npos);
+  const std::string svg = html.substr(chart, html.find("</svg>", chart) - chart);
+  // Each line as many points as the series has rows drawn, and each its
+  // own gate's: gate 2 lowers later than gate 1.
+  std::vector<std::string> lines;
+  for (std::size_t at = svg.find("points=\""); at != std::string::npos; at = svg.find("points=\"", at + 1)) {
+    lines.push_back(svg.substr(at + 8, svg.find('"', at + 8) - at - 8));
+  }
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_GT(std::count(lines[0].begin(), lines[0].end(), ' '), 100);
+  EXPECT_EQ(std::count(lines[1].begin(), lines[1].end(), ' '), std::count(lines[0].begin(), lines[0].end(), ' '));
+  EXPECT_NE(lines[1], lines[0]);
+  EXPECT_NE(svg.find(">gate 2</span>"), std::string::npos);
+
+  dir.write("criteria.csv", std::regex_replace(dir.read("criteria.csv"), std::regex("max_failed_gates,1"), "max_failed_gates,3"));
+  try {
+    report::check_flood_inputs(tqweir::design::read_design(dir.path(), {}));
+    ADD_FAILURE() << "3 failed gates of 2 taken";
+  } catch (const tqweir::text::InputError& error) {
+    EXPECT_NE(std::string(error.what()).find("criteria.csv line 12, column 2 (max_failed_gates): '3' is more than the weir's 2 gates"),
+              std::string::npos) << error.what();
   }
 }
 

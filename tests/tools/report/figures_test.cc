@@ -31,7 +31,7 @@ TEST(ReportFigures, ACaseTooLargeToDrawGetsANoteInPlaceOfItsDrawing) {
 
 TEST(LineChart, AnAxisThatTicksCannotLabelGivesNoChart) {
   const double max = std::numeric_limits<double>::max();
-  tqweir::report::ChartSeries series{"t", "x", {1.0, 2.0, 3.0}, {0.1, 0.2, 0.4}, {}, true};
+  tqweir::report::ChartSeries series{"t", "x", {1.0, 2.0, 3.0}, {0.1, 0.2, 0.4}, {}, true, {}};
   EXPECT_NE(tqweir::report::line_chart_svg(series, 330, 170), "");
   for (const auto& x : {std::vector<double>{-max, 0.0, max},         // the range overflows
                         std::vector<double>{1e20, 2e20, 3e20},       // labels too long
