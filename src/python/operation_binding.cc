@@ -12,7 +12,7 @@
 #include "operation/gate_operation.h"
 #include "studies/operation/operate_case.h"
 #include "studies/operation/operate_findings.h"
-#include "studies/operation/operate_options.h"
+#include "studies/operation/operate_request.h"
 #include "studies/operation/operate_output.h"
 #include "text/input_error.h"
 #include "text/number_text.h"

@@ -12,7 +12,7 @@
 #include "flood/rating.h"
 #include "flood/tailwater_curve.h"
 #include "operation/operation_file.h"
-#include "studies/operation/operate_options.h"
+#include "studies/operation/operate_request.h"
 #include "studies/operation/operated_design.h"
 
 namespace tqweir {

@@ -8,7 +8,7 @@
 
 #include "design/design.h"
 #include "operation/operation_file.h"
-#include "studies/operation/operate_options.h"
+#include "studies/operation/operate_request.h"
 #include "studies/operation/operated_design.h"
 
 namespace tqweir {

@@ -2,7 +2,7 @@
 #ifndef TQWEIR_TOOLS_OPERATE_PARSE_OPERATE_OPTIONS_H_
 #define TQWEIR_TOOLS_OPERATE_PARSE_OPERATE_OPTIONS_H_
 
-#include "studies/operation/operate_options.h"
+#include "studies/operation/operate_request.h"
 
 namespace tqweir {
 namespace operate {

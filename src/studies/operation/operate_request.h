@@ -1,7 +1,7 @@
 // What is asked of a gate's operation: a lowering or a raising of a load
 // case, a flood through the pond, or the gate's rating.
-#ifndef TQWEIR_STUDIES_OPERATION_OPERATE_OPTIONS_H_
-#define TQWEIR_STUDIES_OPERATION_OPERATE_OPTIONS_H_
+#ifndef TQWEIR_STUDIES_OPERATION_OPERATE_REQUEST_H_
+#define TQWEIR_STUDIES_OPERATION_OPERATE_REQUEST_H_
 
 #include <cstddef>
 #include <string>
@@ -47,4 +47,4 @@ struct OperateOptions {
 }  // namespace operate
 }  // namespace tqweir
 
-#endif  // TQWEIR_STUDIES_OPERATION_OPERATE_OPTIONS_H_
+#endif  // TQWEIR_STUDIES_OPERATION_OPERATE_REQUEST_H_
