@@ -1,21 +1,18 @@
-// What is asked of a gate's operation: a lowering or a raising of a load
-// case, a flood through the pond, or the gate's rating.
+// What is asked of a gate's operation: a load case's leaf lowered through
+// the exhaust valve or raised with the blower, as typed values with the
+// command's defaults.
 #ifndef TQWEIR_STUDIES_OPERATION_OPERATE_REQUEST_H_
 #define TQWEIR_STUDIES_OPERATION_OPERATE_REQUEST_H_
 
-#include <cstddef>
+#include <optional>
 #include <string>
-#include <vector>
+
+#include "studies/study_refusal.h"
 
 namespace tqweir {
 namespace operate {
 
-enum class Mode { lower, raise, flood, rating };
-
-// Most levels of a rating.
-constexpr std::size_t kMaxRatingLevels = 2000;
-
-// The times --within takes (min). The sizing scales the path's time: a
+// The times `within` takes (min). The sizing scales the path's time: a
 // time far outside these would ask for a valve or a blower beyond any
 // that exists (a valve_area of 1e-300 m2), and at the extremes for a
 // number a double cannot hold (0, or an infinite factor). The quasi-static
@@ -24,25 +21,20 @@ constexpr std::size_t kMaxRatingLevels = 2000;
 constexpr double kLeastWithinMinutes = 0.01;
 constexpr double kMostWithinMinutes = 1e6;
 
-struct OperateOptions {
-  bool help = false;
-  bool version = false;
-  std::string dir;
-  Mode mode = Mode::lower;
-  bool lower = false;     // mode is lower
-  std::string case_name;  // --case, empty when not given
-  bool has_case = false;
-  bool has_within = false;
-  double within_minutes = 0.0;
-  std::string inflow;     // --flood INFLOW.csv
-  bool power_failure = false;
-  std::vector<int> failed;  // --failed: gate numbers from 1, as given
-  bool has_fail_count = false;
-  int fail_count = 0;       // --fail-count K
-  std::vector<double> levels;  // --rating, m
-  std::vector<double> angles;  // --angles, degree; empty: the base case's
-  std::string output;     // TABLE.csv; empty: no table
+struct OperateRequest {
+  bool lower = true;                       // false: raised from lowered_angle
+  std::optional<std::string> case_name;    // a load case of loadcases.csv; none: the base case
+  std::optional<double> within_minutes;    // the valve (or the blower's scale) for this time
 };
+
+// The inputs of an OperateRequest a refusal can name.
+enum class OperateInput { load_case, within };
+
+using OperateRefusal = StudyRefusal<OperateInput>;
+
+// Throws OperateRefusal (OperateInput::within) unless `minutes` lies from
+// kLeastWithinMinutes to kMostWithinMinutes.
+void check_within(double minutes);
 
 }  // namespace operate
 }  // namespace tqweir

@@ -14,6 +14,8 @@
 #include "tools/operate/flood_command.h"
 #include "studies/flood/flood_output.h"
 #include "studies/flood/routed_flood.h"
+#include "studies/operation/operated_design.h"
+#include "studies/report/flood_runs.h"
 #include "studies/report/flood_section.h"
 #include "studies/report/report_sections.h"
 
@@ -25,13 +27,14 @@ const char kExample[] = TQWEIR_SOURCE_DIR "/examples/design_flood";
 
 // The command's printout: tqweir-operate DESIGN --flood FILE [--power-failure].
 std::string printout(const tqweir::design::Design& design, bool power_failure) {
-  tqweir::operate::OperateOptions options;
-  options.dir = kExample;
-  options.mode = tqweir::operate::Mode::flood;
-  options.inflow = report::flood_inflow_path(design);
-  options.power_failure = power_failure;
+  tqweir::operate::OperateCommand command;
+  command.dir = kExample;
+  command.mode = tqweir::operate::Mode::flood;
+  command.inflow = report::flood_inflow_path(design);
+  command.flood = report::flood_request(design, power_failure);
   std::ostringstream out, err;
-  tqweir::operate::run_flood_job(tqweir::operate::prepare_flood_job(options, design), options, out, err);
+  tqweir::operate::run_flood(tqweir::operate::flood_job(tqweir::operate::operated(design), command.flood),
+                             command, out, err);
   return out.str();
 }
 
@@ -77,10 +80,9 @@ TEST(FloodSection, SummaryHoldsTheNumbersTheCommandPrints) {
 
 // What the command prints of a route (its steps and solves counted).
 std::string printed_route(const tqweir::operate::RoutedFlood& routed, const tqweir::operate::FloodJob& job,
-                          tqweir::operate::OperateOptions options) {
-  options.power_failure = routed.power_failure;
+                          const tqweir::operate::OperateCommand& command) {
   std::ostringstream out, err;
-  const int status = tqweir::operate::print_routed_flood(routed, job, options, out, err);
+  const int status = tqweir::operate::print_routed_flood(routed, job, command, out, err);
   return std::to_string(status) + out.str() + err.str();
 }
 
@@ -89,8 +91,12 @@ std::string printed_route(const tqweir::operate::RoutedFlood& routed, const tqwe
 // leaf both ways (the valve at 4 h 50 min, the float valve at 5 h 45 min).
 TEST(FloodSection, RoutesSharingTheGatesPathsPrintAsEachAlone) {
   const tqweir::design::Design design = tqweir::design::read_design(kExample, {});
-  const tqweir::operate::OperateOptions options = report::flood_options(design, false);
-  tqweir::operate::FloodJob job = tqweir::operate::prepare_flood_job(options, design);
+  tqweir::operate::OperateCommand command;
+  command.dir = kExample;
+  command.mode = tqweir::operate::Mode::flood;
+  command.inflow = report::flood_inflow_path(design);
+  tqweir::operate::FloodJob job =
+      tqweir::operate::flood_job(tqweir::operate::operated(design), report::flood_request(design, false));
   job.inflow.seconds.resize(8);
   job.inflow.flows.resize(8);
   const std::vector<tqweir::operate::RoutedFlood> both = tqweir::operate::route_flood_both_ways(job);
@@ -100,7 +106,7 @@ TEST(FloodSection, RoutesSharingTheGatesPathsPrintAsEachAlone) {
     ASSERT_TRUE(shared.started) << shared.stop;
     const tqweir::operate::RoutedFlood alone = tqweir::operate::route_flood(job, shared.power_failure);
     const char* what = shared.power_failure ? "without power" : "with power";
-    EXPECT_EQ(printed_route(shared, job, options), printed_route(alone, job, options)) << what;
+    EXPECT_EQ(printed_route(shared, job, command), printed_route(alone, job, command)) << what;
     EXPECT_TRUE(tqweir::operate::flood_series(shared.passage, criteria) ==
                 tqweir::operate::flood_series(alone.passage, criteria))
         << what << ": the series differ";
