@@ -14,6 +14,9 @@
 #include "core/run_state.h"
 
 namespace tqweir {
+namespace design {
+struct Design;
+}  // namespace design
 namespace operate {
 struct OperatedDesign;
 }  // namespace operate
@@ -35,6 +38,17 @@ void bind_seek(pybind11::module_& m);
 // this process or in blocks of events (risk_binding.cc).
 void bind_risk(pybind11::module_& m);
 
+// seek_search on a design already read: its base case, load cases and
+// criteria as held, no file read again (seek_binding.cc).
+pybind11::dict seek_design(const design::Design& design, const std::string& field, double lo, double hi,
+                           const std::string& kind, const std::string& until, double target,
+                           const std::optional<std::string>& case_name, int pick, double tol, int scan);
+
+// sealed_table on the base case of a design already read: writes the
+// table to `output`, returns the command's closing line.
+std::string sealed_design(const design::Design& design, const std::string& loads,
+                          const std::string& output);
+
 // The lowering (`lower`) or raising of load case `case_name` (none: the
 // base case) of `design`, with the sizing for `within` minutes when given:
 // the printout, the exit status, the table's bytes and the findings by
@@ -52,12 +66,21 @@ struct InflowGiven {
 };
 
 // The flood `inflow` through `design`'s pond, with power or without
-// (`power_failure`): the flood's printout, exit status, series bytes and
-// findings (flood_binding.cc). Throws text::InputError as the command
-// refuses its input; numbers given as data are refused by row and column
-// name by the file's rules.
+// (`power_failure`), the gates numbered `failed` (from 1) failed: the
+// flood's printout, exit status, series bytes and findings
+// (flood_binding.cc). Throws text::InputError as the command refuses its
+// input; numbers given as data are refused by row and column name by the
+// file's rules, a gate in the keyword's words (failed=[...]).
 pybind11::dict flood_design(const operate::OperatedDesign& design, const InflowGiven& inflow,
-                            bool power_failure);
+                            bool power_failure, const std::vector<int>& failed);
+
+// The rows of tqweir-operate --fail-count: the highest peak with K gates
+// failed for K = 0 to `count` (none: every gate), with power and without
+// (`with_power`: only those rows), each a dict of the row's numbers and its
+// printed line. Throws text::InputError as flood_design, and for a count
+// below 0 or above the weir's gates in the keyword's words (count=...).
+pybind11::list fail_table(const operate::OperatedDesign& design, const InflowGiven& inflow,
+                          const std::optional<int>& count, const std::optional<bool>& with_power);
 
 // tqweir-operate's --rating table (its bytes) on `design` at the upstream
 // levels lo, lo + step, ... up to hi (m; see rating_levels in

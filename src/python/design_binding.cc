@@ -14,7 +14,7 @@
 #include "design/leaf_checks.h"
 #include "design/limit_states.h"
 #include "text/input_error.h"
-#include "studies/report/design_gate.h"
+#include "studies/operation/operated_design.h"
 #include "studies/report/report_date.h"
 #include "studies/report/report_document.h"
 
@@ -32,7 +32,7 @@ std::shared_ptr<DesignRuns> read_from(FolderTexts folder, const std::vector<std:
   auto held = std::make_shared<DesignRuns>();
   held->ranges = ranges;
   held->design = design::read_design(std::move(folder), ranges);
-  held->gate = report::design_gate(held->design);
+  held->gate = operate::operated(held->design);
   return held;
 }
 
@@ -199,9 +199,24 @@ void bind_design(py::module_& m) {
       }, py::arg("lower"), py::arg("case"), py::arg("within"))
       .def("flood", [](const DesignRuns& d, const std::optional<std::string>& path,
                        const std::vector<double>& hours, const std::vector<double>& flows,
-                       bool power_failure) {
-        return flood_design(d.gate, {path, hours, flows}, power_failure);
-      }, py::arg("path"), py::arg("hours"), py::arg("flows"), py::arg("power_failure"))
+                       bool power_failure, const std::vector<int>& failed) {
+        return flood_design(d.gate, {path, hours, flows}, power_failure, failed);
+      }, py::arg("path"), py::arg("hours"), py::arg("flows"), py::arg("power_failure"),
+         py::arg("failed"))
+      .def("fail_table", [](const DesignRuns& d, const std::optional<std::string>& path,
+                            const std::vector<double>& hours, const std::vector<double>& flows,
+                            const std::optional<int>& count, const std::optional<bool>& with_power) {
+        return fail_table(d.gate, {path, hours, flows}, count, with_power);
+      }, py::arg("path"), py::arg("hours"), py::arg("flows"), py::arg("count"), py::arg("power"))
+      .def("seek", [](const DesignRuns& d, const std::string& field, double lo, double hi,
+                      const std::string& kind, const std::string& until, double target,
+                      const std::optional<std::string>& case_name, int pick, double tol, int scan) {
+        return seek_design(d.design, field, lo, hi, kind, until, target, case_name, pick, tol, scan);
+      }, py::arg("field"), py::arg("lo"), py::arg("hi"), py::arg("kind"), py::arg("until"),
+         py::arg("target"), py::arg("case"), py::arg("pick"), py::arg("tol"), py::arg("scan"))
+      .def("sealed", [](const DesignRuns& d, const std::string& loads, const std::string& output) {
+        return sealed_design(d.design, loads, output);
+      }, py::arg("loads"), py::arg("output"))
       .def("rating", [](const DesignRuns& d, double lo, double hi, double step,
                         const std::optional<std::vector<double>>& angles) {
         return rating_design(d.gate, lo, hi, step, angles);

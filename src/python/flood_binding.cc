@@ -14,6 +14,7 @@
 #include "flood/route_stop.h"
 #include "text/input_error.h"
 #include "text/number_text.h"
+#include "studies/flood/failed_gates.h"
 #include "studies/flood/flood_job.h"
 #include "studies/flood/flood_output.h"
 #include "studies/flood/routed_flood.h"
@@ -113,17 +114,44 @@ py::list checks(const flood::FloodPassage& p, const std::vector<design::Criterio
   return rows;
 }
 
+// The study's refusal of `failed` or `count` in Python's words.
+text::InputError flood_refusal(const operate::FloodRefusal& refusal, const operate::FloodRequest& request) {
+  if (refusal.which() == operate::FloodInput::failed) {
+    return text::InputError("failed=" + py::repr(py::cast(request.failed)).cast<std::string>() + ": " +
+                            refusal.what());
+  }
+  return text::InputError("count=" + std::to_string(request.fail_count.value_or(0)) + ": " +
+                          refusal.what());
+}
+
+// The study's request of `inflow` (read now when it is a path) with the
+// gates `failed` (from 1) failed.
+operate::FloodRequest flood_request(const InflowGiven& inflow, const std::vector<int>& failed,
+                                    const std::optional<int>& fail_count) {
+  operate::FloodRequest request;
+  request.inflow = inflow.path ? operate::read_inflow(*inflow.path)
+                               : operate::hydrograph_of(inflow.hours, inflow.flows, "inflow");
+  request.failed = failed;
+  request.fail_count = fail_count;
+  return request;
+}
+
+operate::FloodJob checked_flood_job(const operate::OperatedDesign& design,
+                                    const operate::FloodRequest& request) {
+  try {
+    return operate::flood_job(design, request);
+  } catch (const operate::FloodRefusal& refusal) {
+    throw flood_refusal(refusal, request);
+  }
+}
+
 }  // namespace
 
 py::dict flood_design(const operate::OperatedDesign& design, const InflowGiven& inflow,
-                      bool power_failure) {
-  flood::Hydrograph hydrograph;
-  if (inflow.path) {
-    hydrograph = operate::read_inflow(*inflow.path);
-  } else {
-    hydrograph = operate::hydrograph_of(inflow.hours, inflow.flows, "inflow");
-  }
-  const operate::FloodJob job = operate::flood_job(design, hydrograph);
+                      bool power_failure, const std::vector<int>& failed) {
+  operate::FloodRequest request = flood_request(inflow, failed, std::nullopt);
+  request.power_failure = power_failure;
+  const operate::FloodJob job = checked_flood_job(design, request);
   operate::RoutedFlood routed;
   {
     py::gil_scoped_release unlocked;
@@ -181,13 +209,46 @@ py::bytes rating_design(const operate::OperatedDesign& design, double lo, double
       }
     }
   }
-  const operate::FloodJob job = operate::rating_job(design, angles.value_or(std::vector<double>()));
+  operate::RatingRequest request;
+  request.levels = operate::RatingLevels{levels};
+  request.angles = angles.value_or(std::vector<double>());
+  const operate::FloodJob job = operate::rating_job(design, request);
   std::vector<flood::RatingRow> rows;
   {
     py::gil_scoped_release unlocked;
-    rows = operate::rating_rows(job, levels);
+    rows = operate::rating_rows(job, request.levels);
   }
-  return py::bytes(flood::rating_table(rows, job.has_tailwater));
+  return py::bytes(operate::rating_table(job, rows));
+}
+
+py::list fail_table(const operate::OperatedDesign& design, const InflowGiven& inflow,
+                    const std::optional<int>& count, const std::optional<bool>& with_power) {
+  if (count && *count < 0) {
+    throw text::InputError("count=" + std::to_string(*count) + ": give a number of gates from 0");
+  }
+  const operate::FloodJob job = checked_flood_job(design, flood_request(inflow, {}, count));
+  std::vector<operate::FailedRow> rows;
+  {
+    py::gil_scoped_release unlocked;
+    rows = operate::failed_table(job, count.value_or(-1));
+  }
+  py::list out;
+  for (const operate::FailedRow& r : rows) {
+    if (with_power && *with_power == r.power_failure) continue;
+    py::dict row;
+    row["failed"] = r.failed;
+    row["power"] = !r.power_failure;
+    row["every_choice"] = r.every_choice;
+    row["choices"] = r.choices;
+    row["determined"] = r.determined;
+    row["peak_level_m"] = r.determined ? r.peak_level : std::nan("");
+    row["peak_time_s"] = r.determined ? r.peak_time : std::nan("");
+    row["gates"] = r.worst;
+    row["stop"] = r.stop;
+    row["printed"] = operate::failed_row_text(r);
+    out.append(row);
+  }
+  return out;
 }
 
 }  // namespace python

@@ -7,15 +7,13 @@
 #include <pybind11/stl.h>
 
 #include "bindings.h"
-#include "core/file_io.h"
 #include "operation/blower_curve.h"
 #include "operation/gate_operation.h"
 #include "studies/operation/operate_case.h"
 #include "studies/operation/operate_findings.h"
-#include "studies/operation/operate_options.h"
+#include "studies/operation/operate_request.h"
 #include "studies/operation/operate_output.h"
 #include "text/input_error.h"
-#include "text/number_text.h"
 
 namespace py = pybind11;
 
@@ -24,24 +22,6 @@ namespace python {
 namespace {
 
 using operation::GateOperation;
-
-// The load case named `name` (none: the base case), refused in Python's
-// words as the command refuses its --case.
-operate::ChosenCase chosen_case(const design::Design& design, const std::optional<std::string>& name) {
-  if (!name) return {design::kBaseCaseName, design.base.input};
-  if (const std::optional<operate::ChosenCase> chosen = operate::load_case(design, *name)) return *chosen;
-  throw text::InputError("case=" + py::repr(py::str(*name)).cast<std::string>() +
-                         ": no such load case in " + join_path(design.dir, "loadcases.csv"));
-}
-
-// `within` (minutes) checked as the command checks --within.
-void check_within(double within) {
-  if (within >= operate::kLeastWithinMinutes && within <= operate::kMostWithinMinutes) return;
-  throw text::InputError("within=" + py::repr(py::float_(within)).cast<std::string>() +
-                         ": give a number of minutes from " +
-                         text::exact_text(operate::kLeastWithinMinutes) + " to " +
-                         text::exact_text(operate::kMostWithinMinutes));
-}
 
 py::object seconds_or_none(const std::optional<std::size_t>& k, const GateOperation& op) {
   return k ? py::cast(op.timeline.seconds[*k]) : py::none();
@@ -88,18 +68,27 @@ py::object path_stop(const GateOperation& op) {
 
 py::dict operate_design(const operate::OperatedDesign& design, bool lower,
                         const std::optional<std::string>& case_name, const std::optional<double>& within) {
-  if (within) check_within(*within);
-  const operate::ChosenCase chosen = chosen_case(design.design, case_name);
-  const operation::OperationFile& file = operate::gate_operation_file(design);
-  GateOperation op;
-  {
+  operate::OperateRequest request;
+  request.lower = lower;
+  request.case_name = case_name;
+  request.within_minutes = within;
+  operate::OperatedCase operated;
+  try {
     py::gil_scoped_release unlocked;
-    op = lower ? operation::lower_gate(chosen.input, file) : operation::raise_gate(chosen.input, file);
+    operated = operate::operate_case(design, request);
+  } catch (const operate::OperateRefusal& refusal) {
+    // The keyword and its value as Python shows them, the study's reason.
+    const std::string given = refusal.which() == operate::OperateInput::within
+                                  ? "within=" + py::repr(py::float_(*within)).cast<std::string>()
+                                  : "case=" + py::repr(py::str(*case_name)).cast<std::string>();
+    throw text::InputError(given + ": " + refusal.what());
   }
-  const operate::Printed printed{chosen.name, within.has_value(), within.value_or(0.0)};
+  const GateOperation& op = operated.op;
+  const operation::OperationFile& file = operated.file;
+  const operate::Printed& printed = operated.printed;
   std::ostringstream printout;
   py::dict out;
-  out["case"] = chosen.name;
+  out["case"] = operated.chosen.name;
   out["direction"] = lower ? "lower" : "raise";
   out["stop"] = path_stop(op);
   if (op.followed.states.empty()) {

@@ -77,11 +77,10 @@ seek::SeekKind seek_kind(const std::string& kind) {
   return kind == "criterion" ? seek::SeekKind::criterion : seek::SeekKind::result;
 }
 
-// The search on the case in `dir`: the plan, every sample and edge, and
-// the printed fields of each finished solve by the value tried.
-py::dict seek_search(const std::string& dir, const std::string& field, double lo, double hi,
-                     const std::string& kind, const std::string& until, double target,
-                     const std::optional<std::string>& case_name, int pick, double tol, int scan) {
+seek::SeekRequest seek_request(const std::string& dir, const std::string& field, double lo, double hi,
+                               const std::string& kind, const std::string& until, double target,
+                               const std::optional<std::string>& case_name, int pick, double tol,
+                               int scan) {
   seek::SeekRequest request;
   request.dir = dir;
   request.field = field;
@@ -95,9 +94,17 @@ py::dict seek_search(const std::string& dir, const std::string& field, double lo
   request.pick = pick;
   request.tolerance = tol;
   request.scan = scan;
+  return request;
+}
+
+// The search of `request` on the plan `plan_of` makes: the plan, every
+// sample and edge, and the printed fields of each finished solve by the
+// value tried.
+template <class PlanOf>
+py::dict seek_answer(const seek::SeekRequest& request, PlanOf plan_of) {
   seek::SeekPlan plan;
   try {
-    plan = seek::make_seek_plan(request);
+    plan = plan_of();
   } catch (const SeekRefusal& refusal) {
     throw seek_refusal(refusal, request);
   }
@@ -138,13 +145,14 @@ py::dict seek_search(const std::string& dir, const std::string& field, double lo
   return out;
 }
 
-// The sealed curve of the case in `dir` at the levels `loads`
+// The sealed curve of `plan_of`'s case at the levels `loads`
 // ("FIELD=FROM:TO:STEP"): writes the table to `output` and returns the
 // closing line.
-std::string sealed_table(const std::string& dir, const std::string& loads, const std::string& output) {
+template <class PlanOf>
+std::string sealed_answer(const std::string& loads, const std::string& output, PlanOf plan_of) {
   seek::SealedPlan plan;
   try {
-    plan = seek::plan_sealed(seek::sealed_request(dir, loads));
+    plan = plan_of();
   } catch (const SeekRefusal& refusal) {
     throw text::InputError("loads=" + shown(py::str(loads)) + ": " + refusal.what());
   }
@@ -157,7 +165,34 @@ std::string sealed_table(const std::string& dir, const std::string& loads, const
   return seek::sealed_summary(result, output);
 }
 
+py::dict seek_search(const std::string& dir, const std::string& field, double lo, double hi,
+                     const std::string& kind, const std::string& until, double target,
+                     const std::optional<std::string>& case_name, int pick, double tol, int scan) {
+  const seek::SeekRequest request =
+      seek_request(dir, field, lo, hi, kind, until, target, case_name, pick, tol, scan);
+  return seek_answer(request, [&] { return seek::make_seek_plan(request); });
+}
+
+std::string sealed_table(const std::string& dir, const std::string& loads, const std::string& output) {
+  return sealed_answer(loads, output, [&] { return seek::plan_sealed(seek::sealed_request(dir, loads)); });
+}
+
 }  // namespace
+
+py::dict seek_design(const design::Design& design, const std::string& field, double lo, double hi,
+                     const std::string& kind, const std::string& until, double target,
+                     const std::optional<std::string>& case_name, int pick, double tol, int scan) {
+  const seek::SeekRequest request =
+      seek_request(design.dir, field, lo, hi, kind, until, target, case_name, pick, tol, scan);
+  return seek_answer(request, [&] { return seek::make_seek_plan(request, design); });
+}
+
+std::string sealed_design(const design::Design& design, const std::string& loads,
+                          const std::string& output) {
+  return sealed_answer(loads, output, [&] {
+    return seek::plan_sealed(seek::sealed_request(design.dir, loads), design.base);
+  });
+}
 
 void bind_seek(py::module_& m) {
   m.def("seek_search", &seek_search, py::arg("dir"), py::arg("field"), py::arg("lo"), py::arg("hi"),

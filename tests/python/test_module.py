@@ -272,6 +272,10 @@ def test_flood_of_a_data_frame_is_the_flood_of_its_csv(tmp_path):
      r"^pick=0: give a whole number from 1 to 1000$"),
     (lambda d: tqweir.sealed(FLOOD, "upstream_level=0:4:x"),
      r"^loads='upstream_level=0:4:x': FROM, TO and STEP are plain decimal numbers"),
+    (lambda d: d.flood(os.path.join(FLOOD, "design_flood.csv"), failed=[1, 2]),
+     r"^failed=\[1, 2\]: gate 2 is not one of the weir's 1 gate \(operation.csv's gates\)$"),
+    (lambda d: d.fail_table(os.path.join(FLOOD, "design_flood.csv"), count=2),
+     r"^count=2: the weir has 1 gate$"),
 ])
 def test_keywords_are_refused_in_their_own_words(call, words):
     with pytest.raises(tqweir.InputError, match=words):
@@ -319,6 +323,26 @@ def flood_design(tmp_path, limit, operation_extra=""):
         (folder / "operation.csv").write_text("\n".join(rows + [operation_extra]) + "\n",
                                               encoding="utf-8")
     return tqweir.Design.from_folder(folder)
+
+
+def test_weir_of_three_gates_answers_as_the_command(tmp_path):
+    """A weir of three gates and a fixed crest: the K-failed table's rows, a
+    flood with gate 2 failed and the rating's weir columns are the command's."""
+    design = flood_design(tmp_path, 4.0, "pond_area,200000\ngates,3\nfixed_crest,20 3.3 1.7")
+    folder, inflow = str(tmp_path / "design"), os.path.join(FLOOD, "design_flood.csv")
+
+    def command(*args):
+        return subprocess.run([os.path.join(BUILD, "tqweir-operate"), folder, *args],
+                              capture_output=True, text=True)
+    rows = command("--flood", inflow, "--fail-count", "1").stdout.splitlines(keepends=True)[1:5]
+    table = design.fail_table(inflow, count=1)
+    assert list(table["printed"]) == rows and list(table["power"]) == [True, False, True, False]
+    assert list(design.fail_table(inflow, count=1, power=False)["printed"]) == rows[1::2]
+    failed = command("--flood", inflow, "--failed", "2")
+    assert design.flood(inflow, failed=[2]).printout == failed.stdout
+    out = tmp_path / "rating.csv"
+    assert command("--rating", "3:4:0.5", "-o", str(out)).returncode == 0
+    assert_frame_is_table(design.rating(3, 4, 0.5), out)
 
 
 def test_freeboard_is_ok_at_the_limit_and_not_determined_where_the_route_stops(tmp_path):

@@ -65,8 +65,8 @@ def test_pickles_equal(name):
 
 def test_design_unpickled_without_its_folder(tmp_path, monkeypatch):
     """The design travels by its files: with the folder gone, the checks, the
-    report (its flood from criteria.csv's file), a flood and a rating are the
-    same, and so is a run's free body."""
+    report (its flood from criteria.csv's file), a flood, a rating, a seek of
+    a criterion and a sealed curve are the same, and so is a run's free body."""
     monkeypatch.setenv("SOURCE_DATE_EPOCH", "0")
     folder = tmp_path / "design"
     shutil.copytree(FLOOD, folder)
@@ -75,6 +75,9 @@ def test_design_unpickled_without_its_folder(tmp_path, monkeypatch):
     design = tqweir.Design.from_folder(folder)
     before = (design.checks(), design.report(), design.flood(hydrograph, power_failure=True),
               design.rating(2, 3, 0.5))
+    seek = dict(vary=("upstream_level", 1, 6), until="membrane_strength", tol=0.01)
+    sought = tqweir.seek(str(folder), **seek)
+    sealed = tqweir.sealed(str(folder), "upstream_level=1:2:0.5")
     sent = pickle.dumps(design)
     shutil.rmtree(folder)
     arrived = pickle.loads(sent)
@@ -82,5 +85,8 @@ def test_design_unpickled_without_its_folder(tmp_path, monkeypatch):
              arrived.rating(2, 3, 0.5))
     assert same_value(after[0], before[0]) and after[1] == before[1]
     assert after[2] == before[2] and same_value(after[3], before[3])
+    again = tqweir.seek(arrived, **seek)
+    assert sought["found"] and (again["value"], again["ratio"]) == (sought["value"], sought["ratio"])
+    assert tqweir.sealed(arrived, "upstream_level=1:2:0.5").equals(sealed)
     run = tqweir.solve(case())
     assert pickle.loads(pickle.dumps(run)).leaf_forces().equals(run.leaf_forces())

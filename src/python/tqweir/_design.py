@@ -6,7 +6,7 @@ import tempfile
 import pandas as pd
 
 from . import _tqweir
-from ._flood import flood
+from ._flood import fail_frame, flood
 from ._operation import operate
 from ._tables import result_frame
 
@@ -89,7 +89,7 @@ class Design:
         on the blower's delivery. Otherwise as ``lower``."""
         return operate(self._runs, False, case, within)
 
-    def flood(self, inflow, power_failure=False):
+    def flood(self, inflow, power_failure=False, failed=()):
         """tqweir-operate --flood: the hydrograph ``inflow`` (a CSV path:
         hours, m3/s; or a DataFrame whose first two columns are those; or
         a pair (hours, m3/s) of arrays) through the pond of operation.csv over the base case's
@@ -101,7 +101,22 @@ class Design:
         named "inflow row N: hours=...") and when the base case stops. The
         design's files are read once, by from_folder: a flood routes from
         memory."""
-        return flood(self._runs, inflow, power_failure)
+        return flood(self._runs, inflow, power_failure, failed)
+
+    def fail_table(self, inflow, count=None, power=None):
+        """tqweir-operate --fail-count: the highest peak level of the flood
+        ``inflow`` (as ``flood`` takes it) with K gates failed, K = 0 to
+        ``count`` (None: every gate of the weir), with power and without
+        (``power`` True: only the rows with power, False: only those without).
+        Every choice of K gates is routed on a weir of up to 4 gates; above,
+        the K that lower first. One row per K and way, in the command's
+        order: failed (K), power, every_choice, choices (routes made),
+        determined (every choice routed to the flood's end), peak_level_m and
+        peak_time_s (NaN when not determined), gates (the worst choice's, or
+        the one that stopped), stop (why, when not determined), printed (the
+        command's line). Raises InputError as ``flood`` does, and naming
+        ``count`` below 0 or above the weir's gates."""
+        return fail_frame(self._runs, inflow, count, power)
 
     def rating(self, lo, hi, step, angles=None):
         """tqweir-operate --rating: the discharge over the leaf (m3/s per m and
@@ -155,6 +170,9 @@ def seek(folder, vary, until, case=None, pick=1, tol=0.0, scan=8):
     """tqweir-seek: the value of one input where a result reaches a target, a
     design check its limit, or the runs begin to stop.
 
+    folder  a case or design folder's path, or a Design (its files as read,
+            none read again: a loop of seeks on one Design reads no file)
+
     vary    "FIELD=LO:HI" or (field, lo, hi), a real input field and its range
     until   "RESULT=VALUE" or (result column, value), e.g. ("bag_tension_kn_per_m", 30);
             a criterion ("membrane_strength", ...) of the design's criteria.csv;
@@ -171,8 +189,11 @@ def seek(folder, vary, until, case=None, pick=1, tol=0.0, scan=8):
     """
     field, lo, hi = _vary_fields(vary)
     kind, name, target = _until_fields(until)
-    raw = _tqweir.seek_search(str(folder), field, lo, hi, kind, name, target, case,
-                              int(pick), float(tol), int(scan))
+    keywords = (field, lo, hi, kind, name, target, case, int(pick), float(tol), int(scan))
+    if isinstance(folder, Design):
+        raw = folder._runs.seek(*keywords)
+    else:
+        raw = _tqweir.seek_search(str(folder), *keywords)
     wanted = "boundary" if raw["kind"] == "stop" else "crossing"
     edges = [e for e in raw["edges"] if e["kind"] == wanted]
     answer = {"field": raw["field"], "until": raw["until"], "solves": raw["solves"],
@@ -202,10 +223,14 @@ def sealed(folder, loads):
     in ``folder``, the state holding that air at each load ("FIELD=FROM:TO:STEP",
     usually upstream_level): the command's table as a DataFrame (regime, leaf
     angle in degrees, stopper tension in kN, then the sweep's columns).
+    ``folder`` is a path or a Design (its base case as read, not read again).
     ``attrs["summary"]`` holds the command's closing line."""
     with tempfile.TemporaryDirectory() as scratch:
         path = os.path.join(scratch, "sealed.csv")
-        line = _tqweir.sealed_table(str(folder), loads, path)
+        if isinstance(folder, Design):
+            line = folder._runs.sealed(loads, path)
+        else:
+            line = _tqweir.sealed_table(str(folder), loads, path)
         with open(path, "rb") as table:
             frame = result_frame(table.read())
     frame.attrs["summary"] = line.strip()

@@ -111,10 +111,45 @@ def _rows(inflow):
     return [float(h) for h in hours], [float(q) for q in flows]
 
 
-def flood(runs, inflow, power_failure):
-    """The flood ``inflow`` (a path, a DataFrame or (hours, m3/s) arrays)
-    through the design ``runs``."""
+def _inflow(inflow):
+    """(path, hours, flows) for the binding: a path, or the rows as numbers."""
     if isinstance(inflow, (str, os.PathLike)):
-        return Flood(runs.flood(os.fspath(inflow), [], [], bool(power_failure)))
+        return os.fspath(inflow), [], []
     hours, flows = _rows(inflow)
-    return Flood(runs.flood(None, hours, flows, bool(power_failure)))
+    return None, hours, flows
+
+
+def _whole(value):
+    """True for a whole number (not a bool), as an int or a float."""
+    try:
+        return not isinstance(value, bool) and int(value) == value
+    except (TypeError, ValueError):
+        return False
+
+
+def _gates(failed):
+    """The gate numbers of ``failed`` as ints, refused in the keyword's words
+    when one is not a whole number."""
+    gates = []
+    for gate in failed:
+        if not _whole(gate):
+            raise ValueError(f"failed={list(failed)!r}: {gate!r} is not a whole gate number from 1")
+        gates.append(int(gate))
+    return gates
+
+
+def flood(runs, inflow, power_failure, failed=()):
+    """The flood ``inflow`` (a path, a DataFrame or (hours, m3/s) arrays)
+    through the design ``runs``, the gates numbered ``failed`` failed."""
+    return Flood(runs.flood(*_inflow(inflow), bool(power_failure), _gates(failed)))
+
+
+def fail_frame(runs, inflow, count, power):
+    """The K-failed table of ``inflow`` through the design ``runs`` as a
+    DataFrame."""
+    if count is not None and not _whole(count):
+        raise ValueError(f"count={count!r}: give a whole number of gates from 0")
+    rows = runs.fail_table(*_inflow(inflow), None if count is None else int(count),
+                           None if power is None else bool(power))
+    return pd.DataFrame(rows, columns=["failed", "power", "every_choice", "choices", "determined",
+                                       "peak_level_m", "peak_time_s", "gates", "stop", "printed"])

@@ -26,24 +26,56 @@ std::string row_place(const std::string& source, std::size_t row, const char* co
   return source + " row " + std::to_string(row) + ": " + column + "=" + flood::shown_number(value);
 }
 
+std::string gates_counted(int count) {
+  return std::to_string(count) + (count == 1 ? " gate" : " gates");
+}
+
+// One flag per gate of `job`'s weir for the gates numbered `gates` (from
+// 1), each once.
+std::vector<bool> failed_flags(const FloodJob& job, const std::vector<int>& gates) {
+  const int count = operation::gate_count(job.file);
+  std::vector<bool> failed(static_cast<std::size_t>(count), false);
+  for (int gate : gates) {
+    if (gate < 1 || gate > count) {
+      throw FloodRefusal(FloodInput::failed, "gate " + std::to_string(gate) + " is not one of the weir's " +
+                                                 gates_counted(count) + " (operation.csv's gates)");
+    }
+    if (failed[static_cast<std::size_t>(gate - 1)]) {
+      throw FloodRefusal(FloodInput::failed, "gate " + std::to_string(gate) + " is given twice");
+    }
+    failed[static_cast<std::size_t>(gate - 1)] = true;
+  }
+  return failed;
+}
+
 }  // namespace
 
-std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const std::vector<double>& levels) {
-  return flood::rating(job.base, levels, job.angles, true,
+std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const RatingLevels& levels) {
+  return flood::rating(job.base, levels.metres, job.angles, true,
                        job.has_tailwater ? &job.tailwater : nullptr, &job.weir);
 }
 
-FloodJob flood_job(const OperatedDesign& design, const flood::Hydrograph& inflow) {
+std::string rating_table(const FloodJob& job, const std::vector<flood::RatingRow>& rows) {
+  return flood::rating_table(rows, job.has_tailwater, operation::gate_count(job.file),
+                             !job.weir.crests.empty());
+}
+
+FloodJob flood_job(const OperatedDesign& design, const FloodRequest& request) {
   FloodJob job = design_job(design);
-  job.inflow = inflow;
+  job.inflow = request.inflow;
   job.file = operation_file(design, "the design gives no pond and no rule");
   flood::read_flood_rows(job.file);  // refused now, before any solve
+  job.failed = failed_flags(job, request.failed);
+  const int gates = operation::gate_count(job.file);
+  if (request.fail_count && *request.fail_count > gates) {
+    throw FloodRefusal(FloodInput::fail_count, "the weir has " + gates_counted(gates));
+  }
   return job;
 }
 
-FloodJob rating_job(const OperatedDesign& design, const std::vector<double>& angles) {
+FloodJob rating_job(const OperatedDesign& design, const RatingRequest& request) {
   FloodJob job = design_job(design);
-  job.angles = angles;
+  job.angles = request.angles;
   if (job.angles.empty()) job.angles.push_back(job.base.parameter.theta1_deg);
   if (!design.operation_refusal.empty()) throw InputError(design.operation_refusal);
   if (design.has_operation) {
@@ -53,39 +85,6 @@ FloodJob rating_job(const OperatedDesign& design, const std::vector<double>& ang
     job.tailwater.crests = job.weir.crests;
   }
   return job;
-}
-
-FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design) {
-  if (options.mode == Mode::rating) return rating_job(operated(design), options.angles);
-  FloodJob job = design_job(operated(design));
-  if (options.mode != Mode::flood) {
-    job.angles = options.angles;
-    if (job.angles.empty()) job.angles.push_back(job.base.parameter.theta1_deg);
-    return job;
-  }
-  const flood::Hydrograph inflow = read_inflow(options.inflow);
-  job = flood_job(operated(design), inflow);
-  job.failed = failed_flags(job, options.failed);
-  const int gates = operation::gate_count(job.file);
-  if (options.has_fail_count && options.fail_count > gates) {
-    throw InputError("--fail-count " + std::to_string(options.fail_count) + ": the weir has " +
-                     std::to_string(gates) + (gates == 1 ? " gate" : " gates"));
-  }
-  return job;
-}
-
-std::vector<bool> failed_flags(const FloodJob& job, const std::vector<int>& gates) {
-  const int count = operation::gate_count(job.file);
-  std::vector<bool> failed(static_cast<std::size_t>(count), false);
-  for (int gate : gates) {
-    if (gate < 1 || gate > count) {
-      throw InputError("--failed: gate " + std::to_string(gate) + " is not one of the weir's " +
-                       std::to_string(count) + (count == 1 ? " gate" : " gates") +
-                       " (operation.csv's gates)");
-    }
-    failed[static_cast<std::size_t>(gate - 1)] = true;
-  }
-  return failed;
 }
 
 flood::Hydrograph read_inflow(const std::string& path) {

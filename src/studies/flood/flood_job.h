@@ -12,44 +12,36 @@
 #include "flood/rating.h"
 #include "flood/tailwater_curve.h"
 #include "operation/operation_file.h"
-#include "studies/operation/operate_options.h"
+#include "studies/flood/flood_request.h"
 #include "studies/operation/operated_design.h"
 
 namespace tqweir {
 namespace operate {
 
-// What --flood or --rating works on, read and checked before any solve.
+// What a flood or a rating works on, read and checked before any solve.
 struct FloodJob {
   CaseInput base;
-  operation::OperationFile file;  // --flood
-  flood::Hydrograph inflow;       // --flood
-  std::vector<bool> failed;       // --flood --failed: one flag per gate, gate 1 first
+  operation::OperationFile file;  // the flood's; the rating's when the folder has one
+  flood::Hydrograph inflow;       // the flood's
+  std::vector<bool> failed;       // the flood's failed gates: one flag per gate, gate 1 first
   design::Criteria criteria;
-  std::vector<double> angles;     // --rating: as given, or the base case's
-  bool has_tailwater = false;     // --rating: operation.csv gives tailwater_curve
+  std::vector<double> angles;     // the rating's: as asked, or the base case's
+  bool has_tailwater = false;     // the rating's: operation.csv gives tailwater_curve
   flood::TailwaterCurve tailwater;
-  flood::WeirRows weir;           // --rating: the fixed crest and the leaf's coefficient curve
+  flood::WeirRows weir;           // the rating's: the fixed crest and the leaf's coefficient curve
 };
 
-// Reads the inflow and operation.csv for --flood (refusing their rows as
-// their readers do, and --failed's gates or --fail-count beyond the weir's
-// gates), takes the angles and operation.csv's tailwater_curve
-// (when the file is there) for --rating. Throws text::InputError.
-FloodJob prepare_flood_job(const OperateOptions& options, const design::Design& design);
+// The flood of the request's inflow through `design`'s pond: operation.csv
+// refused as the command refuses it, its flood rows checked now, before
+// any solve; then the failed gates, and a fail_count, against the weir's
+// gates. Throws text::InputError, and FloodRefusal for a gate number or a
+// count beyond the weir's gates.
+FloodJob flood_job(const OperatedDesign& design, const FloodRequest& request);
 
-// One flag per gate of `job`'s weir for the gates numbered `gates` (from
-// 1). Throws text::InputError for a number beyond the weir's gates.
-std::vector<bool> failed_flags(const FloodJob& job, const std::vector<int>& gates);
-
-// The flood of `inflow` (already read) through `design`'s pond: its
-// operation.csv refused as the command refuses it, its flood rows checked
-// now, before any solve. Throws text::InputError.
-FloodJob flood_job(const OperatedDesign& design, const flood::Hydrograph& inflow);
-
-// The rating of `design` for the leaf held at `angles` (degree; empty: the
-// base case's), drowned by operation.csv's tailwater_curve when the file
-// gives one. Throws text::InputError when operation.csv is refused.
-FloodJob rating_job(const OperatedDesign& design, const std::vector<double>& angles);
+// The rating of `design` for the leaf held at the request's angles (empty:
+// the base case's), drowned by operation.csv's tailwater_curve when the
+// file gives one. Throws text::InputError when operation.csv is refused.
+FloodJob rating_job(const OperatedDesign& design, const RatingRequest& request);
 
 // The hydrograph in the file `path`, as flood::read_hydrograph reads it;
 // text::InputError "cannot read PATH" when the file cannot be read.
@@ -63,9 +55,14 @@ flood::Hydrograph read_inflow(const std::string& path);
 flood::Hydrograph hydrograph_of(const std::vector<double>& hours, const std::vector<double>& flows,
                                 const std::string& source);
 
-// The rating's rows at `levels` (m), drowned by the job's tailwater when it
+// The rating's rows at `levels`, drowned by the job's tailwater when it
 // has one.
-std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const std::vector<double>& levels);
+std::vector<flood::RatingRow> rating_rows(const FloodJob& job, const RatingLevels& levels);
+
+// The rating's table (CP932, CR LF) of `rows` on `job`'s weir: the
+// tailwater's columns when it has a curve, the weir's when it has more
+// than one gate or a fixed crest.
+std::string rating_table(const FloodJob& job, const std::vector<flood::RatingRow>& rows);
 
 }  // namespace operate
 }  // namespace tqweir

@@ -10,7 +10,7 @@ OperatedDesign operated(const design::Design& design) {
   OperatedDesign d;
   d.design = design;
   try {
-    d.has_operation = operation::read_operation_in(design.dir, d.operation);
+    d.has_operation = operation::read_operation_from(design.folder, d.operation);
   } catch (const text::InputError& error) {
     d.operation_refusal = error.what();
   }

@@ -28,7 +28,10 @@ struct OperatedDesign {
 // text::InputError), and DIR/operation.csv when there.
 OperatedDesign read_operated_design(const std::string& dir, const std::vector<std::string>& ranges);
 
-// `design` with its folder's operation.csv read now.
+// `design` with the operation.csv its folder gave when the design was read
+// (Design::folder): nothing is read again, so a design made from held
+// files on another machine is the same gate. A file refused is kept as
+// the refusal.
 OperatedDesign operated(const design::Design& design);
 
 // The design's operation.csv. Throws text::InputError with its reader's

@@ -7,29 +7,33 @@
 #include "text/count_text.h"
 #include "text/name_value_rows.h"
 #include "studies/flood/flood_job.h"
-#include "studies/report/design_gate.h"
+#include "studies/operation/operated_design.h"
 
 namespace tqweir {
 namespace report {
-
-operate::OperateOptions flood_options(const design::Design& design, bool power_failure) {
-  operate::OperateOptions options;
-  options.dir = design.dir;
-  options.mode = operate::Mode::flood;
-  options.inflow = flood_inflow_path(design);
-  options.power_failure = power_failure;
-  return options;
-}
 
 std::string flood_inflow_path(const design::Design& design) {
   const design::GivenText& row = design.criteria.flood_inflow;
   return row.given && !design.dir.empty() ? join_path(design.dir, row.text) : "";
 }
 
+flood::Hydrograph design_inflow(const design::Design& design) {
+  const std::string path = flood_inflow_path(design);
+  const FolderFile& file = design.folder.known(design.criteria.flood_inflow.text);
+  if (file.found != FileFound::read) throw text::InputError("cannot read " + path);
+  return flood::read_hydrograph(file.bytes, path);
+}
+
+operate::FloodRequest flood_request(const design::Design& design, bool power_failure) {
+  operate::FloodRequest request;
+  request.inflow = design_inflow(design);
+  request.power_failure = power_failure;
+  return request;
+}
+
 void check_flood_inputs(const design::Design& design) {
   if (flood_inflow_path(design).empty()) return;
-  const flood::Hydrograph inflow = design_inflow(design);
-  const operate::FloodJob job = operate::flood_job(design_gate(design), inflow);
+  const operate::FloodJob job = operate::flood_job(operate::operated(design), flood_request(design, false));
   const design::Limit& k = design.criteria.max_failed_gates;
   const int gates = operation::gate_count(job.file);
   if (k.given && k.value > gates) {
@@ -42,15 +46,14 @@ void check_flood_inputs(const design::Design& design) {
 bool has_failed_table(const design::Design& design) {
   if (flood_inflow_path(design).empty()) return false;
   if (design.criteria.max_failed_gates.given) return true;
-  const operate::OperatedDesign gate = design_gate(design);
+  const operate::OperatedDesign gate = operate::operated(design);
   return gate.has_operation && operation::gate_count(gate.operation) > 1;
 }
 
 std::vector<FloodRun> run_floods(const design::Design& design, std::vector<operate::FailedRow>* failed) {
   if (failed != nullptr) failed->clear();
   if (flood_inflow_path(design).empty()) return {};
-  const flood::Hydrograph inflow = design_inflow(design);
-  const operate::FloodJob job = operate::flood_job(design_gate(design), inflow);
+  const operate::FloodJob job = operate::flood_job(operate::operated(design), flood_request(design, false));
   flood::SharedPaths shared;
   std::vector<FloodRun> runs = operate::route_flood_both_ways(job, &shared);
   if (failed != nullptr && has_failed_table(design)) *failed = operate::failed_table(job, -1, &shared);

@@ -1,6 +1,8 @@
 // The design flood of criteria.csv's flood_inflow routed through the pond
 // of operation.csv twice, as tqweir-operate --flood does: with power (the
 // valve and the blower by the rule) and without (the float valve only).
+// The inflow and operation.csv are the files the design held when read:
+// nothing is read again.
 #ifndef TQWEIR_STUDIES_REPORT_FLOOD_RUNS_H_
 #define TQWEIR_STUDIES_REPORT_FLOOD_RUNS_H_
 
@@ -8,7 +10,9 @@
 #include <vector>
 
 #include "design/design.h"
+#include "flood/hydrograph.h"
 #include "studies/flood/failed_gates.h"
+#include "studies/flood/flood_request.h"
 #include "studies/flood/routed_flood.h"
 
 namespace tqweir {
@@ -20,6 +24,15 @@ using FloodRun = operate::RoutedFlood;
 
 // The path of the design's flood_inflow, "" when criteria.csv names none.
 std::string flood_inflow_path(const design::Design& design);
+
+// The hydrograph of criteria.csv's flood_inflow as the design read it.
+// Throws text::InputError "cannot read PATH" for a file that could not be
+// read, and the hydrograph reader's refusal of its rows.
+flood::Hydrograph design_inflow(const design::Design& design);
+
+// The request of tqweir-operate DESIGN --flood INFLOW [--power-failure]
+// for the design's flood_inflow. Throws as design_inflow.
+operate::FloodRequest flood_request(const design::Design& design, bool power_failure);
 
 // Takes the inflow and operation.csv's pond and rule as the design read
 // them, refusing them as tqweir-operate does, and a max_failed_gates above
@@ -37,10 +50,6 @@ bool has_failed_table(const design::Design& design);
 // has_failed_table, routed on the paths the two runs solved; else none.
 std::vector<FloodRun> run_floods(const design::Design& design,
                                  std::vector<operate::FailedRow>* failed = nullptr);
-
-// The options of tqweir-operate DESIGN --flood INFLOW [--power-failure]
-// (no -o) for the design's flood_inflow.
-operate::OperateOptions flood_options(const design::Design& design, bool power_failure);
 
 }  // namespace report
 }  // namespace tqweir

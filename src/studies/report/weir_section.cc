@@ -5,7 +5,7 @@
 
 #include "operation/operation_file.h"
 #include "studies/flood/flood_output.h"
-#include "studies/report/design_gate.h"
+#include "studies/operation/operated_design.h"
 #include "studies/report/html.h"
 #include "studies/report/html_table.h"
 #include "text/number_text.h"
@@ -91,7 +91,7 @@ bool is_weir(const flood::FloodPassage& passage) {
 
 std::string weir_table(const design::Design& design, const flood::FloodPassage& passage) {
   if (!is_weir(passage)) return "";
-  const operate::OperatedDesign gate = design_gate(design);
+  const operate::OperatedDesign gate = operate::operated(design);
   const operation::OperationFile& file = gate.operation;
   const int gates = operation::gate_count(file);
   Table table;

@@ -72,6 +72,12 @@ SealedRequest sealed_request(const std::string& dir, const std::string& levels) 
 }
 
 SealedPlan plan_sealed(const SealedRequest& request) {
+  SealedPlan plan = plan_sealed(request, cases::BaseCase());
+  plan.base = cases::read_base_case(request.dir);
+  return plan;
+}
+
+SealedPlan plan_sealed(const SealedRequest& request, const cases::BaseCase& base) {
   SealedPlan plan;
   plan.load = find_input_field(request.load);
   if (plan.load == nullptr) {
@@ -87,7 +93,7 @@ SealedPlan plan_sealed(const SealedRequest& request) {
                                        "theta1_deg and stopper_tension");
   }
   plan.levels = request.levels;
-  plan.base = cases::read_base_case(request.dir);
+  plan.base = base;
   return plan;
 }
 

@@ -32,6 +32,9 @@ struct SealedPlan {
 // text::InputError for the case's files.
 SealedPlan plan_sealed(const SealedRequest& request);
 
+// The same on a base case already read (the request's dir aside).
+SealedPlan plan_sealed(const SealedRequest& request, const cases::BaseCase& base);
+
 struct SealedResult {
   const InputField* load = nullptr;
   std::vector<std::string> levels;  // as asked, one per state

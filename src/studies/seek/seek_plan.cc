@@ -23,24 +23,25 @@ std::string result_list() {
   return list;
 }
 
-void resolve_criterion(const SeekRequest& request, int index, SeekPlan& plan) {
-  const design::Design design = design::read_design(request.dir, {});
+// The load case and the criterion of `design` the request names.
+void resolve_criterion(const SeekRequest& request, int index, const design::Design& design,
+                       SeekPlan& plan) {
   if (request.has_case) {
     const design::LoadCase* found = nullptr;
     for (const design::LoadCase& c : design.cases) {
       if (design.cases_from == "loadcases.csv" && c.name == request.case_name) found = &c;
     }
     if (found == nullptr) {
-      throw SeekRefusal(SeekInput::load_case, "no such load case in " + request.dir + "/loadcases.csv");
+      throw SeekRefusal(SeekInput::load_case, "no such load case in " + design.dir + "/loadcases.csv");
     }
     plan.input = found->input;
     plan.case_name = found->name;
   }
   if (index < 0) return;
-  if (!design.has_criteria) throw SeekRefusal(SeekInput::criteria, request.dir + " has no criteria.csv for");
+  if (!design.has_criteria) throw SeekRefusal(SeekInput::criteria, design.dir + " has no criteria.csv for");
   plan.criterion = design::make_criteria(design.criteria)[static_cast<std::size_t>(index)];
   if (!plan.criterion.given) {
-    throw InputError(request.dir + "/criteria.csv does not give " + plan.until);
+    throw InputError(design.dir + "/criteria.csv does not give " + plan.until);
   }
   plan.goal = design::criterion_goal(plan.criterion);
 }
@@ -76,7 +77,11 @@ const InputField& real_field(const std::string& name) {
   return *field;
 }
 
-SeekPlan make_seek_plan(const SeekRequest& request) {
+namespace {
+
+// Every value of the request checked, nothing read: the plan without its
+// case, and the criterion's index (-1 for none).
+SeekPlan checked_plan(const SeekRequest& request, int& criterion) {
   SeekPlan plan;
   plan.dir = request.dir;
   plan.field = &real_field(request.field);
@@ -87,7 +92,7 @@ SeekPlan make_seek_plan(const SeekRequest& request) {
   plan.hi = request.hi;
   if (!(plan.lo < plan.hi)) throw SeekRefusal(SeekInput::range, "LO must be below HI");
 
-  int criterion = -1;
+  criterion = -1;
   plan.kind = request.kind;
   if (request.kind == SeekKind::stop) {
     plan.until = "stop";
@@ -113,11 +118,32 @@ SeekPlan make_seek_plan(const SeekRequest& request) {
     plan.until = request.until;
   }
   check_settings(request);
+  return plan;
+}
 
-  const cases::BaseCase base = cases::read_base_case(request.dir);
+void take_base(const cases::BaseCase& base, SeekPlan& plan) {
   plan.input = base.input;
   plan.hitai = base.texts.hitai;
-  if (request.has_case || criterion >= 0) resolve_criterion(request, criterion, plan);
+}
+
+}  // namespace
+
+SeekPlan make_seek_plan(const SeekRequest& request) {
+  int criterion = -1;
+  SeekPlan plan = checked_plan(request, criterion);
+  take_base(cases::read_base_case(request.dir), plan);
+  if (request.has_case || criterion >= 0) {
+    resolve_criterion(request, criterion, design::read_design(request.dir, {}), plan);
+  }
+  return plan;
+}
+
+SeekPlan make_seek_plan(const SeekRequest& request, const design::Design& design) {
+  int criterion = -1;
+  SeekPlan plan = checked_plan(request, criterion);
+  plan.dir = design.dir;
+  take_base(design.base, plan);
+  if (request.has_case || criterion >= 0) resolve_criterion(request, criterion, design, plan);
   return plan;
 }
 

@@ -9,6 +9,7 @@
 
 #include "search/bracket_search.h"
 #include "search/case_probe.h"
+#include "design/design.h"
 #include "design/design_checks.h"
 #include "studies/seek/seek_request.h"
 
@@ -43,6 +44,11 @@ const InputField& real_field(const std::string& name);
 // scan or tolerance out of range), and text::InputError with the readers'
 // words for the folder's files and a criterion criteria.csv does not give.
 SeekPlan make_seek_plan(const SeekRequest& request);
+
+// The same on a design already read (the request's dir aside): its base
+// case, load cases and criteria as read, no file read again. Throws as
+// make_seek_plan, naming the design's folder.
+SeekPlan make_seek_plan(const SeekRequest& request, const design::Design& design);
 
 // The search of a plan and what it found.
 struct SeekSearch {

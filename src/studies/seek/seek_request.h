@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "text/input_error.h"
+#include "studies/study_refusal.h"
 
 namespace tqweir {
 namespace seek {
@@ -41,17 +41,8 @@ struct SealedRequest {
 enum class SeekInput { field, range, result, criterion, target, criteria, load_case, pick,
                        scan, tolerance, load, levels };
 
-// A value of a request refused: `which` input, and why (the reason alone,
-// without the input's name or value).
-class SeekRefusal : public text::InputError {
- public:
-  SeekRefusal(SeekInput which, const std::string& reason)
-      : text::InputError(reason), which_(which) {}
-  SeekInput which() const { return which_; }
-
- private:
-  SeekInput which_;
-};
+// A value of a seek's or a sealed curve's request refused.
+using SeekRefusal = StudyRefusal<SeekInput>;
 
 }  // namespace seek
 }  // namespace tqweir

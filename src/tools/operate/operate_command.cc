@@ -6,9 +6,11 @@
 #include "text/input_error.h"
 #include "tools/cli/command_line.h"
 #include "tools/operate/flood_command.h"
+#include "studies/flood/flood_job.h"
 #include "studies/operation/operate_case.h"
-#include "tools/operate/parse_operate_options.h"
 #include "studies/operation/operate_output.h"
+#include "studies/operation/operated_design.h"
+#include "tools/operate/parse_operate_options.h"
 
 #ifndef TQWEIR_VERSION
 #define TQWEIR_VERSION "unknown"
@@ -44,65 +46,80 @@ const char kHelp[] =
     "the whole way, the route stopped or a file not written, 2 bad command line\n"
     "or input.\n";
 
-void check_output(const OperateOptions& options) {
-  if (options.output.empty()) return;
-  std::vector<std::string> inputs = cases::base_case_paths(options.dir);
+void check_output(const OperateCommand& command) {
+  if (command.output.empty()) return;
+  std::vector<std::string> inputs = cases::base_case_paths(command.dir);
   for (const char* name : {"loadcases.csv", "criteria.csv", "operation.csv"}) {
-    inputs.push_back(join_path(options.dir, name));
+    inputs.push_back(join_path(command.dir, name));
   }
-  if (!options.inflow.empty()) inputs.push_back(options.inflow);
-  const std::string refusal = output_refusal(options.output, inputs);
+  if (!command.inflow.empty()) inputs.push_back(command.inflow);
+  const std::string refusal = output_refusal(command.output, inputs);
   if (!refusal.empty()) throw InputError(refusal);
+}
+
+// The study's refusal of --case in the command's words (the parser has
+// refused --within already, in the words it was given).
+OperatedCase operated_case(const OperatedDesign& design, const OperateCommand& command) {
+  try {
+    return operate_case(design, command.operation);
+  } catch (const OperateRefusal& refusal) {
+    const std::string given = refusal.which() == OperateInput::load_case
+                                  ? "--case " + command.operation.case_name.value_or("")
+                                  : "--within";
+    throw InputError(given + ": " + refusal.what());
+  }
+}
+
+int print_operated_case(const OperatedCase& operated, const OperateCommand& command, std::ostream& out,
+                        std::ostream& err) {
+  const operation::GateOperation& op = operated.op;
+  if (op.followed.states.empty()) {
+    print_no_path(op, operated.printed, out);
+    return 1;
+  }
+  const bool whole = print_operation(op, operated.file, operated.printed, out);
+  if (!command.output.empty()) {
+    if (!write_file(command.output, operation_table(op))) {
+      err << "tqweir-operate: cannot write " << command.output << "\n";
+      return 1;
+    }
+    out << "  table in " << command.output << "\n";
+  }
+  return whole ? 0 : 1;
 }
 
 }  // namespace
 
 int run_operate_command_line(int argc, const char* const* argv, std::ostream& out,
                              std::ostream& err) {
-  OperateOptions options;
-  operation::GateOperation op;
-  operation::OperationFile file;
-  Printed printed;
+  OperateCommand command;
+  OperatedCase operated_gate;
   FloodJob job;
-  bool flooding = false;
   try {
-    options = parse_operate_options(argc, argv);
-    if (cli::answer_help_or_version(options.help, options.version,
+    command = parse_operate_options(argc, argv);
+    if (cli::answer_help_or_version(command.help, command.version,
                                     std::string(kHelp) + "\n" + kOperateUsage,
                                     std::string("tqweir-operate ") + TQWEIR_VERSION, out)) {
       return 0;
     }
-    check_output(options);
-    const design::Design design = design::read_design(options.dir, {});
-    if (options.mode == Mode::flood || options.mode == Mode::rating) {
-      job = prepare_flood_job(options, design);
-      flooding = true;
+    check_output(command);
+    const OperatedDesign design = operated(design::read_design(command.dir, {}));
+    if (command.mode == Mode::rating) {
+      job = rating_job(design, command.rating);
+    } else if (command.mode == Mode::flood) {
+      command.flood.inflow = read_inflow(command.inflow);
+      job = flood_job_of(design, command.flood);
     } else {
-      const ChosenCase chosen = choose_case(design, options);
-      file = read_operation_file(options.dir);
-      op = options.lower ? operation::lower_gate(chosen.input, file)
-                         : operation::raise_gate(chosen.input, file);
-      printed = {chosen.name, options.has_within, options.within_minutes};
+      operated_gate = operated_case(design, command);
     }
   } catch (const InputError& error) {
     err << "tqweir-operate: " << error.what() << "\n";
-    if (options.dir.empty()) err << kOperateUsage;
+    if (command.dir.empty()) err << kOperateUsage;
     return 2;
   }
-  if (flooding) return run_flood_job(job, options, out, err);
-  if (op.followed.states.empty()) {
-    print_no_path(op, printed, out);
-    return 1;
-  }
-  const bool whole = print_operation(op, file, printed, out);
-  if (!options.output.empty()) {
-    if (!write_file(options.output, operation_table(op))) {
-      err << "tqweir-operate: cannot write " << options.output << "\n";
-      return 1;
-    }
-    out << "  table in " << options.output << "\n";
-  }
-  return whole ? 0 : 1;
+  if (command.mode == Mode::rating) return run_rating(job, command, out, err);
+  if (command.mode == Mode::flood) return run_flood(job, command, out, err);
+  return print_operated_case(operated_gate, command, out, err);
 }
 
 }  // namespace operate

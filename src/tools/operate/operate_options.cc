@@ -52,13 +52,13 @@ std::vector<int> gate_list(const std::string& arg) {
   return gates;
 }
 
-std::vector<double> rating_levels(const std::string& arg) {
+RatingLevels rating_levels(const std::string& arg) {
   try {
     const cases::RangeSpec range = cases::parse_range("upstream_level=" + arg);
     if (range.texts.size() > kMaxRatingLevels) {
       throw InputError("more than " + std::to_string(kMaxRatingLevels) + " levels");
     }
-    return cases::range_values(*range.field, range.texts);
+    return {cases::range_values(*range.field, range.texts)};
   } catch (const InputError& error) {
     throw InputError("--rating " + arg + ": " + error.what());
   }
@@ -91,7 +91,7 @@ void refuse_beside(const std::set<int>& given, int id, const char* option, const
 
 }  // namespace
 
-OperateOptions parse_operate_options(int argc, const char* const* argv) {
+OperateCommand parse_operate_options(int argc, const char* const* argv) {
   const cli::CommandWords words = cli::split_command_line(
       argc, argv,
       {{kHelp, {"-h", "--help"}, ""},
@@ -107,66 +107,60 @@ OperateOptions parse_operate_options(int argc, const char* const* argv) {
        {kAngles, {"--angles"}, "leaf angles A,B,..."},
        {kFailed, {"--failed"}, "gate numbers G,H,..."},
        {kFailCount, {"--fail-count"}, "a number of gates"}});
-  OperateOptions options;
+  OperateCommand command;
   std::set<int> given;
   std::string why;  // the number rule's words; the options word their own refusals
+  double within = 0.0;
   for (const cli::GivenOption& option : words.options) {
     if (!given.insert(option.id).second) throw InputError(option.name + " is given twice");
     switch (option.id) {
-      case kHelp: options.help = true; break;
-      case kVersion: options.version = true; break;
-      case kOutput: options.output = option.value; break;
-      case kLower: options.mode = Mode::lower; break;
-      case kRaise: options.mode = Mode::raise; break;
-      case kCase:
-        options.case_name = option.value;
-        options.has_case = true;
-        break;
+      case kHelp: command.help = true; break;
+      case kVersion: command.version = true; break;
+      case kOutput: command.output = option.value; break;
+      case kLower: command.mode = Mode::lower; break;
+      case kRaise: command.mode = Mode::raise; break;
+      case kCase: command.operation.case_name = option.value; break;
       case kWithin:
-        if (!text::read_number(option.value, options.within_minutes, why) ||
-            !(options.within_minutes >= kLeastWithinMinutes &&
-              options.within_minutes <= kMostWithinMinutes)) {
-          throw InputError("--within " + option.value + ": give a number of minutes from " +
-                           text::exact_text(kLeastWithinMinutes) + " to " +
-                           text::exact_text(kMostWithinMinutes));
+        try {
+          if (!text::read_number(option.value, within, why)) within = 0.0;
+          check_within(within);
+        } catch (const OperateRefusal& refusal) {
+          throw InputError("--within " + option.value + ": " + refusal.what());
         }
-        options.has_within = true;
+        command.operation.within_minutes = within;
         break;
       case kFlood:
-        options.mode = Mode::flood;
-        options.inflow = option.value;
+        command.mode = Mode::flood;
+        command.inflow = option.value;
         break;
-      case kPower: options.power_failure = true; break;
+      case kPower: command.flood.power_failure = true; break;
       case kRating:
-        options.mode = Mode::rating;
-        options.levels = rating_levels(option.value);
+        command.mode = Mode::rating;
+        command.rating.levels = rating_levels(option.value);
         break;
-      case kAngles: options.angles = angle_list(option.value); break;
-      case kFailed: options.failed = gate_list(option.value); break;
-      case kFailCount:
-        options.fail_count = gate_number("--fail-count", option.value, 0);
-        options.has_fail_count = true;
-        break;
+      case kAngles: command.rating.angles = angle_list(option.value); break;
+      case kFailed: command.flood.failed = gate_list(option.value); break;
+      case kFailCount: command.flood.fail_count = gate_number("--fail-count", option.value, 0); break;
     }
   }
-  if (options.help || options.version) return options;
+  if (command.help || command.version) return command;
   if (words.positional.empty()) throw InputError("no DESIGN_DIR given");
   if (words.positional.size() > 1) throw InputError("unexpected argument " + words.positional[1]);
-  options.dir = words.positional[0];
+  command.dir = words.positional[0];
   if (given.count(kLower) + given.count(kRaise) + given.count(kFlood) + given.count(kRating) != 1) {
     throw InputError("give one of --lower, --raise, --flood and --rating");
   }
-  options.lower = options.mode == Mode::lower;
-  const bool operating = options.mode == Mode::lower || options.mode == Mode::raise;
-  const char* mode = options.mode == Mode::flood ? "--flood" : operating ? "--lower or --raise" : "--rating";
+  command.operation.lower = command.mode == Mode::lower;
+  const bool operating = command.mode == Mode::lower || command.mode == Mode::raise;
+  const char* mode = command.mode == Mode::flood ? "--flood" : operating ? "--lower or --raise" : "--rating";
   if (!operating) refuse_beside(given, kCase, "--case", mode);
   if (!operating) refuse_beside(given, kWithin, "--within", mode);
-  if (options.mode != Mode::flood) refuse_beside(given, kPower, "--power-failure", mode);
-  if (options.mode != Mode::rating) refuse_beside(given, kAngles, "--angles", mode);
-  if (options.mode != Mode::flood) refuse_beside(given, kFailed, "--failed", mode);
-  if (options.mode != Mode::flood) refuse_beside(given, kFailCount, "--fail-count", mode);
+  if (command.mode != Mode::flood) refuse_beside(given, kPower, "--power-failure", mode);
+  if (command.mode != Mode::rating) refuse_beside(given, kAngles, "--angles", mode);
+  if (command.mode != Mode::flood) refuse_beside(given, kFailed, "--failed", mode);
+  if (command.mode != Mode::flood) refuse_beside(given, kFailCount, "--fail-count", mode);
   if (given.count(kFailed) != 0) refuse_beside(given, kFailCount, "--fail-count", "--failed");
-  return options;
+  return command;
 }
 
 }  // namespace operate

@@ -2,7 +2,12 @@
 #ifndef TQWEIR_TOOLS_OPERATE_PARSE_OPERATE_OPTIONS_H_
 #define TQWEIR_TOOLS_OPERATE_PARSE_OPERATE_OPTIONS_H_
 
-#include "studies/operation/operate_options.h"
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "studies/flood/flood_request.h"
+#include "studies/operation/operate_request.h"
 
 namespace tqweir {
 namespace operate {
@@ -15,6 +20,22 @@ constexpr const char* kOperateUsage =
     "       tqweir-operate DESIGN_DIR --rating FROM:TO:STEP [--angles A,B,...] [-o RATING.csv]\n"
     "       tqweir-operate --help | --version\n";
 
+enum class Mode { lower, raise, flood, rating };
+
+// The command line as the studies' requests: the one of `mode` is filled,
+// the others keep their defaults.
+struct OperateCommand {
+  bool help = false;
+  bool version = false;
+  std::string dir;
+  Mode mode = Mode::lower;
+  OperateRequest operation;  // --lower, --raise
+  std::string inflow;        // --flood INFLOW.csv, read once the design reads
+  FloodRequest flood;        // --flood, its inflow still to read
+  RatingRequest rating;      // --rating
+  std::string output;        // -o TABLE.csv; empty: no table
+};
+
 // Parses argv[1..]. Throws text::InputError saying what is wrong: an
 // unknown or repeated option, a missing value, --within not a number from
 // kLeastWithinMinutes to kMostWithinMinutes, not exactly one of --lower, --raise, --flood and
@@ -24,7 +45,7 @@ constexpr const char* kOperateUsage =
 // number not whole, below 1 or given twice, a rating range or angle list
 // refused, no DESIGN_DIR or two. The gates' numbers against the weir's
 // count are the flood job's to refuse.
-OperateOptions parse_operate_options(int argc, const char* const* argv);
+OperateCommand parse_operate_options(int argc, const char* const* argv);
 
 }  // namespace operate
 }  // namespace tqweir

@@ -17,7 +17,9 @@
 #include "studies/flood/flood_output.h"
 #include "studies/flood/failed_gates.h"
 #include "studies/flood/routed_flood.h"
+#include "studies/operation/operated_design.h"
 #include "studies/report/failed_check.h"
+#include "studies/report/flood_runs.h"
 #include "studies/report/flood_section.h"
 #include "studies/report/weir_section.h"
 #include "studies/report/report_sections.h"
@@ -30,13 +32,14 @@ const char kExample[] = TQWEIR_SOURCE_DIR "/examples/design_flood";
 
 // The command's printout: tqweir-operate DESIGN --flood FILE [--power-failure].
 std::string printout(const tqweir::design::Design& design, bool power_failure) {
-  tqweir::operate::OperateOptions options;
-  options.dir = kExample;
-  options.mode = tqweir::operate::Mode::flood;
-  options.inflow = report::flood_inflow_path(design);
-  options.power_failure = power_failure;
+  tqweir::operate::OperateCommand command;
+  command.dir = kExample;
+  command.mode = tqweir::operate::Mode::flood;
+  command.inflow = report::flood_inflow_path(design);
+  command.flood = report::flood_request(design, power_failure);
   std::ostringstream out, err;
-  tqweir::operate::run_flood_job(tqweir::operate::prepare_flood_job(options, design), options, out, err);
+  tqweir::operate::run_flood(tqweir::operate::flood_job(tqweir::operate::operated(design), command.flood),
+                             command, out, err);
   return out.str();
 }
 
@@ -82,10 +85,9 @@ TEST(FloodSection, SummaryHoldsTheNumbersTheCommandPrints) {
 
 // What the command prints of a route (its steps and solves counted).
 std::string printed_route(const tqweir::operate::RoutedFlood& routed, const tqweir::operate::FloodJob& job,
-                          tqweir::operate::OperateOptions options) {
-  options.power_failure = routed.power_failure;
+                          const tqweir::operate::OperateCommand& command) {
   std::ostringstream out, err;
-  const int status = tqweir::operate::print_routed_flood(routed, job, options, out, err);
+  const int status = tqweir::operate::print_routed_flood(routed, job, command, out, err);
   return std::to_string(status) + out.str() + err.str();
 }
 
@@ -94,8 +96,12 @@ std::string printed_route(const tqweir::operate::RoutedFlood& routed, const tqwe
 // leaf both ways (the valve at 4 h 50 min, the float valve at 5 h 45 min).
 TEST(FloodSection, RoutesSharingTheGatesPathsPrintAsEachAlone) {
   const tqweir::design::Design design = tqweir::design::read_design(kExample, {});
-  const tqweir::operate::OperateOptions options = report::flood_options(design, false);
-  tqweir::operate::FloodJob job = tqweir::operate::prepare_flood_job(options, design);
+  tqweir::operate::OperateCommand command;
+  command.dir = kExample;
+  command.mode = tqweir::operate::Mode::flood;
+  command.inflow = report::flood_inflow_path(design);
+  tqweir::operate::FloodJob job =
+      tqweir::operate::flood_job(tqweir::operate::operated(design), report::flood_request(design, false));
   job.inflow.seconds.resize(8);
   job.inflow.flows.resize(8);
   const std::vector<tqweir::operate::RoutedFlood> both = tqweir::operate::route_flood_both_ways(job);
@@ -105,7 +111,7 @@ TEST(FloodSection, RoutesSharingTheGatesPathsPrintAsEachAlone) {
     ASSERT_TRUE(shared.started) << shared.stop;
     const tqweir::operate::RoutedFlood alone = tqweir::operate::route_flood(job, shared.power_failure);
     const char* what = shared.power_failure ? "without power" : "with power";
-    EXPECT_EQ(printed_route(shared, job, options), printed_route(alone, job, options)) << what;
+    EXPECT_EQ(printed_route(shared, job, command), printed_route(alone, job, command)) << what;
     EXPECT_TRUE(tqweir::operate::flood_series(shared.passage, criteria) ==
                 tqweir::operate::flood_series(alone.passage, criteria))
         << what << ": the series differ";
@@ -232,12 +238,13 @@ TEST(FloodSection, TheWeirsTablesAreTheCommandsAndEachGateIsALine) {
   const std::vector<report::FloodRun> runs = report::run_floods(design, &failed);
   const std::string html = report::flood_section(design, runs, 8, failed);
 
-  tqweir::operate::OperateOptions options = report::flood_options(design, false);
-  options.has_fail_count = true;
-  options.fail_count = 2;
-  std::ostringstream out, err;
-  tqweir::operate::run_flood_job(tqweir::operate::prepare_flood_job(options, design), options, out, err);
-  const std::string printed_rows = out.str();
+  // The rows as tqweir-operate --fail-count 2 prints them.
+  const tqweir::operate::FloodJob job =
+      tqweir::operate::flood_job(tqweir::operate::operated(design), report::flood_request(design, false));
+  std::string printed_rows;
+  for (const tqweir::operate::FailedRow& row : tqweir::operate::failed_table(job, 2)) {
+    printed_rows += tqweir::operate::failed_row_text(row) + "\n";
+  }
   for (int k = 0; k <= 2; ++k) {
     const std::size_t at = html.find("<tr data-failed=\"" + std::to_string(k) + "\"");
     ASSERT_NE(at, std::string::npos) << k;
