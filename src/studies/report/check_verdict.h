@@ -12,6 +12,7 @@
 #include "design/design_checks.h"
 #include "studies/report/case_run.h"
 #include "studies/report/flood_runs.h"
+#include "studies/report/risk_section.h"
 
 namespace tqweir {
 namespace report {
@@ -27,9 +28,11 @@ struct CheckTally {
 };
 
 // A stopped case leaves each criterion given undetermined; a flood run
-// that does not start, or whose route stops within the limit, its check.
+// that does not start, or whose route stops within the limit, its check;
+// the risk's check of max_aep_of_limit as risk_check judges it.
 CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>& runs,
-                        const std::vector<FloodRun>& floods);
+                        const std::vector<FloodRun>& floods,
+                        const std::optional<ReportRisk>& risk = std::nullopt);
 
 // The style of a verdict: "ok" (green), "ng" (red), "nd" (neutral).
 const char* verdict_class(design::Verdict verdict);

@@ -68,7 +68,8 @@ std::string check_cells(const design::Check& check, const std::string& unit, dou
 }
 
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
-                           int results_number, const std::vector<FloodRun>& floods) {
+                           int results_number, const std::vector<FloodRun>& floods,
+                           const std::vector<Table::Row>& risk_rows) {
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
   const std::vector<design::LeafCriterion> leaf_criteria = design::make_leaf_criteria(design.criteria);
   std::string out = open_section("checks", true, number, en_ja("Design checks", u8"照査"));
@@ -79,7 +80,7 @@ std::string checks_section(const design::Design& design, const std::vector<CaseR
   for (const design::Criterion& c : criteria) any = any || c.given;
   for (const design::LeafCriterion& c : leaf_criteria) any = any || c.given;
   const std::vector<Table::Row> flood_rows = flood_check_rows(design, floods);
-  any = any || !flood_rows.empty();
+  any = any || !flood_rows.empty() || !risk_rows.empty();
   if (!any) {
     return out + "<p>" + en_ja("No criterion is given: nothing is checked.",
                                u8"照査基準の指定がないため照査しない。") +
@@ -116,6 +117,7 @@ std::string checks_section(const design::Design& design, const std::vector<CaseR
     add_rows(leaf_criteria);
   }
   checks.rows.insert(checks.rows.end(), flood_rows.begin(), flood_rows.end());
+  checks.rows.insert(checks.rows.end(), risk_rows.begin(), risk_rows.end());
   out += render_table(checks);
   out += sub.next(en_ja("Governing case of each criterion", u8"各照査の支配ケース"));
   Table governing = check_table("governing", en_ja("Governing case", u8"支配ケース"));

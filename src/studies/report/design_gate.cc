@@ -1,6 +1,7 @@
 #include "studies/report/design_gate.h"
 
 #include "core/file_io.h"
+#include "studies/flood/flood_job.h"
 #include "studies/report/flood_runs.h"
 #include "text/input_error.h"
 
@@ -19,10 +20,7 @@ operate::OperatedDesign design_gate(const design::Design& design) {
 }
 
 flood::Hydrograph design_inflow(const design::Design& design) {
-  const std::string path = flood_inflow_path(design);
-  const FolderFile& file = design.folder.known(design.criteria.flood_inflow.text);
-  if (file.found != FileFound::read) throw text::InputError("cannot read " + path);
-  return flood::read_hydrograph(file.bytes, path);
+  return operate::held_inflow(design, flood_inflow_path(design));
 }
 
 }  // namespace report

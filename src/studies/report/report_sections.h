@@ -11,6 +11,7 @@
 #include "studies/report/case_run.h"
 #include "studies/report/check_verdict.h"
 #include "studies/report/flood_runs.h"
+#include "studies/report/html_table.h"
 #include "studies/report/plausibility.h"
 
 namespace tqweir {
@@ -48,9 +49,10 @@ std::string results_section(const design::Design& design, const std::vector<Case
 // The criteria, each case's checks and the governing case per criterion;
 // a stopped case refers to the results, section `results_number`; the
 // design flood's peak levels against max_upstream_level when `floods`
-// holds runs.
+// holds runs; `risk_rows` (risk_check_rows) last.
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
-                           int results_number, const std::vector<FloodRun>& floods);
+                           int results_number, const std::vector<FloodRun>& floods,
+                           const std::vector<Table::Row>& risk_rows = {});
 
 // A check's value, limit, ratio and result as cells of a checks table.
 std::string check_cells(const design::Check& check, const std::string& unit, double limit);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "design/criteria.h"
+#include "design/design.h"
 #include "flood/hydrograph.h"
 #include "operation/operation_file.h"
 #include "risk/risk_file.h"
@@ -26,11 +27,14 @@ struct RiskJob {
   risk::RiskFile risk;
 };
 
-// DIR/risk.csv as risk::read_risk reads it; text::InputError "cannot read"
-// or "DIR/risk.csv is missing".
-risk::RiskFile read_risk_in(const std::string& dir);
+// The design's folder held a risk.csv (read or not) when it was read.
+bool has_risk(const design::Design& design);
 
-// The job of `design` (read from `design.design.dir`): refuses a design
+// The folder's risk.csv as the design read it, as risk::read_risk reads
+// it; text::InputError "cannot read" or "DIR/risk.csv is missing".
+risk::RiskFile held_risk(const design::Design& design);
+
+// The job of `design` (from the files its folder gave): refuses a design
 // without operation.csv's pond and rule, without criteria.csv's
 // flood_inflow, a flood_inflow whose peak is not above its first row, and
 // risk.csv's rows as read_risk does. Throws text::InputError.

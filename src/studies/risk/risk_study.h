@@ -23,7 +23,7 @@ struct RiskStudy {
   bool has_limit = false;
   risk::AepRow limit;               // at max_upstream_level
   double limit_error = 0.0;         // the first realization's standard error there
-  risk::BranchValues limit_branches{};  // each branch's share there, mean over the realizations
+  risk::BranchValues limit_branches;  // each branch's share there, mean over the realizations
   int unfinished = 0;               // events with a route that stopped
   int grid_levels = 0;              // the gate's paths solved
   double presolve_seconds = 0.0;    // s, routing the rarest flood and filling the grid
@@ -40,6 +40,15 @@ RiskStudy run_risk_study(const RiskJob& job, int threads,
 // The printout of the study: what was sampled, what the estimate covers
 // and how, the limit's AEP by branch, the curve at a few levels, the time.
 void print_risk(const RiskStudy& study, const RiskJob& job, std::ostream& out);
+
+// An AEP or a probability, to four significant digits ("0.008305", "1e-05").
+std::string aep_text(double p);
+
+// The return period of `aep` (> 0) in whole years: "120 years".
+std::string years_text(double aep);
+
+// The peak law as the printout names it: "gumbel, location 25 m3/s, scale 8 m3/s".
+std::string law_text(const risk::PeakDistribution& d);
 
 // The curve as CSV (CP932, CR LF): level_m, aep, and with more than one
 // realization aep_5, aep_95.
