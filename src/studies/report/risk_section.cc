@@ -50,7 +50,7 @@ std::string limit_table(const ReportRisk& r) {
                         "<td>max_upstream_level " + esc(r.job.max_level.text) + " m</td>" +
                             num_cell(aep_text(s.limit.aep)) + num_cell(years_text(s.limit.aep)) +
                             num_cell(std::isfinite(s.limit_error) ? aep_text(s.limit_error) : "-") +
-                            num_cell(last)});
+                            (spread ? num_cell(last) : "<td>" + esc(last) + "</td>")});
   return render_table(table);
 }
 

@@ -64,7 +64,10 @@ risk::EventRoute small_pond_route(const risk::Branch& b, double peak) {
   in.gates = {&weir};
   in.start_airs = {0.0};
   in.start_level = rating_level(inflow.flows.front(), crest_of(b));
-  const flood::Route r = flood::route(in);
+  // Only the peak is wanted: no series between the flood's ends.
+  flood::RouteSettings settings;
+  settings.output_step = 1e12;
+  const flood::Route r = flood::route(in, settings);
   return {r.finished, r.peak.level};
 }
 
@@ -73,14 +76,18 @@ risk::EventRoute rating_route(const risk::Branch& b, double peak) {
 }
 
 void closed_form_problems(std::ostream& out) {
-  const risk::RiskFile f = gumbel_plan();
-  const risk::RiskRun run = risk::run_risk(f, small_pond_route, 1);
+  // Each route through the small pond takes milliseconds (its stiff
+  // stretches step by Rosenbrock's method): 25 events a bin, two threads.
+  risk::RiskFile f = gumbel_plan();
+  f.events_per_bin = 25;
+  const risk::RiskRun run = risk::run_risk(f, small_pond_route, 2);
   int id = 1;
   for (const double a : {0.2, 0.05, 0.01, 0.002, 0.0005}) {
     const double level = rating_level(risk::peak_at(f.peak, a), kCrest);
     const double se = risk::sampling_error(run, 0, level);
     print_problem(out, {kGroup, "RK-V-0" + std::to_string(id++),
-                        "pond of 100 m2 over a crest, AEP of the level of the flood of AEP " + fmt_g(a, 3),
+                        "pond of 100 m2 over a crest (20 x 25 events), AEP of the level of the flood of AEP " +
+                            fmt_g(a, 3),
                         "Gumbel peak law mapped through the rating c + (Q/a)^(2/3)", "analytical", a,
                         risk::level_aep(run, 0, level), true, 4.0 * se / a});
   }
@@ -107,7 +114,7 @@ void total_probability_problem(std::ostream& out) {
   print_problem(out, {kGroup, "RK-V-06",
                       "power failing in 0.3 of the floods, the largest gap at six levels 3.5 to 6 m",
                       "0.3 x AEP without power + 0.7 x AEP with power, two runs", "analytical", at,
-                      at + worst, false, 1e-15});
+                      at + worst, false, 1e-13});
 }
 
 void crude_problem(std::ostream& out) {
