@@ -15,9 +15,12 @@ tool_build tqweir-risk
 design="$work/design"
 cp -r "$root/examples/design_flood" "$design"
 sed -i -e "s/^bins,.*/bins,$bins/" -e "s/^events_per_bin,.*/events_per_bin,$per_bin/" "$design/risk.csv"
+# The machine may be shared: the load before and after goes with the figure.
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 start=$(date +%s.%N)
 status=0
 "$build/tqweir-risk" "$design" --threads "$threads" >"$work/out.txt" 2>/dev/null || status=$?
 end=$(date +%s.%N)
 grep -E 'passed|by branch|routes:|time:' "$work/out.txt"
 printf 'exit status %d, wall time %.1f s on %d threads\n' "$status" "$(echo "$end - $start" | bc -l)" "$threads"
+printf 'load average before %s, after %s (%d cores)\n' "$load_before" "$(cut -d' ' -f1-3 /proc/loadavg)" "$(nproc)"

@@ -3,7 +3,8 @@
 # PDF by headless chromium; the PDF must have pages and hold every case name
 # and alpha (pdftotext); no table, drawing or chart of the page may be wider
 # than the A4 text width, measured in the browser, for the example and for
-# an operating-curve study, and for a weir of three gates. About 30 s.
+# an operating-curve study, for a weir of three gates, and for the design
+# flood's example with its flood risk. About 45 s.
 set -euo pipefail
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -30,6 +31,13 @@ python3 tests/tools/report/measure_widths.py "$work/study.html"
 build/tqweir-report examples/weir_flood -o "$work/weir.html"
 grep -q 'data-checked="1"' "$work/weir.html"
 python3 tests/tools/report/measure_widths.py "$work/weir.html"
+# The design flood's example holds risk.csv: its report routes the flood
+# both ways and runs the risk (20 x 25 events, about 10 s more); the risk
+# section's tables and chart must fit the text width too.
+flood=examples/design_flood
+build/tqweir-report "$flood" -o "$work/flood.html"
+grep -q 'id="risk"' "$work/flood.html"
+python3 tests/tools/report/measure_widths.py "$work/flood.html"
 
 # Speed, informative: a 20-case report (bench/report_bench.sh).
 bash bench/report_bench.sh 5

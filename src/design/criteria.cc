@@ -40,6 +40,7 @@ const std::vector<Entry>& entries() {
       {"max_upstream_level", nullptr, &Criteria::max_upstream_level, nullptr, nullptr},
       {"flood_inflow", nullptr, nullptr, nullptr, &Criteria::flood_inflow},
       {"max_failed_gates", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &Criteria::max_failed_gates},
+      {"max_aep_of_limit", nullptr, &Criteria::max_aep_of_limit, nullptr, nullptr},
       {"limit_variable", nullptr, nullptr, &SearchRows::limit_variable, nullptr},
       {"limit_range", nullptr, nullptr, &SearchRows::limit_range, nullptr},
       {"sealed_range", nullptr, nullptr, &SearchRows::sealed_range, nullptr},
@@ -85,6 +86,17 @@ void check_limits(const Criteria& c, const std::string& source) {
     if (!limits[k]->given) continue;
     check_limit_range(limits[k]->value, at(source, limits[k]->line, 2) + " (" + names[k] + ")",
                       text::shown_cell(limits[k]->text));
+  }
+  // A probability per year: 1 or more would pass the limit every year.
+  if (c.max_aep_of_limit.given && !(c.max_aep_of_limit.value < 1.0)) {
+    throw text::InputError(at(source, c.max_aep_of_limit.line, 2) + " (max_aep_of_limit): " +
+                           text::shown_cell(c.max_aep_of_limit.text) +
+                           " is not an annual exceedance probability between 0 and 1");
+  }
+  if (c.max_aep_of_limit.given && !c.max_upstream_level.given) {
+    throw text::InputError(at(source, c.max_aep_of_limit.line, 1) +
+                           " (max_aep_of_limit): the limit is the AEP of passing max_upstream_level, "
+                           "which criteria.csv does not give");
   }
   const Limit& factor = c.membrane_safety_factor;
   if (c.membrane_strength.given && factor.given) {

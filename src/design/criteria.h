@@ -84,6 +84,9 @@ struct Criteria {
   // whole number from 0 (value); the report refuses one above the weir's
   // gates, which operation.csv gives.
   Limit max_failed_gates;
+  // -, the highest annual exceedance probability of passing
+  // max_upstream_level the flood risk (risk.csv) may give; in (0, 1).
+  Limit max_aep_of_limit;
   SearchRows search;
   LeafRows leaf;
 };
@@ -95,7 +98,8 @@ std::string criterion_names();
 // a header row "name,value". The texts take any value without a control
 // byte; the numbers as text::read_number reads them and greater than 0, and each limit
 // (membrane_strength divided by membrane_safety_factor, or 1 without one)
-// from kSmallestLimit to kLargestLimit. Throws text::InputError naming
+// from kSmallestLimit to kLargestLimit, max_aep_of_limit below 1 and only
+// with max_upstream_level. Throws text::InputError naming
 // `source`, the line and the column for an unknown or repeated name, a
 // number that does not convert (all of the cell) or is not above 0, a
 // limit out of range (naming the lines it comes from), a control byte in a

@@ -94,6 +94,7 @@ Design read_design(FolderTexts folder, const std::vector<std::string>& ranges) {
     design.files.push_back({"criteria.csv", text});
   }
   folder.file(kOperationFileName);
+  folder.file(kRiskFileName);
   design.folder = std::move(folder);
   return design;
 }

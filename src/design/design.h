@@ -40,8 +40,8 @@ struct Design {
   Criteria criteria;
   std::vector<GivenFile> files;  // every file read, in the order read
   // The folder's files as read, to the byte: the base case, loadcases.csv,
-  // criteria.csv and its flood_inflow, and operation.csv, each as found
-  // (operation.csv and the inflow are read here and refused only by the
+  // criteria.csv and its flood_inflow, operation.csv and risk.csv, each as found
+  // (operation.csv, risk.csv and the inflow are read here and refused only by the
   // study that needs them). A design made again from them is this design.
   FolderTexts folder;
 };
@@ -63,6 +63,10 @@ Design read_design(FolderTexts folder, const std::vector<std::string>& ranges);
 // The operation.csv of the design's folder: the name the gate's studies
 // read (src/operation), kept here so that the design reads it with the rest.
 constexpr const char* kOperationFileName = "operation.csv";
+
+// The flood risk's file of the design's folder (src/risk reads it), kept
+// with the rest likewise.
+constexpr const char* kRiskFileName = "risk.csv";
 
 }  // namespace design
 }  // namespace tqweir

@@ -80,11 +80,13 @@ void TableGate::restore_knot(long index, Knot k) {
 
 Knot TableGate::direct(double level) {
   // The grid's state below, when solved, is only the search's first guess.
+  const std::lock_guard<std::mutex> lock(mutex_);
   const auto below = knots_.find(static_cast<long>(std::floor(level / spacing_)));
   return solved(level, below != knots_.end() ? &below->second : nullptr);
 }
 
 const Knot& TableGate::knot(long index) {
+  const std::lock_guard<std::mutex> lock(mutex_);
   const auto found = knots_.find(index);
   if (found != knots_.end()) return found->second;
   if (static_cast<int>(knots_.size()) >= max_knots_) {
@@ -96,6 +98,17 @@ const Knot& TableGate::knot(long index) {
                      : above != knots_.end() ? &above->second : nullptr;
   Knot k = solved(static_cast<double>(index) * spacing_, near);
   return knots_.emplace(index, std::move(k)).first->second;
+}
+
+void TableGate::solve_between() {
+  long low = 0, high = -1;
+  {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (knots_.empty()) return;
+    low = knots_.begin()->first;
+    high = knots_.rbegin()->first;
+  }
+  for (long index = low; index <= high; ++index) knot(index);
 }
 
 GateState TableGate::state(double level, double air) {

@@ -14,8 +14,10 @@
 #ifndef TQWEIR_FLOOD_TABLE_GATE_H_
 #define TQWEIR_FLOOD_TABLE_GATE_H_
 
+#include <atomic>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "core/messages.h"
@@ -55,6 +57,12 @@ class TableGate : public Gate {
   GateState state(double level, double air) override;
   int solves() const override { return solves_; }
 
+  // Solves every grid level between the lowest and the highest solved, in
+  // rising order. Routes that then stay within them read the table and
+  // solve nothing, so that their answers do not depend on which route came
+  // first: several threads may route through one gate.
+  void solve_between();
+
   // The state solved at `level` itself, not kept: the reference the grid
   // is measured against. REQUIRES: level finite.
   Knot direct(double level);
@@ -92,7 +100,11 @@ class TableGate : public Gate {
   double spacing_;
   double span_;
   int max_knots_;
-  int solves_ = 0;
+  std::atomic<int> solves_{0};
+  // Guards knots_ (the map, not its knots: a solved knot never changes and
+  // a map's entries stay where they are), so that routes on several
+  // threads may share the table.
+  mutable std::mutex mutex_;
   std::map<long, Knot> knots_;
 };
 

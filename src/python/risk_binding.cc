@@ -24,9 +24,9 @@ namespace {
 
 using Held = std::shared_ptr<DesignRuns>;
 
-// The job of the design: risk.csv is read through the design's own folder,
-// so that the design pickled afterwards (to a worker) carries it.
-risk_study::RiskJob job_of(DesignRuns& held) { return risk_study::risk_job(held.gate, held.design.folder); }
+// The job of the design: risk.csv as the design's folder held it when it
+// was read, so that the design pickled (to a worker) carries it.
+risk_study::RiskJob job_of(DesignRuns& held) { return risk_study::risk_job(held.gate); }
 
 py::dict study_dict(const risk_study::RiskStudy& s, const risk_study::RiskJob& job) {
   py::dict out;
@@ -53,8 +53,9 @@ py::dict study_dict(const risk_study::RiskStudy& s, const risk_study::RiskJob& j
   out["aep_of_limit_95"] = s.limit.aep_95;
   out["limit_error"] = s.limit_error;
   py::dict branches;
-  for (std::size_t b = 0; b < risk::kBranchCount; ++b) {
-    branches[risk::branch_name(static_cast<risk::Branch>(b))] = s.limit_branches[b];
+  for (std::size_t b = 0; b < s.run.branches.size(); ++b) {
+    const double share = b < s.limit_branches.size() ? s.limit_branches[b] : 0.0;
+    branches[py::str(risk::branch_name(s.run.branches[b], s.run.gates))] = share;
   }
   branches["rarer than aep_to"] = job.risk.aep_to;
   out["branches"] = branches;

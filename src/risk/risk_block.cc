@@ -66,10 +66,10 @@ void event_fields(Io& io, Event& e) {
   field(io, e.aep);
   field(io, e.peak);
   field(io, e.weight);
-  for (auto& r : e.routes) {
-    field(io, r.finished);
-    field(io, r.peak_level);
-  }
+  list_field(io, e.routes, [](Io& i, auto& r) {
+    field(i, r.finished);
+    field(i, r.peak_level);
+  });
 }
 
 template <typename Io, typename Block>
@@ -84,10 +84,12 @@ std::size_t risk_event_count(const RiskFile& plan) {
   return events_per_realization(plan) * static_cast<std::size_t>(plan.realizations);
 }
 
-RiskRun planned_run(const RiskFile& plan) {
+RiskRun planned_run(const RiskFile& plan, int gates) {
   RiskRun run;
   run.plan = plan;
-  run.branch_p = branch_probabilities(plan.power_failure_probability, plan.gate_failure_probability);
+  run.gates = gates;
+  run.branches = weir_branches(gates);
+  run.branch_p = branch_probabilities(gates, plan.power_failure_probability, plan.gate_failure_probability);
   run.laws = realization_laws(plan, run.failed_fits);
   return run;
 }
@@ -103,8 +105,9 @@ RiskBlock run_risk_block(const RiskRun& run, const RouteEvent& route, int thread
   run_tasks(block.events.size(), threads, [&](std::size_t k) {
     RiskEvent& e = block.events[k];
     e = drawn_event(run, weights, from + k);
-    for (std::size_t b = 0; b < kBranchCount; ++b) {
-      if (run.branch_p[b] > 0.0 && std::isfinite(e.peak)) e.routes[b] = route(static_cast<Branch>(b), e.peak);
+    e.routes.resize(run.branches.size());
+    for (std::size_t b = 0; b < run.branches.size(); ++b) {
+      if (run.branch_p[b] > 0.0 && std::isfinite(e.peak)) e.routes[b] = route(run.branches[b], e.peak);
     }
     if (progress) {
       const std::lock_guard<std::mutex> lock(progress_mutex);
@@ -139,7 +142,8 @@ void merge_blocks(RiskRun& run, std::vector<RiskBlock> blocks) {
   for (std::size_t i = 0; i < count; ++i) {
     const RiskEvent& e = run.events[i];
     const int bin = i % per == 0 ? -1 : static_cast<int>((i % per - 1) / static_cast<std::size_t>(run.plan.events_per_bin));
-    bool fits = static_cast<std::size_t>(e.realization) == i / per && e.bin == bin && e.weight >= 0.0 &&
+    bool fits = static_cast<std::size_t>(e.realization) == i / per && e.bin == bin &&
+                e.routes.size() == run.branches.size() && e.weight >= 0.0 &&
                 e.weight <= 1.0 && e.aep > 0.0 && e.aep < 1.0;
     for (const EventRoute& r : e.routes) fits = fits && (!r.finished || std::isfinite(r.peak_level));
     if (!fits) {

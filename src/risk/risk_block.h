@@ -27,9 +27,9 @@ struct RiskBlock {
 // one at aep_from.
 std::size_t risk_event_count(const RiskFile& plan);
 
-// The run of `plan` before its events: the branches' probabilities and
-// each realization's law.
-RiskRun planned_run(const RiskFile& plan);
+// The run of `plan` on a weir of `gates` gates before its events: the
+// branches, their probabilities and each realization's law.
+RiskRun planned_run(const RiskFile& plan, int gates = 1);
 
 // Draws and routes the events [from, to) of `run` (planned_run's) on
 // `threads` threads; progress(done, to - from) after each event (from the

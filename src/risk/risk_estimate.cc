@@ -16,7 +16,7 @@ bool exceeds(const EventRoute& r, double level) { return !r.finished || r.peak_l
 // The event's share of the AEP at `level` over the branches, before its weight.
 double event_share(const RiskRun& run, const RiskEvent& e, double level) {
   double s = 0.0;
-  for (std::size_t b = 0; b < kBranchCount; ++b) {
+  for (std::size_t b = 0; b < run.branches.size(); ++b) {
     if (run.branch_p[b] > 0.0 && exceeds(e.routes[b], level)) s += run.branch_p[b];
   }
   return s;
@@ -37,17 +37,42 @@ double quantile_of(std::vector<double> v, double p) {
 
 }  // namespace
 
-const char* branch_name(Branch b) {
-  switch (b) {
-    case Branch::no_failure: return "no failure";
-    case Branch::power_failure: return "power failure";
-    case Branch::gate_failed: return "gate failed";
+std::vector<Branch> weir_branches(int gates) {
+  std::vector<Branch> branches;
+  for (int k = 0; k < gates; ++k) {
+    branches.push_back({k, false});
+    branches.push_back({k, true});
   }
-  return "";
+  branches.push_back({gates, false});
+  return branches;
 }
 
-BranchValues branch_probabilities(double power, double gate) {
-  return {(1.0 - gate) * (1.0 - power), (1.0 - gate) * power, gate};
+std::string branch_name(const Branch& b, int gates) {
+  if (b.failed == 0) return b.power_failure ? "power failure" : "no failure";
+  if (gates == 1) return "gate failed";
+  if (b.failed == gates) return "all " + std::to_string(gates) + " gates failed";
+  return std::to_string(b.failed) + (b.failed == 1 ? " gate failed" : " gates failed") +
+         (b.power_failure ? " + power failure" : "");
+}
+
+BranchValues branch_probabilities(int gates, double power, double gate) {
+  BranchValues p;
+  for (const Branch& b : weir_branches(gates)) {
+    // C(N, K) g^K (1-g)^(N-K) by products: for one gate every factor is 1
+    // or the probability itself, and C(N, K) stays an exact integer (its
+    // partial products below 2^53) up to operation.csv's 50 gates.
+    double choices = 1.0, failed = 1.0, held = 1.0;
+    for (int i = 1; i <= b.failed; ++i) choices = choices * (gates - b.failed + i) / i;
+    for (int i = 0; i < b.failed; ++i) failed *= gate;
+    for (int i = b.failed; i < gates; ++i) held *= 1.0 - gate;
+    const double k_failed = choices * failed * held;
+    if (b.failed == gates) {
+      p.push_back(k_failed);
+    } else {
+      p.push_back(k_failed * (b.power_failure ? power : 1.0 - power));
+    }
+  }
+  return p;
 }
 
 std::vector<double> bin_weights(const RiskFile& plan) {
@@ -83,8 +108,8 @@ std::vector<PeakDistribution> realization_laws(const RiskFile& plan, int& failed
 }
 
 RiskRun run_risk(const RiskFile& plan, const RouteEvent& route, int threads,
-                 const std::function<void(std::size_t, std::size_t)>& progress) {
-  RiskRun run = planned_run(plan);
+                 const std::function<void(std::size_t, std::size_t)>& progress, int gates) {
+  RiskRun run = planned_run(plan, gates);
   std::vector<RiskBlock> all;
   all.push_back(run_risk_block(run, route, threads, 0, risk_event_count(plan), progress));
   merge_blocks(run, std::move(all));
@@ -100,9 +125,9 @@ double level_aep(const RiskRun& run, int r, double level) {
   return std::min(1.0, aep);
 }
 
-double branch_aep(const RiskRun& run, int r, double level, Branch branch) {
+double branch_aep(const RiskRun& run, int r, double level, std::size_t branch) {
   const std::size_t per = events_per_realization(run.plan);
-  const std::size_t b = static_cast<std::size_t>(branch);
+  const std::size_t b = branch;
   if (!(run.branch_p[b] > 0.0)) return 0.0;
   double aep = 0.0;
   for (std::size_t i = per * static_cast<std::size_t>(r); i < per * static_cast<std::size_t>(r + 1); ++i) {
@@ -153,7 +178,7 @@ std::vector<AepRow> aep_curve(const RiskRun& run, const std::vector<double>& lev
 int unfinished_events(const RiskRun& run) {
   int count = 0;
   for (const RiskEvent& e : run.events) {
-    for (std::size_t b = 0; b < kBranchCount; ++b) {
+    for (std::size_t b = 0; b < run.branches.size(); ++b) {
       if (run.branch_p[b] > 0.0 && !e.routes[b].finished) {
         ++count;
         break;

@@ -72,6 +72,10 @@ TEST(Criteria, BadRowsAreRefusedNamingLineAndColumn) {
       {"membrane_strength,400\nmembrane_safety_factor,1e-300\n",
        "criteria.csv lines 1 and 2: membrane_strength / membrane_safety_factor = 400 / 1e-300 = "
        "4e+302 is not a limit"},
+      // A probability per year, of passing the level criteria.csv gives.
+      {"max_upstream_level,4\nmax_aep_of_limit,1\n",
+       "line 2, column 2 (max_aep_of_limit): '1' is not an annual exceedance probability"},
+      {"max_aep_of_limit,0.001\n", "line 1, column 1 (max_aep_of_limit): the limit is the AEP of passing"},
   };
   for (const auto& b : bad) {
     const std::string message =

@@ -51,6 +51,19 @@ TEST(FloodGates, TablesEqualDirectSolvesAtTheirLevelsAndStayCloseBetween) {
   EXPECT_THROW(sealed.outflow(3.0, sealed.air() * 1.01), RouteStop);
 }
 
+// Routes on several threads read one table: once it is filled between the
+// lowest and highest levels met, a level between them solves nothing, so no
+// answer depends on which route asked first.
+TEST(FloodGates, ATableFilledBetweenItsLevelsSolvesNoMore) {
+  FixedGate gate(tqweir_test::standard_case(), 45.0, 0.05);
+  gate.outflow(2.61, 0.0);
+  gate.outflow(3.41, 0.0);
+  gate.solve_between();
+  const int solves = gate.solves();
+  for (double level = 2.6; level < 3.45; level += 0.013) gate.outflow(level, 0.0);
+  EXPECT_EQ(gate.solves(), solves);
+}
+
 // Storage indication (Puls): 2 S1/dt + O1 = I0 + I1 + 2 S0/dt - O0, with O
 // linear between direct solves every 1 cm.
 struct Puls {

@@ -29,9 +29,8 @@ RiskFile gumbel_plan(int bins, int events) {
 // the pond higher by its own amount.
 constexpr double kCrest = 3.0, kWeir = 10.0;
 double rating_level(double q) { return kCrest + std::cbrt((q / kWeir) * (q / kWeir)); }
-EventRoute crest_route(Branch b, double peak) {
-  const double rise[] = {0.0, 0.3, 1.0};
-  return {true, rating_level(peak) + rise[static_cast<int>(b)]};
+EventRoute crest_route(const Branch& b, double peak) {
+  return {true, rating_level(peak) + 0.3 * b.power_failure + 1.0 * b.failed};
 }
 
 TEST(RiskSampling, EachBinWeighsTheProbabilityBetweenItsEdges) {
@@ -85,8 +84,28 @@ TEST(RiskBranches, CurveIsTheTotalProbabilityOfItsBranches) {
   f.power_failure_probability = 0.3;
   const RiskRun run = run_risk(f, crest_route, 1);
   double sum = f.aep_to;
-  for (Branch b : {Branch::no_failure, Branch::power_failure, Branch::gate_failed}) sum += branch_aep(run, 0, 4.2, b);
+  for (std::size_t b = 0; b < run.branches.size(); ++b) sum += branch_aep(run, 0, 4.2, b);
   EXPECT_NEAR(sum, level_aep(run, 0, 4.2), 1e-15);
+}
+
+// K of N gates fail with the binomial law: the branches' probabilities add
+// up to one, the mean K is N g, and the power fails in p of the floods that
+// leave a gate to lower.
+TEST(RiskBranches, FailedGatesFollowTheBinomialLaw) {
+  const int n = 5;
+  const double p = 0.2, g = 0.15;
+  const std::vector<Branch> branches = weir_branches(n);
+  const BranchValues prob = branch_probabilities(n, p, g);
+  ASSERT_EQ(branches.size(), 2u * n + 1);
+  double sum = 0.0, mean_k = 0.0, no_power = 0.0;
+  for (std::size_t b = 0; b < branches.size(); ++b) {
+    sum += prob[b];
+    mean_k += branches[b].failed * prob[b];
+    if (branches[b].power_failure) no_power += prob[b];
+  }
+  EXPECT_NEAR(sum, 1.0, 1e-15);
+  EXPECT_NEAR(mean_k, n * g, 1e-14);
+  EXPECT_NEAR(no_power, p * (1.0 - std::pow(g, n)), 1e-15);
 }
 
 TEST(RiskThreads, EveryDrawIsTheSameOnAnyNumberOfThreads) {
@@ -126,7 +145,7 @@ TEST(RiskClosedForm, NegligiblePondOverAFixedCrestFollowsTheRating) {
 
 TEST(RiskEstimate, ARouteThatStopsPassesEveryLevel) {
   const RiskFile f = gumbel_plan(4, 5);
-  const RiskRun run = run_risk(f, [](Branch, double peak) {
+  const RiskRun run = run_risk(f, [](const Branch&, double peak) {
     return EventRoute{peak < 40.0, rating_level(peak)};
   }, 1);
   EXPECT_GT(unfinished_events(run), 0);

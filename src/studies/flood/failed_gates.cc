@@ -62,14 +62,20 @@ std::string failed_row_text(const FailedRow& row) {
          " gates not every choice is routed)\n";
 }
 
+std::vector<bool> first_to_lower(const operation::OperationFile& file, int k, bool power_failure) {
+  std::vector<bool> failed(static_cast<std::size_t>(operation::gate_count(file)), false);
+  const std::vector<std::size_t> order = lowering_order(file, power_failure);
+  for (int i = 0; i < k && i < static_cast<int>(order.size()); ++i) {
+    failed[order[static_cast<std::size_t>(i)]] = true;
+  }
+  return failed;
+}
+
 std::vector<std::vector<bool>> failed_choices(const FloodJob& job, int k, bool power_failure) {
   const int n = operation::gate_count(job.file);
   std::vector<std::vector<bool>> choices;
   if (n > kEveryChoiceGates) {
-    std::vector<bool> failed(static_cast<std::size_t>(n), false);
-    const std::vector<std::size_t> order = lowering_order(job.file, power_failure);
-    for (int i = 0; i < k; ++i) failed[order[static_cast<std::size_t>(i)]] = true;
-    choices.push_back(failed);
+    choices.push_back(first_to_lower(job.file, k, power_failure));
     return choices;
   }
   // The first K gates failed, then each next choice in lexicographic order

@@ -40,6 +40,12 @@ struct FailedRow {
   std::string stop;
 };
 
+// The `k` gates of the weir of `file` that would lower first (the lowest
+// lower_at_levels with power, backup_lower_at_levels without, gate number
+// breaking ties): one flag per gate, gate 1 first. Failed, they are the
+// ones that would have carried the flood the longest.
+std::vector<bool> first_to_lower(const operation::OperationFile& file, int k, bool power_failure);
+
 // The choices of `k` failed gates of `job`'s weir routed: one flag per
 // gate each, in lexicographic order of the gates' numbers.
 std::vector<std::vector<bool>> failed_choices(const FloodJob& job, int k, bool power_failure);

@@ -93,6 +93,12 @@ flood::Hydrograph read_inflow(const std::string& path) {
   return flood::read_hydrograph(bytes, path);
 }
 
+flood::Hydrograph held_inflow(const design::Design& design, const std::string& path) {
+  const FolderFile& file = design.folder.known(design.criteria.flood_inflow.text);
+  if (file.found != FileFound::read) throw InputError("cannot read " + path);
+  return flood::read_hydrograph(file.bytes, path);
+}
+
 flood::Hydrograph hydrograph_of(const std::vector<double>& hours, const std::vector<double>& flows,
                                 const std::string& source) {
   if (hours.size() != flows.size()) {

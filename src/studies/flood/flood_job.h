@@ -47,6 +47,12 @@ FloodJob rating_job(const OperatedDesign& design, const RatingRequest& request);
 // text::InputError "cannot read PATH" when the file cannot be read.
 flood::Hydrograph read_inflow(const std::string& path);
 
+// The hydrograph of criteria.csv's flood_inflow as `design` read it: its
+// folder's bytes, nothing read again; `path` names it in messages. Throws
+// text::InputError "cannot read PATH" for a file that could not be read,
+// and the hydrograph reader's refusal of its rows.
+flood::Hydrograph held_inflow(const design::Design& design, const std::string& path);
+
 // The hydrograph of rows (hours, m3/s) given as numbers, held to the rules
 // read_hydrograph holds a file's rows to: at least two rows, every number
 // finite, no discharge below 0, the hours strictly rising. Throws

@@ -10,7 +10,8 @@ namespace tqweir {
 namespace report {
 
 CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>& runs,
-                        const std::vector<FloodRun>& floods, const std::vector<operate::FailedRow>& failed) {
+                        const std::vector<FloodRun>& floods, const std::vector<operate::FailedRow>& failed,
+                        const std::optional<ReportRisk>& risk) {
   CheckTally tally;
   std::size_t given = 0;
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
@@ -31,6 +32,15 @@ CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>
     }
     for (const design::LeafCriterion& c : leaf_criteria) {
       if (c.given) tally.ng += design::check_case(runs[i], c).ok ? 0 : 1;
+    }
+  }
+  if (design.criteria.max_aep_of_limit.given) {
+    ++tally.checks;
+    const RiskCheck check = risk_check(design, risk);
+    if (check.verdict == design::Verdict::ng) ++tally.ng;
+    if (check.verdict == design::Verdict::not_determined) {
+      ++tally.undetermined_checks;
+      tally.undetermined.push_back("flood risk: " + check.why);
     }
   }
   const design::Limit& limit = design.criteria.max_upstream_level;

@@ -13,6 +13,7 @@
 #include "studies/report/case_run.h"
 #include "studies/flood/failed_gates.h"
 #include "studies/report/flood_runs.h"
+#include "studies/report/risk_section.h"
 
 namespace tqweir {
 namespace report {
@@ -30,10 +31,12 @@ struct CheckTally {
 // A stopped case leaves each criterion given undetermined; a flood run
 // that does not start, or whose route stops within the limit, its check;
 // a row of the K-failed table `failed` checked by max_failed_gates whose
-// routes did not all reach the flood's end, its check.
+// routes did not all reach the flood's end, its check; the risk's check of
+// max_aep_of_limit as risk_check judges it.
 CheckTally tally_checks(const design::Design& design, const std::vector<CaseRun>& runs,
                         const std::vector<FloodRun>& floods,
-                        const std::vector<operate::FailedRow>& failed = {});
+                        const std::vector<operate::FailedRow>& failed = {},
+                        const std::optional<ReportRisk>& risk = std::nullopt);
 
 // The style of a verdict: "ok" (green), "ng" (red), "nd" (neutral).
 const char* verdict_class(design::Verdict verdict);

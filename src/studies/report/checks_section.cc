@@ -78,7 +78,8 @@ std::string check_cells(const design::Check& check, const std::string& unit, dou
 
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
                            int results_number, const std::vector<FloodRun>& floods,
-                           const std::vector<operate::FailedRow>& failed) {
+                           const std::vector<operate::FailedRow>& failed,
+                           const std::vector<Table::Row>& risk_rows) {
   const std::vector<design::Criterion> criteria = design::make_criteria(design.criteria);
   const std::vector<design::LeafCriterion> leaf_criteria = design::make_leaf_criteria(design.criteria);
   std::string out = open_section("checks", true, number, en_ja("Design checks", u8"照査"));
@@ -91,7 +92,7 @@ std::string checks_section(const design::Design& design, const std::vector<CaseR
   std::vector<Table::Row> flood_rows = flood_check_rows(design, floods);
   const std::vector<Table::Row> failed_rows = failed_check_rows(design, failed);
   flood_rows.insert(flood_rows.end(), failed_rows.begin(), failed_rows.end());
-  any = any || !flood_rows.empty();
+  any = any || !flood_rows.empty() || !risk_rows.empty();
   if (!any) {
     return out + "<p>" + en_ja("No criterion is given: nothing is checked.",
                                u8"照査基準の指定がないため照査しない。") +
@@ -128,6 +129,7 @@ std::string checks_section(const design::Design& design, const std::vector<CaseR
     add_rows(leaf_criteria);
   }
   checks.rows.insert(checks.rows.end(), flood_rows.begin(), flood_rows.end());
+  checks.rows.insert(checks.rows.end(), risk_rows.begin(), risk_rows.end());
   out += render_table(checks);
   out += sub.next(en_ja("Governing case of each criterion", u8"各照査の支配ケース"));
   Table governing = check_table("governing", en_ja("Governing case", u8"支配ケース"));

@@ -18,10 +18,7 @@ std::string flood_inflow_path(const design::Design& design) {
 }
 
 flood::Hydrograph design_inflow(const design::Design& design) {
-  const std::string path = flood_inflow_path(design);
-  const FolderFile& file = design.folder.known(design.criteria.flood_inflow.text);
-  if (file.found != FileFound::read) throw text::InputError("cannot read " + path);
-  return flood::read_hydrograph(file.bytes, path);
+  return operate::held_inflow(design, flood_inflow_path(design));
 }
 
 operate::FloodRequest flood_request(const design::Design& design, bool power_failure) {

@@ -3,6 +3,7 @@
 #include "studies/report/html.h"
 #include "studies/report/flood_section.h"
 #include "studies/report/operation_section.h"
+#include "studies/report/risk_section.h"
 #include "studies/report/search_sections.h"
 #include "studies/report/self_check_section.h"
 
@@ -78,7 +79,7 @@ p.file-name { margin: 2mm 0 0.5mm; }
 // The numbers of the sections after the drawings, in the order they
 // stand; 0 for a section the design has none of, which takes no number.
 struct LaterSections {
-  int charts = 0, limits = 0, sealed = 0, operation = 0, flood = 0, leaf = 0;
+  int charts = 0, limits = 0, sealed = 0, operation = 0, flood = 0, risk = 0, leaf = 0;
 };
 
 LaterSections later_sections(const design::Design& design, bool has_charts) {
@@ -89,6 +90,7 @@ LaterSections later_sections(const design::Design& design, bool has_charts) {
   if (has_sealed_section(design)) n.sealed = ++number;
   if (has_operation_section(design)) n.operation = ++number;
   if (!flood_inflow_path(design).empty()) n.flood = ++number;
+  if (risk_study::has_risk(design)) n.risk = ++number;
   n.leaf = ++number;
   return n;
 }
@@ -126,11 +128,13 @@ std::string numbered_checks_section(const design::Design& design, const std::vec
 
 Report make_report(const design::Design& design, const std::vector<CaseRun>& runs,
                    const ReportContext& context) {
-  // The flood's routes first: the title block's verdict counts their checks.
+  // The flood's routes and its risk first: the title block's verdict
+  // counts their checks.
   std::vector<operate::FailedRow> failed;
   const std::vector<FloodRun> floods = run_floods(design, &failed);
+  const std::optional<ReportRisk> risk = run_report_risk(design);
   Report report;
-  report.tally = tally_checks(design, runs, floods, failed);
+  report.tally = tally_checks(design, runs, floods, failed, risk);
   std::string out = report_head(design);
   out += title_block(design, runs, report.tally, context);
   // The numbered sections, numbered here in the order they stand.
@@ -138,7 +142,7 @@ Report make_report(const design::Design& design, const std::vector<CaseRun>& run
   out += input_section(design, kInput);
   out += load_case_section(design, kLoadCases);
   out += results_section(design, runs, kResults);
-  out += checks_section(design, runs, kChecks, kResults, floods, failed);
+  out += checks_section(design, runs, kChecks, kResults, floods, failed, risk_check_rows(design, risk));
   out += drawings_section(design, runs, kDrawings);
   // A design without operating curves has no such section and no number for it.
   const std::string charts = charts_section(design, runs, kDrawings + 1);
@@ -148,6 +152,7 @@ Report make_report(const design::Design& design, const std::vector<CaseRun>& run
   out += sealed_section(design, later.sealed);
   out += operation_section(design, later.operation);
   out += flood_section(design, floods, later.flood, failed);
+  out += risk_section(design, risk, later.risk);
   out += leaf_section(design, runs, later.leaf);
   out += appendix_section(design, runs);
   out += self_check_section(design, runs);

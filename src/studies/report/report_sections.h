@@ -11,6 +11,7 @@
 #include "studies/report/case_run.h"
 #include "studies/report/check_verdict.h"
 #include "studies/report/flood_runs.h"
+#include "studies/report/html_table.h"
 #include "studies/report/plausibility.h"
 
 namespace tqweir {
@@ -48,11 +49,12 @@ std::string results_section(const design::Design& design, const std::vector<Case
 // The criteria, each case's checks and the governing case per criterion;
 // a stopped case refers to the results, section `results_number`; the
 // design flood's peak levels against max_upstream_level when `floods`
-// holds runs, and with max_failed_gates those of the K-failed table
-// `failed`.
+// holds runs, with max_failed_gates those of the K-failed table `failed`,
+// and `risk_rows` (risk_check_rows) last.
 std::string checks_section(const design::Design& design, const std::vector<CaseRun>& runs, int number,
                            int results_number, const std::vector<FloodRun>& floods,
-                           const std::vector<operate::FailedRow>& failed = {});
+                           const std::vector<operate::FailedRow>& failed = {},
+                           const std::vector<Table::Row>& risk_rows = {});
 
 // A check's value, limit, ratio and result as cells of a checks table.
 std::string check_cells(const design::Check& check, const std::string& unit, double limit);

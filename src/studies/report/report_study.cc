@@ -7,6 +7,7 @@
 #include "operation/operation_file.h"
 #include "studies/report/flood_runs.h"
 #include "studies/report/report_document.h"
+#include "studies/report/risk_section.h"
 
 namespace tqweir {
 namespace report {
@@ -15,7 +16,8 @@ std::vector<std::string> report_input_paths(const std::string& design_dir) {
   std::vector<std::string> inputs = cases::base_case_paths(design_dir);
   inputs.push_back(join_path(design_dir, "loadcases.csv"));
   inputs.push_back(join_path(design_dir, "criteria.csv"));
-  inputs.push_back(join_path(design_dir, "operation.csv"));
+  inputs.push_back(join_path(design_dir, design::kOperationFileName));
+  inputs.push_back(join_path(design_dir, design::kRiskFileName));
   return inputs;
 }
 
@@ -24,6 +26,7 @@ design::Design read_report_design(const ReportRequest& request) {
   operation::OperationFile operation;  // refused here, before any case runs
   operation::read_operation_from(design.folder, operation);
   check_flood_inputs(design);
+  check_risk_inputs(design);
   return design;
 }
 

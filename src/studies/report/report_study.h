@@ -32,12 +32,13 @@ struct ReportResult {
 };
 
 // The files of the folder a report reads whatever it holds (the base case,
-// loadcases.csv, criteria.csv, operation.csv): no output may replace one.
+// loadcases.csv, criteria.csv, operation.csv, risk.csv): no output may replace one.
 std::vector<std::string> report_input_paths(const std::string& design_dir);
 
 // The design of the request with everything the report will read checked:
-// the folder (design::read_design), operation.csv, and the design flood's
-// inflow and pond when criteria.csv names one. Throws text::InputError with
+// the folder (design::read_design), operation.csv, the design flood's
+// inflow and pond when criteria.csv names one, and the risk's inputs when
+// the folder holds risk.csv. Throws text::InputError with
 // the reader's words, before any case runs.
 design::Design read_report_design(const ReportRequest& request);
 

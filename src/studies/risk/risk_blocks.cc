@@ -26,15 +26,15 @@ risk::RiskBlock route_risk_block(const RiskJob& job, const std::string& paths_by
   // A record without the base case's solve came from a first route that
   // stopped; its routes then ran one at a time, and so do these.
   if (!shared.base) threads = 1;
-  const risk::RiskRun run = risk::planned_run(job.risk);
+  const risk::RiskRun run = risk::planned_run(job.risk, operation::gate_count(job.file));
   return risk::run_risk_block(
-      run, [&](risk::Branch b, double peak) { return route_event(job, shared, b, peak); }, threads,
+      run, [&](const risk::Branch& b, double peak) { return route_event(job, shared, b, peak); }, threads,
       from, to);
 }
 
 RiskStudy merged_risk_study(const RiskJob& job, std::vector<risk::RiskBlock> blocks) {
   RiskStudy s;
-  s.run = risk::planned_run(job.risk);
+  s.run = risk::planned_run(job.risk, operation::gate_count(job.file));
   risk::merge_blocks(s.run, std::move(blocks));
   summarize_risk(job, s);
   return s;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/folder_texts.h"
 #include "design/criteria.h"
+#include "design/design.h"
 #include "flood/hydrograph.h"
 #include "operation/operation_file.h"
 #include "risk/risk_file.h"
@@ -27,23 +27,17 @@ struct RiskJob {
   risk::RiskFile risk;
 };
 
-// DIR/risk.csv as risk::read_risk reads it; text::InputError "cannot read"
-// or "DIR/risk.csv is missing".
-risk::RiskFile read_risk_in(const std::string& dir);
+// The design's folder held a risk.csv (read or not) when it was read.
+bool has_risk(const design::Design& design);
 
-// risk.csv of `folder` (read now when the folder is on disk, and then
-// held by it, so that a design pickled afterwards carries it).
-risk::RiskFile read_risk_in(FolderTexts& folder);
+// The folder's risk.csv as the design read it, as risk::read_risk reads
+// it; text::InputError "cannot read" or "DIR/risk.csv is missing".
+risk::RiskFile held_risk(const design::Design& design);
 
-// The job of `design`, risk.csv and the flood's shape read from `folder`
-// (the design's own, or a copy that keeps what is read): refuses a design
+// The job of `design` (from the files its folder gave): refuses a design
 // without operation.csv's pond and rule, without criteria.csv's
 // flood_inflow, a flood_inflow whose peak is not above its first row, and
 // risk.csv's rows as read_risk does. Throws text::InputError.
-RiskJob risk_job(const operate::OperatedDesign& design, FolderTexts& folder);
-
-// The job of `design` with its folder's files as the folder gives them
-// (on disk: read now).
 RiskJob risk_job(const operate::OperatedDesign& design);
 
 // Every file the job reads in `dir` (for -o's refusal).

@@ -9,9 +9,7 @@
 
 namespace tqweir {
 namespace risk_study {
-namespace {
 
-// An AEP or a probability, to four significant digits ("1.234e-04").
 std::string aep_text(double p) {
   char buffer[32];
   std::snprintf(buffer, sizeof buffer, "%.4g", p);
@@ -37,8 +35,6 @@ std::string law_text(const risk::PeakDistribution& d) {
 
 std::string years_text(double aep) { return text::fixed_text(1.0 / aep, 0) + " years"; }
 
-}  // namespace
-
 void print_risk(const RiskStudy& s, const RiskJob& job, std::ostream& out) {
   const risk::RiskFile& f = job.risk;
   const risk::RiskRun& run = s.run;
@@ -56,11 +52,15 @@ void print_risk(const RiskStudy& s, const RiskJob& job, std::ostream& out) {
   }
   out << "  failures per flood: power " << aep_text(f.power_failure_probability) << ", gate "
       << aep_text(f.gate_failure_probability) << "; branches by total probability:";
-  for (std::size_t b = 0; b < risk::kBranchCount; ++b) {
-    out << (b == 0 ? " " : ", ") << risk::branch_name(static_cast<risk::Branch>(b)) << " "
+  for (std::size_t b = 0; b < run.branches.size(); ++b) {
+    out << (b == 0 ? " " : ", ") << risk::branch_name(run.branches[b], run.gates) << " "
         << aep_text(run.branch_p[b]);
   }
   out << "\n";
+  if (run.gates > 1) {
+    out << "  " << run.gates << " gates: with K of them failed, the K that would lower first "
+        << "(by their levels, then number) are the failed ones, the worst choice by position\n";
+  }
   out << "  sampled: AEP " << aep_text(f.aep_from) << " to " << aep_text(f.aep_to) << ", " << f.bins
       << " bins of equal width in the Gumbel variate x " << f.events_per_bin << " events, seed "
       << f.seed << "\n";
@@ -86,8 +86,8 @@ void print_risk(const RiskStudy& s, const RiskJob& job, std::ostream& out) {
           << aep_text(s.limit.aep_95);
     }
     out << "\n  by branch:";
-    for (std::size_t b = 0; b < risk::kBranchCount; ++b) {
-      out << (b == 0 ? " " : ", ") << risk::branch_name(static_cast<risk::Branch>(b)) << " "
+    for (std::size_t b = 0; b < run.branches.size(); ++b) {
+      out << (b == 0 ? " " : ", ") << risk::branch_name(run.branches[b], run.gates) << " "
           << aep_text(s.limit_branches[b]);
     }
     out << ", rarer than aep_to " << aep_text(f.aep_to) << "\n";

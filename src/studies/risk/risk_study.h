@@ -24,7 +24,7 @@ struct RiskStudy {
   bool has_limit = false;
   risk::AepRow limit;               // at max_upstream_level
   double limit_error = 0.0;         // the first realization's standard error there
-  risk::BranchValues limit_branches{};  // each branch's share there, mean over the realizations
+  risk::BranchValues limit_branches;  // each branch's share there, mean over the realizations
   int unfinished = 0;               // events with a route that stopped
   int grid_levels = 0;              // the gate's paths solved
   double presolve_seconds = 0.0;    // s, routing the rarest flood and filling the grid
@@ -43,13 +43,15 @@ flood::PassageSettings risk_passage_settings();
 
 // The flood of peak `peak` (m3/s) routed in `branch` on `shared`'s paths;
 // a route with no steady start is unfinished.
-risk::EventRoute route_event(const RiskJob& job, flood::SharedPaths& shared, risk::Branch branch,
+risk::EventRoute route_event(const RiskJob& job, flood::SharedPaths& shared, const risk::Branch& branch,
                              double peak);
 
 // Solves into `shared` the paths the events will read: the rarest flood
-// any realization samples routed in every branch, then every grid level
-// between the lowest and highest it met, on `threads` threads. Returns the
-// threads the events may take: 1 when the first route made no grid.
+// any realization samples routed in every branch (those with some of a
+// weir's gates failed one by one, then the sealed gate's levels between
+// the lowest and highest met), then every grid level between the lowest
+// and highest it met, on `threads` threads. Returns the threads the events
+// may take: 1 when what the routes share was not all made.
 int presolve_paths(const RiskJob& job, flood::SharedPaths& shared, int threads);
 
 // Fills the curve, the limit's AEP with its error and branch shares, the
@@ -59,6 +61,15 @@ void summarize_risk(const RiskJob& job, RiskStudy& s);
 // The printout of the study: what was sampled, what the estimate covers
 // and how, the limit's AEP by branch, the curve at a few levels, the time.
 void print_risk(const RiskStudy& study, const RiskJob& job, std::ostream& out);
+
+// An AEP or a probability, to four significant digits ("0.008305", "1e-05").
+std::string aep_text(double p);
+
+// The return period of `aep` (> 0) in whole years: "120 years".
+std::string years_text(double aep);
+
+// The peak law as the printout names it: "gumbel, location 25 m3/s, scale 8 m3/s".
+std::string law_text(const risk::PeakDistribution& d);
 
 // The curve as CSV (CP932, CR LF): level_m, aep, and with more than one
 // realization aep_5, aep_95.

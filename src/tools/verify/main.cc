@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
   if (argc >= 2) flood_problems(out, argv[1]);  // scripts/verify.sh: examples/standard first
   if (argc >= 2) weir_problems(out, argv[1]);
   leaf_problems(out, std::vector<std::string>(argv + 1, argv + argc));
+  risk_problems(out);
   std::cout << out.str();
   return nook_count(out.str()) == 0 ? 0 : 1;
 }

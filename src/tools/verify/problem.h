@@ -64,6 +64,10 @@ void weir_problems(std::ostream& out, const std::string& case_dir);
 // that finishes, a cantilever against the textbook, the skin plate's panel
 // formula against a hand value.
 void leaf_problems(std::ostream& out, const std::vector<std::string>& case_dirs);
+// The flood risk's estimate against the closed form over a pond of
+// negligible storage, the total probability over the power's failure, and
+// crude Monte Carlo.
+void risk_problems(std::ostream& out);
 
 }  // namespace verify
 }  // namespace tqweir
