@@ -179,7 +179,7 @@ std::string flood_section(const design::Design& design, const std::vector<FloodR
   const design::Limit& limit = design.criteria.max_upstream_level;
   std::string out = open_section("flood", true, number, en_ja("Flood passage", u8"洪水時操作"));
   out += "<p>" +
-         en_ja("The design flood " + esc(design.criteria.flood_inflow.text) +
+         en_ja("The design flood " + design.criteria.flood_inflow.text +
                    " routed through the pond of operation.csv, as tqweir-operate --flood computes "
                    "it: with power the valve and the blower follow the rule; without power "
                    "(--power-failure) only the float valve lowers the leaf and nothing raises it.",

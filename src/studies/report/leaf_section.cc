@@ -77,11 +77,11 @@ std::string closure_note(const leaf::Closure& c) {
                            " + weight " + kilo(c.gap.weight) + " + stopper " + kilo(c.gap.stopper) + " + bag " +
                            kilo(c.gap.bag);
   return "<p class=\"small\">" +
-         en_ja("The diagram's moment at the hinge is not zero where the balance is not plain statics: " + esc(line) +
+         en_ja("The diagram's moment at the hinge is not zero where the balance is not plain statics: " + line +
                    " (the bisection's residual and the method's ways of taking the weight's arm, the stopper's "
                    "lever and the bag's contact).",
                u8"ヒンジ位置のモーメントは収束残差と計算法の扱い (自重の腕, ストッパーのてこ, 袋体接触長) の差: " +
-                   esc(line)) +
+                   line) +
          "</p>\n";
 }
 

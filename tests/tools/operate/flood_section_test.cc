@@ -232,7 +232,10 @@ TEST(FloodSection, TheWeirsTablesAreTheCommandsAndEachGateIsALine) {
   std::string two = std::regex_replace(operation, std::regex("gates,3"), "gates,2");
   two = std::regex_replace(two, std::regex("lower_at_levels,3.1 3.15 3.2"), "lower_at_levels,3.1 3.15");
   dir.write("operation.csv", two);
-  dir.write("weir_flood.csv", "hours,m3/s\n0,4\n4,40\n8,110\n12,110\n16,60\n");
+  // A file name with a character HTML escapes, shown escaped once.
+  dir.write("weir & flood.csv", "hours,m3/s\n0,4\n4,40\n8,110\n12,110\n16,60\n");
+  dir.write("criteria.csv", std::regex_replace(dir.read("criteria.csv"), std::regex("flood_inflow,weir_flood.csv"),
+                                               "flood_inflow,weir & flood.csv"));
   const tqweir::design::Design design = tqweir::design::read_design(dir.path(), {});
   std::vector<tqweir::operate::FailedRow> failed;
   const std::vector<report::FloodRun> runs = report::run_floods(design, &failed);
@@ -256,6 +259,7 @@ TEST(FloodSection, TheWeirsTablesAreTheCommandsAndEachGateIsALine) {
     EXPECT_NE(row.find(without, first == std::string::npos ? 0 : first + with.size()), std::string::npos)
         << without << " after " << with << " in " << row;
   }
+  EXPECT_NE(html.find("The design flood weir &amp; flood.csv routed"), std::string::npos);
   // The weir's table: each gate's own level, the crest as operation.csv gives it.
   EXPECT_NE(html.find("gate 1: 3.1 m, gate 2: 3.15 m"), std::string::npos);
   EXPECT_NE(html.find("length 20 m, crest level 3.3 m, C 1.7 m^0.5/s"), std::string::npos);
