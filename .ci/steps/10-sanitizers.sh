@@ -5,8 +5,8 @@
 # and verify_check_fails_on_a_doctored_document test the verification
 # script's verdicts, and each runs every problem of the manual (the weir's
 # routes, the risk's 100,000 crude Monte Carlo years), which in this
-# unoptimised build took 12 minutes each. The code those problems run is
-# under the sanitizers here through its own tests.
+# unoptimised build took 12 minutes each. The engines those problems call
+# (flood, weir, risk) run under the sanitizers here through their own tests.
 set -euo pipefail
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTQWEIR_SANITIZE=ON
 cmake --build build-asan -j2
