@@ -58,7 +58,8 @@ from flood_test import check_flood  # noqa: E402
 INPUTS = ('syogen.csv', 'parameter.csv', 'hitai.csv')
 OUTPUTS = ('error.csv', 'suimen.csv', 'XYGate.csv', 'XYStopper.csv', 'XYBalloon.csv',
            'TQSpec.csv')
-SIZE_LIMIT = 2 * 1024 * 1024
+# The module grew with the weir and the risk (2.38 MB measured 2026-12-11).
+SIZE_LIMIT = 2560 * 1024
 SOLVE_MS_LIMIT = 30.0     # the target, reported
 SOLVE_MS_FAR_ABOVE = 150.0  # fails only this far above it (a loaded machine)
 
