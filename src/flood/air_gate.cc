@@ -81,17 +81,22 @@ LevelPath AirGate::direct_path(double level) {
 }
 
 const LevelPath& AirGate::path(long index) {
-  if (read_.count(index) == 0) {
-    if (static_cast<int>(read_.size()) >= grid_->settings().max_levels) {
-      throw RouteStop("the gate's table would hold more than " +
-                      std::to_string(grid_->settings().max_levels) + " levels");
-    }
-    const LevelPath& p = grid_->at(index);
-    read_.insert(index);
-    solves_ += p.solves;
-    return p;
+  const auto found = read_.find(index);
+  if (found != read_.end()) return *found->second;
+  if (static_cast<int>(read_.size()) >= grid_->settings().max_levels) {
+    throw RouteStop("the gate's table would hold more than " +
+                    std::to_string(grid_->settings().max_levels) + " levels");
   }
-  return grid_->at(index);
+  const LevelPath& p = grid_->at(index);
+  read_.emplace(index, &p);
+  solves_ += p.solves;
+  return p;
+}
+
+std::set<long> AirGate::levels_read() const {
+  std::set<long> levels;
+  for (const auto& entry : read_) levels.insert(entry.first);
+  return levels;
 }
 
 GateState AirGate::state(double level, double air) {

@@ -16,6 +16,7 @@
 #ifndef TQWEIR_FLOOD_AIR_GATE_H_
 #define TQWEIR_FLOOD_AIR_GATE_H_
 
+#include <map>
 #include <memory>
 #include <set>
 
@@ -68,7 +69,7 @@ class AirGate : public Gate {
 
   // The grid levels (indices) this gate has read: gates over one grid
   // count each path's solves once over the union of theirs.
-  const std::set<long>& levels_read() const { return read_; }
+  std::set<long> levels_read() const;
 
   // From now on every path's states stand in the tailwater of `t` at their
   // own outflow (flood/tailwater_curve.h). Called before the first path.
@@ -78,7 +79,11 @@ class AirGate : public Gate {
   const LevelPath& path(long index);
   double path_air(double level, bool lowered);
   std::shared_ptr<PathGrid> grid_;
-  std::set<long> read_;  // the grid levels this gate has read
+  // The grid levels this gate has read and their paths. The grid's paths
+  // stay where they are once solved, so a level read once is found here
+  // again without the grid's lock, which routes on other threads share:
+  // the route asks for a path at every derivative.
+  std::map<long, const LevelPath*> read_;
   int solves_ = 0;
 };
 

@@ -229,7 +229,10 @@ FloodPassage flood_passage(const CaseInput& base, const operation::OperationFile
   p.raising = p.gates.front().raising;
   p.down_at_start = p.gates.front().down_at_start;
   std::set<long> read;
-  for (const AirGate& g : air_gates) read.insert(g.levels_read().begin(), g.levels_read().end());
+  for (const AirGate& g : air_gates) {
+    const std::set<long> levels = g.levels_read();
+    read.insert(levels.begin(), levels.end());
+  }
   p.solves = 1 + (shut ? paths.sealed->solves() - sealed_before : 0);
   for (long index : read) p.solves += paths.grid->at(index).solves;
   return p;

@@ -1,6 +1,7 @@
 #include "flood/table_gate.h"
 
 #include <cmath>
+#include <shared_mutex>
 #include <utility>
 
 #include "flood/leaf_coefficient.h"
@@ -80,13 +81,19 @@ void TableGate::restore_knot(long index, Knot k) {
 
 Knot TableGate::direct(double level) {
   // The grid's state below, when solved, is only the search's first guess.
-  const std::lock_guard<std::mutex> lock(mutex_);
+  const std::lock_guard<std::shared_mutex> lock(mutex_);
   const auto below = knots_.find(static_cast<long>(std::floor(level / spacing_)));
   return solved(level, below != knots_.end() ? &below->second : nullptr);
 }
 
 const Knot& TableGate::knot(long index) {
-  const std::lock_guard<std::mutex> lock(mutex_);
+  {
+    // Most calls find the knot: routes on other threads read it meanwhile.
+    const std::shared_lock<std::shared_mutex> lock(mutex_);
+    const auto found = knots_.find(index);
+    if (found != knots_.end()) return found->second;
+  }
+  const std::lock_guard<std::shared_mutex> lock(mutex_);
   const auto found = knots_.find(index);
   if (found != knots_.end()) return found->second;
   if (static_cast<int>(knots_.size()) >= max_knots_) {
@@ -103,7 +110,7 @@ const Knot& TableGate::knot(long index) {
 void TableGate::solve_between() {
   long low = 0, high = -1;
   {
-    const std::lock_guard<std::mutex> lock(mutex_);
+    const std::lock_guard<std::shared_mutex> lock(mutex_);
     if (knots_.empty()) return;
     low = knots_.begin()->first;
     high = knots_.rbegin()->first;

@@ -17,7 +17,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
-#include <mutex>
+#include <shared_mutex>
 #include <string>
 
 #include "core/messages.h"
@@ -104,7 +104,7 @@ class TableGate : public Gate {
   // Guards knots_ (the map, not its knots: a solved knot never changes and
   // a map's entries stay where they are), so that routes on several
   // threads may share the table.
-  mutable std::mutex mutex_;
+  mutable std::shared_mutex mutex_;
   std::map<long, Knot> knots_;
 };
 
