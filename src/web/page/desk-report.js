@@ -18,7 +18,7 @@
     const report = window.tqweir.report(window.tqweirDesk.files());
     lastMs = performance.now() - started;
     const note = $('report-message');
-    note.textContent = report.message;
+    note.textContent = [report.message, window.tqweirDesk.notRead()].filter(Boolean).join(' ');
     // Status 1 with a page: written, some checks not determined (the
     // message names them); refused only when there is no page.
     note.className = report.html !== null ? 'note' : 'refused';

@@ -17,7 +17,14 @@
     result: null, listeners: [],
     refusal: '',  // why the last file loaded was refused, shown until the next change
     viewing: null,  // {name, base, seismic}: the form shows a load case; `base` is the design's base case, `seismic` its kh
+    notRead: '',  // what the last design loaded held that the page does not read
   };
+
+  // The flood risk routes hundreds of floods (tens of seconds here, on one
+  // thread), so the page leaves risk.csv to the commands, and says so: a
+  // report without the section it asked for must not pass for the whole.
+  const RISK_NOT_READ = 'risk.csv is not read in the browser: the report here has no flood risk ' +
+    'section; tqweir-report or tqweir-risk on the folder gives it (risk.csv はブラウザでは読みません).';
 
   function make(tag, attributes, text) {
     const e = document.createElement(tag);
@@ -70,7 +77,7 @@
     const result = window.tqweir.design(files());
     desk.result = result;
     $('desk-message').textContent = desk.refusal ? `refused: ${desk.refusal}` :
-      (result.ok ? (result.note || '') : result.message);
+      (result.ok ? [result.note, desk.notRead].filter(Boolean).join(' ') : result.message);
     $('desk-message').className = result.ok && !desk.refusal ? 'note' : 'refused';
     if (result.ok) {
       $('desk-checks').innerHTML = result.checksHtml;
@@ -167,6 +174,7 @@
         .find((n) => n === file.name.toLowerCase());
       if (name) bytes[name] = new Uint8Array(await file.arrayBuffer());
     }
+    desk.notRead = [...fileList].some((f) => f.name.toLowerCase() === 'risk.csv') ? RISK_NOT_READ : '';
     // The report refuses a design whose flood_inflow is missing, so the
     // design is read with every other CSV file given, then only the one it
     // names is kept.
@@ -205,6 +213,7 @@
     desk.table = desk.tableBytes = desk.criteria = desk.criteriaBytes = null;
     desk.operation = desk.operationBytes = null;
     desk.inflow = null;
+    desk.notRead = '';
     desk.criteriaOthers = desk.operationOthers = null;
     buildTable();
     buildForms();
@@ -239,6 +248,7 @@
       else $('desk-message').textContent = `the kept design is refused: ${result.message}`;
     },
     lastResult: () => desk.result,
+    notRead: () => desk.notRead,
     refusal: () => desk.refusal,
     make,
   };
